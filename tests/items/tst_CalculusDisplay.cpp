@@ -37,7 +37,6 @@ class tst_CalculusDisplay : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { qsrand(1234); }
-    void initialState();
     void singleValue();
     void shrinkingValues();
     void emptyValue();
@@ -51,29 +50,6 @@ private slots:
     void workerPublicationIsQueued();
     void queuedUpdateAfterDeletionIsDropped();
 };
-
-void tst_CalculusDisplay::initialState()
-{
-    CalculusDisplay d("ORDER", "the order");
-    QCOMPARE(d.windowTitle(), QStringLiteral("Item information"));
-    QVERIFY(d.isHidden());
-    QVERIFY(!d.isModal());
-    QVERIFY(box(d, "Insert in explorer")->isEnabled());
-    QVERIFY(!d.inReport());
-    QVERIFY(!box(d, "Complement")->isEnabled());
-    QVERIFY(!d.invertGraph());
-    for (const char *nature : {"Graph Value", "Node Value", "Vector"})
-        QVERIFY(!box(d, nature)->isEnabled());
-    QVERIFY(d.graphInReport());
-    QVERIFY(!d.nodInReport());
-    QVERIFY(!d.vecInReport());
-    QCOMPARE(d.givenName(), QString());
-    QCOMPARE(d.getNbRows(), 0);
-    QCOMPARE(d.valueGrid()->rowCount(), 0);
-    QVERIFY(!d.clone());
-    QVERIFY(d.getObjMin());
-    QVERIFY(d.getObjMax());
-}
 
 void tst_CalculusDisplay::singleValue()
 {
