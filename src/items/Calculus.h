@@ -27,6 +27,7 @@
 #include <QVector>
 
 #include <atomic>
+#include <mutex>
 
 class CalculusDisplay;
 class Graph;
@@ -170,8 +171,10 @@ public:
     int saveIndex = 0;
     QString type;
     QString savedTooltip;
-    QMutex computeMutex;
-    QMutex valueMutex;
+    // std::mutex rather than QMutex: the thread sanitizer sees its ordering, which it cannot
+    // see through Qt 5's uninstrumented QMutex.
+    std::mutex computeMutex;
+    std::mutex valueMutex;
     std::atomic<bool> inReportFlag{false};
     std::atomic<bool> nodInReportFlag{false};
     std::atomic<bool> vecInReportFlag{false};

@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryFile>
-#include <QThread>
 #include <QtTest>
 
 #include <cstdio>
+#include <thread>
 #include <unistd.h>
 
 static QCheckBox *box(CalculusDisplay &d, const QString &text)
@@ -235,10 +235,8 @@ void tst_CalculusDisplay::workerPublicationIsQueued()
     item.shapeRows = 4;
     item.shapeCols = 2;
     item.failNext = false;
-    QThread *worker = QThread::create([&] { item.bestBackup(); });
-    worker->start();
-    QVERIFY(worker->wait(10000));
-    delete worker;
+    std::thread worker([&] { item.bestBackup(); });
+    worker.join();
     // Computed in the worker; the dialog hears of it only through the GUI thread's queue.
     QCOMPARE(item.rows, 4);
     QCOMPARE(item.getCalculusDisplay()->getNbRows(), 0);
@@ -253,10 +251,8 @@ void tst_CalculusDisplay::queuedUpdateAfterDeletionIsDropped()
     Graph g("G", false);
     auto *item = new OperatorProbe(true);
     item->setGraph(&g);
-    QThread *worker = QThread::create([item] { item->bestBackup(); });
-    worker->start();
-    QVERIFY(worker->wait(10000));
-    delete worker;
+    std::thread worker([item] { item->bestBackup(); });
+    worker.join();
     delete item; // the queued update now has nobody to update
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents();
