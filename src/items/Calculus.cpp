@@ -463,6 +463,15 @@ void Calculus::initItem(const QString &keyword, const QString &latex, const QStr
     calculusDisplay->setName(name);
 }
 
+void Calculus::setCategory(const QString &typeText)
+{
+    type = typeText;
+    x = qrand() % 200;
+    y = qrand() % 200;
+    w = 120;
+    h = 60;
+}
+
 void Calculus::placeOnBoard()
 {
     setFlags(ItemIsMovable | ItemIsSelectable | ItemSendsGeometryChanges);

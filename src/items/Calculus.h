@@ -195,6 +195,9 @@ protected:
     /// `offerComplement`) and the board placement.
     void initItem(const QString &keyword, const QString &latex, const QString &text,
                   bool isGraphical, Report report, bool offerComplement);
+    /// Category base set-up: the type text, a random position in 0..199 (x drawn first) and
+    /// the 120 x 60 box.
+    void setCategory(const QString &typeText);
     /// Board flags, cache, z value, position, visibility and tool tip of a graphical item.
     void placeOnBoard();
     /// The graph as read once for this computation, complemented when the item's complement

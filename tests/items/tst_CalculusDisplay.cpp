@@ -1,4 +1,5 @@
 #include "ItemProbes.h"
+#include "StderrCapture.h"
 
 #include "graph/Graph.h"
 #include "items/CalculusDisplay.h"
@@ -8,12 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryFile>
 #include <QtTest>
 
-#include <cstdio>
 #include <thread>
-#include <unistd.h>
 
 static QCheckBox *box(CalculusDisplay &d, const QString &text)
 {
@@ -180,18 +178,10 @@ void tst_CalculusDisplay::bareDialogGivenName()
     struct Bare : CalculusDisplay {
         Bare() { setName("KEY"); }
     } d;
-    QTemporaryFile file;
-    file.open();
-    std::fflush(stderr);
-    const int saved = dup(fileno(stderr));
-    dup2(file.handle(), fileno(stderr));
-    const QString name = d.givenName();
-    std::fflush(stderr);
-    dup2(saved, fileno(stderr));
-    close(saved);
-    file.seek(0);
+    QString name;
+    const QByteArray err = captureStderr([&] { name = d.givenName(); });
     QCOMPARE(name, QStringLiteral("KEY"));
-    QCOMPARE(file.readAll(), QByteArray("KEY CalculusDisplay::givenName() => le_name not allocated\n"));
+    QCOMPARE(err, QByteArray("KEY CalculusDisplay::givenName() => le_name not allocated\n"));
     QVERIFY(!d.nodInReport());
     d.setInReport(true); // no box: nothing happens
     QVERIFY(!d.inReport());
