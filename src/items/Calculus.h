@@ -41,10 +41,10 @@ class Calculus : public QGraphicsItem
 public:
     /// How an item's dialog offers the explorer settings when the item is built with graphics.
     enum class Report {
-        Free,   ///< left as the dialog builds it (operators, constraints)
-        Value,  ///< "Graph Value" fixed
-        Node,   ///< "Node Value" fixed
-        Matrix  ///< "Insert in explorer" disabled
+        Free,  ///< left as the dialog builds it (operators, constraints)
+        Value, ///< "Graph Value" fixed
+        Node,  ///< "Node Value" fixed
+        Matrix ///< "Insert in explorer" disabled
     };
 
     Calculus();
