@@ -10,6 +10,12 @@
 #include "invariants/invORDER.h"
 #include "invariants/invPENDING.h"
 #include "invariants/invSIZE.h"
+#include "optimizer/ConstraintEQ.h"
+#include "optimizer/ConstraintGE.h"
+#include "optimizer/ConstraintGT.h"
+#include "optimizer/ConstraintLE.h"
+#include "optimizer/ConstraintLT.h"
+#include "optimizer/constraintConnected.h"
 
 #include <cstdio>
 
@@ -31,6 +37,9 @@ struct CatalogueRow {
 //   {"MAXMIN", [](bool g) -> Calculus * { Calculus *z = new Z(g); z->setMax(true);
 //                                         z->setMin(true); return z; }},
 const CatalogueRow catalogue[] = {
+    {"<", &make<ConstraintLT>},     {"<=", &make<ConstraintLE>},
+    {"==", &make<ConstraintEQ>},    {">", &make<ConstraintGT>},
+    {">=", &make<ConstraintGE>},    {"CONNECTED", &make<constraintConnected>},
     {"DEGMAX", &make<invDEGMAX>},   {"DEGMIN", &make<invDEGMIN>},
     {"DEGREES", &make<invDEGREES>}, {"KCHERRIES", &make<invKCHERRIES>},
     {"ORDER", &make<invORDER>},     {"PENDING", &make<invPENDING>},
