@@ -25,6 +25,17 @@ QString number(double v)
     return QString::number(v, 'g', 6);
 }
 
+// Entry by entry, so that the permutations keep their own storage (no detaching).
+void copyState(const QVector<int> &perm, int nbViol, int touching, double sumErr,
+               QVector<int> &toPerm, int &toNbViol, int &toTouching, double &toSumErr)
+{
+    for (int i = 0; i < perm.size(); ++i)
+        toPerm[i] = perm[i];
+    toNbViol = nbViol;
+    toTouching = touching;
+    toSumErr = sumErr;
+}
+
 void appendTerm(QString &side, const QString &term)
 {
     if (side.isEmpty())
@@ -444,36 +455,20 @@ QString ConjectureEngine::consoleText(const QString &relation, int touching, dou
 
 void ConjectureEngine::loc_backup()
 {
-    for (int i = 0; i < perm.size(); ++i)
-        loc_perm[i] = perm[i];
-    loc_nbViol = nbViol;
-    loc_touching = touching;
-    loc_sumErr = sumErr;
+    copyState(perm, nbViol, touching, sumErr, loc_perm, loc_nbViol, loc_touching, loc_sumErr);
 }
 
 void ConjectureEngine::loc_restore()
 {
-    for (int i = 0; i < perm.size(); ++i)
-        perm[i] = loc_perm[i];
-    nbViol = loc_nbViol;
-    touching = loc_touching;
-    sumErr = loc_sumErr;
+    copyState(loc_perm, loc_nbViol, loc_touching, loc_sumErr, perm, nbViol, touching, sumErr);
 }
 
 void ConjectureEngine::best_backup()
 {
-    for (int i = 0; i < perm.size(); ++i)
-        best_perm[i] = perm[i];
-    best_nbViol = nbViol;
-    best_touching = touching;
-    best_sumErr = sumErr;
+    copyState(perm, nbViol, touching, sumErr, best_perm, best_nbViol, best_touching, best_sumErr);
 }
 
 void ConjectureEngine::best_restore()
 {
-    for (int i = 0; i < perm.size(); ++i)
-        perm[i] = best_perm[i];
-    nbViol = best_nbViol;
-    touching = best_touching;
-    sumErr = best_sumErr;
+    copyState(best_perm, best_nbViol, best_touching, best_sumErr, perm, nbViol, touching, sumErr);
 }

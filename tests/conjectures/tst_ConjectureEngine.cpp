@@ -376,6 +376,10 @@ void tst_ConjectureEngine::soundness_data()
     QTest::addColumn<bool>("combine");
     QTest::addColumn<unsigned>("seed");
     QTest::addColumn<double>("spread");
+    QTest::newRow("1 var, 10 points") << 1 << 10 << false << false << false << false << 13u
+                                      << 1.0;
+    QTest::newRow("1 var integer, 12 points") << 1 << 12 << true << false << false << false
+                                              << 14u << 1.0;
     QTest::newRow("2 vars, 20 points") << 2 << 20 << false << false << false << false << 1u
                                        << 1.0;
     QTest::newRow("3 vars, 60 points") << 3 << 60 << false << false << false << false << 2u
