@@ -435,6 +435,11 @@ void tst_ConjectureEngine::soundness()
     // Every stored record reached the receiver before the completion.
     QCOMPARE(c.recordsAtComplete, e.getConjectures().size());
     QCOMPARE(c.texts.size(), int(c.records.size()));
+    // Each console line comes just before its record and quotes it, with the engine's number.
+    for (int i = 0; i < c.texts.size(); ++i) {
+        QVERIFY(c.texts[i].startsWith(c.records[size_t(i)].getFormula() + " ["));
+        QVERIFY(c.texts[i].endsWith("] <1>"));
+    }
 
     // The engine's own list ends best first.
     const QVector<Conjecture *> own = e.getConjectures();
