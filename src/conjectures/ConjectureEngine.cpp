@@ -6,7 +6,8 @@
 #include <QTime>
 #include <cmath>
 
-namespace {
+namespace
+{
 
 const double kTolerance = 1e-6;
 // Coefficients at most this small never set the scale of the text.
@@ -173,8 +174,8 @@ void ConjectureEngine::addDerivedVariables()
     if (prod) {
         for (int a = 1; a < dp; ++a) {
             for (int b = 0; b < a; ++b) {
-                header.append(QLatin1Char('[') + header[b] + QLatin1Char('*') + header[a]
-                              + QLatin1Char(']'));
+                header.append(QLatin1Char('[') + header[b] + QLatin1Char('*') + header[a] +
+                              QLatin1Char(']'));
                 weights.append(weights[b] * weights[a]);
                 for (QVector<double> &x : points)
                     x.append(x[a] * x[b]);
@@ -224,8 +225,8 @@ void ConjectureEngine::run()
     const int n = points.size();
 
     if (d <= 0 || n < 2 * d) {
-        emit signal_conjecture(QStringLiteral("Not enough data points to find conjectures. ")
-                               + QString::number(d) + QLatin1Char(' ') + QString::number(n));
+        emit signal_conjecture(QStringLiteral("Not enough data points to find conjectures. ") +
+                               QString::number(d) + QLatin1Char(' ') + QString::number(n));
         emit signal_not_enough_points();
         stop.store(true);
     } else {
@@ -249,7 +250,7 @@ void ConjectureEngine::run()
             }
         }
         mean = QVector<double>(d, 0.0);
-        m = QVector<QVector<double> >(d, QVector<double>(d, 0.0));
+        m = QVector<QVector<double>>(d, QVector<double>(d, 0.0));
     }
 
     while (!stop.load()) {
@@ -449,8 +450,8 @@ QString ConjectureEngine::relationText(const QVector<double> &coefs, double offs
 
 QString ConjectureEngine::consoleText(const QString &relation, int touching, double sumErr, int id)
 {
-    return relation + QStringLiteral(" [") + QString::number(touching) + QStringLiteral(" ; ")
-        + number(sumErr) + QStringLiteral("] <") + QString::number(id) + QLatin1Char('>');
+    return relation + QStringLiteral(" [") + QString::number(touching) + QStringLiteral(" ; ") +
+           number(sumErr) + QStringLiteral("] <") + QString::number(id) + QLatin1Char('>');
 }
 
 void ConjectureEngine::loc_backup()

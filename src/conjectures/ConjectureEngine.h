@@ -89,7 +89,7 @@ private:
     void exchange(int a, int b);
     int randomBelow(int n);
 
-    QVector<QVector<double> > points;
+    QVector<QVector<double>> points;
     QVector<QString> header;
     QVector<double> weights;
     QVector<int> boundary;
@@ -103,9 +103,9 @@ private:
     std::atomic<bool> running{false};
     QVector<int> best_perm, perm, loc_perm;
     QVector<bool> violated;
-    QVector<QVector<double> > storedCoefs;
+    QVector<QVector<double>> storedCoefs;
     QVector<double> mean;
-    QVector<QVector<double> > m;
+    QVector<QVector<double>> m;
     QVector<double> normal;
     double offset = 0.0;
     QVector<Conjecture *> conjectures;

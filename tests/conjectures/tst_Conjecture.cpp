@@ -2,10 +2,10 @@
 
 #include <QtTest>
 
-namespace {
+namespace
+{
 Conjecture make(int touching, double sumErr, QVector<double> coefs = {1.0, -2.0},
-                double offset = 3.0, QString text = QStringLiteral("t"),
-                QVector<int> support = {0})
+                double offset = 3.0, QString text = QStringLiteral("t"), QVector<int> support = {0})
 {
     return Conjecture(text, coefs, offset, touching, sumErr, support);
 }
@@ -54,8 +54,8 @@ void tst_Conjecture::order()
 
 void tst_Conjecture::equality_data()
 {
-    QTest::addColumn<QVector<double> >("coefsA");
-    QTest::addColumn<QVector<double> >("coefsB");
+    QTest::addColumn<QVector<double>>("coefsA");
+    QTest::addColumn<QVector<double>>("coefsB");
     QTest::addColumn<int>("touchB");
     QTest::addColumn<double>("sumB");
     QTest::addColumn<bool>("equal");

@@ -9,7 +9,8 @@
 #include <random>
 #include <set>
 
-namespace {
+namespace
+{
 
 /// Receives an engine's signals in the test's thread, as the search panel does.
 class Collector : public QObject
@@ -24,8 +25,8 @@ public:
                 Qt::QueuedConnection);
         connect(engine, &ConjectureEngine::signal_complete, this, &Collector::onComplete,
                 Qt::QueuedConnection);
-        connect(engine, &ConjectureEngine::signal_not_enough_points, this,
-                &Collector::onNotEnough, Qt::QueuedConnection);
+        connect(engine, &ConjectureEngine::signal_not_enough_points, this, &Collector::onNotEnough,
+                Qt::QueuedConnection);
         connect(engine, &ConjectureEngine::signal_progress, this, &Collector::onProgress,
                 Qt::QueuedConnection);
     }
@@ -56,15 +57,14 @@ public slots:
     }
 };
 
-struct Cloud
-{
+struct Cloud {
     QStringList names;
-    QVector<QVector<double> > rows;
+    QVector<QVector<double>> rows;
     QVector<int> graphNos;
 };
 
-void setUp(ConjectureEngine &e, const Cloud &cloud, const QVector<double> &weights,
-           bool sq = false, bool prod = false, bool combine = false)
+void setUp(ConjectureEngine &e, const Cloud &cloud, const QVector<double> &weights, bool sq = false,
+           bool prod = false, bool combine = false)
 {
     e.clear();
     e.setSq(sq);
@@ -98,8 +98,7 @@ void derive(QStringList &names, QVector<double> &row, bool sq, bool prod, bool c
     }
 }
 
-struct SideValue
-{
+struct SideValue {
     double sum = 0.0;
     double largest = 0.0;
     bool ok = true;
@@ -205,9 +204,9 @@ private slots:
 
 void tst_ConjectureEngine::relationText_data()
 {
-    QTest::addColumn<QVector<double> >("coefs");
+    QTest::addColumn<QVector<double>>("coefs");
     QTest::addColumn<double>("offset");
-    QTest::addColumn<QVector<double> >("magnitude");
+    QTest::addColumn<QVector<double>>("magnitude");
     QTest::addColumn<QString>("text");
     const QVector<double> ones{1, 1, 1};
     QTest::newRow("worked: small third coefficient")
@@ -266,13 +265,13 @@ void tst_ConjectureEngine::addPointFiltersRows()
     e.clear();
     e.setHeader({"a", "b"});
     e.addPoint({1.0, 2.0}, 7);
-    e.addPoint({1.0 + 1e-6, 2.0 - 1e-6}, 8);      // repeat within 1e-6: first one stays
-    e.addPoint({1.0, 2.0 + 3e-6}, 8);             // differs in one column: kept
-    e.addPoint({1.0}, 9);                         // wrong length
-    e.addPoint({qQNaN(), 0.0}, 9);                // not a number
-    e.addPoint({0.0, qInf()}, 9);                 // infinite
+    e.addPoint({1.0 + 1e-6, 2.0 - 1e-6}, 8); // repeat within 1e-6: first one stays
+    e.addPoint({1.0, 2.0 + 3e-6}, 8);        // differs in one column: kept
+    e.addPoint({1.0}, 9);                    // wrong length
+    e.addPoint({qQNaN(), 0.0}, 9);           // not a number
+    e.addPoint({0.0, qInf()}, 9);            // infinite
     e.addPoint({-qInf(), 0.0}, 9);
-    e.addPoint({5.0, 6.0}, 7);                    // same graph, other values: kept
+    e.addPoint({5.0, 6.0}, 7); // same graph, other values: kept
     QCOMPARE(e.nbPoints(), 3);
     QCOMPARE(e.getGraphNos(), QVector<int>({7, 8, 7}));
     QCOMPARE(e.nbRefused(), 3);
@@ -326,8 +325,7 @@ void tst_ConjectureEngine::tooFewPoints_data()
     QTest::newRow("one variable, one point") << 1 << 1 << false << false << false << text + "1 1";
     QTest::newRow("three with all derived") << 3 << 41 << true << true << true << text + "21 41";
     QTest::newRow("three without combine") << 3 << 17 << true << true << false << text + "9 17";
-    QTest::newRow("products of the base only")
-        << 3 << 11 << false << true << true << text + "6 11";
+    QTest::newRow("products of the base only") << 3 << 11 << false << true << true << text + "6 11";
     QTest::newRow("enough: exactly 2d") << 2 << 4 << false << false << false << QString();
     QTest::newRow("enough: 2d with all derived") << 3 << 42 << true << true << true << QString();
 }
@@ -376,33 +374,29 @@ void tst_ConjectureEngine::soundness_data()
     QTest::addColumn<bool>("combine");
     QTest::addColumn<unsigned>("seed");
     QTest::addColumn<double>("spread");
-    QTest::newRow("1 var, 10 points") << 1 << 10 << false << false << false << false << 13u
-                                      << 1.0;
-    QTest::newRow("1 var integer, 12 points") << 1 << 12 << true << false << false << false
-                                              << 14u << 1.0;
-    QTest::newRow("2 vars, 20 points") << 2 << 20 << false << false << false << false << 1u
-                                       << 1.0;
-    QTest::newRow("3 vars, 60 points") << 3 << 60 << false << false << false << false << 2u
-                                       << 1.0;
-    QTest::newRow("5 vars, 200 points") << 5 << 200 << false << false << false << false << 3u
-                                        << 1.0;
-    QTest::newRow("4 vars integer, 120 points") << 4 << 120 << true << false << false << false
-                                                << 4u << 1.0;
-    QTest::newRow("2 vars with squares") << 2 << 30 << false << true << false << false << 5u
-                                         << 1.0;
-    QTest::newRow("3 vars with products") << 3 << 50 << false << false << true << false << 6u
-                                          << 1.0;
-    QTest::newRow("3 vars, squares and products") << 3 << 120 << false << true << true << false
-                                                  << 7u << 1.0;
-    QTest::newRow("2 vars, combined products") << 2 << 40 << false << true << true << true << 8u
-                                               << 1.0;
+    QTest::newRow("1 var, 10 points") << 1 << 10 << false << false << false << false << 13u << 1.0;
+    QTest::newRow("1 var integer, 12 points")
+        << 1 << 12 << true << false << false << false << 14u << 1.0;
+    QTest::newRow("2 vars, 20 points") << 2 << 20 << false << false << false << false << 1u << 1.0;
+    QTest::newRow("3 vars, 60 points") << 3 << 60 << false << false << false << false << 2u << 1.0;
+    QTest::newRow("5 vars, 200 points")
+        << 5 << 200 << false << false << false << false << 3u << 1.0;
+    QTest::newRow("4 vars integer, 120 points")
+        << 4 << 120 << true << false << false << false << 4u << 1.0;
+    QTest::newRow("2 vars with squares") << 2 << 30 << false << true << false << false << 5u << 1.0;
+    QTest::newRow("3 vars with products")
+        << 3 << 50 << false << false << true << false << 6u << 1.0;
+    QTest::newRow("3 vars, squares and products")
+        << 3 << 120 << false << true << true << false << 7u << 1.0;
+    QTest::newRow("2 vars, combined products")
+        << 2 << 40 << false << true << true << true << 8u << 1.0;
     QTest::newRow("3 vars integer, squares and products")
         << 3 << 100 << true << true << true << false << 9u << 1.0;
     // Columns of very different sizes: tiny coefficients on large values matter.
     QTest::newRow("3 vars integer, spread 10, squares")
         << 3 << 80 << true << true << false << false << 10u << 10.0;
-    QTest::newRow("4 vars, spread 30") << 4 << 100 << false << false << false << false << 11u
-                                       << 30.0;
+    QTest::newRow("4 vars, spread 30")
+        << 4 << 100 << false << false << false << false << 11u << 30.0;
     QTest::newRow("2 vars integer, spread 20, combined products")
         << 2 << 60 << true << true << true << true << 12u << 20.0;
 }
@@ -448,7 +442,7 @@ void tst_ConjectureEngine::soundness()
 
     // Points, deduplicated as the engine does, with their derived columns.
     QStringList names;
-    QVector<QVector<double> > full;
+    QVector<QVector<double>> full;
     QVector<int> graphOf;
     for (int i = 0; i < cloud.rows.size(); ++i) {
         bool repeat = false;
@@ -495,7 +489,6 @@ void tst_ConjectureEngine::soundness()
                 nearBoundary.insert(graphOf[i]);
             if (err <= -1e-6)
                 sumErr += err * err;
-
         }
 
         // The text, read back, within 1e-5 of its largest term over all points.
@@ -514,7 +507,10 @@ void tst_ConjectureEngine::soundness()
         for (int i = 0; i < excess.size(); ++i)
             QVERIFY2(excess[i] <= 1e-5 * largest,
                      qPrintable(QString("text %1 fails at point %2 by %3 (largest term %4)")
-                                    .arg(text).arg(i).arg(excess[i]).arg(largest)));
+                                    .arg(text)
+                                    .arg(i)
+                                    .arg(excess[i])
+                                    .arg(largest)));
         const QVector<int> support = r.getSupport();
         QVERIFY(!support.isEmpty());
         QCOMPARE(r.getTouching(), support.size());
@@ -562,25 +558,24 @@ void tst_ConjectureEngine::recovery_data()
 {
     // Each facet a.v <= b as a row of the matrix facets: a_0 .. a_(n-1), b.
     QTest::addColumn<int>("nvars");
-    QTest::addColumn<QVector<QVector<double> > >("facets");
-    QTest::addColumn<QVector<QVector<double> > >("vertices");
+    QTest::addColumn<QVector<QVector<double>>>("facets");
+    QTest::addColumn<QVector<QVector<double>>>("vertices");
     QTest::newRow("triangle x,y >= 0, x+y <= 10")
-        << 2 << QVector<QVector<double> >{{-1, 0, 0}, {0, -1, 0}, {1, 1, 10}}
-        << QVector<QVector<double> >{{0, 0}, {10, 0}, {0, 10}};
+        << 2 << QVector<QVector<double>>{{-1, 0, 0}, {0, -1, 0}, {1, 1, 10}}
+        << QVector<QVector<double>>{{0, 0}, {10, 0}, {0, 10}};
     QTest::newRow("box [0,4] x [1,3]")
-        << 2 << QVector<QVector<double> >{{-1, 0, 0}, {1, 0, 4}, {0, -1, -1}, {0, 1, 3}}
-        << QVector<QVector<double> >{{0, 1}, {4, 1}, {4, 3}, {0, 3}};
+        << 2 << QVector<QVector<double>>{{-1, 0, 0}, {1, 0, 4}, {0, -1, -1}, {0, 1, 3}}
+        << QVector<QVector<double>>{{0, 1}, {4, 1}, {4, 3}, {0, 3}};
     QTest::newRow("simplex x,y,z >= 0, x+y+z <= 6")
-        << 3
-        << QVector<QVector<double> >{{-1, 0, 0, 0}, {0, -1, 0, 0}, {0, 0, -1, 0}, {1, 1, 1, 6}}
-        << QVector<QVector<double> >{{0, 0, 0}, {6, 0, 0}, {0, 6, 0}, {0, 0, 6}};
+        << 3 << QVector<QVector<double>>{{-1, 0, 0, 0}, {0, -1, 0, 0}, {0, 0, -1, 0}, {1, 1, 1, 6}}
+        << QVector<QVector<double>>{{0, 0, 0}, {6, 0, 0}, {0, 6, 0}, {0, 0, 6}};
 }
 
 void tst_ConjectureEngine::recovery()
 {
     QFETCH(int, nvars);
-    QFETCH(QVector<QVector<double> >, facets);
-    QFETCH(QVector<QVector<double> >, vertices);
+    QFETCH(QVector<QVector<double>>, facets);
+    QFETCH(QVector<QVector<double>>, vertices);
 
     // Points: convex combinations of the vertices, with many of them on a facet (drawn
     // from the vertices lying on it) and the rest strictly inside.
@@ -595,7 +590,7 @@ void tst_ConjectureEngine::recovery()
             s += f[k] * v[k];
         return std::fabs(s - f[nvars]) < 1e-9;
     };
-    auto combination = [&](const QVector<QVector<double> > &from) {
+    auto combination = [&](const QVector<QVector<double>> &from) {
         QVector<double> w;
         double total = 0.0;
         for (int j = 0; j < from.size(); ++j) {
@@ -609,7 +604,7 @@ void tst_ConjectureEngine::recovery()
         return p;
     };
     for (const QVector<double> &f : facets) {
-        QVector<QVector<double> > on;
+        QVector<QVector<double>> on;
         for (const QVector<double> &v : vertices)
             if (onFacet(f, v))
                 on << v;
@@ -640,8 +635,8 @@ void tst_ConjectureEngine::recovery()
 
     // One engine per orientation of the variables, as the panel runs them.
     const int jobs = 1 << nvars;
-    std::vector<std::unique_ptr<ConjectureEngine> > engines;
-    std::vector<std::unique_ptr<Collector> > collectors;
+    std::vector<std::unique_ptr<ConjectureEngine>> engines;
+    std::vector<std::unique_ptr<Collector>> collectors;
     for (int j = 0; j < jobs; ++j) {
         engines.emplace_back(new ConjectureEngine(j));
         collectors.emplace_back(new Collector(engines.back().get()));
