@@ -26,6 +26,20 @@ QString number(double v)
     return QString::number(v, 'g', 6);
 }
 
+// True when some vector of the list matches x within 1e-6 in each of x's entries.
+bool heldWithin(const QVector<QVector<double>> &list, const QVector<double> &x)
+{
+    const int n = x.size();
+    for (const QVector<double> &p : list) {
+        int k = 0;
+        while (k < n && std::fabs(x[k] - p[k]) <= kTolerance)
+            ++k;
+        if (k == n)
+            return true;
+    }
+    return false;
+}
+
 // Entry by entry, so that the permutations keep their own storage (no detaching).
 void copyState(const QVector<int> &perm, int nbViol, int touching, double sumErr,
                QVector<int> &toPerm, int &toNbViol, int &toTouching, double &toSumErr)
@@ -114,14 +128,8 @@ void ConjectureEngine::addPoint(QVector<double> x, int graphNo)
             return;
         }
     }
-    const int n = x.size();
-    for (const QVector<double> &p : qAsConst(points)) {
-        int k = 0;
-        while (k < n && std::fabs(x[k] - p[k]) <= kTolerance)
-            ++k;
-        if (k == n)
-            return;
-    }
+    if (heldWithin(points, x))
+        return;
     points.append(x);
     graphNos.append(graphNo);
 }
@@ -394,13 +402,8 @@ void ConjectureEngine::store()
     QVector<double> c(d);
     for (int k = 0; k < d; ++k)
         c[k] = normal[k] * weights[k];
-    for (const QVector<double> &s : qAsConst(storedCoefs)) {
-        int k = 0;
-        while (k < d && std::fabs(c[k] - s[k]) <= kTolerance)
-            ++k;
-        if (k == d)
-            return;
-    }
+    if (heldWithin(storedCoefs, c))
+        return;
     const QString text = relationText(c, offset, header, magnitude);
     Conjecture *record = new Conjecture(text, c, offset, touching, sumErr, boundary);
     conjectures.append(record);
