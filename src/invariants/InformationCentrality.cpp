@@ -3,43 +3,36 @@
 #include "invariants/Distances.h"
 
 #include <cmath>
-#include <utility>
 
 namespace
 {
 
-// Gauss-Jordan inversion with partial pivoting of the n x n block of a, into inv; a is destroyed.
-// False when a pivot vanishes.
-bool invert(int n, double a[][32], double inv[][32])
+// Inverse of the Cholesky factor of the positive definite n x n block of a: y = r^-1 with
+// a = r r^T, both lower triangular, so that a^-1 = y^T y. False on a pivot that is not positive.
+bool inverseCholeskyFactor(int n, const double a[][32], double y[][32])
 {
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j)
-            inv[i][j] = i == j ? 1.0 : 0.0;
-    for (int col = 0; col < n; ++col) {
-        int pivot = col;
-        for (int r = col + 1; r < n; ++r)
-            if (std::fabs(a[r][col]) > std::fabs(a[pivot][col]))
-                pivot = r;
-        if (std::fabs(a[pivot][col]) < 1e-12)
+    double r[32][32];
+    for (int j = 0; j < n; ++j) {
+        double pivot = a[j][j];
+        for (int k = 0; k < j; ++k)
+            pivot -= r[j][k] * r[j][k];
+        if (pivot <= 1e-12)
             return false;
-        if (pivot != col)
-            for (int j = 0; j < n; ++j) {
-                std::swap(a[pivot][j], a[col][j]);
-                std::swap(inv[pivot][j], inv[col][j]);
-            }
-        const double scale = 1.0 / a[col][col];
-        for (int j = 0; j < n; ++j) {
-            a[col][j] *= scale;
-            inv[col][j] *= scale;
+        r[j][j] = std::sqrt(pivot);
+        for (int i = j + 1; i < n; ++i) {
+            double s = a[i][j];
+            for (int k = 0; k < j; ++k)
+                s -= r[i][k] * r[j][k];
+            r[i][j] = s / r[j][j];
         }
-        for (int r = 0; r < n; ++r) {
-            const double f = a[r][col];
-            if (r == col || f == 0.0)
-                continue;
-            for (int j = 0; j < n; ++j) {
-                a[r][j] -= f * a[col][j];
-                inv[r][j] -= f * inv[col][j];
-            }
+    }
+    for (int c = 0; c < n; ++c) {
+        y[c][c] = 1.0 / r[c][c];
+        for (int i = c + 1; i < n; ++i) {
+            double s = 0;
+            for (int k = c; k < i; ++k)
+                s += r[i][k] * y[k][c];
+            y[i][c] = -s / r[i][i];
         }
     }
     return true;
@@ -57,22 +50,35 @@ bool informationCentrality(const BitGraph &g, double out[])
         return true;
     }
     double a[32][32];
-    double c[32][32];
     for (int i = 0; i < n; ++i) {
         for (int j = 0; j < n; ++j)
             a[i][j] = g.edge(i, j) ? 0.0 : 1.0;
         a[i][i] = 1.0 + g.degree(i);
     }
-    if (!invert(n, a, c))
+    // C = y^T y: its diagonal and row sums come from the columns of y without forming C.
+    double y[32][32];
+    if (!inverseCholeskyFactor(n, a, y))
         return false;
-    double trace = 0;
-    for (int i = 0; i < n; ++i)
-        trace += c[i][i];
-    for (int u = 0; u < n; ++u) {
-        double rowSum = 0;
-        for (int j = 0; j < n; ++j)
-            rowSum += c[u][j];
-        out[u] = n / (n * c[u][u] + trace - 2 * rowSum);
+    double ySums[32];
+    for (int i = 0; i < n; ++i) {
+        double s = 0;
+        for (int c = 0; c <= i; ++c)
+            s += y[i][c];
+        ySums[i] = s;
     }
+    double diagonal[32], rowSum[32];
+    double trace = 0;
+    for (int u = 0; u < n; ++u) {
+        double d = 0, r = 0;
+        for (int i = u; i < n; ++i) {
+            d += y[i][u] * y[i][u];
+            r += y[i][u] * ySums[i];
+        }
+        diagonal[u] = d;
+        rowSum[u] = r;
+        trace += d;
+    }
+    for (int u = 0; u < n; ++u)
+        out[u] = n / (n * diagonal[u] + trace - 2 * rowSum[u]);
     return true;
 }
