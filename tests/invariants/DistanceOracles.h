@@ -5,6 +5,7 @@
 
 #include "graph/BitGraph.h"
 
+#include <QProcess>
 #include <QString>
 #include <QVector>
 #include <QtGlobal>
@@ -154,10 +155,34 @@ Q_DECLARE_METATYPE(BitGraph)
 namespace oracle
 {
 
-/// Fills a Qt Test data table with one row per graph of randomSuite(), from seed 1234.
+/// Decodes one graph6 line of order at most 62.
+inline BitGraph fromGraph6(const QByteArray &line)
+{
+    BitGraph g;
+    g.n = line.at(0) - 63;
+    int bit = 0;
+    for (int j = 1; j < g.n; ++j)
+        for (int i = 0; i < j; ++i, ++bit)
+            if (((line.at(1 + bit / 6) - 63) >> (5 - bit % 6)) & 1)
+                g.addEdge(i, j);
+    return g;
+}
+
+/// Fills a Qt Test data table with every graph of order 1 to 7 up to isomorphism, as nauty's
+/// generator lists them, then one row per graph of randomSuite(), from seed 1234.
 inline void addSuiteRows()
 {
     QTest::addColumn<BitGraph>("g");
+    for (int n = 1; n <= 7; ++n) {
+        QProcess geng;
+        geng.start(QStringLiteral("nauty-geng"), {QStringLiteral("-q"), QString::number(n)});
+        QVERIFY2(geng.waitForFinished(-1) && geng.exitCode() == 0, "nauty-geng did not run");
+        int k = 0;
+        for (const QByteArray &line : geng.readAllStandardOutput().split('\n'))
+            if (!line.isEmpty())
+                QTest::newRow(qPrintable(QString("all n%1 #%2").arg(n).arg(k++)))
+                    << fromGraph6(line);
+    }
     qsrand(1234);
     for (const auto &row : randomSuite())
         QTest::newRow(qPrintable(row.first)) << row.second;
