@@ -1,21 +1,14 @@
 #include "invariants/CutCentrality.h"
 
+#include "invariants/Distances.h"
+
 namespace
 {
 
 // The component of start within the vertices of allowed.
 uint32_t componentOf(const BitGraph &g, int start, uint32_t allowed)
 {
-    uint32_t reached = 1u << start;
-    uint32_t frontier = reached;
-    while (frontier) {
-        uint32_t next = 0;
-        for (uint32_t f = frontier; f; f &= f - 1)
-            next |= g.row[__builtin_ctz(f)];
-        frontier = next & allowed & ~reached;
-        reached |= frontier;
-    }
-    return reached;
+    return breadthFirst(g, start, allowed, [](int, uint32_t) {});
 }
 
 long pairsAmong(long k)

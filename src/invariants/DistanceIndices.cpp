@@ -82,17 +82,10 @@ double wienerIndex(const BitGraph &g)
     long twice = 0;
     const uint32_t all = g.vertices();
     for (int s = 0; s < g.n; ++s) {
-        uint32_t visited = 1u << s;
-        uint32_t frontier = visited;
-        for (int level = 1; frontier; ++level) {
-            uint32_t next = 0;
-            for (uint32_t f = frontier; f; f &= f - 1)
-                next |= g.row[__builtin_ctz(f)];
-            frontier = next & ~visited;
-            visited |= frontier;
-            twice += long(level) * __builtin_popcount(frontier);
-        }
-        if (visited != all)
+        const uint32_t reached = breadthFirst(g, s, all, [&twice](int depth, uint32_t set) {
+            twice += long(depth) * __builtin_popcount(set);
+        });
+        if (reached != all)
             return kInfiniteValue;
     }
     return double(twice / 2);

@@ -19,6 +19,25 @@ struct DistanceMatrix {
     bool connected() const;
 };
 
+/// Breadth-first search from s through the vertices of `allowed`, a whole level at a time on
+/// the bit rows: calls level(depth, set) for each level beyond s; returns the set reached.
+template <class Level>
+uint32_t breadthFirst(const BitGraph &g, int s, uint32_t allowed, Level level)
+{
+    uint32_t reached = 1u << s;
+    uint32_t frontier = reached;
+    for (int depth = 1; frontier; ++depth) {
+        uint32_t next = 0;
+        for (uint32_t f = frontier; f; f &= f - 1)
+            next |= g.row[__builtin_ctz(f)];
+        frontier = next & allowed & ~reached;
+        reached |= frontier;
+        if (frontier)
+            level(depth, frontier);
+    }
+    return reached;
+}
+
 /// Breadth-first distances of g between all pairs; kNoPath between components.
 void allDistances(const BitGraph &g, DistanceMatrix &out);
 
