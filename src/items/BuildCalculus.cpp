@@ -3,13 +3,37 @@
 #include "items/Calculus.h"
 
 // Item classes: the one place in items/ that includes the higher folders.
+#include "invariants/invAVDIST.h"
+#include "invariants/invBALABAN.h"
+#include "invariants/invBETWEENNESS.h"
+#include "invariants/invCENTRALITY.h"
+#include "invariants/invCLOSENESS.h"
+#include "invariants/invCUTCENTRALITY.h"
+#include "invariants/invDBETWEENNESS.h"
+#include "invariants/invDBETWEENNESS2.h"
+#include "invariants/invDCENTRALITY.h"
+#include "invariants/invDCENTRALITY2.h"
 #include "invariants/invDEGMAX.h"
 #include "invariants/invDEGMIN.h"
 #include "invariants/invDEGREES.h"
+#include "invariants/invDIAMETER.h"
+#include "invariants/invDISTANCE.h"
+#include "invariants/invDISTCLOSESTLEAF.h"
+#include "invariants/invECCENTRICITY.h"
+#include "invariants/invGIRTH.h"
+#include "invariants/invHARARY.h"
+#include "invariants/invHARMONIC.h"
+#include "invariants/invIINDEX.h"
 #include "invariants/invKCHERRIES.h"
+#include "invariants/invNBETWEENNESS.h"
 #include "invariants/invORDER.h"
 #include "invariants/invPENDING.h"
+#include "invariants/invRADIUS.h"
 #include "invariants/invSIZE.h"
+#include "invariants/invSUMDISTP.h"
+#include "invariants/invSZEGED.h"
+#include "invariants/invTRANSMISSION.h"
+#include "invariants/invWIENER.h"
 
 #include <cstdio>
 
@@ -31,10 +55,37 @@ struct CatalogueRow {
 //   {"MAXMIN", [](bool g) -> Calculus * { Calculus *z = new Z(g); z->setMax(true);
 //                                         z->setMin(true); return z; }},
 const CatalogueRow catalogue[] = {
-    {"DEGMAX", &make<invDEGMAX>},   {"DEGMIN", &make<invDEGMIN>},
-    {"DEGREES", &make<invDEGREES>}, {"KCHERRIES", &make<invKCHERRIES>},
-    {"ORDER", &make<invORDER>},     {"PENDING", &make<invPENDING>},
+    {"AVDIST", &make<invAVDIST>},
+    {"BALABAN", &make<invBALABAN>},
+    {"BETWEENNESS", &make<invBETWEENNESS>},
+    {"CENTRALITY", &make<invCENTRALITY>},
+    {"CLOSENESS", &make<invCLOSENESS>},
+    {"CUTCENTRALITY", &make<invCUTCENTRALITY>},
+    {"DBETW", &make<invDBETWEENNESS>},
+    {"DBETW2", &make<invDBETWEENNESS2>},
+    {"DCENTRALITY", &make<invDCENTRALITY>},
+    {"DCENTRALITY2", &make<invDCENTRALITY2>},
+    {"DEGMAX", &make<invDEGMAX>},
+    {"DEGMIN", &make<invDEGMIN>},
+    {"DEGREES", &make<invDEGREES>},
+    {"DIAMETER", &make<invDIAMETER>},
+    {"DISTANCES", &make<invDISTANCE>},
+    {"DISTCLOSESTLEAF", &make<invDISTCLOSESTLEAF>},
+    {"ECCENTRICITY", &make<invECCENTRICITY>},
+    {"GIRTH", &make<invGIRTH>},
+    {"HARARY", &make<invHARARY>},
+    {"HARMONIC", &make<invHARMONIC>},
+    {"IINDEX", &make<invIINDEX>},
+    {"KCHERRIES", &make<invKCHERRIES>},
+    {"NBETWEENNESS", &make<invNBETWEENNESS>},
+    {"ORDER", &make<invORDER>},
+    {"PENDING", &make<invPENDING>},
+    {"RADIUS", &make<invRADIUS>},
     {"SIZE", &make<invSIZE>},
+    {"SUMDISTP", &make<invSUMDISTP>},
+    {"SZEGED", &make<invSZEGED>},
+    {"TRANSMISSION", &make<invTRANSMISSION>},
+    {"WIENER", &make<invWIENER>},
 };
 
 } // namespace
