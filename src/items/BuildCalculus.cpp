@@ -3,13 +3,52 @@
 #include "items/Calculus.h"
 
 // Item classes: the one place in items/ that includes the higher folders.
+#include "invariants/famCATERPILLAR.h"
+#include "invariants/famCOMET.h"
+#include "invariants/famLOBSTER.h"
+#include "invariants/famPATH.h"
+#include "invariants/famSPIDER.h"
+#include "invariants/famSTAR.h"
+#include "invariants/famTREE.h"
+#include "invariants/invADJACENCY.h"
+#include "invariants/invCHROMATIC.h"
+#include "invariants/invCHROMATICVAL.h"
+#include "invariants/invCLAWS.h"
+#include "invariants/invCLIQMAX.h"
+#include "invariants/invCOMNEIGH.h"
 #include "invariants/invDEGMAX.h"
 #include "invariants/invDEGMIN.h"
 #include "invariants/invDEGREES.h"
+#include "invariants/invDOMINATION.h"
+#include "invariants/invEINCLIQMAX.h"
+#include "invariants/invENERGY.h"
+#include "invariants/invIDENTITY.h"
+#include "invariants/invINCLIQMAX.h"
+#include "invariants/invINDIAMETER.h"
+#include "invariants/invINDOMINATION.h"
+#include "invariants/invINGIRTH.h"
+#include "invariants/invINPCC.h"
+#include "invariants/invINSTABLEMAX.h"
+#include "invariants/invK4.h"
 #include "invariants/invKCHERRIES.h"
+#include "invariants/invKIRCHHOFF.h"
+#include "invariants/invLAPLACIAN.h"
+#include "invariants/invMODULARITY.h"
+#include "invariants/invNCONN.h"
+#include "invariants/invNLAPLACIAN.h"
+#include "invariants/invNUMERO.h"
+#include "invariants/invONEMAT.h"
+#include "invariants/invONEVEC.h"
 #include "invariants/invORDER.h"
 #include "invariants/invPENDING.h"
+#include "invariants/invPLATT.h"
+#include "invariants/invRANDIC.h"
 #include "invariants/invSIZE.h"
+#include "invariants/invSLLAPLACIAN.h"
+#include "invariants/invSTABLEMAX.h"
+#include "invariants/invTRIANGLES.h"
+#include "invariants/invZAGREBM1.h"
+#include "invariants/invZAGREBM2.h"
 
 #include <cstdio>
 
@@ -27,13 +66,52 @@ struct CatalogueRow {
 //   {"MAXMIN", [](bool g) -> Calculus * { Calculus *z = new Z(g); z->setMax(true);
 //                                         z->setMin(true); return z; }},
 const CatalogueRow catalogue[] = {
+    {"ADJACENCY", &make<invADJACENCY>},
+    {"CATERPILLAR", &make<famCATERPILLAR>},
+    {"CHROMATIC", &make<invCHROMATIC>},
+    {"CHROMATICVAL", &make<invCHROMATICVAL>},
+    {"CLAWS", &make<invCLAWS>},
+    {"CLIQMAX", &make<invCLIQMAX>},
+    {"COMET", &make<famCOMET>},
+    {"COMNEIGH", &make<invCOMNEIGH>},
     {"DEGMAX", &make<invDEGMAX>},
     {"DEGMIN", &make<invDEGMIN>},
     {"DEGREES", &make<invDEGREES>},
+    {"DOMINATION", &make<invDOMINATION>},
+    {"EINCLIQMAX", &make<invEINCLIQMAX>},
+    {"ENERGY", &make<invENERGY>},
+    {"IDENTITY", &make<invIDENTITY>},
+    {"INCLIQMAX", &make<invINCLIQMAX>},
+    {"INDIAMETER", &make<invINDIAMETER>},
+    {"INDOMINATION", &make<invINDOMINATION>},
+    {"INGIRTH", &make<invINGIRTH>},
+    {"INPCC", &make<invINPCC>},
+    {"INSTABLEMAX", &make<invINSTABLEMAX>},
+    {"K4", &make<invK4>},
     {"KCHERRIES", &make<invKCHERRIES>},
+    {"KIRCHHOFF", &make<invKIRCHHOFF>},
+    {"LAPLACIAN", &make<invLAPLACIAN>},
+    {"LOBSTER", &make<famLOBSTER>},
+    {"MODULARITY", &make<invMODULARITY>},
+    {"NCONN", &make<invNCONN>},
+    {"NLAPLACIAN", &make<invNLAPLACIAN>},
+    {"NUMERO", &make<invNUMERO>},
+    {"ONEMAT", &make<invONEMAT>},
+    {"ONEVEC", &make<invONEVEC>},
     {"ORDER", &make<invORDER>},
+    {"PATH", &make<famPATH>},
     {"PENDING", &make<invPENDING>},
+    {"PLATT", &make<invPLATT>},
+    {"RANDIC", &make<invRANDIC>},
     {"SIZE", &make<invSIZE>},
+    {"SLLAPLACIAN", &make<invSLLAPLACIAN>},
+    {"SPIDER", &make<famSPIDER>},
+    {"STABLEMAX", &make<invSTABLEMAX>},
+    {"STAR", &make<famSTAR>},
+    {"TREE", &make<famTREE>},
+    {"TRIANGLES", &make<invTRIANGLES>},
+    {"ZAGREBM1", &make<invZAGREBM1>},
+    {"ZAGREBM2", &make<invZAGREBM2>},
 };
 
 } // namespace

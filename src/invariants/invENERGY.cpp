@@ -1,0 +1,29 @@
+#include "invariants/invENERGY.h"
+
+#include "invariants/AdjacencyMatrices.h"
+#include "invariants/SpectralIndices.h"
+#include "invariants/StructuralItemOutput.h"
+#include "numerics/Eig.h"
+
+invENERGY::invENERGY(bool graphical)
+{
+    sRows = QStringLiteral("1");
+    sCols = QStringLiteral("1");
+    const QString doc = QStringLiteral("Energy, sum of the absolute values of the eigenvalues of the adjacency matrix.");
+    initItem(QStringLiteral("ENERGY"), doc, doc, graphical, Report::Value, true);
+    work.fill(QVector<double>(32, 0.0), 32);
+}
+
+void invENERGY::recompute()
+{
+    const BitGraph &g = readGraph();
+    SquareBlock block;
+    adjacencyMatrix(g, block);
+    for (int i = 0; i < g.n; ++i)
+        for (int j = 0; j < g.n; ++j)
+            work[i][j] = block[i][j];
+    saveTooltip(QStringLiteral("Energy"));
+    const Eig eig(work, g.n);
+    const QVector<double> lambda = eig.eigvals();
+    writeValue(*this, energyFromEigenvalues(lambda.constData(), g.n));
+}
