@@ -9,13 +9,18 @@ invENERGY::invENERGY(bool graphical)
 {
     sRows = QStringLiteral("1");
     sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("Energy, sum of the absolute values of the eigenvalues of the adjacency matrix.");
+    const QString doc = QStringLiteral(
+        "Energy, sum of the absolute values of the eigenvalues of the adjacency matrix.");
     initItem(QStringLiteral("ENERGY"), doc, doc, graphical, Report::Value, true);
     work.fill(QVector<double>(32, 0.0), 32);
 }
 
 void invENERGY::recompute()
 {
+    if (!graph) {
+        fail();
+        return;
+    }
     const BitGraph &g = readGraph();
     SquareBlock block;
     adjacencyMatrix(g, block);
