@@ -2,14 +2,14 @@
 
 #include <cmath>
 
-void adjacencyMatrix(const BitGraph& g, SquareBlock& out)
+void adjacencyMatrix(const BitGraph &g, SquareBlock &out)
 {
     for (int i = 0; i < g.n; ++i)
         for (int j = 0; j < g.n; ++j)
             out[i][j] = g.edge(i, j) ? 1.0 : 0.0;
 }
 
-void commonNeighbourMatrix(const BitGraph& g, SquareBlock& out)
+void commonNeighbourMatrix(const BitGraph &g, SquareBlock &out)
 {
     for (int i = 0; i < g.n; ++i) {
         out[i][i] = 0.0;
@@ -18,7 +18,7 @@ void commonNeighbourMatrix(const BitGraph& g, SquareBlock& out)
     }
 }
 
-void laplacianMatrix(const BitGraph& g, double sign, SquareBlock& out)
+void laplacianMatrix(const BitGraph &g, double sign, SquareBlock &out)
 {
     for (int i = 0; i < g.n; ++i) {
         for (int j = 0; j < g.n; ++j)
@@ -27,16 +27,17 @@ void laplacianMatrix(const BitGraph& g, double sign, SquareBlock& out)
     }
 }
 
-void normalizedLaplacianMatrix(const BitGraph& g, SquareBlock& out)
+void normalizedLaplacianMatrix(const BitGraph &g, SquareBlock &out)
 {
     for (int i = 0; i < g.n; ++i) {
         for (int j = 0; j < g.n; ++j)
-            out[i][j] = g.edge(i, j) ? -1.0 / std::sqrt(double(g.degree(i)) * double(g.degree(j))) : 0.0;
+            out[i][j] =
+                g.edge(i, j) ? -1.0 / std::sqrt(double(g.degree(i)) * double(g.degree(j))) : 0.0;
         out[i][i] = 1.0;
     }
 }
 
-void modularityMatrix(const BitGraph& g, SquareBlock& out)
+void modularityMatrix(const BitGraph &g, SquareBlock &out)
 {
     adjacencyMatrix(g, out);
     const double twiceM = 2.0 * g.edgeCount();

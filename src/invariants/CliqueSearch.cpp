@@ -1,12 +1,13 @@
 #include "CliqueSearch.h"
 
-namespace {
+namespace
+{
 
 // Depth-first over increasing vertex sequences, which visits cliques in lexicographic order;
 // since only a strictly larger clique replaces the record, cutting a branch that cannot exceed
 // the record never changes which clique is reported.
 struct CliqueSearch {
-    const uint32_t* row;
+    const uint32_t *row;
     int best = 0;
     uint32_t bestSet = 0;
 
@@ -47,7 +48,7 @@ struct CliqueSearch {
     }
 };
 
-int runSearch(const BitGraph& g, const uint32_t* row, uint32_t* members)
+int runSearch(const BitGraph &g, const uint32_t *row, uint32_t *members)
 {
     CliqueSearch s;
     s.row = row;
@@ -59,12 +60,12 @@ int runSearch(const BitGraph& g, const uint32_t* row, uint32_t* members)
 
 } // namespace
 
-int maximumClique(const BitGraph& g, uint32_t* members)
+int maximumClique(const BitGraph &g, uint32_t *members)
 {
     return runSearch(g, g.row, members);
 }
 
-int maximumStableSet(const BitGraph& g, uint32_t* members)
+int maximumStableSet(const BitGraph &g, uint32_t *members)
 {
     const BitGraph c = g.complement();
     return runSearch(c, c.row, members);

@@ -2,7 +2,7 @@
 
 #include "CliqueSearch.h"
 
-void thresholdOrder(const BitGraph& g, int order[32])
+void thresholdOrder(const BitGraph &g, int order[32])
 {
     const int n = g.n;
     uint32_t adj[32];
@@ -34,7 +34,8 @@ void thresholdOrder(const BitGraph& g, int order[32])
     }
 }
 
-namespace {
+namespace
+{
 
 // Smallest colour above 'from' that no neighbour (bits nb) holds.
 int freeColourAbove(uint32_t nb, const uint32_t classOf[34], int from)
@@ -55,7 +56,7 @@ int selectBit(uint32_t bits, int k)
 
 } // namespace
 
-int chromaticColouring(const BitGraph& g, int colour[32])
+int chromaticColouring(const BitGraph &g, int colour[32])
 {
     const int n = g.n;
     if (n == 0)
@@ -66,10 +67,10 @@ int chromaticColouring(const BitGraph& g, int colour[32])
     // A clique is a lower bound: once the colouring reaches it the search could only confirm it.
     const int lowerBound = maximumClique(g, nullptr);
 
-    int colourAt[32];      // colour of the vertex at each position of the order
+    int colourAt[32];          // colour of the vertex at each position of the order
     uint32_t classOf[34] = {}; // vertices holding each colour
-    uint32_t marked = 0;   // positions whose colour exceeded every earlier one when given
-    uint32_t upTo[32];     // vertices at positions 0..p
+    uint32_t marked = 0;       // positions whose colour exceeded every earlier one when given
+    uint32_t upTo[32];         // vertices at positions 0..p
     uint32_t seen = 0;
     for (int i = 0; i < n; ++i) {
         seen |= 1u << order[i];

@@ -2,10 +2,10 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
-template <typename Term>
-double edgeSum(const BitGraph& g, Term term)
+template <typename Term> double edgeSum(const BitGraph &g, Term term)
 {
     double deg[32];
     for (int v = 0; v < g.n; ++v)
@@ -24,12 +24,12 @@ double edgeSum(const BitGraph& g, Term term)
 
 } // namespace
 
-double randicIndex(const BitGraph& g)
+double randicIndex(const BitGraph &g)
 {
     return edgeSum(g, [](double a, double b) { return 1.0 / std::sqrt(a * b); });
 }
 
-double zagrebM1(const BitGraph& g)
+double zagrebM1(const BitGraph &g)
 {
     double s = 0.0;
     for (int v = 0; v < g.n; ++v) {
@@ -39,12 +39,12 @@ double zagrebM1(const BitGraph& g)
     return s;
 }
 
-double zagrebM2(const BitGraph& g)
+double zagrebM2(const BitGraph &g)
 {
     return edgeSum(g, [](double a, double b) { return a * b; });
 }
 
-double plattIndex(const BitGraph& g)
+double plattIndex(const BitGraph &g)
 {
     return edgeSum(g, [](double a, double b) { return (a + b) - 2.0; });
 }

@@ -1,6 +1,7 @@
 #include "DominationSearch.h"
 
-namespace {
+namespace
+{
 
 // Looks for a dominating set of at most 'size' vertices by depth-first search over increasing
 // vertex sequences (lexicographic order). Every size below the domination number fails first,
@@ -48,7 +49,7 @@ struct DominationSearch {
 
 } // namespace
 
-int minimumDominatingSet(const BitGraph& g, uint32_t* members)
+int minimumDominatingSet(const BitGraph &g, uint32_t *members)
 {
     DominationSearch s;
     s.n = g.n;

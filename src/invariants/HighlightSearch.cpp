@@ -1,6 +1,7 @@
 #include "HighlightSearch.h"
 
-namespace {
+namespace
+{
 
 struct Bfs {
     int parent[32];
@@ -9,7 +10,7 @@ struct Bfs {
     int reached = 0;
     uint32_t seen = 0;
 
-    void run(const BitGraph& g, int root)
+    void run(const BitGraph &g, int root)
     {
         for (int v = 0; v < g.n; ++v)
             parent[v] = -1;
@@ -30,14 +31,14 @@ struct Bfs {
         }
     }
 
-    void markPath(int v, BitGraph& marks) const
+    void markPath(int v, BitGraph &marks) const
     {
         for (int p = parent[v]; p >= 0; v = p, p = parent[p])
             marks.addEdge(v, p);
     }
 };
 
-void clearMarks(const BitGraph& g, BitGraph& marks)
+void clearMarks(const BitGraph &g, BitGraph &marks)
 {
     marks = BitGraph();
     marks.n = g.n;
@@ -45,7 +46,7 @@ void clearMarks(const BitGraph& g, BitGraph& marks)
 
 } // namespace
 
-bool isConnected(const BitGraph& g)
+bool isConnected(const BitGraph &g)
 {
     if (g.n <= 1)
         return true;
@@ -60,7 +61,7 @@ bool isConnected(const BitGraph& g)
     return seen == g.vertices();
 }
 
-int shortestCycle(const BitGraph& g, BitGraph* marks)
+int shortestCycle(const BitGraph &g, BitGraph *marks)
 {
     int best = 33;
     int parent[32], dist[32], queue[32];
@@ -106,7 +107,7 @@ int shortestCycle(const BitGraph& g, BitGraph* marks)
     return best > g.n ? 0 : best;
 }
 
-bool breadthFirstTree(const BitGraph& g, int root, BitGraph* marks)
+bool breadthFirstTree(const BitGraph &g, int root, BitGraph *marks)
 {
     if (marks)
         clearMarks(g, *marks);
@@ -120,7 +121,7 @@ bool breadthFirstTree(const BitGraph& g, int root, BitGraph* marks)
     return bfs.seen == g.vertices();
 }
 
-int diameterPath(const BitGraph& g, BitGraph* marks)
+int diameterPath(const BitGraph &g, BitGraph *marks)
 {
     int largest = 0, from = 0, to = 0;
     Bfs bfs;

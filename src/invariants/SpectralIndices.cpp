@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-double energyFromEigenvalues(const double* lambda, int n)
+double energyFromEigenvalues(const double *lambda, int n)
 {
     double sum = 0.0;
     for (int k = 0; k < n; ++k)
@@ -10,7 +10,7 @@ double energyFromEigenvalues(const double* lambda, int n)
     return sum;
 }
 
-bool kirchhoffFromEigenvalues(const double* lambda, int n, double* value)
+bool kirchhoffFromEigenvalues(const double *lambda, int n, double *value)
 {
     if (n < 3 || lambda[n - 2] < 1e-6)
         return false;

@@ -1,6 +1,7 @@
 #include "SubgraphCounts.h"
 
-namespace {
+namespace
+{
 
 uint32_t above(int v)
 {
@@ -9,7 +10,7 @@ uint32_t above(int v)
 
 } // namespace
 
-int triangleCount(const BitGraph& g)
+int triangleCount(const BitGraph &g)
 {
     int count = 0;
     for (int i = 0; i < g.n; ++i) {
@@ -23,7 +24,7 @@ int triangleCount(const BitGraph& g)
     return count;
 }
 
-int k4Count(const BitGraph& g)
+int k4Count(const BitGraph &g)
 {
     int count = 0;
     for (int a = 0; a < g.n; ++a) {
@@ -42,7 +43,7 @@ int k4Count(const BitGraph& g)
     return count;
 }
 
-int clawCount(const BitGraph& g)
+int clawCount(const BitGraph &g)
 {
     int count = 0;
     for (int v = 0; v < g.n; ++v) {

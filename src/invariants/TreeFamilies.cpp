@@ -2,7 +2,7 @@
 
 #include "HighlightSearch.h"
 
-void allDistances(const BitGraph& g, int dist[32][32])
+void allDistances(const BitGraph &g, int dist[32][32])
 {
     for (int s = 0; s < g.n; ++s) {
         for (int v = 0; v < g.n; ++v)
@@ -21,10 +21,11 @@ void allDistances(const BitGraph& g, int dist[32][32])
     }
 }
 
-namespace {
+namespace
+{
 
 // Exactly one leg of the spider has two edges or more, and its centre has degree 3 or more.
-bool cometRule(const BitGraph& g, int leaves, int maxDegree)
+bool cometRule(const BitGraph &g, int leaves, int maxDegree)
 {
     if (leaves != maxDegree)
         return false;
@@ -39,7 +40,7 @@ bool cometRule(const BitGraph& g, int leaves, int maxDegree)
 }
 
 // Every vertex lies within distance 2 of the path joining the first diametral pair.
-bool lobsterRule(const BitGraph& g)
+bool lobsterRule(const BitGraph &g)
 {
     int dist[32][32];
     allDistances(g, dist);
@@ -64,7 +65,7 @@ bool lobsterRule(const BitGraph& g)
     return near == g.vertices();
 }
 
-int treeDiameter(const BitGraph& g)
+int treeDiameter(const BitGraph &g)
 {
     int dist[32][32];
     allDistances(g, dist);
@@ -78,7 +79,7 @@ int treeDiameter(const BitGraph& g)
 
 } // namespace
 
-FamilyAnswer treeFamilyMember(const BitGraph& g, TreeFamily family)
+FamilyAnswer treeFamilyMember(const BitGraph &g, TreeFamily family)
 {
     FamilyAnswer answer;
     if (g.n < 2)

@@ -1,11 +1,12 @@
 #include "VertexConnectivity.h"
 
-namespace {
+namespace
+{
 
 // Number of internally disjoint s-t paths, stopping once 'cap' is reached. Each vertex v is split
 // into v (in, bit v) and v + n (out, bit v + n) joined by a unit arc; every arc has unit capacity
 // and no two original arcs are antiparallel, so a residual graph is one bit per arc.
-int disjointPaths(const BitGraph& g, int s, int t, int cap)
+int disjointPaths(const BitGraph &g, int s, int t, int cap)
 {
     const int n = g.n;
     uint64_t res[64];
@@ -52,7 +53,7 @@ int disjointPaths(const BitGraph& g, int s, int t, int cap)
 
 } // namespace
 
-int vertexConnectivity(const BitGraph& g)
+int vertexConnectivity(const BitGraph &g)
 {
     const int n = g.n;
     int best = n - 1;

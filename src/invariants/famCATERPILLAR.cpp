@@ -6,7 +6,8 @@ famCATERPILLAR::famCATERPILLAR(bool graphical)
 {
     sRows = QStringLiteral("1");
     sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("Boolean function that indicates wether the graph is a caterpillar.");
+    const QString doc =
+        QStringLiteral("Boolean function that indicates wether the graph is a caterpillar.");
     initItem(QStringLiteral("CATERPILLAR"), doc, doc, graphical, Report::Value, true);
 }
 

@@ -6,7 +6,8 @@ famCOMET::famCOMET(bool graphical)
 {
     sRows = QStringLiteral("1");
     sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("Boolean function that indicates wether the graph is a comet.");
+    const QString doc =
+        QStringLiteral("Boolean function that indicates wether the graph is a comet.");
     initItem(QStringLiteral("COMET"), doc, doc, graphical, Report::Value, true);
 }
 

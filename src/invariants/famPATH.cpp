@@ -6,7 +6,8 @@ famPATH::famPATH(bool graphical)
 {
     sRows = QStringLiteral("1");
     sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("Boolean function that indicates wether the graph is a path.");
+    const QString doc =
+        QStringLiteral("Boolean function that indicates wether the graph is a path.");
     initItem(QStringLiteral("PATH"), doc, doc, graphical, Report::Value, true);
 }
 

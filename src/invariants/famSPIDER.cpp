@@ -6,7 +6,8 @@ famSPIDER::famSPIDER(bool graphical)
 {
     sRows = QStringLiteral("1");
     sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("Boolean function that indicates wether the graph is a spider.");
+    const QString doc =
+        QStringLiteral("Boolean function that indicates wether the graph is a spider.");
     initItem(QStringLiteral("SPIDER"), doc, doc, graphical, Report::Value, true);
 }
 

@@ -6,7 +6,8 @@ famSTAR::famSTAR(bool graphical)
 {
     sRows = QStringLiteral("1");
     sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("Boolean function that indicates wether the graph is a star.");
+    const QString doc =
+        QStringLiteral("Boolean function that indicates wether the graph is a star.");
     initItem(QStringLiteral("STAR"), doc, doc, graphical, Report::Value, true);
 }
 

@@ -6,7 +6,8 @@ famTREE::famTREE(bool graphical)
 {
     sRows = QStringLiteral("1");
     sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("Boolean function that indicates wether the graph is a tree.");
+    const QString doc =
+        QStringLiteral("Boolean function that indicates wether the graph is a tree.");
     initItem(QStringLiteral("TREE"), doc, doc, graphical, Report::Value, true);
 }
 

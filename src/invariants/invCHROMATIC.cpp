@@ -7,7 +7,9 @@ invCHROMATIC::invCHROMATIC(bool graphical)
 {
     sRows = QStringLiteral("1");
     sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("Chromatic number, the minimum number of colors that are needed to color each vertex such that two adjacent vertices do not share the same color.");
+    const QString doc =
+        QStringLiteral("Chromatic number, the minimum number of colors that are needed to color "
+                       "each vertex such that two adjacent vertices do not share the same color.");
     initItem(QStringLiteral("CHROMATIC"), doc, doc, graphical, Report::Value, true);
 }
 

@@ -7,7 +7,10 @@ invCHROMATICVAL::invCHROMATICVAL(bool graphical)
 {
     sRows = QStringLiteral("n");
     sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("label of the color that is assigned to each vertex in a way that minimizes the total number of colors and respect the coloration condition (2 adjacent vertices do not share the same color).");
+    const QString doc =
+        QStringLiteral("label of the color that is assigned to each vertex in a way that minimizes "
+                       "the total number of colors and respect the coloration condition (2 "
+                       "adjacent vertices do not share the same color).");
     initItem(QStringLiteral("CHROMATICVAL"), doc, doc, graphical, Report::Node, true);
 }
 

@@ -7,7 +7,8 @@ invCLIQMAX::invCLIQMAX(bool graphical)
 {
     sRows = QStringLiteral("1");
     sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("Cliq number, the cardinality of the largest set of vertices that are pairwise adjacent.");
+    const QString doc = QStringLiteral(
+        "Cliq number, the cardinality of the largest set of vertices that are pairwise adjacent.");
     initItem(QStringLiteral("CLIQMAX"), doc, doc, graphical, Report::Value, true);
 }
 

@@ -8,8 +8,10 @@ invDOMINATION::invDOMINATION(bool graphical)
     sRows = QStringLiteral("1");
     sCols = QStringLiteral("1");
     initItem(QStringLiteral("DOMINATION"),
-             QStringLiteral("Cardinality of the minimum dominating set $S$ such that $\\forall v \\in V$ either $v\\in S$, or $(v,w)\\in E$ and $w \\in S$."),
-             QStringLiteral("Cardinality of the minimum dominating set S such that for all vertex v, either v is in S, or v is adjacent to a vertex in S."),
+             QStringLiteral("Cardinality of the minimum dominating set $S$ such that $\\forall v "
+                            "\\in V$ either $v\\in S$, or $(v,w)\\in E$ and $w \\in S$."),
+             QStringLiteral("Cardinality of the minimum dominating set S such that for all vertex "
+                            "v, either v is in S, or v is adjacent to a vertex in S."),
              graphical, Report::Value, true);
 }
 

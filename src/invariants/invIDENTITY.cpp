@@ -6,7 +6,8 @@ invIDENTITY::invIDENTITY(bool graphical)
 {
     sRows = QStringLiteral("n");
     sCols = QStringLiteral("n");
-    const QString doc = QStringLiteral("A matrix of order $n$ with 1 on the main diagonal and 0 on all other entries.");
+    const QString doc = QStringLiteral(
+        "A matrix of order $n$ with 1 on the main diagonal and 0 on all other entries.");
     initItem(QStringLiteral("IDENTITY"), doc, doc, graphical, Report::Matrix, true);
 }
 

@@ -7,7 +7,8 @@ invINCLIQMAX::invINCLIQMAX(bool graphical)
 {
     sRows = QStringLiteral("n");
     sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("Vertices in a maximum cliq. To be used for display purpose.");
+    const QString doc =
+        QStringLiteral("Vertices in a maximum cliq. To be used for display purpose.");
     initItem(QStringLiteral("INCLIQMAX"), doc, doc, graphical, Report::Value, true);
 }
 

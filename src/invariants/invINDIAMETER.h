@@ -2,7 +2,8 @@
 
 #include "items/Invariant.h"
 
-/// Marks a shortest path between the first pair of vertices at maximum distance; an error when disconnected.
+/// Marks a shortest path between the first pair of vertices at maximum distance; an error when
+/// disconnected.
 class invINDIAMETER : public Invariant
 {
 public:

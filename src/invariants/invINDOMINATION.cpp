@@ -7,7 +7,8 @@ invINDOMINATION::invINDOMINATION(bool graphical)
 {
     sRows = QStringLiteral("n");
     sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("Vertices in a minimum domination set. To be used for display purpose.");
+    const QString doc =
+        QStringLiteral("Vertices in a minimum domination set. To be used for display purpose.");
     initItem(QStringLiteral("INDOMINATION"), doc, doc, graphical, Report::Value, true);
 }
 

@@ -7,7 +7,8 @@ invINGIRTH::invINGIRTH(bool graphical)
 {
     sRows = QStringLiteral("n");
     sCols = QStringLiteral("n");
-    const QString doc = QStringLiteral("Is the edge in the smallest cycle (only one such cycle is considered). Function for hilight purpose only.");
+    const QString doc = QStringLiteral("Is the edge in the smallest cycle (only one such cycle is "
+                                       "considered). Function for hilight purpose only.");
     initItem(QStringLiteral("INGIRTH"), doc, doc, graphical, Report::Matrix, true);
 }
 

@@ -8,7 +8,9 @@ invINPCC::invINPCC(bool graphical)
 {
     sRows = QStringLiteral("n");
     sCols = QStringLiteral("n");
-    const QString doc = QStringLiteral("Is the edge in the shortest path tree from the last selected node (only one such tree is considered). Function for hilight purpose only.");
+    const QString doc =
+        QStringLiteral("Is the edge in the shortest path tree from the last selected node (only "
+                       "one such tree is considered). Function for hilight purpose only.");
     initItem(QStringLiteral("INPCC"), doc, doc, graphical, Report::Matrix, true);
 }
 

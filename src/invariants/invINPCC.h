@@ -2,7 +2,8 @@
 
 #include "items/Invariant.h"
 
-/// Marks the breadth-first tree from the vertex last pressed in the graph view; an error when that root does not reach every vertex.
+/// Marks the breadth-first tree from the vertex last pressed in the graph view; an error when that
+/// root does not reach every vertex.
 class invINPCC : public Invariant
 {
 public:

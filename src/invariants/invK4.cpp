@@ -1,7 +1,7 @@
 #include "invariants/invK4.h"
 
-#include "invariants/SubgraphCounts.h"
 #include "invariants/StructuralItemOutput.h"
+#include "invariants/SubgraphCounts.h"
 
 invK4::invK4(bool graphical)
 {

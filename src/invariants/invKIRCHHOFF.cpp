@@ -9,7 +9,9 @@ invKIRCHHOFF::invKIRCHHOFF(bool graphical)
 {
     sRows = QStringLiteral("1");
     sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("KIRCHHOFF index defined as $n\\sum_{k=1}^{n-1}\\frac{1}{\\mu_k}$, where $\\mu_k$ is the $k^{th}$ eigenvalue of the laplacian matrix of $G$.");
+    const QString doc =
+        QStringLiteral("KIRCHHOFF index defined as $n\\sum_{k=1}^{n-1}\\frac{1}{\\mu_k}$, where "
+                       "$\\mu_k$ is the $k^{th}$ eigenvalue of the laplacian matrix of $G$.");
     initItem(QStringLiteral("KIRCHHOFF"), doc, doc, graphical, Report::Value, true);
 }
 

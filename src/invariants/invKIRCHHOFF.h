@@ -2,7 +2,8 @@
 
 #include "items/Invariant.h"
 
-/// Kirchhoff index from the Laplacian eigenvalues; an error below three vertices or when disconnected.
+/// Kirchhoff index from the Laplacian eigenvalues; an error below three vertices or when
+/// disconnected.
 class invKIRCHHOFF : public Invariant
 {
 public:

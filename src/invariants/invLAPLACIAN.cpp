@@ -7,7 +7,9 @@ invLAPLACIAN::invLAPLACIAN(bool graphical)
 {
     sRows = QStringLiteral("n");
     sCols = QStringLiteral("n");
-    const QString doc = QStringLiteral("Laplacian matrix, $L=D-A$, where $D$ is a matrix with degrees on the main diagonal and $A$ is the adjacency matrix.");
+    const QString doc =
+        QStringLiteral("Laplacian matrix, $L=D-A$, where $D$ is a matrix with degrees on the main "
+                       "diagonal and $A$ is the adjacency matrix.");
     initItem(QStringLiteral("LAPLACIAN"), doc, doc, graphical, Report::Matrix, true);
 }
 

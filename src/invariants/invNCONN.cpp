@@ -1,7 +1,7 @@
 #include "invariants/invNCONN.h"
 
-#include "invariants/VertexConnectivity.h"
 #include "invariants/StructuralItemOutput.h"
+#include "invariants/VertexConnectivity.h"
 
 #include <cstdio>
 
@@ -9,7 +9,8 @@ invNCONN::invNCONN(bool graphical)
 {
     sRows = QStringLiteral("1");
     sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("Node connectivity index, the minimum number of vertices that must be removed from the graph to disconnect it.");
+    const QString doc = QStringLiteral("Node connectivity index, the minimum number of vertices "
+                                       "that must be removed from the graph to disconnect it.");
     initItem(QStringLiteral("NCONN"), doc, doc, graphical, Report::Value, true);
 }
 

@@ -8,8 +8,10 @@ invSLLAPLACIAN::invSLLAPLACIAN(bool graphical)
     sRows = QStringLiteral("n");
     sCols = QStringLiteral("n");
     initItem(QStringLiteral("SLLAPLACIAN"),
-             QStringLiteral("Signless Laplacian matrix, $SLL=D+A$, where $D$ is a matrix with degrees on the main diagonal and $A$ is the adjacency matrix."),
-             QStringLiteral("Signless Laplacian matrix, SLL=D+A, where D is a matrix with degrees on the main diagonal and A is the adjacency matrix."),
+             QStringLiteral("Signless Laplacian matrix, $SLL=D+A$, where $D$ is a matrix with "
+                            "degrees on the main diagonal and $A$ is the adjacency matrix."),
+             QStringLiteral("Signless Laplacian matrix, SLL=D+A, where D is a matrix with degrees "
+                            "on the main diagonal and A is the adjacency matrix."),
              graphical, Report::Matrix, true);
 }
 

@@ -7,7 +7,8 @@ invSTABLEMAX::invSTABLEMAX(bool graphical)
 {
     sRows = QStringLiteral("1");
     sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("Stability number, the cardinality of the largest set of vertices that are pairwise non adjacent.");
+    const QString doc = QStringLiteral("Stability number, the cardinality of the largest set of "
+                                       "vertices that are pairwise non adjacent.");
     initItem(QStringLiteral("STABLEMAX"), doc, doc, graphical, Report::Value, true);
 }
 

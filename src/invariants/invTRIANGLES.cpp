@@ -1,7 +1,7 @@
 #include "invariants/invTRIANGLES.h"
 
-#include "invariants/SubgraphCounts.h"
 #include "invariants/StructuralItemOutput.h"
+#include "invariants/SubgraphCounts.h"
 
 invTRIANGLES::invTRIANGLES(bool graphical)
 {

@@ -8,7 +8,8 @@ invZAGREBM1::invZAGREBM1(bool graphical)
     sRows = QStringLiteral("1");
     sCols = QStringLiteral("1");
     initItem(QStringLiteral("ZAGREBM1"),
-             QStringLiteral("Zagreb M1 index, defined as $M1 = \\sum_{v\\in V}d(v)^2$ where $d(v)$ is the degree of the vertex $v$."),
+             QStringLiteral("Zagreb M1 index, defined as $M1 = \\sum_{v\\in V}d(v)^2$ where $d(v)$ "
+                            "is the degree of the vertex $v$."),
              QStringLiteral("Zagreb M1 index, sum of the squared degrees of the vertices of G."),
              graphical, Report::Value, true);
 }

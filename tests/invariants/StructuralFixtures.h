@@ -9,11 +9,11 @@
 #include <utility>
 #include <vector>
 
-inline BitGraph graphOf(int n, const std::vector<std::pair<int, int>>& edges)
+inline BitGraph graphOf(int n, const std::vector<std::pair<int, int>> &edges)
 {
     BitGraph g;
     g.n = n;
-    for (const auto& e : edges)
+    for (const auto &e : edges)
         g.addEdge(e.first, e.second);
     return g;
 }
@@ -111,7 +111,7 @@ inline BitGraph completeBipartite(int a, int b)
 struct PlainGraph {
     int n = 0;
     bool adj[32][32] = {};
-    explicit PlainGraph(const BitGraph& g) : n(g.n)
+    explicit PlainGraph(const BitGraph &g) : n(g.n)
     {
         for (int i = 0; i < n; ++i)
             for (int j = 0; j < n; ++j)

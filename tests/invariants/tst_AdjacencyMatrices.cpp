@@ -1,7 +1,7 @@
 #include "invariants/AdjacencyMatrices.h"
 
-#include "StructuralFixtures.h"
 #include "CommonTest.h"
+#include "StructuralFixtures.h"
 
 #include <QtTest>
 
@@ -23,7 +23,7 @@ void tst_AdjacencyMatrices::randomGraphsAgainstDefinitions()
     SquareBlock a, c, l, sl, nl, mod;
     for (int t = 0; t < 1500; ++t) {
         const BitGraph g0 = smallRandomGraph();
-        for (const BitGraph& g : {g0, g0.complement()}) {
+        for (const BitGraph &g : {g0, g0.complement()}) {
             const PlainGraph p(g);
             adjacencyMatrix(g, a);
             commonNeighbourMatrix(g, c);

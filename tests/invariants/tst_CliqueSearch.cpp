@@ -16,11 +16,12 @@ private slots:
     void tieGoesToLexicographicallySmallest();
 };
 
-namespace {
+namespace
+{
 
 // Largest set whose members are pairwise adjacent (wantEdges) or pairwise non-adjacent,
 // lexicographically smallest among the largest, by trying every subset.
-int bruteForce(const PlainGraph& g, bool wantEdges, uint32_t* best)
+int bruteForce(const PlainGraph &g, bool wantEdges, uint32_t *best)
 {
     int bestSize = 0;
     *best = 0;
@@ -62,7 +63,7 @@ void tst_CliqueSearch::randomGraphsAgainstAllSubsets()
     qsrand(1234);
     for (int t = 0; t < 1500; ++t) {
         const BitGraph g = smallRandomGraph();
-        for (const BitGraph& h : {g, g.complement()}) {
+        for (const BitGraph &h : {g, g.complement()}) {
             const PlainGraph p(h);
             uint32_t expectedClique, expectedStable, clique = 0xdead, stable = 0xdead;
             const int omega = bruteForce(p, true, &expectedClique);

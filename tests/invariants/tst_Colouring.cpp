@@ -17,10 +17,11 @@ private slots:
     void knownColourings();
 };
 
-namespace {
+namespace
+{
 
 // Is there a proper colouring with k colours? Plain backtracking over vertices 0..n-1.
-bool colourable(const PlainGraph& g, int k, int v, int* c)
+bool colourable(const PlainGraph &g, int k, int v, int *c)
 {
     if (v == g.n)
         return true;
@@ -37,7 +38,7 @@ bool colourable(const PlainGraph& g, int k, int v, int* c)
     return false;
 }
 
-int bruteChromatic(const PlainGraph& g)
+int bruteChromatic(const PlainGraph &g)
 {
     int c[32];
     int k = 0;
@@ -48,9 +49,9 @@ int bruteChromatic(const PlainGraph& g)
 
 // The colouring search step by step on a boolean table, one vertex at a time.
 struct Reference {
-    const PlainGraph& g;
+    const PlainGraph &g;
     int order[32], colour[32], mark[32], result[32];
-    explicit Reference(const PlainGraph& pg) : g(pg) {}
+    explicit Reference(const PlainGraph &pg) : g(pg) {}
 
     bool isFree(int v, int c) const
     {
@@ -160,7 +161,7 @@ void tst_Colouring::randomGraphsAgainstReference()
     qsrand(1234);
     for (int t = 0; t < 1500; ++t) {
         const BitGraph g = smallRandomGraph();
-        for (const BitGraph& h : {g, g.complement()}) {
+        for (const BitGraph &h : {g, g.complement()}) {
             const PlainGraph p(h);
             int colour[32];
             const int q = chromaticColouring(h, colour);
@@ -224,8 +225,7 @@ void tst_Colouring::knownColourings_data()
     QTest::newRow("P3") << pathGraph(3) << QVector<int>{2, 1, 0} << QVector<int>{1, 2, 1};
     QTest::newRow("C5") << cycleGraph(5) << QVector<int>{4, 3, 2, 1, 0}
                         << QVector<int>{3, 2, 1, 2, 1};
-    QTest::newRow("K4") << completeGraph(4) << QVector<int>{3, 2, 1, 0}
-                        << QVector<int>{4, 3, 2, 1};
+    QTest::newRow("K4") << completeGraph(4) << QVector<int>{3, 2, 1, 0} << QVector<int>{4, 3, 2, 1};
     QTest::newRow("improved 6-cycle")
         << graphOf(7, {{1, 3}, {1, 6}, {2, 4}, {2, 5}, {3, 4}, {5, 6}})
         << QVector<int>{6, 5, 4, 3, 2, 1, 0} << QVector<int>{1, 2, 1, 1, 2, 2, 1};

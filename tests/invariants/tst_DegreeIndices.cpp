@@ -1,7 +1,7 @@
 #include "invariants/DegreeIndices.h"
 
-#include "StructuralFixtures.h"
 #include "CommonTest.h"
+#include "StructuralFixtures.h"
 
 #include <QtTest>
 
@@ -21,7 +21,7 @@ void tst_DegreeIndices::randomGraphsAgainstEdgeSums()
     qsrand(1234);
     for (int t = 0; t < 1500; ++t) {
         const BitGraph g0 = smallRandomGraph();
-        for (const BitGraph& g : {g0, g0.complement()}) {
+        for (const BitGraph &g : {g0, g0.complement()}) {
             const PlainGraph p(g);
             double randic = 0, m1 = 0, m2 = 0, platt = 0;
             for (int i = 0; i < p.n; ++i) {
@@ -59,9 +59,8 @@ void tst_DegreeIndices::families_data()
                                << N * std::pow(N - 1, 3) / 2 << N * (N - 1) * (N - 2);
         QTest::newRow("empty " + k) << emptyGraph(n) << 0.0 << 0.0 << 0.0 << 0.0;
         if (n >= 3) {
-            QTest::newRow("P" + k) << pathGraph(n)
-                                   << std::sqrt(2.0) + (N - 3) / 2 << 4 * N - 6 << 4 * N - 8
-                                   << 2 * N - 4;
+            QTest::newRow("P" + k) << pathGraph(n) << std::sqrt(2.0) + (N - 3) / 2 << 4 * N - 6
+                                   << 4 * N - 8 << 2 * N - 4;
             QTest::newRow("C" + k) << cycleGraph(n) << N / 2 << 4 * N << 4 * N << 2 * N;
             QTest::newRow("star " + k) << starGraph(n) << std::sqrt(N - 1) << (N - 1) * N
                                        << (N - 1) * (N - 1) << (N - 1) * (N - 2);

@@ -17,9 +17,10 @@ private slots:
     void examples();
 };
 
-namespace {
+namespace
+{
 
-int bruteForce(const PlainGraph& g, uint32_t* best)
+int bruteForce(const PlainGraph &g, uint32_t *best)
 {
     int bestSize = g.n + 1;
     *best = 0;
@@ -47,7 +48,7 @@ void tst_DominationSearch::randomGraphsAgainstAllSubsets()
     qsrand(1234);
     for (int t = 0; t < 1500; ++t) {
         const BitGraph g = smallRandomGraph();
-        for (const BitGraph& h : {g, g.complement()}) {
+        for (const BitGraph &h : {g, g.complement()}) {
             uint32_t expected, set = 0xdead;
             const int gamma = bruteForce(PlainGraph(h), &expected);
             QCOMPARE(minimumDominatingSet(h, &set), gamma);

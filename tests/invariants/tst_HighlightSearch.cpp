@@ -16,15 +16,16 @@ private slots:
     void examples();
 };
 
-namespace {
+namespace
+{
 
 // The three searches as plain queue walks over a boolean table, marks in a boolean matrix.
 struct Reference {
-    const PlainGraph& g;
+    const PlainGraph &g;
     bool mark[32][32];
     int parent[32], dist[32];
     bool error = false;
-    explicit Reference(const PlainGraph& pg) : g(pg) { clear(); }
+    explicit Reference(const PlainGraph &pg) : g(pg) { clear(); }
 
     void clear()
     {
@@ -38,7 +39,7 @@ struct Reference {
             mark[c][p] = mark[p][c] = true;
     }
     // Plain search from r; with a cycle record, also the closing-edge rule.
-    void search(int r, int* bestCycle)
+    void search(int r, int *bestCycle)
     {
         bool seen[32] = {};
         int queue[32], head = 0, tail = 0;
@@ -81,7 +82,7 @@ struct Reference {
             search(s, &best);
         return best > g.n ? 0 : best;
     }
-    int diameter(bool* connected)
+    int diameter(bool *connected)
     {
         int largest = 0, from = 0, to = 0;
         for (int s = 0; s < g.n; ++s) {
@@ -129,7 +130,7 @@ struct Reference {
     }
 };
 
-void expectMarks(const BitGraph& marks, const Reference& ref)
+void expectMarks(const BitGraph &marks, const Reference &ref)
 {
     for (int i = 0; i < ref.g.n; ++i)
         for (int j = 0; j < ref.g.n; ++j)
@@ -137,7 +138,7 @@ void expectMarks(const BitGraph& marks, const Reference& ref)
 }
 
 // Girth from its definition: the shortest way back to u around each edge u-v, plus that edge.
-int girthByEdges(const PlainGraph& g)
+int girthByEdges(const PlainGraph &g)
 {
     int best = 0;
     for (int u = 0; u < g.n; ++u)
@@ -171,7 +172,7 @@ void tst_HighlightSearch::randomGraphsAgainstReference()
     qsrand(1234);
     for (int t = 0; t < 1500; ++t) {
         const BitGraph g0 = smallRandomGraph();
-        for (const BitGraph& g : {g0, g0.complement()}) {
+        for (const BitGraph &g : {g0, g0.complement()}) {
             const PlainGraph p(g);
             BitGraph marks;
             {
@@ -217,7 +218,8 @@ void tst_HighlightSearch::girthOfFamilies_data()
         if (n >= 3)
             QTest::newRow("C" + k) << cycleGraph(n) << n << n / 2;
         if (n >= 4)
-            QTest::newRow("K2," + QByteArray::number(n - 2)) << completeBipartite(2, n - 2) << 4 << 2;
+            QTest::newRow("K2," + QByteArray::number(n - 2))
+                << completeBipartite(2, n - 2) << 4 << 2;
     }
 }
 
@@ -246,8 +248,8 @@ void tst_HighlightSearch::examples()
     QCOMPARE(shortestCycle(cycleGraph(4), &marks), 4);
     QCOMPARE(marks.edgeCount(), 4);
     // A 4-cycle, a path to a triangle: only the triangle stays marked.
-    const BitGraph g = graphOf(8, {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {3, 4}, {4, 5}, {5, 6},
-                                   {6, 7}, {5, 7}});
+    const BitGraph g =
+        graphOf(8, {{0, 1}, {1, 2}, {2, 3}, {3, 0}, {3, 4}, {4, 5}, {5, 6}, {6, 7}, {5, 7}});
     QCOMPARE(shortestCycle(g, &marks), 3);
     QCOMPARE(marks.row[5], (1u << 6) | (1u << 7));
     QCOMPARE(marks.edgeCount(), 3);

@@ -15,13 +15,14 @@ private slots:
     void families();
 };
 
-namespace {
+namespace
+{
 
 struct Counts {
     int triangles = 0, k4 = 0, claws = 0;
 };
 
-Counts bruteForce(const PlainGraph& g)
+Counts bruteForce(const PlainGraph &g)
 {
     Counts c;
     const int n = g.n;
@@ -58,7 +59,7 @@ void tst_SubgraphCounts::randomGraphsAgainstAllTuples()
     qsrand(1234);
     for (int t = 0; t < 1500; ++t) {
         const BitGraph g0 = smallRandomGraph();
-        for (const BitGraph& g : {g0, g0.complement()}) {
+        for (const BitGraph &g : {g0, g0.complement()}) {
             const Counts c = bruteForce(PlainGraph(g));
             QCOMPARE(triangleCount(g), c.triangles);
             QCOMPARE(k4Count(g), c.k4);
@@ -76,8 +77,8 @@ void tst_SubgraphCounts::families_data()
     QTest::newRow("no vertex") << emptyGraph(0) << 0 << 0 << 0;
     QTest::newRow("three leaves and edge 1-2")
         << graphOf(4, {{0, 1}, {0, 2}, {0, 3}, {1, 2}}) << 1 << 0 << 0;
-    QTest::newRow("two claws") << graphOf(8, {{0, 1}, {0, 2}, {0, 3}, {4, 5}, {4, 6}, {4, 7}})
-                               << 0 << 0 << 2;
+    QTest::newRow("two claws") << graphOf(8, {{0, 1}, {0, 2}, {0, 3}, {4, 5}, {4, 6}, {4, 7}}) << 0
+                               << 0 << 2;
     for (int n = 1; n <= 32; ++n) {
         const QByteArray k = QByteArray::number(n);
         QTest::newRow("K" + k) << completeGraph(n) << choose(n, 3) << choose(n, 4) << 0;

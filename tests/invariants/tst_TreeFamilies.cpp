@@ -16,13 +16,14 @@ private slots:
     void examples();
 };
 
-namespace {
+namespace
+{
 
-const TreeFamily kAll[] = {TreeFamily::Tree, TreeFamily::Path, TreeFamily::Star,
+const TreeFamily kAll[] = {TreeFamily::Tree,   TreeFamily::Path,        TreeFamily::Star,
                            TreeFamily::Spider, TreeFamily::Caterpillar, TreeFamily::Comet,
                            TreeFamily::Lobster};
 
-int degreeIn(const PlainGraph& g, uint32_t within, int v)
+int degreeIn(const PlainGraph &g, uint32_t within, int v)
 {
     int d = 0;
     for (int w = 0; w < g.n; ++w)
@@ -31,7 +32,7 @@ int degreeIn(const PlainGraph& g, uint32_t within, int v)
 }
 
 // The vertices of a subtree that are not its leaves (a lone vertex or an edge leaves nothing).
-uint32_t withoutLeaves(const PlainGraph& g, uint32_t within)
+uint32_t withoutLeaves(const PlainGraph &g, uint32_t within)
 {
     uint32_t rest = 0;
     for (int v = 0; v < g.n; ++v)
@@ -40,7 +41,7 @@ uint32_t withoutLeaves(const PlainGraph& g, uint32_t within)
     return rest;
 }
 
-bool isPathIn(const PlainGraph& g, uint32_t within)
+bool isPathIn(const PlainGraph &g, uint32_t within)
 {
     for (int v = 0; v < g.n; ++v)
         if ((within >> v & 1u) && degreeIn(g, within, v) > 2)
@@ -48,12 +49,12 @@ bool isPathIn(const PlainGraph& g, uint32_t within)
     return true;
 }
 
-bool isCaterpillarIn(const PlainGraph& g, uint32_t within)
+bool isCaterpillarIn(const PlainGraph &g, uint32_t within)
 {
     return isPathIn(g, withoutLeaves(g, within));
 }
 
-int countAtLeast(const PlainGraph& g, int d)
+int countAtLeast(const PlainGraph &g, int d)
 {
     int k = 0;
     for (int v = 0; v < g.n; ++v)
@@ -62,7 +63,7 @@ int countAtLeast(const PlainGraph& g, int d)
 }
 
 // One vertex of degree 3 or more, and exactly one of its legs longer than one edge.
-bool isComet(const PlainGraph& g)
+bool isComet(const PlainGraph &g)
 {
     if (countAtLeast(g, 3) != 1)
         return false;
@@ -87,7 +88,7 @@ bool isComet(const PlainGraph& g)
     return longLegs == 1;
 }
 
-bool expectedOnTree(const PlainGraph& g, TreeFamily f)
+bool expectedOnTree(const PlainGraph &g, TreeFamily f)
 {
     const uint32_t all = BitGraph::maskOf(g.n);
     switch (f) {
@@ -112,7 +113,7 @@ bool expectedOnTree(const PlainGraph& g, TreeFamily f)
     return false;
 }
 
-bool connectedByUnion(const PlainGraph& g)
+bool connectedByUnion(const PlainGraph &g)
 {
     int root[32];
     for (int v = 0; v < g.n; ++v)
@@ -158,7 +159,7 @@ void tst_TreeFamilies::randomGraphsOutsideTrees()
     qsrand(4321);
     for (int t = 0; t < 1500; ++t) {
         const BitGraph g0 = smallRandomGraph();
-        for (const BitGraph& g : {g0, g0.complement()}) {
+        for (const BitGraph &g : {g0, g0.complement()}) {
             const PlainGraph p(g);
             const bool connected = connectedByUnion(p);
             const bool tree = connected && g.edgeCount() == g.n - 1;
@@ -176,19 +177,18 @@ void tst_TreeFamilies::randomGraphsOutsideTrees()
 void tst_TreeFamilies::examples_data()
 {
     QTest::addColumn<BitGraph>("g");
-    QTest::addColumn<QVector<bool>>("answers"); // tree, path, star, spider, caterpillar, comet, lobster
+    QTest::addColumn<QVector<bool>>(
+        "answers"); // tree, path, star, spider, caterpillar, comet, lobster
     QTest::newRow("edge") << pathGraph(2) << QVector<bool>{1, 1, 1, 0, 1, 0, 1};
     QTest::newRow("P3") << pathGraph(3) << QVector<bool>{1, 1, 1, 1, 1, 0, 1};
     QTest::newRow("three leaves") << starGraph(4) << QVector<bool>{1, 0, 1, 1, 1, 0, 1};
     QTest::newRow("P4") << pathGraph(4) << QVector<bool>{1, 1, 0, 1, 1, 0, 1};
-    QTest::newRow("double broom")
-        << graphOf(6, {{0, 1}, {0, 2}, {0, 3}, {1, 4}, {1, 5}})
-        << QVector<bool>{1, 0, 0, 0, 1, 0, 1};
+    QTest::newRow("double broom") << graphOf(6, {{0, 1}, {0, 2}, {0, 3}, {1, 4}, {1, 5}})
+                                  << QVector<bool>{1, 0, 0, 0, 1, 0, 1};
     QTest::newRow("comet") << graphOf(5, {{0, 1}, {0, 2}, {0, 3}, {3, 4}})
                            << QVector<bool>{1, 0, 0, 1, 1, 1, 1};
-    QTest::newRow("legs of two")
-        << graphOf(7, {{0, 1}, {1, 2}, {0, 3}, {3, 4}, {0, 5}, {5, 6}})
-        << QVector<bool>{1, 0, 0, 1, 0, 0, 1};
+    QTest::newRow("legs of two") << graphOf(7, {{0, 1}, {1, 2}, {0, 3}, {3, 4}, {0, 5}, {5, 6}})
+                                 << QVector<bool>{1, 0, 0, 1, 0, 0, 1};
     QTest::newRow("legs of three")
         << graphOf(10, {{0, 1}, {1, 2}, {2, 3}, {0, 4}, {4, 5}, {5, 6}, {0, 7}, {7, 8}, {8, 9}})
         << QVector<bool>{1, 0, 0, 1, 0, 0, 0};

@@ -15,9 +15,10 @@ private slots:
     void families();
 };
 
-namespace {
+namespace
+{
 
-bool connectedWithout(const PlainGraph& g, uint32_t removed)
+bool connectedWithout(const PlainGraph &g, uint32_t removed)
 {
     int start = 0;
     while (start < g.n && (removed >> start & 1u))
@@ -41,7 +42,7 @@ bool connectedWithout(const PlainGraph& g, uint32_t removed)
 }
 
 // Smallest removal leaving at least two vertices and a disconnected rest; n - 1 when none does.
-int bruteForce(const PlainGraph& g)
+int bruteForce(const PlainGraph &g)
 {
     int best = g.n - 1;
     for (uint32_t s = 0; s < (1u << g.n); ++s) {
@@ -71,10 +72,18 @@ void tst_VertexConnectivity::families_data()
     QTest::addColumn<int>("kappa");
     QTest::newRow("no vertex") << emptyGraph(0) << -1;
     QTest::newRow("one vertex") << emptyGraph(1) << 0;
-    QTest::newRow("two K4 sharing two vertices")
-        << graphOf(6, {{0, 1}, {0, 2}, {0, 3}, {1, 2}, {1, 3}, {2, 3},
-                       {2, 4}, {2, 5}, {3, 4}, {3, 5}, {4, 5}})
-        << 2;
+    QTest::newRow("two K4 sharing two vertices") << graphOf(6, {{0, 1},
+                                                                {0, 2},
+                                                                {0, 3},
+                                                                {1, 2},
+                                                                {1, 3},
+                                                                {2, 3},
+                                                                {2, 4},
+                                                                {2, 5},
+                                                                {3, 4},
+                                                                {3, 5},
+                                                                {4, 5}})
+                                                 << 2;
     for (int n = 2; n <= 32; ++n) {
         const QByteArray k = QByteArray::number(n);
         QTest::newRow("K" + k) << completeGraph(n) << n - 1;
