@@ -10,7 +10,7 @@ struct Bfs {
     int reached = 0;
     uint32_t seen = 0;
 
-    void run(const BitGraph &g, int root)
+    void start(const BitGraph &g, int root)
     {
         for (int v = 0; v < g.n; ++v)
             parent[v] = -1;
@@ -18,17 +18,26 @@ struct Bfs {
         dist[root] = 0;
         order[0] = root;
         reached = 1;
-        for (int head = 0; head < reached; ++head) {
-            const int u = order[head];
-            uint32_t fresh = g.row[u] & ~seen;
-            seen |= fresh;
-            for (; fresh; fresh &= fresh - 1) {
-                const int v = __builtin_ctz(fresh);
-                parent[v] = u;
-                dist[v] = dist[u] + 1;
-                order[reached++] = v;
-            }
+    }
+
+    // Appends the unseen neighbours of u in increasing number, u as their parent.
+    void expand(const BitGraph &g, int u)
+    {
+        uint32_t fresh = g.row[u] & ~seen;
+        seen |= fresh;
+        for (; fresh; fresh &= fresh - 1) {
+            const int v = __builtin_ctz(fresh);
+            parent[v] = u;
+            dist[v] = dist[u] + 1;
+            order[reached++] = v;
         }
+    }
+
+    void run(const BitGraph &g, int root)
+    {
+        start(g, root);
+        for (int head = 0; head < reached; ++head)
+            expand(g, order[head]);
     }
 
     void markPath(int v, BitGraph &marks) const
@@ -64,44 +73,29 @@ bool isConnected(const BitGraph &g)
 int shortestCycle(const BitGraph &g, BitGraph *marks)
 {
     int best = 33;
-    int parent[32], dist[32], queue[32];
+    Bfs bfs;
     for (int s = 0; s < g.n && best > 3; ++s) {
-        for (int v = 0; v < g.n; ++v)
-            parent[v] = -1;
-        uint32_t seen = 1u << s;
-        dist[s] = 0;
-        queue[0] = s;
-        int tail = 1;
-        for (int head = 0; head < tail; ++head) {
-            const int u = queue[head];
-            // Every closing edge from here on makes a cycle of at least 2 dist[u] + 1 edges.
-            if (2 * dist[u] + 1 >= best)
+        bfs.start(g, s);
+        for (int head = 0; head < bfs.reached; ++head) {
+            const int u = bfs.order[head];
+            const int du = bfs.dist[u];
+            // Every closing edge from here on makes a cycle of at least 2 dist(u) + 1 edges.
+            if (2 * du + 1 >= best)
                 break;
-            for (uint32_t back = g.row[u] & seen; back; back &= back - 1) {
+            for (uint32_t back = g.row[u] & bfs.seen; back; back &= back - 1) {
                 const int v = __builtin_ctz(back);
-                if (dist[v] < dist[u])
-                    continue;
-                const int length = dist[u] + dist[v] + 1;
-                if (length >= best)
+                const int length = du + bfs.dist[v] + 1;
+                if (bfs.dist[v] < du || length >= best)
                     continue;
                 best = length;
                 if (marks) {
                     clearMarks(g, *marks);
-                    for (int c = u, p = parent[u]; p >= 0; c = p, p = parent[p])
-                        marks->addEdge(c, p);
-                    for (int c = v, p = parent[v]; p >= 0; c = p, p = parent[p])
-                        marks->addEdge(c, p);
+                    bfs.markPath(u, *marks);
+                    bfs.markPath(v, *marks);
                     marks->addEdge(u, v);
                 }
             }
-            uint32_t fresh = g.row[u] & ~seen;
-            seen |= fresh;
-            for (; fresh; fresh &= fresh - 1) {
-                const int v = __builtin_ctz(fresh);
-                parent[v] = u;
-                dist[v] = dist[u] + 1;
-                queue[tail++] = v;
-            }
+            bfs.expand(g, u);
         }
     }
     return best > g.n ? 0 : best;

@@ -24,9 +24,7 @@ void invENERGY::recompute()
     const BitGraph &g = readGraph();
     SquareBlock block;
     adjacencyMatrix(g, block);
-    for (int i = 0; i < g.n; ++i)
-        for (int j = 0; j < g.n; ++j)
-            work[i][j] = block[i][j];
+    copyBlock(block, g.n, work);
     saveTooltip(QStringLiteral("Energy"));
     const Eig eig(work, g.n);
     const QVector<double> lambda = eig.eigvals();

@@ -1,6 +1,7 @@
 #include "invariants/invIDENTITY.h"
 
 #include "graph/Graph.h"
+#include "invariants/StructuralItemOutput.h"
 
 invIDENTITY::invIDENTITY(bool graphical)
 {
@@ -17,9 +18,5 @@ void invIDENTITY::recompute()
         fail();
         return;
     }
-    const int n = graph->getNbNodes();
-    rows = cols = n;
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j)
-            M[i][j] = i == j ? 1.0 : 0.0;
+    writeConstantSquare(*this, graph->getNbNodes(), 1.0, 0.0);
 }

@@ -1,6 +1,7 @@
 #include "invariants/invNUMERO.h"
 
 #include "graph/Graph.h"
+#include "invariants/StructuralItemOutput.h"
 
 invNUMERO::invNUMERO(bool graphical)
 {
@@ -16,9 +17,5 @@ void invNUMERO::recompute()
         fail();
         return;
     }
-    const int n = graph->getNbNodes();
-    rows = n;
-    cols = 1;
-    for (int i = 0; i < n; ++i)
-        M[i][0] = i + 1;
+    writeColumn(*this, graph->getNbNodes(), 1.0, 1.0);
 }

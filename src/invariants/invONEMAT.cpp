@@ -1,6 +1,7 @@
 #include "invariants/invONEMAT.h"
 
 #include "graph/Graph.h"
+#include "invariants/StructuralItemOutput.h"
 
 invONEMAT::invONEMAT(bool graphical)
 {
@@ -16,9 +17,5 @@ void invONEMAT::recompute()
         fail();
         return;
     }
-    const int n = graph->getNbNodes();
-    rows = cols = n;
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j)
-            M[i][j] = 1.0;
+    writeConstantSquare(*this, graph->getNbNodes(), 1.0, 1.0);
 }

@@ -24,8 +24,5 @@ void invRANDIC::recompute()
         return;
     }
     const BitGraph &g = readGraph();
-    // The degrees stay in column 0 below the value, where earlier readers found them.
-    for (int v = 0; v < g.n; ++v)
-        M[v][0] = g.degree(v);
-    writeValue(*this, randicIndex(g));
+    writeDegreeIndex(*this, g, randicIndex(g));
 }

@@ -21,8 +21,5 @@ void invZAGREBM1::recompute()
         return;
     }
     const BitGraph &g = readGraph();
-    // The degrees stay in column 0 below the value, where earlier readers found them.
-    for (int v = 0; v < g.n; ++v)
-        M[v][0] = g.degree(v);
-    writeValue(*this, zagrebM1(g));
+    writeDegreeIndex(*this, g, zagrebM1(g));
 }
