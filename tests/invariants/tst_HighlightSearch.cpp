@@ -23,7 +23,7 @@ namespace
 struct Reference {
     const PlainGraph &g;
     bool mark[32][32];
-    int parent[32], dist[32];
+    int parent[32], dist[32], queue[32], reached = 0;
     bool error = false;
     explicit Reference(const PlainGraph &pg) : g(pg) { clear(); }
 
@@ -42,7 +42,8 @@ struct Reference {
     void search(int r, int *bestCycle)
     {
         bool seen[32] = {};
-        int queue[32], head = 0, tail = 0;
+        int head = 0, &tail = reached;
+        tail = 0;
         for (int v = 0; v < g.n; ++v)
             parent[v] = -1;
         queue[tail++] = r;
@@ -87,15 +88,12 @@ struct Reference {
         int largest = 0, from = 0, to = 0;
         for (int s = 0; s < g.n; ++s) {
             search(s, nullptr);
-            int ecc = 0;
-            for (int v = 0; v < g.n; ++v)
-                if ((v == s || parent[v] >= 0) && dist[v] > ecc)
-                    ecc = dist[v];
-            if (ecc > largest) {
-                largest = ecc;
-                from = s;
-                to = firstReachedAt(s, ecc);
-            }
+            for (int k = 0; k < reached; ++k)
+                if (dist[queue[k]] > largest) {
+                    largest = dist[queue[k]];
+                    from = s;
+                    to = queue[k];
+                }
         }
         *connected = !error;
         if (error)
@@ -105,28 +103,6 @@ struct Reference {
             hilight(to);
         }
         return largest;
-    }
-    // Replays the queue from s and returns the first vertex appended at distance d.
-    int firstReachedAt(int s, int d)
-    {
-        bool seen[32] = {};
-        int queue[32], level[32], head = 0, tail = 0;
-        queue[tail] = s;
-        level[tail++] = 0;
-        seen[s] = true;
-        while (head < tail) {
-            const int u = queue[head];
-            const int lu = level[head++];
-            for (int v = 0; v < g.n; ++v)
-                if (g.adj[u][v] && !seen[v]) {
-                    if (lu + 1 == d)
-                        return v;
-                    seen[v] = true;
-                    queue[tail] = v;
-                    level[tail++] = lu + 1;
-                }
-        }
-        return s;
     }
 };
 
