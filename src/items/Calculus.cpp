@@ -23,7 +23,7 @@ Calculus::Calculus()
       name(QStringLiteral("Missing name!")), ID(QStringLiteral("NA")), sRows(QStringLiteral("NA")),
       sCols(QStringLiteral("NA")), mousePressPos(0, 0)
 {
-    QMutexLocker lock(&valueMutex);
+    std::unique_lock<std::mutex> lock(valueMutex);
     M = QVector<QVector<double>>(32, QVector<double>(32, 0.0));
 }
 
@@ -63,7 +63,7 @@ bool Calculus::compute(bool force)
     if (computedOnce && id == lastGraphID)
         return false;
 
-    QMutexLocker computeLock(&computeMutex);
+    std::unique_lock<std::mutex> computeLock(computeMutex);
     // Another thread may have computed this counter while we waited for the mutex.
     if (computedOnce && id == lastGraphID)
         return false;
@@ -73,7 +73,7 @@ bool Calculus::compute(bool force)
 
     const bool argumentError = (arg1 && arg1->error) || (arg2 && arg2->error)
                                || (arg3 && arg3->error) || (arg4 && arg4->error);
-    QMutexLocker valueLock(&valueMutex);
+    std::unique_lock<std::mutex> valueLock(valueMutex);
     if (argumentError) {
         error = true;
         rows = cols = 0;
@@ -124,7 +124,7 @@ void Calculus::publishToDisplay()
     if (QThread::currentThread() == dialog->thread()) {
         QString tip;
         {
-            QMutexLocker lock(&valueMutex);
+            std::unique_lock<std::mutex> lock(valueMutex);
             dialog->setValues(M, rows, cols);
             tip = savedTooltip;
         }
@@ -138,7 +138,7 @@ void Calculus::publishToDisplay()
     int r, c;
     QString tip;
     {
-        QMutexLocker lock(&valueMutex);
+        std::unique_lock<std::mutex> lock(valueMutex);
         r = rows;
         c = cols;
         copy.resize(r);
@@ -152,7 +152,8 @@ void Calculus::publishToDisplay()
     QPointer<CalculusDisplay> guard(dialog);
     QMetaObject::invokeMethod(
         dialog,
-        [guard, copy, r, c, tip, this]() {
+        // Moved in, so that only the GUI thread ever holds the copied data.
+        [guard, copy = std::move(copy), r, c, tip = std::move(tip), this]() {
             if (!guard)
                 return;
             guard->setValues(copy, r, c);
@@ -164,7 +165,7 @@ void Calculus::publishToDisplay()
 
 double Calculus::getValue(int i)
 {
-    QMutexLocker lock(&valueMutex);
+    std::unique_lock<std::mutex> lock(valueMutex);
     if (i < 1 || i > 32)
         return 1e12;
     if (cols >= 2)
@@ -174,7 +175,7 @@ double Calculus::getValue(int i)
 
 QVector<double> Calculus::getFirstRow()
 {
-    QMutexLocker lock(&valueMutex);
+    std::unique_lock<std::mutex> lock(valueMutex);
     QVector<double> r;
     for (int j = 0; j < cols; ++j)
         r.append(M[0][j]);
@@ -183,7 +184,7 @@ QVector<double> Calculus::getFirstRow()
 
 QVector<double> Calculus::getFirstCol()
 {
-    QMutexLocker lock(&valueMutex);
+    std::unique_lock<std::mutex> lock(valueMutex);
     QVector<double> c;
     for (int i = 0; i < rows; ++i)
         c.append(M[i][0]);
@@ -460,6 +461,15 @@ void Calculus::initItem(const QString &keyword, const QString &latex, const QStr
     }
     placeOnBoard();
     calculusDisplay->setName(name);
+}
+
+void Calculus::setCategory(const QString &typeText)
+{
+    type = typeText;
+    x = qrand() % 200;
+    y = qrand() % 200;
+    w = 120;
+    h = 60;
 }
 
 void Calculus::placeOnBoard()

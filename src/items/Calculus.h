@@ -27,6 +27,7 @@
 #include <QVector>
 
 #include <atomic>
+#include <mutex>
 
 class CalculusDisplay;
 class Graph;
@@ -170,8 +171,10 @@ public:
     int saveIndex = 0;
     QString type;
     QString savedTooltip;
-    QMutex computeMutex;
-    QMutex valueMutex;
+    // std::mutex rather than QMutex: the thread sanitizer sees its ordering, which it cannot
+    // see through Qt 5's uninstrumented QMutex.
+    std::mutex computeMutex;
+    std::mutex valueMutex;
     std::atomic<bool> inReportFlag{false};
     std::atomic<bool> nodInReportFlag{false};
     std::atomic<bool> vecInReportFlag{false};
@@ -192,6 +195,9 @@ protected:
     /// `offerComplement`) and the board placement.
     void initItem(const QString &keyword, const QString &latex, const QString &text,
                   bool isGraphical, Report report, bool offerComplement);
+    /// Category base set-up: the type text, a random position in 0..199 (x drawn first) and
+    /// the 120 x 60 box.
+    void setCategory(const QString &typeText);
     /// Board flags, cache, z value, position, visibility and tool tip of a graphical item.
     void placeOnBoard();
     /// The graph as read once for this computation, complemented when the item's complement

@@ -2,15 +2,10 @@
 
 #include <QPainter>
 #include <QPolygonF>
-#include <QtGlobal>
 
 Constraint::Constraint()
 {
-    type = QStringLiteral("Constraint");
-    x = qrand() % 200;
-    y = qrand() % 200;
-    w = 120;
-    h = 60;
+    setCategory(QStringLiteral("Constraint"));
     name = QStringLiteral("CONSTRAINT");
     nbArgs = 2;
     argDescription1 = QStringLiteral("Right hand side (could be a vector or a value)");

@@ -1,15 +1,10 @@
 #include "items/Family.h"
 
 #include <QPainter>
-#include <QtGlobal>
 
 Family::Family()
 {
-    type = QStringLiteral("Family");
-    x = qrand() % 200;
-    y = qrand() % 200;
-    w = 120;
-    h = 60;
+    setCategory(QStringLiteral("Family"));
     rows = 1;
     cols = 1;
 }

@@ -1,15 +1,10 @@
 #include "items/Invariant.h"
 
 #include <QPainter>
-#include <QtGlobal>
 
 Invariant::Invariant()
 {
-    type = QStringLiteral("Invariant");
-    x = qrand() % 200;
-    y = qrand() % 200;
-    w = 120;
-    h = 60;
+    setCategory(QStringLiteral("Invariant"));
 }
 
 Invariant::~Invariant() = default;

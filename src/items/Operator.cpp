@@ -1,15 +1,10 @@
 #include "items/Operator.h"
 
 #include <QPainter>
-#include <QtGlobal>
 
 Operator::Operator()
 {
-    type = QStringLiteral("Operator");
-    x = qrand() % 200;
-    y = qrand() % 200;
-    w = 120;
-    h = 60;
+    setCategory(QStringLiteral("Operator"));
 }
 
 Operator::~Operator() = default;

@@ -1,30 +1,13 @@
+#include "StderrCapture.h"
+
 #include "graph/Graph.h"
 #include "items/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "items/CalculusDisplay.h"
 
-#include <QTemporaryFile>
 #include <QtTest>
 
-#include <cstdio>
 #include <memory>
-#include <unistd.h>
-
-/// Runs `f` with standard error sent to a file and returns what was written.
-template <class F> static QByteArray captureStderr(F f)
-{
-    QTemporaryFile file;
-    file.open();
-    std::fflush(stderr);
-    const int saved = dup(fileno(stderr));
-    dup2(file.handle(), fileno(stderr));
-    f();
-    std::fflush(stderr);
-    dup2(saved, fileno(stderr));
-    close(saved);
-    file.seek(0);
-    return file.readAll();
-}
 
 /// An item line read back the way the problem reader reads it: fields cut at every tab,
 /// empty ones kept; "1" is true; positions as numbers; arguments "NULL" or an index.

@@ -55,7 +55,6 @@ private slots:
     void textDocumentation();
     void boundingRect_data();
     void boundingRect();
-    void selection();
     void reportFlagsWithAndWithoutDialog();
     void bestBackupPublishesToDialog();
 };
@@ -458,29 +457,6 @@ void tst_Calculus::boundingRect()
     probe.h = h;
     QCOMPARE(probe.boundingRect(), expected);
     QCOMPARE(probe.shape().boundingRect(), box);
-}
-
-void tst_Calculus::selection()
-{
-    OperatorProbe probe;
-    QVERIFY(!probe.selected);
-    probe.toggleSelect();
-    QVERIFY(probe.selected);
-    probe.toggleSelect();
-    QVERIFY(!probe.selected);
-    probe.setSelectable(false);
-    probe.toggleSelect();
-    QVERIFY(!probe.selected);
-    probe.select(true);
-    QVERIFY(!probe.selected);
-    probe.setSelectable(true);
-    probe.select(true);
-    QVERIFY(probe.selected);
-    probe.setSelectable(false);
-    QVERIFY(!probe.selected);
-    Calculus::setCalculusUnderMouse(&probe);
-    QCOMPARE(Calculus::calculusUnderMouse(), static_cast<Calculus *>(&probe));
-    Calculus::setCalculusUnderMouse(nullptr);
 }
 
 void tst_Calculus::reportFlagsWithAndWithoutDialog()
