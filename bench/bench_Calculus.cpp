@@ -7,7 +7,8 @@
 
 #include <memory>
 
-namespace {
+namespace
+{
 
 // Graph is a widget: one offscreen application for the whole run.
 void ensureApplication()
@@ -45,10 +46,22 @@ void computeAfterFlip(benchmark::State &state, const char *keyword, bool complem
     }
 }
 
-void BM_Degrees(benchmark::State &state) { computeAfterFlip(state, "DEGREES", false); }
-void BM_KCherries(benchmark::State &state) { computeAfterFlip(state, "KCHERRIES", false); }
-void BM_KCherriesComplement(benchmark::State &state) { computeAfterFlip(state, "KCHERRIES", true); }
-void BM_Size(benchmark::State &state) { computeAfterFlip(state, "SIZE", false); }
+void BM_Degrees(benchmark::State &state)
+{
+    computeAfterFlip(state, "DEGREES", false);
+}
+void BM_KCherries(benchmark::State &state)
+{
+    computeAfterFlip(state, "KCHERRIES", false);
+}
+void BM_KCherriesComplement(benchmark::State &state)
+{
+    computeAfterFlip(state, "KCHERRIES", true);
+}
+void BM_Size(benchmark::State &state)
+{
+    computeAfterFlip(state, "SIZE", false);
+}
 
 /// A computation skipped because the graph has not moved.
 void BM_SkipUnchanged(benchmark::State &state)

@@ -43,12 +43,21 @@ Calculus::~Calculus()
         calculus_under_mouse = nullptr;
 }
 
-QVector<QVector<double>> *Calculus::getZ() { return &M; }
+QVector<QVector<double>> *Calculus::getZ()
+{
+    return &M;
+}
 void Calculus::setMin(bool) {}
 void Calculus::setMax(bool) {}
 void Calculus::setOptFactor(double) {}
-int Calculus::getObj() { return 0; }
-QString Calculus::specificInformationToSave() { return QString(); }
+int Calculus::getObj()
+{
+    return 0;
+}
+QString Calculus::specificInformationToSave()
+{
+    return QString();
+}
 
 bool Calculus::compute(bool force)
 {
@@ -71,8 +80,8 @@ bool Calculus::compute(bool force)
     lastGraphID = id;
     computedOnce = true;
 
-    const bool argumentError = (arg1 && arg1->error) || (arg2 && arg2->error)
-                               || (arg3 && arg3->error) || (arg4 && arg4->error);
+    const bool argumentError = (arg1 && arg1->error) || (arg2 && arg2->error) ||
+                               (arg3 && arg3->error) || (arg4 && arg4->error);
     std::unique_lock<std::mutex> valueLock(valueMutex);
     if (argumentError) {
         error = true;
@@ -194,11 +203,16 @@ QVector<double> Calculus::getFirstCol()
 bool Calculus::isLinked(int k) const
 {
     switch (k) {
-    case 1: return link1 != nullptr;
-    case 2: return link2 != nullptr;
-    case 3: return link3 != nullptr;
-    case 4: return link4 != nullptr;
-    default: return false;
+    case 1:
+        return link1 != nullptr;
+    case 2:
+        return link2 != nullptr;
+    case 3:
+        return link3 != nullptr;
+    case 4:
+        return link4 != nullptr;
+    default:
+        return false;
     }
 }
 
@@ -274,10 +288,26 @@ bool Calculus::removeLink(Link *link)
 {
     if (links.removeAll(link) > 0)
         return true;
-    if (link1 == link) { link1 = nullptr; arg1 = nullptr; return true; }
-    if (link2 == link) { link2 = nullptr; arg2 = nullptr; return true; }
-    if (link3 == link) { link3 = nullptr; arg3 = nullptr; return true; }
-    if (link4 == link) { link4 = nullptr; arg4 = nullptr; return true; }
+    if (link1 == link) {
+        link1 = nullptr;
+        arg1 = nullptr;
+        return true;
+    }
+    if (link2 == link) {
+        link2 = nullptr;
+        arg2 = nullptr;
+        return true;
+    }
+    if (link3 == link) {
+        link3 = nullptr;
+        arg3 = nullptr;
+        return true;
+    }
+    if (link4 == link) {
+        link4 = nullptr;
+        arg4 = nullptr;
+        return true;
+    }
     return false;
 }
 
@@ -310,10 +340,22 @@ void Calculus::setGivenName(const QString &s)
     givenName = s;
 }
 
-bool Calculus::inReport() const { return calculusDisplay ? calculusDisplay->inReport() : inReportFlag.load(); }
-bool Calculus::nodInReport() const { return calculusDisplay ? calculusDisplay->nodInReport() : nodInReportFlag.load(); }
-bool Calculus::vecInReport() const { return calculusDisplay ? calculusDisplay->vecInReport() : vecInReportFlag.load(); }
-bool Calculus::graphInReport() const { return calculusDisplay ? calculusDisplay->graphInReport() : graphInReportFlag.load(); }
+bool Calculus::inReport() const
+{
+    return calculusDisplay ? calculusDisplay->inReport() : inReportFlag.load();
+}
+bool Calculus::nodInReport() const
+{
+    return calculusDisplay ? calculusDisplay->nodInReport() : nodInReportFlag.load();
+}
+bool Calculus::vecInReport() const
+{
+    return calculusDisplay ? calculusDisplay->vecInReport() : vecInReportFlag.load();
+}
+bool Calculus::graphInReport() const
+{
+    return calculusDisplay ? calculusDisplay->graphInReport() : graphInReportFlag.load();
+}
 
 void Calculus::setInReport(bool b)
 {
@@ -353,8 +395,14 @@ void Calculus::setInvertGraph(bool b)
         calculusDisplay->setInvertGraph(b);
 }
 
-Calculus *Calculus::calculusUnderMouse() { return calculus_under_mouse; }
-void Calculus::setCalculusUnderMouse(Calculus *c) { calculus_under_mouse = c; }
+Calculus *Calculus::calculusUnderMouse()
+{
+    return calculus_under_mouse;
+}
+void Calculus::setCalculusUnderMouse(Calculus *c)
+{
+    calculus_under_mouse = c;
+}
 
 void Calculus::display() const
 {
@@ -409,20 +457,20 @@ QString Calculus::problemDocument()
     QString s = getID() + QStringLiteral(": ") + name;
     if (!givenName.isEmpty())
         s += QStringLiteral(" (") + givenName + QLatin1Char(')');
-    s += QStringLiteral("\nRows: ") + sRows + QStringLiteral("\nColumns: ") + sCols
-         + QLatin1Char('\n');
+    s += QStringLiteral("\nRows: ") + sRows + QStringLiteral("\nColumns: ") + sCols +
+         QLatin1Char('\n');
     Calculus *args[4] = {arg1, arg2, arg3, arg4};
     for (int k = 0; k < 4; ++k)
         if (args[k])
-            s += QStringLiteral("arg") + QString::number(k + 1) + QStringLiteral(" = ")
-                 + args[k]->getID() + QLatin1Char('\n');
+            s += QStringLiteral("arg") + QString::number(k + 1) + QStringLiteral(" = ") +
+                 args[k]->getID() + QLatin1Char('\n');
     return s;
 }
 
 QString Calculus::textDocumentation() const
 {
-    return (givenName.isEmpty() ? name : givenName) + QStringLiteral(" : ") + textDoc
-           + QLatin1Char('\n');
+    return (givenName.isEmpty() ? name : givenName) + QStringLiteral(" : ") + textDoc +
+           QLatin1Char('\n');
 }
 
 // ---------------------------------------------------------------- helpers for item classes
@@ -504,11 +552,20 @@ void Calculus::fail(const QString &tip)
 bool Calculus::takeLink(int k, Link *link)
 {
     switch (k) {
-    case 1: link1 = link; break;
-    case 2: link2 = link; break;
-    case 3: link3 = link; break;
-    case 4: link4 = link; break;
-    default: return false;
+    case 1:
+        link1 = link;
+        break;
+    case 2:
+        link2 = link;
+        break;
+    case 3:
+        link3 = link;
+        break;
+    case 4:
+        link4 = link;
+        break;
+    default:
+        return false;
     }
     if (link)
         link->setArgNo(k);
@@ -519,11 +576,24 @@ bool Calculus::takeArg(int k, Calculus *item)
 {
     Link *link = nullptr;
     switch (k) {
-    case 1: arg1 = item; link = link1; break;
-    case 2: arg2 = item; link = link2; break;
-    case 3: arg3 = item; link = link3; break;
-    case 4: arg4 = item; link = link4; break;
-    default: return false;
+    case 1:
+        arg1 = item;
+        link = link1;
+        break;
+    case 2:
+        arg2 = item;
+        link = link2;
+        break;
+    case 3:
+        arg3 = item;
+        link = link3;
+        break;
+    case 4:
+        arg4 = item;
+        link = link4;
+        break;
+    default:
+        return false;
     }
     if (graph)
         graph->changeBest();
@@ -542,10 +612,22 @@ bool Calculus::takeLinkTo(Link *link)
     return true;
 }
 
-double Calculus::shownValue() const { return calculusDisplay ? calculusDisplay->getValue() : 0.0; }
-int Calculus::shownRows() const { return calculusDisplay ? calculusDisplay->getNbRows() : 0; }
-int Calculus::shownCols() const { return calculusDisplay ? calculusDisplay->getNbCols() : 0; }
-bool Calculus::shownComplement() const { return calculusDisplay && calculusDisplay->invertGraph(); }
+double Calculus::shownValue() const
+{
+    return calculusDisplay ? calculusDisplay->getValue() : 0.0;
+}
+int Calculus::shownRows() const
+{
+    return calculusDisplay ? calculusDisplay->getNbRows() : 0;
+}
+int Calculus::shownCols() const
+{
+    return calculusDisplay ? calculusDisplay->getNbCols() : 0;
+}
+bool Calculus::shownComplement() const
+{
+    return calculusDisplay && calculusDisplay->invertGraph();
+}
 
 void Calculus::setBodyBrush(QPainter *p, qreal radius, QPointF centre, QPointF focal,
                             const QColor &errorRim, const QColor &errorCentre, const QColor &rim,

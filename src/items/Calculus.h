@@ -9,8 +9,10 @@
 //  2. Override recompute(). It runs under the compute and value mutexes; read the graph once
 //     with `const BitGraph& g = readGraph();` (complement already applied when the item's
 //     complement flag is set), call a plain kernel, set rows/cols and write M in place.
-//     Arguments are read directly (arg1->M, arg1->rows, ...). No allocation, no string
-//     building and no Graph::edge() calls in recompute().
+//     Never take Graph::snapshot() or call Graph::invert() yourself: the complement lives
+//     only in readGraph(), the shared graph is never flipped. Arguments are read directly
+//     (arg1->M, arg1->rows, ...). No allocation, no string building and no Graph::edge()
+//     calls in recompute().
 //  3. Error exit: `fail("Missing argument"); return;` sets the error flag, rows = cols = 0
 //     and the tool tip shown at the next bestBackup(). Operators answer false from the
 //     setArgK/setLinkK slots they do not use.
@@ -41,10 +43,10 @@ class Calculus : public QGraphicsItem
 public:
     /// How an item's dialog offers the explorer settings when the item is built with graphics.
     enum class Report {
-        Free,   ///< left as the dialog builds it (operators, constraints)
-        Value,  ///< "Graph Value" fixed
-        Node,   ///< "Node Value" fixed
-        Matrix  ///< "Insert in explorer" disabled
+        Free,  ///< left as the dialog builds it (operators, constraints)
+        Value, ///< "Graph Value" fixed
+        Node,  ///< "Node Value" fixed
+        Matrix ///< "Insert in explorer" disabled
     };
 
     Calculus();

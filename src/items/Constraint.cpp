@@ -27,9 +27,9 @@ void Constraint::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
                  violated ? QColor(Qt::darkMagenta).lighter(120)
                           : QColor(Qt::darkGreen).lighter(120));
     const int w2 = w / 2, h2 = h / 2;
-    const QPolygonF octagon({QPointF(-w2, -10), QPointF(-w2, 10), QPointF(-10, h2),
-                             QPointF(10, h2), QPointF(w2, 10), QPointF(w2, -10),
-                             QPointF(10, -h2), QPointF(-10, -h2)});
+    const QPolygonF octagon({QPointF(-w2, -10), QPointF(-w2, 10), QPointF(-10, h2), QPointF(10, h2),
+                             QPointF(w2, 10), QPointF(w2, -10), QPointF(10, -h2),
+                             QPointF(-10, -h2)});
     p->drawPolygon(octagon);
     p->setPen(QPen(Qt::black, 1));
     p->drawText(QRectF(-40, -20, 100, 20), name);

@@ -117,10 +117,7 @@ void tst_CalculusDisplay::natureBoxesOfFreeItem()
 void tst_CalculusDisplay::natureBoxesOfValueItem()
 {
     struct ValueItem : Invariant {
-        explicit ValueItem()
-        {
-            initItem("V", "", "", true, Report::Value, true);
-        }
+        explicit ValueItem() { initItem("V", "", "", true, Report::Value, true); }
         void recompute() override {}
     } value;
     CalculusDisplay &d = *value.getCalculusDisplay();
