@@ -212,18 +212,30 @@ void tst_StructuralItems::randomGraphsFollowTheKernels()
         QCOMPARE(value("DOMINATION"), double(minimumDominatingSet(b, &set)));
         for (int v = 0; v < n; ++v)
             QCOMPARE(items["INDOMINATION"]->M[v][0], double((set >> v) & 1u));
-        adjacencyMatrix(b, m);
-        for (int i = 0; i < n; ++i)
-            for (int j = 0; j < n; ++j)
-                QCOMPARE(items["ADJACENCY"]->M[i][j], m[i][j]);
-        modularityMatrix(b, m);
-        for (int i = 0; i < n; ++i)
-            for (int j = 0; j < n; ++j)
-                QCOMPARE(items["MODULARITY"]->M[i][j], m[i][j]);
+        const std::pair<const char *, void (*)(const BitGraph &, SquareBlock &)> kernels[] = {
+            {"ADJACENCY", adjacencyMatrix},
+            {"COMNEIGH", commonNeighbourMatrix},
+            {"LAPLACIAN", [](const BitGraph &x, SquareBlock &o) { laplacianMatrix(x, -1.0, o); }},
+            {"SLLAPLACIAN", [](const BitGraph &x, SquareBlock &o) { laplacianMatrix(x, 1.0, o); }},
+            {"NLAPLACIAN", normalizedLaplacianMatrix},
+            {"MODULARITY", modularityMatrix}};
+        for (const auto &k : kernels) {
+            k.second(b, m);
+            for (int i = 0; i < n; ++i)
+                for (int j = 0; j < n; ++j)
+                    QCOMPARE(items[k.first]->M[i][j], m[i][j]);
+        }
         BitGraph marks;
         diameterPath(b, &marks);
         if (isConnected(b))
             QCOMPARE(block(*items["INDIAMETER"]), marksOf(marks));
+        QCOMPARE(items["INDIAMETER"]->getError(), !isConnected(b));
+        if (shortestCycle(b, &marks))
+            QCOMPARE(block(*items["INGIRTH"]), marksOf(marks));
+        QCOMPARE(items["INGIRTH"]->getError(), !isConnected(b) || !shortestCycle(b, nullptr));
+        // Nobody pressed a vertex in this graph, so the tree grows from vertex 0.
+        QCOMPARE(items["INPCC"]->getError(), !breadthFirstTree(b, 0, &marks));
+        QCOMPARE(block(*items["INPCC"]), marksOf(marks));
         for (const QString &k : kFamilies) {
             const TreeFamily f = TreeFamily(kFamilies.indexOf(k));
             const FamilyAnswer a = treeFamilyMember(b, f);
