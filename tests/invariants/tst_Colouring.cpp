@@ -205,14 +205,14 @@ void tst_Colouring::families()
     int colour[32];
     QCOMPARE(chromaticColouring(g, colour), chi);
     // A proper colouring using every colour 1..chi.
-    uint32_t used = 0;
+    uint64_t used = 0;
     for (int u = 0; u < g.n; ++u) {
         QVERIFY(colour[u] >= 1 && colour[u] <= chi);
-        used |= 1u << colour[u];
+        used |= uint64_t(1) << colour[u];
         for (int v = 0; v < g.n; ++v)
             QVERIFY(!(g.edge(u, v) && colour[u] == colour[v]));
     }
-    QCOMPARE(__builtin_popcount(used), chi);
+    QCOMPARE(__builtin_popcountll(used), chi);
 }
 
 void tst_Colouring::knownColourings_data()
