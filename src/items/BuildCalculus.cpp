@@ -3,11 +3,24 @@
 #include "items/Calculus.h"
 
 // Item classes: the one place in items/ that includes the higher folders.
+#include "invariants/famCATERPILLAR.h"
+#include "invariants/famCOMET.h"
+#include "invariants/famLOBSTER.h"
+#include "invariants/famPATH.h"
+#include "invariants/famSPIDER.h"
+#include "invariants/famSTAR.h"
+#include "invariants/famTREE.h"
+#include "invariants/invADJACENCY.h"
 #include "invariants/invAVDIST.h"
 #include "invariants/invBALABAN.h"
 #include "invariants/invBETWEENNESS.h"
 #include "invariants/invCENTRALITY.h"
+#include "invariants/invCHROMATIC.h"
+#include "invariants/invCHROMATICVAL.h"
+#include "invariants/invCLAWS.h"
+#include "invariants/invCLIQMAX.h"
 #include "invariants/invCLOSENESS.h"
+#include "invariants/invCOMNEIGH.h"
 #include "invariants/invCUTCENTRALITY.h"
 #include "invariants/invDBETWEENNESS.h"
 #include "invariants/invDBETWEENNESS2.h"
@@ -19,21 +32,47 @@
 #include "invariants/invDIAMETER.h"
 #include "invariants/invDISTANCE.h"
 #include "invariants/invDISTCLOSESTLEAF.h"
+#include "invariants/invDOMINATION.h"
 #include "invariants/invECCENTRICITY.h"
+#include "invariants/invEINCLIQMAX.h"
+#include "invariants/invENERGY.h"
 #include "invariants/invGIRTH.h"
 #include "invariants/invHARARY.h"
 #include "invariants/invHARMONIC.h"
+#include "invariants/invIDENTITY.h"
 #include "invariants/invIINDEX.h"
+#include "invariants/invINCLIQMAX.h"
+#include "invariants/invINDIAMETER.h"
+#include "invariants/invINDOMINATION.h"
+#include "invariants/invINGIRTH.h"
+#include "invariants/invINPCC.h"
+#include "invariants/invINSTABLEMAX.h"
+#include "invariants/invK4.h"
 #include "invariants/invKCHERRIES.h"
+#include "invariants/invKIRCHHOFF.h"
+#include "invariants/invLAPLACIAN.h"
+#include "invariants/invMODULARITY.h"
 #include "invariants/invNBETWEENNESS.h"
+#include "invariants/invNCONN.h"
+#include "invariants/invNLAPLACIAN.h"
+#include "invariants/invNUMERO.h"
+#include "invariants/invONEMAT.h"
+#include "invariants/invONEVEC.h"
 #include "invariants/invORDER.h"
 #include "invariants/invPENDING.h"
+#include "invariants/invPLATT.h"
 #include "invariants/invRADIUS.h"
+#include "invariants/invRANDIC.h"
 #include "invariants/invSIZE.h"
+#include "invariants/invSLLAPLACIAN.h"
+#include "invariants/invSTABLEMAX.h"
 #include "invariants/invSUMDISTP.h"
 #include "invariants/invSZEGED.h"
 #include "invariants/invTRANSMISSION.h"
+#include "invariants/invTRIANGLES.h"
 #include "invariants/invWIENER.h"
+#include "invariants/invZAGREBM1.h"
+#include "invariants/invZAGREBM2.h"
 
 #include <cstdio>
 
@@ -54,12 +93,21 @@ struct CatalogueRow {
 // first). The objective keywords build Z and then set its direction, for instance
 //   {"MAXMIN", [](bool g) -> Calculus * { Calculus *z = new Z(g); z->setMax(true);
 //                                         z->setMin(true); return z; }},
+// clang-format off: one row a line keeps additions apart
 const CatalogueRow catalogue[] = {
+    {"ADJACENCY", &make<invADJACENCY>},
     {"AVDIST", &make<invAVDIST>},
     {"BALABAN", &make<invBALABAN>},
     {"BETWEENNESS", &make<invBETWEENNESS>},
+    {"CATERPILLAR", &make<famCATERPILLAR>},
     {"CENTRALITY", &make<invCENTRALITY>},
+    {"CHROMATIC", &make<invCHROMATIC>},
+    {"CHROMATICVAL", &make<invCHROMATICVAL>},
+    {"CLAWS", &make<invCLAWS>},
+    {"CLIQMAX", &make<invCLIQMAX>},
     {"CLOSENESS", &make<invCLOSENESS>},
+    {"COMET", &make<famCOMET>},
+    {"COMNEIGH", &make<invCOMNEIGH>},
     {"CUTCENTRALITY", &make<invCUTCENTRALITY>},
     {"DBETW", &make<invDBETWEENNESS>},
     {"DBETW2", &make<invDBETWEENNESS2>},
@@ -71,22 +119,54 @@ const CatalogueRow catalogue[] = {
     {"DIAMETER", &make<invDIAMETER>},
     {"DISTANCES", &make<invDISTANCE>},
     {"DISTCLOSESTLEAF", &make<invDISTCLOSESTLEAF>},
+    {"DOMINATION", &make<invDOMINATION>},
     {"ECCENTRICITY", &make<invECCENTRICITY>},
+    {"EINCLIQMAX", &make<invEINCLIQMAX>},
+    {"ENERGY", &make<invENERGY>},
     {"GIRTH", &make<invGIRTH>},
     {"HARARY", &make<invHARARY>},
     {"HARMONIC", &make<invHARMONIC>},
+    {"IDENTITY", &make<invIDENTITY>},
     {"IINDEX", &make<invIINDEX>},
+    {"INCLIQMAX", &make<invINCLIQMAX>},
+    {"INDIAMETER", &make<invINDIAMETER>},
+    {"INDOMINATION", &make<invINDOMINATION>},
+    {"INGIRTH", &make<invINGIRTH>},
+    {"INPCC", &make<invINPCC>},
+    {"INSTABLEMAX", &make<invINSTABLEMAX>},
+    {"K4", &make<invK4>},
     {"KCHERRIES", &make<invKCHERRIES>},
+    {"KIRCHHOFF", &make<invKIRCHHOFF>},
+    {"LAPLACIAN", &make<invLAPLACIAN>},
+    {"LOBSTER", &make<famLOBSTER>},
+    {"MODULARITY", &make<invMODULARITY>},
     {"NBETWEENNESS", &make<invNBETWEENNESS>},
+    {"NCONN", &make<invNCONN>},
+    {"NLAPLACIAN", &make<invNLAPLACIAN>},
+    {"NUMERO", &make<invNUMERO>},
+    {"ONEMAT", &make<invONEMAT>},
+    {"ONEVEC", &make<invONEVEC>},
     {"ORDER", &make<invORDER>},
+    {"PATH", &make<famPATH>},
     {"PENDING", &make<invPENDING>},
+    {"PLATT", &make<invPLATT>},
     {"RADIUS", &make<invRADIUS>},
+    {"RANDIC", &make<invRANDIC>},
     {"SIZE", &make<invSIZE>},
+    {"SLLAPLACIAN", &make<invSLLAPLACIAN>},
+    {"SPIDER", &make<famSPIDER>},
+    {"STABLEMAX", &make<invSTABLEMAX>},
+    {"STAR", &make<famSTAR>},
     {"SUMDISTP", &make<invSUMDISTP>},
     {"SZEGED", &make<invSZEGED>},
     {"TRANSMISSION", &make<invTRANSMISSION>},
+    {"TREE", &make<famTREE>},
+    {"TRIANGLES", &make<invTRIANGLES>},
     {"WIENER", &make<invWIENER>},
+    {"ZAGREBM1", &make<invZAGREBM1>},
+    {"ZAGREBM2", &make<invZAGREBM2>},
 };
+// clang-format on
 
 } // namespace
 
