@@ -55,21 +55,6 @@ void clearMarks(const BitGraph &g, BitGraph &marks)
 
 } // namespace
 
-bool isConnected(const BitGraph &g)
-{
-    if (g.n <= 1)
-        return true;
-    uint32_t seen = 1u, frontier = 1u;
-    while (frontier) {
-        uint32_t next = 0;
-        for (uint32_t f = frontier; f; f &= f - 1)
-            next |= g.row[__builtin_ctz(f)];
-        frontier = next & ~seen;
-        seen |= frontier;
-    }
-    return seen == g.vertices();
-}
-
 int shortestCycle(const BitGraph &g, BitGraph *marks)
 {
     int best = 33;

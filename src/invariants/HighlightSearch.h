@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graph/BitGraph.h"
+#include "invariants/Distances.h"
 
 // Breadth-first searches take neighbours in increasing number; a vertex's parent is the first
 // expanded vertex adjacent to it. Marked edges come back as the rows of a graph on the same order.
@@ -19,5 +20,3 @@ bool breadthFirstTree(const BitGraph &g, int root, BitGraph *marks);
 /// first vertex its search reaches at that distance.
 int diameterPath(const BitGraph &g, BitGraph *marks);
 
-/// True when every vertex is reachable from vertex 0 (also for n <= 1).
-bool isConnected(const BitGraph &g);

@@ -1,25 +1,6 @@
 #include "TreeFamilies.h"
 
-#include "HighlightSearch.h"
-
-void allDistances(const BitGraph &g, int dist[32][32])
-{
-    for (int s = 0; s < g.n; ++s) {
-        for (int v = 0; v < g.n; ++v)
-            dist[s][v] = -1;
-        uint32_t seen = 1u << s, frontier = seen;
-        for (int d = 0; frontier; ++d) {
-            uint32_t next = 0;
-            for (uint32_t f = frontier; f; f &= f - 1) {
-                const int v = __builtin_ctz(f);
-                dist[s][v] = d;
-                next |= g.row[v];
-            }
-            frontier = next & ~seen;
-            seen |= frontier;
-        }
-    }
-}
+#include "Distances.h"
 
 namespace
 {
@@ -42,8 +23,9 @@ bool cometRule(const BitGraph &g, int leaves, int maxDegree)
 // Every vertex lies within distance 2 of the path joining the first diametral pair.
 bool lobsterRule(const BitGraph &g)
 {
-    int dist[32][32];
-    allDistances(g, dist);
+    DistanceMatrix dm;
+    allDistances(g, dm);
+    const auto &dist = dm.d;
     int diameter = 0, a = 0, b = 0;
     for (int i = 1; i < g.n; ++i)
         for (int j = 0; j < i; ++j)
@@ -67,8 +49,9 @@ bool lobsterRule(const BitGraph &g)
 
 int treeDiameter(const BitGraph &g)
 {
-    int dist[32][32];
-    allDistances(g, dist);
+    DistanceMatrix dm;
+    allDistances(g, dm);
+    const auto &dist = dm.d;
     int diameter = 0;
     for (int i = 0; i < g.n; ++i)
         for (int j = 0; j < i; ++j)

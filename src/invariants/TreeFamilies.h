@@ -14,6 +14,3 @@ struct FamilyAnswer {
 };
 
 FamilyAnswer treeFamilyMember(const BitGraph &g, TreeFamily family);
-
-/// dist[i][j] = number of edges of a shortest i-j path, -1 when j is not reachable from i.
-void allDistances(const BitGraph &g, int dist[32][32]);
