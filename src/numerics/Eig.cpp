@@ -15,7 +15,7 @@ int Eig::maxRotations(int n)
     return cap > 100000000LL ? 100000000 : static_cast<int>(cap);
 }
 
-Eig::Eig(QVector<QVector<double> > matrix, int order) : n(order < 0 ? 0 : order)
+Eig::Eig(QVector<QVector<double> > matrix, int order, int rotationCap) : n(order < 0 ? 0 : order)
 {
     // Working matrix a row-major; the rotation product is kept transposed (vt[k*n + r] is
     // component r of column k) so that the per-rotation update runs along contiguous memory.
@@ -33,12 +33,43 @@ Eig::Eig(QVector<QVector<double> > matrix, int order) : n(order < 0 ? 0 : order)
     for (int i = 0; i < n; ++i)
         vt[i * n + i] = 1.0;
 
-    const int cap = maxRotations(n);
-    while (nbRotations < cap) {
+    // Largest magnitude of the strict upper part of each row (NaN entries ignored, -1 when
+    // none) and where it stands. A row whose largest entry cannot beat the running candidate
+    // is skipped by the pivot scan; that leaves the scan's choice exactly as a full visit would.
+    std::vector<double> rowMax(n, -1.0);
+    std::vector<int> rowArg(n, -1);
+    auto rescanRow = [&](int i) {
+        const double *ai = &a[i * n];
+        double m = -1.0;
+        int arg = -1;
+        for (int j = i + 1; j < n; ++j) {
+            const double x = std::fabs(ai[j]);
+            if (x > m) {
+                m = x;
+                arg = j;
+            }
+        }
+        rowMax[i] = m;
+        rowArg[i] = arg;
+    };
+    auto raiseRow = [&](int i, int j) {
+        const double x = std::fabs(a[i * n + j]);
+        if (x > rowMax[i]) {
+            rowMax[i] = x;
+            rowArg[i] = j;
+        }
+    };
+    for (int i = 0; i < n - 1; ++i)
+        rescanRow(i);
+
+    const int cap = rotationCap < 0 ? maxRotations(n) : rotationCap;
+    while (n >= 2 && nbRotations < cap) {
         int p = 0, q = 1;
         double best = std::fabs(a[1]);
         double beat = best + 1e-6;
         for (int i = 0; i < n - 1; ++i) {
+            if (!(rowMax[i] > beat))
+                continue;
             const double *ai = &a[i * n];
             for (int j = i + 1; j < n; ++j) {
                 const double m = std::fabs(ai[j]);
@@ -75,6 +106,22 @@ Eig::Eig(QVector<QVector<double> > matrix, int order) : n(order < 0 ? 0 : order)
         for (int k = 0; k < n; ++k) {
             a[p * n + k] = a[k * n + p];
             a[q * n + k] = a[k * n + q];
+        }
+
+        // Upper-part entries changed: rows p and q whole, column p above row p, column q
+        // above row q.
+        rescanRow(p);
+        rescanRow(q);
+        for (int k = 0; k < q; ++k) {
+            if (k == p)
+                continue;
+            if (rowArg[k] == q || (k < p && rowArg[k] == p)) {
+                rescanRow(k);
+            } else {
+                if (k < p)
+                    raiseRow(k, p);
+                raiseRow(k, q);
+            }
         }
     }
 

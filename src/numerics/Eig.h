@@ -9,7 +9,8 @@
 class Eig
 {
 public:
-    Eig(QVector<QVector<double> > matrix, int n);
+    /// rotationCap < 0 stands for maxRotations(n).
+    Eig(QVector<QVector<double> > matrix, int n, int rotationCap = -1);
     ~Eig();
 
     QVector<double> eigvals() const { return eigenvalues; }

@@ -56,7 +56,9 @@ struct PlainJacobi {
     QVector<double> values;
     Matrix vectors;
 
-    PlainJacobi(const Matrix &in, int n)
+    int rotations = 0;
+
+    PlainJacobi(const Matrix &in, int n, int cap = INT_MAX)
     {
         Matrix a = square(n), v = square(n);
         for (int i = 0; i < n; ++i) {
@@ -64,7 +66,7 @@ struct PlainJacobi {
                 a[i][j] = in[i][j];
             v[i][i] = 1.0;
         }
-        for (;;) {
+        for (; rotations < cap; ++rotations) {
             if (n < 2)
                 break;
             int p = 0, q = 1;
@@ -132,6 +134,8 @@ private slots:
     void indexOutOfRange();
     void nonFiniteInputEnds_data();
     void nonFiniteInputEnds();
+    void capStopsRotating_data();
+    void capStopsRotating();
 };
 
 void tst_Eig::againstEigen_data()
@@ -219,6 +223,7 @@ void tst_Eig::sameRotationsAsPlainMethod()
     const int n = m.size();
     const PlainJacobi plain(m, n);
     const Eig eig(m, n);
+    QCOMPARE(eig.rotations(), plain.rotations);
     QCOMPARE(eig.eigvals(), plain.values);
     QCOMPARE(eig.eigvecs(), plain.vectors);
 }
@@ -359,6 +364,31 @@ void tst_Eig::nonFiniteInputEnds()
     QVERIFY(eig.rotations() <= Eig::maxRotations(n));
     QCOMPARE(eig.eigvals().size(), n);
     QCOMPARE(eig.eigvecs().size(), n);
+}
+
+void tst_Eig::capStopsRotating_data()
+{
+    QTest::addColumn<Matrix>("m");
+    QTest::addColumn<int>("cap");
+    qsrand(555);
+    QTest::newRow("no rotation") << randomSymmetric(6, 1.0) << 0;
+    QTest::newRow("one rotation") << randomSymmetric(6, 1.0) << 1;
+    QTest::newRow("part way n=16") << randomSymmetric(16, 1.0) << 37;
+    QTest::newRow("part way n=33") << randomAdjacency(33) << 500;
+}
+
+void tst_Eig::capStopsRotating()
+{
+    QFETCH(Matrix, m);
+    QFETCH(int, cap);
+    const int n = m.size();
+    const PlainJacobi full(m, n);
+    QVERIFY(full.rotations > cap);
+    const PlainJacobi cut(m, n, cap);
+    const Eig eig(m, n, cap);
+    QCOMPARE(eig.rotations(), cap);
+    QCOMPARE(eig.eigvals(), cut.values);
+    QCOMPARE(eig.eigvecs(), cut.vectors);
 }
 
 QTEST_APPLESS_MAIN(tst_Eig)
