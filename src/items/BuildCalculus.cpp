@@ -10,6 +10,32 @@
 #include "invariants/invORDER.h"
 #include "invariants/invPENDING.h"
 #include "invariants/invSIZE.h"
+#include "operators/operANGLE.h"
+#include "operators/operCHOLESKY.h"
+#include "operators/operCORR.h"
+#include "operators/operDETERMINANT.h"
+#include "operators/operDPALINDROMIC.h"
+#include "operators/operECORR.h"
+#include "operators/operEIG.h"
+#include "operators/operEIGVEC.h"
+#include "operators/operEUCLIDIANDIST.h"
+#include "operators/operINERTIA.h"
+#include "operators/operLAPLACIANOF.h"
+#include "operators/operMANHATTANDIST.h"
+#include "operators/operMAX.h"
+#include "operators/operMAXCOL.h"
+#include "operators/operMAXROW.h"
+#include "operators/operMIN.h"
+#include "operators/operMOMENT.h"
+#include "operators/operNBEQ.h"
+#include "operators/operNBVALUES.h"
+#include "operators/operNORMALIZEMAT.h"
+#include "operators/operSUM.h"
+#include "operators/operSUMCOL.h"
+#include "operators/operSUMGE.h"
+#include "operators/operSUMPRODUCT.h"
+#include "operators/operSUMROW.h"
+#include "operators/operVAR.h"
 
 #include <cstdio>
 
@@ -27,13 +53,39 @@ struct CatalogueRow {
 //   {"MAXMIN", [](bool g) -> Calculus * { Calculus *z = new Z(g); z->setMax(true);
 //                                         z->setMin(true); return z; }},
 const CatalogueRow catalogue[] = {
+    {"ANGLE", &make<operANGLE>},
+    {"CHOLESKY", &make<operCHOLESKY>},
+    {"CORR", &make<operCORR>},
     {"DEGMAX", &make<invDEGMAX>},
     {"DEGMIN", &make<invDEGMIN>},
     {"DEGREES", &make<invDEGREES>},
+    {"DETERMINANT", &make<operDETERMINANT>},
+    {"DPALINDROMIC", &make<operDPALINDROMIC>},
+    {"ECORR", &make<operECORR>},
+    {"EIGENVALUES", &make<operEIG>},
+    {"EIGENVECTORS", &make<operEIGVEC>},
+    {"EUCLIDIANDIST", &make<operEUCLIDIANDIST>},
+    {"INERTIA", &make<operINERTIA>},
     {"KCHERRIES", &make<invKCHERRIES>},
+    {"LAPLACIANOF", &make<operLAPLACIANOF>},
+    {"MANHATTANDIST", &make<operMANHATTANDIST>},
+    {"MAX", &make<operMAX>},
+    {"MAXCOL", &make<operMAXCOL>},
+    {"MAXROW", &make<operMAXROW>},
+    {"MIN", &make<operMIN>},
+    {"MOMENT", &make<operMOMENT>},
+    {"NBEQ", &make<operNBEQ>},
+    {"NBVALUES", &make<operNBVALUES>},
+    {"NORMALIZEMAT", &make<operNORMALIZEMAT>},
     {"ORDER", &make<invORDER>},
     {"PENDING", &make<invPENDING>},
     {"SIZE", &make<invSIZE>},
+    {"SUM", &make<operSUM>},
+    {"SUMCOL", &make<operSUMCOL>},
+    {"SUMGE", &make<operSUMGE>},
+    {"SUMPRODUCT", &make<operSUMPRODUCT>},
+    {"SUMROW", &make<operSUMROW>},
+    {"VAR", &make<operVAR>},
 };
 
 } // namespace

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 const double kTolerance = 1e-6;
 }
 

@@ -2,7 +2,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 const double kUnreachable = 1e12;
 
 // Visits the ordered adjacent pairs (u, v) in increasing u, then increasing v.

@@ -1,6 +1,7 @@
 #include "operators/MatrixReductions.h"
 
-namespace {
+namespace
+{
 const double kUndefined = 1e12;
 }
 

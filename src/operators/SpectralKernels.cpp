@@ -4,7 +4,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 const double kTolerance = 1e-6;
 }
 
@@ -21,7 +22,16 @@ OperStatus checkSymmetricMatrix(const ValueBlock &a)
         for (int j = i + 1; j < n; ++j)
             if (std::fabs(a.at(i, j) - a.at(j, i)) > kTolerance)
                 return OperStatus::NotSymmetric;
+    return OperStatus::Ok;
+}
+
+OperStatus checkDecomposable(const ValueBlock &a)
+{
+    const OperStatus status = checkSymmetricMatrix(a);
+    if (status != OperStatus::Ok)
+        return status;
     // Refused rather than decomposed: a decomposition of such a block means nothing.
+    const int n = a.rows;
     for (int i = 0; i < n; ++i)
         for (int j = 0; j < n; ++j)
             if (!std::isfinite(a.at(i, j)))

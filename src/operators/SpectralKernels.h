@@ -7,9 +7,11 @@
 
 /// Checks of the symmetric-matrix operators, first failure wins: ArgumentError (0 rows or 0
 /// columns), NotSquare, NotMatrix (1 x 1), NotSymmetric (some pair i < j, scanned row-major, with
-/// |a(i,j) - a(j,i)| > 1e-6; a difference that is not a number passes), NotFinite (an entry
-/// of the block is infinite or not a number).
+/// |a(i,j) - a(j,i)| > 1e-6; a difference that is not a number passes).
 OperStatus checkSymmetricMatrix(const ValueBlock &a);
+/// checkSymmetricMatrix, then NotFinite when an entry of the block is infinite or not a number:
+/// the checks of the operators that decompose their argument.
+OperStatus checkDecomposable(const ValueBlock &a);
 
 /// out(k, 0) = eigenvalue k, non-increasing, k < n.
 void eigenvaluesInto(const ValueRows &a, int n, ValueRows &out);

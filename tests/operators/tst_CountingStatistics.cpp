@@ -34,8 +34,9 @@ void tst_CountingStatistics::thresholdedSum_data()
     QTest::newRow("threshold 2") << 4 << QVector<double>{1, 2, 3, 2 - 5e-7} << 2.0 << 7 - 5e-7;
     QTest::newRow("just outside") << 2 << QVector<double>{2 - 2e-6, 5} << 2.0 << 5.0;
     QTest::newRow("no rows") << 0 << QVector<double>{} << 0.0 << 0.0;
-    QTest::newRow("not a number")
-        << 2 << QVector<double>{std::numeric_limits<double>::quiet_NaN(), 1} << 0.0 << 1.0;
+    QTest::newRow("not a number") << 2
+                                  << QVector<double>{std::numeric_limits<double>::quiet_NaN(), 1}
+                                  << 0.0 << 1.0;
 }
 
 void tst_CountingStatistics::thresholdedSum()
@@ -60,8 +61,8 @@ void tst_CountingStatistics::countNearValue_data()
     QTest::newRow("eps 0.5") << QVector<double>{0.4, -0.5, 0.6} << 0.0 << 0.5 << 1.0;
     QTest::newRow("eps 0") << QVector<double>{0, 0, 0} << 0.0 << 0.0 << 0.0;
     QTest::newRow("eps negative") << QVector<double>{0, 0} << 0.0 << -1.0 << 0.0;
-    QTest::newRow("not a number")
-        << QVector<double>{std::numeric_limits<double>::quiet_NaN(), 2} << 2.0 << 1e-6 << 1.0;
+    QTest::newRow("not a number") << QVector<double>{std::numeric_limits<double>::quiet_NaN(), 2}
+                                  << 2.0 << 1e-6 << 1.0;
 }
 
 void tst_CountingStatistics::countNearValue()

@@ -7,7 +7,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 BitGraph pathGraph(int n)
 {
@@ -77,8 +78,7 @@ void tst_GraphAwareKernels::edgeCorrelationByHand()
 {
     double r = 0;
     // Path 0-1-2 with its degrees: X = (1,2,2,1), Y = (2,1,1,2), perfectly anti-correlated.
-    QCOMPARE(int(edgeCorrelation(pathGraph(3), column({1, 2, 1}).block(), r)),
-             int(OperStatus::Ok));
+    QCOMPARE(int(edgeCorrelation(pathGraph(3), column({1, 2, 1}).block(), r)), int(OperStatus::Ok));
     QCOMPARE(r, -1.0);
     // No edge at all.
     BitGraph empty;
@@ -92,8 +92,7 @@ void tst_GraphAwareKernels::edgeCorrelationByHand()
     one.n = 3;
     one.addEdge(0, 1);
     r = 0;
-    QCOMPARE(int(edgeCorrelation(one, column({5, 5, -9}).block(), r)),
-             int(OperStatus::Degenerate));
+    QCOMPARE(int(edgeCorrelation(one, column({5, 5, -9}).block(), r)), int(OperStatus::Degenerate));
     QCOMPARE(r, 1.0);
     // Star K1,3 with centre 0 and leaves 1, 2, 3 valued 1, 2, 3 and centre 10:
     // pairs (10,1)(10,2)(10,3)(1,10)(2,10)(3,10).
@@ -130,7 +129,8 @@ void tst_GraphAwareKernels::edgeCorrelationShapes()
     QCOMPARE(int(edgeCorrelation(pathGraph(4), x.block(), r)), status);
 }
 
-// Pearson's r from raw sums over the ordered pairs: (k Sxy - Sx Sy) / sqrt((k Sxx - Sx^2)(k Syy - Sy^2)).
+// Pearson's r from raw sums over the ordered pairs: (k Sxy - Sx Sy) / sqrt((k Sxx - Sx^2)(k Syy -
+// Sy^2)).
 void tst_GraphAwareKernels::edgeCorrelationAgreesWithSumsOracle()
 {
     qsrand(1234);
@@ -278,8 +278,8 @@ void tst_GraphAwareKernels::normalizeRefusals_data()
     QTest::newRow("long") << 1 << 4 << QVector<double>{1, 1, 1, 1} << int(OperStatus::WrongLength);
     QTest::newRow("zero end") << 3 << 1 << QVector<double>{1, 0, 1}
                               << int(OperStatus::NonPositiveProduct);
-    QTest::newRow("negative product") << 3 << 1 << QVector<double>{1, -2, -3}
-                                      << int(OperStatus::NonPositiveProduct);
+    QTest::newRow("negative product")
+        << 3 << 1 << QVector<double>{1, -2, -3} << int(OperStatus::NonPositiveProduct);
     QTest::newRow("both negative") << 3 << 1 << QVector<double>{-1, -4, -9} << int(OperStatus::Ok);
     QTest::newRow("NaN") << 3 << 1 << QVector<double>{1, nan, 1}
                          << int(OperStatus::NonPositiveProduct);

@@ -28,10 +28,10 @@ void tst_MatrixReductions::wholeReductions_data()
     QTest::addColumn<double>("min");
     QTest::newRow("2x2") << 2 << 2 << QVector<double>{1, 2, 3, 4} << 10.0 << 4.0 << 1.0;
     QTest::newRow("single") << 1 << 1 << QVector<double>{-2.5} << -2.5 << -2.5 << -2.5;
-    QTest::newRow("all below -1e12") << 1 << 2 << QVector<double>{-5e12, -2e12} << -7e12 << -1e12
-                                     << -5e12;
-    QTest::newRow("all above 1e12") << 2 << 1 << QVector<double>{5e12, 2e12} << 7e12 << 5e12
-                                    << 1e12;
+    QTest::newRow("all below -1e12")
+        << 1 << 2 << QVector<double>{-5e12, -2e12} << -7e12 << -1e12 << -5e12;
+    QTest::newRow("all above 1e12")
+        << 2 << 1 << QVector<double>{5e12, 2e12} << 7e12 << 5e12 << 1e12;
     QTest::newRow("equal to 1e12") << 1 << 1 << QVector<double>{1e12} << 1e12 << 1e12 << 1e12;
     QTest::newRow("column 3x1") << 3 << 1 << QVector<double>{1, -2, 3} << 2.0 << 3.0 << -2.0;
 }
@@ -68,19 +68,18 @@ void tst_MatrixReductions::columnAndRowReductions_data()
     QTest::addColumn<QVector<double>>("maxCol");
     QTest::addColumn<QVector<double>>("maxRow");
     QTest::newRow("2x2") << 2 << 2 << QVector<double>{1, 2, 3, 4} << QVector<double>{4, 6}
-                         << QVector<double>{3, 7} << QVector<double>{3, 4}
-                         << QVector<double>{2, 4};
-    QTest::newRow("2x3") << 2 << 3 << QVector<double>{1, 2, 3, 4, 5, 6}
-                         << QVector<double>{5, 7, 9} << QVector<double>{6, 15}
-                         << QVector<double>{4, 5, 6} << QVector<double>{3, 6};
+                         << QVector<double>{3, 7} << QVector<double>{3, 4} << QVector<double>{2, 4};
+    QTest::newRow("2x3") << 2 << 3 << QVector<double>{1, 2, 3, 4, 5, 6} << QVector<double>{5, 7, 9}
+                         << QVector<double>{6, 15} << QVector<double>{4, 5, 6}
+                         << QVector<double>{3, 6};
     QTest::newRow("column") << 3 << 1 << QVector<double>{1, 2, 3} << QVector<double>{6}
                             << QVector<double>{1, 2, 3} << QVector<double>{3}
                             << QVector<double>{1, 2, 3};
     QTest::newRow("row") << 1 << 3 << QVector<double>{1, 2, 3} << QVector<double>{1, 2, 3}
-                         << QVector<double>{6} << QVector<double>{1, 2, 3}
-                         << QVector<double>{3};
+                         << QVector<double>{6} << QVector<double>{1, 2, 3} << QVector<double>{3};
     QTest::newRow("floor -1e12") << 2 << 2 << QVector<double>{-3e12, 1, -4e12, 2}
-                                 << QVector<double>{-7e12, 3} << QVector<double>{-3e12 + 1, -4e12 + 2}
+                                 << QVector<double>{-7e12, 3}
+                                 << QVector<double>{-3e12 + 1, -4e12 + 2}
                                  << QVector<double>{-1e12, 2} << QVector<double>{1, 2};
 }
 

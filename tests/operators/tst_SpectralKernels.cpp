@@ -8,7 +8,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 // Random symmetric matrix with entries in [-5, 5], stored in a 32 x 32 store full of poison.
 StoredValue randomSymmetric(int n)
@@ -91,35 +92,36 @@ void tst_SpectralKernels::checks_data()
     QTest::addColumn<int>("cols");
     QTest::addColumn<QVector<double>>("entries");
     QTest::addColumn<int>("status");
+    QTest::addColumn<bool>("finite");
     const double nan = std::numeric_limits<double>::quiet_NaN();
     const double inf = std::numeric_limits<double>::infinity();
-    QTest::newRow("0x0") << 0 << 0 << QVector<double>{} << int(OperStatus::ArgumentError);
-    QTest::newRow("3x0") << 3 << 0 << QVector<double>{} << int(OperStatus::ArgumentError);
+    QTest::newRow("0x0") << 0 << 0 << QVector<double>{} << int(OperStatus::ArgumentError) << true;
+    QTest::newRow("3x0") << 3 << 0 << QVector<double>{} << int(OperStatus::ArgumentError) << true;
     QTest::newRow("3x2") << 3 << 2 << QVector<double>{1, 2, 3, 4, 5, 6}
-                         << int(OperStatus::NotSquare);
+                         << int(OperStatus::NotSquare) << true;
     QTest::newRow("2x3") << 2 << 3 << QVector<double>{1, 2, 3, 4, 5, 6}
-                         << int(OperStatus::NotSquare);
-    QTest::newRow("1x1") << 1 << 1 << QVector<double>{4} << int(OperStatus::NotMatrix);
-    QTest::newRow("differ by 1e-6") << 2 << 2 << QVector<double>{1, 1e-6, 0, 1}
-                                    << int(OperStatus::Ok);
-    QTest::newRow("differ by 5e-7") << 2 << 2 << QVector<double>{1, 2 + 5e-7, 2, 1}
-                                    << int(OperStatus::Ok);
-    QTest::newRow("differ by 2e-6") << 2 << 2 << QVector<double>{1, 2e-6, 0, 1}
-                                    << int(OperStatus::NotSymmetric);
+                         << int(OperStatus::NotSquare) << true;
+    QTest::newRow("1x1") << 1 << 1 << QVector<double>{4} << int(OperStatus::NotMatrix) << true;
+    QTest::newRow("differ by 1e-6")
+        << 2 << 2 << QVector<double>{1, 1e-6, 0, 1} << int(OperStatus::Ok) << true;
+    QTest::newRow("differ by 5e-7")
+        << 2 << 2 << QVector<double>{1, 2 + 5e-7, 2, 1} << int(OperStatus::Ok) << true;
+    QTest::newRow("differ by 2e-6")
+        << 2 << 2 << QVector<double>{1, 2e-6, 0, 1} << int(OperStatus::NotSymmetric) << true;
     QTest::newRow("late pair") << 3 << 3 << QVector<double>{1, 0, 0, 0, 1, 5, 0, 4, 1}
-                               << int(OperStatus::NotSymmetric);
-    QTest::newRow("diagonal free") << 2 << 2 << QVector<double>{-9, 3, 3, 100}
-                                   << int(OperStatus::Ok);
-    QTest::newRow("NaN pair") << 2 << 2 << QVector<double>{1, nan, nan, 1}
-                              << int(OperStatus::NotFinite);
-    QTest::newRow("NaN diagonal") << 2 << 2 << QVector<double>{nan, 0, 0, 1}
-                                  << int(OperStatus::NotFinite);
-    QTest::newRow("inf against 0") << 2 << 2 << QVector<double>{1, inf, 0, 1}
-                                   << int(OperStatus::NotSymmetric);
-    QTest::newRow("inf pair") << 2 << 2 << QVector<double>{1, inf, inf, 1}
-                              << int(OperStatus::NotFinite);
-    QTest::newRow("1e12 is finite") << 2 << 2 << QVector<double>{0, 1e12, 1e12, 0}
-                                    << int(OperStatus::Ok);
+                               << int(OperStatus::NotSymmetric) << true;
+    QTest::newRow("diagonal free")
+        << 2 << 2 << QVector<double>{-9, 3, 3, 100} << int(OperStatus::Ok) << true;
+    QTest::newRow("NaN pair") << 2 << 2 << QVector<double>{1, nan, nan, 1} << int(OperStatus::Ok)
+                              << false;
+    QTest::newRow("NaN diagonal") << 2 << 2 << QVector<double>{nan, 0, 0, 1} << int(OperStatus::Ok)
+                                  << false;
+    QTest::newRow("inf against 0")
+        << 2 << 2 << QVector<double>{1, inf, 0, 1} << int(OperStatus::NotSymmetric) << true;
+    QTest::newRow("inf pair") << 2 << 2 << QVector<double>{1, inf, inf, 1} << int(OperStatus::Ok)
+                              << false;
+    QTest::newRow("1e12 is finite")
+        << 2 << 2 << QVector<double>{0, 1e12, 1e12, 0} << int(OperStatus::Ok) << true;
 }
 
 void tst_SpectralKernels::checks()
@@ -128,10 +130,14 @@ void tst_SpectralKernels::checks()
     QFETCH(int, cols);
     QFETCH(QVector<double>, entries);
     QFETCH(int, status);
+    QFETCH(bool, finite);
     StoredValue a(rows, cols, {});
     for (int k = 0; k < entries.size(); ++k)
         a.m[k / cols][k % cols] = entries[k];
     QCOMPARE(int(checkSymmetricMatrix(a.block())), status);
+    const int decomposable =
+        status == int(OperStatus::Ok) && !finite ? int(OperStatus::NotFinite) : status;
+    QCOMPARE(int(checkDecomposable(a.block())), decomposable);
 }
 
 void tst_SpectralKernels::eigenvaluesAgreeWithEigen()
@@ -166,8 +172,8 @@ void tst_SpectralKernels::eigenvectorsAreUnitAndSolve()
         // Column j belongs to eigenvalue j: A v_j = lambda_j v_j, and the columns are orthonormal.
         for (int j = 0; j < n; ++j) {
             const double residual = (m * v.col(j) - values[j][0] * v.col(j)).norm();
-            QVERIFY2(residual < 1e-4, qPrintable(QString("n %1 column %2 residual %3")
-                                                     .arg(n).arg(j).arg(residual)));
+            QVERIFY2(residual < 1e-4,
+                     qPrintable(QString("n %1 column %2 residual %3").arg(n).arg(j).arg(residual)));
         }
         QVERIFY((v.transpose() * v - Eigen::MatrixXd::Identity(n, n)).norm() < 1e-9);
         if (n < 32) {
@@ -230,8 +236,8 @@ void tst_SpectralKernels::zeroRule_data()
     QTest::newRow("identity") << QVector<double>{1, 1, 1, 1} << 1.0 << false;
     QTest::newRow("zero matrix") << QVector<double>{0, 0, 0} << 0.0 << false;
     QTest::newRow("last product untested") << QVector<double>{0.5, 0.001, 0.001} << 5e-7 << false;
-    QTest::newRow("small partial product") << QVector<double>{0.5, 0.001, 0.001, 0.001} << 0.0
-                                           << false;
+    QTest::newRow("small partial product")
+        << QVector<double>{0.5, 0.001, 0.001, 0.001} << 0.0 << false;
     QTest::newRow("reset keeps the sign") << QVector<double>{2, 0, -1} << 0.0 << true;
     QTest::newRow("1e-6 is not reset") << QVector<double>{1, 1e-6} << 1e-6 << false;
     QTest::newRow("below 1e-6 is reset") << QVector<double>{1, 9e-7} << 0.0 << false;
@@ -316,7 +322,7 @@ void tst_SpectralKernels::nonFiniteInputEnds()
         int counts[3];
         inertiaOf(a.m, 32, counts);
         QCOMPARE(counts[0] + counts[1] + counts[2], 32);
-        QCOMPARE(int(checkSymmetricMatrix(a.block())), int(OperStatus::NotFinite));
+        QCOMPARE(int(checkDecomposable(a.block())), int(OperStatus::NotFinite));
     }
 }
 

@@ -29,8 +29,7 @@ void tst_VectorComparisons::shapes_data()
     QTest::addColumn<int>("status");
     const int ok = int(OperStatus::Ok), differ = int(OperStatus::SizeDiffer);
     QTest::newRow("empty first") << 0 << 3 << 0 << 3 << false << int(OperStatus::ArgumentError);
-    QTest::newRow("3x3 vectors only") << 3 << 3 << 3 << 3 << true
-                                      << int(OperStatus::VectorsNeeded);
+    QTest::newRow("3x3 vectors only") << 3 << 3 << 3 << 3 << true << int(OperStatus::VectorsNeeded);
     QTest::newRow("3x3 any shape") << 3 << 3 << 3 << 3 << false << ok;
     QTest::newRow("column vs matrix") << 3 << 1 << 3 << 3 << true << differ;
     QTest::newRow("column vs row") << 3 << 1 << 1 << 3 << false << differ;
@@ -61,10 +60,10 @@ void tst_VectorComparisons::cosine_data()
     QTest::newRow("orthogonal") << QVector<double>{1, 0} << QVector<double>{0, 1} << ok << 0.0;
     QTest::newRow("not centred") << QVector<double>{1, 2, 3} << QVector<double>{3, 2, 1} << ok
                                  << 10.0 / 14.0;
-    QTest::newRow("positive multiple") << QVector<double>{1, 2, 3} << QVector<double>{2, 4, 6}
-                                       << ok << 1.0;
-    QTest::newRow("negative multiple") << QVector<double>{1, 2, 3} << QVector<double>{-3, -6, -9}
-                                       << ok << -1.0;
+    QTest::newRow("positive multiple")
+        << QVector<double>{1, 2, 3} << QVector<double>{2, 4, 6} << ok << 1.0;
+    QTest::newRow("negative multiple")
+        << QVector<double>{1, 2, 3} << QVector<double>{-3, -6, -9} << ok << -1.0;
     QTest::newRow("same sign singles") << QVector<double>{2} << QVector<double>{5} << ok << 1.0;
     QTest::newRow("opposite singles") << QVector<double>{2} << QVector<double>{-5} << ok << -1.0;
     QTest::newRow("zero single") << QVector<double>{0} << QVector<double>{5} << div0 << 0.0;
