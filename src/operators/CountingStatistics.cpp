@@ -1,6 +1,8 @@
 #include "operators/CountingStatistics.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 namespace
 {
@@ -43,20 +45,31 @@ void countNearEach(const ValueBlock &a, const ValueBlock &ref, double eps, Value
 
 double countDistinct(const ValueBlock &a)
 {
-    double representatives[32 * 32];
+    // Representatives are kept sorted. The computed |y - x| never shrinks as y moves away from
+    // x on either side, so only the nearest representative at or above x and the nearest below
+    // it can lie within the tolerance: the same answer as comparing x with all of them.
+    double sorted[32 * 32];
     int found = 0;
+    int notANumber = 0; // such representatives match nothing, so they need no place
     for (int i = 0; i < a.rows; ++i) {
         const double *row = a.m.at(i).constData();
         for (int j = 0; j < a.cols; ++j) {
             const double x = row[j];
-            bool matched = false;
-            for (int k = 0; k < found && !matched; ++k)
-                matched = kTolerance > std::fabs(representatives[k] - x);
-            if (!matched)
-                representatives[found++] = x;
+            if (std::isnan(x)) {
+                ++notANumber;
+                continue;
+            }
+            const int p = int(std::lower_bound(sorted, sorted + found, x) - sorted);
+            const bool matched = (p < found && kTolerance > std::fabs(sorted[p] - x)) ||
+                                 (p > 0 && kTolerance > std::fabs(sorted[p - 1] - x));
+            if (matched)
+                continue;
+            std::memmove(sorted + p + 1, sorted + p, sizeof(double) * size_t(found - p));
+            sorted[p] = x;
+            ++found;
         }
     }
-    return found;
+    return found + notANumber;
 }
 
 double populationVariance(const ValueBlock &a)

@@ -3,20 +3,9 @@
 #include "operators/MatrixTransforms.h"
 #include "operators/SpectralKernels.h"
 
-namespace
+operCHOLESKY::operCHOLESKY(bool graphical) : SymmetricMatrixOperator("CHOLESKY", "simmetric")
 {
-const OperatorMessages &matrixMessages()
-{
-    static const OperatorMessages m =
-        OperatorMessages::squareSymmetric("CHOLESKY", "simmetric")
-            .set(OperStatus::NotPositiveDefinite, "CHOLESKY matrix not positive definite");
-    return m;
-}
-} // namespace
-
-operCHOLESKY::operCHOLESKY(bool graphical) : OperatorItem(1, 1)
-{
-    messages = &matrixMessages();
+    ownMessages.set(OperStatus::NotPositiveDefinite, "CHOLESKY matrix not positive definite");
     initOperator(
         QStringLiteral("CHOLESKY"),
         QStringLiteral("Cholesky decomposition (of a square matrix with non negative entries)."),
@@ -26,12 +15,9 @@ operCHOLESKY::operCHOLESKY(bool graphical) : OperatorItem(1, 1)
 
 void operCHOLESKY::recompute()
 {
-    if (!checkArguments())
+    const int n = checkedOrder(&checkDecomposable);
+    if (n == 0)
         return;
-    const ValueBlock a = blockOf(arg1);
-    if (!checkStatus(checkDecomposable(a)))
-        return;
-    const int n = a.rows;
     succeed(QStringLiteral("Cholesky"));
     setShape(n, n, arg1->getSRows(), arg1->getSCols());
     if (!choleskyInto(arg1->M, n, M)) {

@@ -1,10 +1,10 @@
 #pragma once
 
-#include "operators/OperatorItem.h"
+#include "operators/SymmetricMatrixOperator.h"
 
 /// Lower Cholesky factor L (A = L L^T, zeros above the diagonal) of a symmetric positive definite
 /// matrix.
-class operCHOLESKY : public OperatorItem
+class operCHOLESKY : public SymmetricMatrixOperator
 {
 public:
     explicit operCHOLESKY(bool graphical);

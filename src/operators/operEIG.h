@@ -1,9 +1,9 @@
 #pragma once
 
-#include "operators/OperatorItem.h"
+#include "operators/SymmetricMatrixOperator.h"
 
 /// Eigenvalues of a square symmetric matrix, non-increasing, as a column.
-class operEIG : public OperatorItem
+class operEIG : public SymmetricMatrixOperator
 {
 public:
     explicit operEIG(bool graphical);

@@ -2,18 +2,8 @@
 
 #include "operators/SpectralKernels.h"
 
-namespace
+operEIGVEC::operEIGVEC(bool graphical) : SymmetricMatrixOperator("EIGENVECTORS", "symetric")
 {
-const OperatorMessages &matrixMessages()
-{
-    static const OperatorMessages m = OperatorMessages::squareSymmetric("EIGENVECTORS", "symetric");
-    return m;
-}
-} // namespace
-
-operEIGVEC::operEIGVEC(bool graphical) : OperatorItem(1, 1)
-{
-    messages = &matrixMessages();
     initOperator(
         QStringLiteral("EIGENVECTORS"),
         QStringLiteral("Eigenvectors (normalized) of the square matrix. Vectors are aranged as "
@@ -25,12 +15,9 @@ operEIGVEC::operEIGVEC(bool graphical) : OperatorItem(1, 1)
 
 void operEIGVEC::recompute()
 {
-    if (!checkArguments())
+    const int n = checkedOrder(&checkDecomposable, OperStatus::NotSymmetric);
+    if (n == 0)
         return;
-    const ValueBlock a = blockOf(arg1);
-    if (!checkStatus(checkDecomposable(a), OperStatus::NotSymmetric))
-        return;
-    const int n = a.rows;
     succeed(QStringLiteral("Eigenvectors"));
     setShape(n, n, arg1->getSRows(), arg1->getSCols());
     eigenvectorsInto(arg1->M, n, M);

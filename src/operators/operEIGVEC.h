@@ -1,9 +1,9 @@
 #pragma once
 
-#include "operators/OperatorItem.h"
+#include "operators/SymmetricMatrixOperator.h"
 
 /// Unit eigenvectors of a square symmetric matrix as columns, in the order of its eigenvalues.
-class operEIGVEC : public OperatorItem
+class operEIGVEC : public SymmetricMatrixOperator
 {
 public:
     explicit operEIGVEC(bool graphical);

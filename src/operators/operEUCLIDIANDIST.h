@@ -1,11 +1,10 @@
 #pragma once
 
-#include "operators/OperatorItem.h"
+#include "operators/EntrywiseMeasure.h"
 
 /// Euclidean distance between two values of the same shape.
-class operEUCLIDIANDIST : public OperatorItem
+class operEUCLIDIANDIST : public EntrywiseMeasure
 {
 public:
     explicit operEUCLIDIANDIST(bool graphical);
-    void recompute() override;
 };

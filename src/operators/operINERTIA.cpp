@@ -2,18 +2,8 @@
 
 #include "operators/SpectralKernels.h"
 
-namespace
+operINERTIA::operINERTIA(bool graphical) : SymmetricMatrixOperator("INERTIA", "symetric")
 {
-const OperatorMessages &matrixMessages()
-{
-    static const OperatorMessages m = OperatorMessages::squareSymmetric("INERTIA", "symetric");
-    return m;
-}
-} // namespace
-
-operINERTIA::operINERTIA(bool graphical) : OperatorItem(1, 1)
-{
-    messages = &matrixMessages();
     initOperator(
         QStringLiteral("INERTIA"),
         QStringLiteral("Inertia of a square symmetric matrix, [number of negative eigenvalues, "
@@ -25,12 +15,9 @@ operINERTIA::operINERTIA(bool graphical) : OperatorItem(1, 1)
 
 void operINERTIA::recompute()
 {
-    if (!checkArguments())
+    const int n = checkedOrder(&checkDecomposable);
+    if (n == 0)
         return;
-    const ValueBlock a = blockOf(arg1);
-    if (!checkStatus(checkDecomposable(a)))
-        return;
-    const int n = a.rows;
     succeed(QStringLiteral("Inertia"));
     setShape(1, 3, one(), QStringLiteral("3"));
     // The store doubles as the working copy of the argument.

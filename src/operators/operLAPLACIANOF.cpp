@@ -3,18 +3,9 @@
 #include "operators/MatrixTransforms.h"
 #include "operators/SpectralKernels.h"
 
-namespace
+operLAPLACIANOF::operLAPLACIANOF(bool graphical)
+    : SymmetricMatrixOperator("LAPLACIANOF", "symetric")
 {
-const OperatorMessages &matrixMessages()
-{
-    static const OperatorMessages m = OperatorMessages::squareSymmetric("LAPLACIANOF", "symetric");
-    return m;
-}
-} // namespace
-
-operLAPLACIANOF::operLAPLACIANOF(bool graphical) : OperatorItem(1, 1)
-{
-    messages = &matrixMessages();
     initOperator(
         QStringLiteral("LAPLACIANOF"),
         QStringLiteral("Laplacian matrix from a symmetric matrix $M$. $L=D-M$ where $D$ is a "
@@ -26,12 +17,10 @@ operLAPLACIANOF::operLAPLACIANOF(bool graphical) : OperatorItem(1, 1)
 
 void operLAPLACIANOF::recompute()
 {
-    if (!checkArguments())
-        return;
-    const ValueBlock a = blockOf(arg1);
-    if (!checkStatus(checkSymmetricMatrix(a), OperStatus::NotSymmetric))
+    const int n = checkedOrder(&checkSymmetricMatrix, OperStatus::NotSymmetric);
+    if (n == 0)
         return;
     succeed(QStringLiteral("LaplacianOf"));
-    setShape(a.cols, a.cols, arg1->getSRows(), arg1->getSRows());
-    laplacianOf(a, M);
+    setShape(n, n, arg1->getSRows(), arg1->getSRows());
+    laplacianOf(blockOf(arg1), M);
 }

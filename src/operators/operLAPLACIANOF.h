@@ -1,9 +1,9 @@
 #pragma once
 
-#include "operators/OperatorItem.h"
+#include "operators/SymmetricMatrixOperator.h"
 
 /// Laplacian D - M of a square symmetric matrix M, D holding the row sums of M.
-class operLAPLACIANOF : public OperatorItem
+class operLAPLACIANOF : public SymmetricMatrixOperator
 {
 public:
     explicit operLAPLACIANOF(bool graphical);

@@ -2,7 +2,7 @@
 
 #include "operators/MatrixReductions.h"
 
-operMAXCOL::operMAXCOL(bool graphical) : OperatorItem(1, 1)
+operMAXCOL::operMAXCOL(bool graphical) : ReductionOperator(Along::Columns, &reduceMaxCol)
 {
     initOperator(
         QStringLiteral("MAXCOL"),
@@ -11,14 +11,4 @@ operMAXCOL::operMAXCOL(bool graphical) : OperatorItem(1, 1)
         QStringLiteral(
             "Maximum over each column.\n If the argument is a matrix, a row vector is obtained."),
         graphical);
-}
-
-void operMAXCOL::recompute()
-{
-    if (!checkArguments())
-        return;
-    const ValueBlock a = blockOf(arg1);
-    succeed(name);
-    setShape(1, a.cols, one(), arg1->getSCols());
-    reduceMaxCol(a, M);
 }

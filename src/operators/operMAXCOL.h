@@ -1,11 +1,10 @@
 #pragma once
 
-#include "operators/OperatorItem.h"
+#include "operators/ReductionOperator.h"
 
 /// Largest entry of each column of argument 1, a row vector.
-class operMAXCOL : public OperatorItem
+class operMAXCOL : public ReductionOperator
 {
 public:
     explicit operMAXCOL(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "operators/OperatorItem.h"
+#include "operators/ReductionOperator.h"
 
 /// Largest entry of each row of argument 1, a column vector.
-class operMAXROW : public OperatorItem
+class operMAXROW : public ReductionOperator
 {
 public:
     explicit operMAXROW(bool graphical);
-    void recompute() override;
 };

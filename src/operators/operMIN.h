@@ -1,11 +1,10 @@
 #pragma once
 
-#include "operators/OperatorItem.h"
+#include "operators/ReductionOperator.h"
 
 /// Smallest entry of argument 1 (never above 1e12), a single value.
-class operMIN : public OperatorItem
+class operMIN : public ReductionOperator
 {
 public:
     explicit operMIN(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "operators/OperatorItem.h"
+#include "operators/ReductionOperator.h"
 
 /// Sum of all entries of argument 1, a single value.
-class operSUM : public OperatorItem
+class operSUM : public ReductionOperator
 {
 public:
     explicit operSUM(bool graphical);
-    void recompute() override;
 };

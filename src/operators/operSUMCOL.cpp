@@ -2,21 +2,11 @@
 
 #include "operators/MatrixReductions.h"
 
-operSUMCOL::operSUMCOL(bool graphical) : OperatorItem(1, 1)
+operSUMCOL::operSUMCOL(bool graphical) : ReductionOperator(Along::Columns, &reduceSumCol)
 {
     initOperator(
         QStringLiteral("SUMCOL"),
         QStringLiteral("Sum of the terms of each column of a matrix, providing a row vector."),
         QStringLiteral("Sum of the terms of each column of a matrix, providing a row vector."),
         graphical);
-}
-
-void operSUMCOL::recompute()
-{
-    if (!checkArguments())
-        return;
-    const ValueBlock a = blockOf(arg1);
-    succeed(name);
-    setShape(1, a.cols, one(), arg1->getSCols());
-    reduceSumCol(a, M);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "operators/OperatorItem.h"
+#include "operators/EntrywiseMeasure.h"
 
 /// Sum of the products of the matching entries of two values of the same shape.
-class operSUMPRODUCT : public OperatorItem
+class operSUMPRODUCT : public EntrywiseMeasure
 {
 public:
     explicit operSUMPRODUCT(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "operators/OperatorItem.h"
+#include "operators/ReductionOperator.h"
 
 /// Population variance of all entries of argument 1.
-class operVAR : public OperatorItem
+class operVAR : public ReductionOperator
 {
 public:
     explicit operVAR(bool graphical);
-    void recompute() override;
 };

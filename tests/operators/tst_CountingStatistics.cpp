@@ -17,6 +17,7 @@ private slots:
     void countsPerReference();
     void distinctValues_data();
     void distinctValues();
+    void distinctValuesAgreeWithScan();
     void varianceIsPopulationVariance_data();
     void varianceIsPopulationVariance();
     void varianceAgreesWithMomentsOracle();
@@ -121,6 +122,35 @@ void tst_CountingStatistics::distinctValues()
     for (int k = 0; k < entries.size(); ++k)
         a.m[0][k] = entries[k];
     QCOMPARE(countDistinct(a.block()), expected);
+}
+
+// Every entry compared with every representative found before it, as a plain list.
+void tst_CountingStatistics::distinctValuesAgreeWithScan()
+{
+    qsrand(1234);
+    const double inf = std::numeric_limits<double>::infinity();
+    const double specials[] = {inf, -inf, std::numeric_limits<double>::quiet_NaN(), 0.0, -0.0};
+    for (int trial = 0; trial < 300; ++trial) {
+        const int r = 1 + qrand() % 32, c = 1 + qrand() % 32;
+        // Values on a grid of 4e-7 over a few units: many chains of near neighbours.
+        const int spread = 1 + qrand() % 60;
+        StoredValue a(r, c, {});
+        for (int i = 0; i < r; ++i)
+            for (int j = 0; j < c; ++j)
+                a.m[i][j] = qrand() % 50 == 0 ? specials[qrand() % 5]
+                                              : (qrand() % spread) * 4e-7 + (trial % 3) * 1e6;
+        QVector<double> representatives;
+        for (int i = 0; i < r; ++i)
+            for (int j = 0; j < c; ++j) {
+                bool matched = false;
+                for (double y : representatives)
+                    if (1e-6 > std::fabs(y - a.m[i][j]))
+                        matched = true;
+                if (!matched)
+                    representatives << a.m[i][j];
+            }
+        QCOMPARE(countDistinct(a.block()), double(representatives.size()));
+    }
 }
 
 void tst_CountingStatistics::varianceIsPopulationVariance_data()
