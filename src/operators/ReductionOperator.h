@@ -3,8 +3,8 @@
 #include "operators/OperatorItem.h"
 
 /// The items reducing argument 1 (required, not empty) as a whole to one value (sums, extremes,
-/// counts, variance), or column by
-/// column to a row, or row by row to a column; the success label is the keyword.
+/// counts, variance), or column by column to a row, or row by row to a column; the success
+/// label is the keyword.
 class ReductionOperator : public OperatorItem
 {
 public:
