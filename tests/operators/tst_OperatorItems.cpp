@@ -80,21 +80,10 @@ void tst_OperatorItems::compute_data()
     const Arg m2 = value(2, 2, {1, 2, 3, 4}, "n", "n");
     const Arg m23 = value(2, 3, {1, 2, 3, 4, 5, 6}, "r", "c");
     const Arg empty = value(0, 0, {});
-
-    // Sums and extremes.
-    QTest::newRow("SUM") << "SUM" << Args{m2} << ok("SUM", 1, 1, {10});
     QTest::newRow("SUMCOL") << "SUMCOL" << Args{m2} << ok("SUMCOL", 1, 2, {4, 6}, "1", "n");
     QTest::newRow("SUMROW 2x3") << "SUMROW" << Args{m23} << ok("SUMROW", 2, 1, {6, 15}, "r", "1");
-    QTest::newRow("MAXCOL") << "MAXCOL" << Args{m2} << ok("MAXCOL", 1, 2, {3, 4}, "1", "n");
     QTest::newRow("MAXROW") << "MAXROW" << Args{m2} << ok("MAXROW", 2, 1, {2, 4}, "n", "1");
-    QTest::newRow("MIN") << "MIN" << Args{m2} << ok("MIN", 1, 1, {1});
-    QTest::newRow("MAX floor") << "MAX" << Args{value(1, 2, {-5e12, -2e12})}
-                               << ok("MAX", 1, 1, {-1e12});
     QTest::newRow("SUMROW empty") << "SUMROW" << Args{empty} << failed("Argument error");
-
-    // Counting and dispersion.
-    QTest::newRow("SUMGE default")
-        << "SUMGE" << Args{value(4, 1, {2, -3, 0, -5e-7})} << ok("SUMGE", 1, 1, {2 - 5e-7});
     QTest::newRow("SUMGE vector threshold")
         << "SUMGE" << Args{value(1, 4, {1, 2, 3, 2 - 5e-7}), value(3, 1, {2, 100, 100})}
         << ok("SUMGE", 1, 1, {7 - 5e-7});
@@ -107,25 +96,15 @@ void tst_OperatorItems::compute_data()
     QTest::newRow("NBEQ tolerance")
         << "NBEQ" << Args{value(3, 1, {0.4, -0.5, 0.6}), unlinked, value(1, 1, {0.5})}
         << ok("NBEQ", 1, 1, {1}, "1", "1", "NBEQ");
-    QTest::newRow("NBEQ zero tolerance")
-        << "NBEQ" << Args{value(3, 1, {0, 0, 0}), unlinked, value(1, 1, {0})}
-        << ok("NBEQ", 1, 1, {0}, "1", "1", "NBEQ");
     QTest::newRow("NBEQ column reference")
         << "NBEQ" << Args{value(2, 2, {1, 1, 2, 5}), value(3, 1, {1, 2, 3}, "n", "1")}
         << ok("NBEQ", 3, 1, {2, 1, 0}, "n", "1", "NBEQ");
-    QTest::newRow("NBEQ row reference")
-        << "NBEQ" << Args{value(2, 2, {1, 1, 2, 5}), value(1, 3, {1, 2, 3}, "1", "k")}
-        << ok("NBEQ", 1, 3, {2, 1, 0}, "1", "k", "NBEQ");
     QTest::newRow("NBEQ empty reference")
         << "NBEQ" << Args{value(1, 2, {0, 3}), empty} << ok("NBEQ", 1, 1, {1}, "1", "1", "NBEQ");
     QTest::newRow("NBVALUES") << "NBVALUES" << Args{value(1, 5, {1, 1, 2, 2, 3})}
                               << ok("NBVALUES", 1, 1, {3});
-    QTest::newRow("NBVALUES order")
-        << "NBVALUES" << Args{value(3, 1, {9e-7, 0, 1.8e-6})} << ok("NBVALUES", 1, 1, {1});
     QTest::newRow("NBVALUES empty") << "NBVALUES" << Args{empty} << failed("Argument error");
     QTest::newRow("VAR matrix") << "VAR" << Args{m2} << ok("VAR", 1, 1, {1.25});
-    QTest::newRow("VAR eight") << "VAR" << Args{value(8, 1, {2, 4, 4, 4, 5, 5, 7, 9})}
-                               << ok("VAR", 1, 1, {4});
     QTest::newRow("DPALINDROMIC") << "DPALINDROMIC" << Args{value(3, 1, {1, 2, 3})}
                                   << ok("DPALINDROMIC", 1, 1, {2});
     QTest::newRow("DPALINDROMIC single") << "DPALINDROMIC" << Args{value(1, 1, {4})}
@@ -139,8 +118,6 @@ void tst_OperatorItems::compute_data()
     const Arg col123 = value(3, 1, {1, 2, 3}), col321 = value(3, 1, {3, 2, 1});
     QTest::newRow("CORR not centred")
         << "CORR" << Args{col123, col321} << ok("CORR", 1, 1, {10.0 / 14.0}, "1", "1", "CORR");
-    QTest::newRow("ANGLE right") << "ANGLE" << Args{value(1, 2, {1, 0}), value(1, 2, {0, 1})}
-                                 << ok("ANGLE", 1, 1, {M_PI / 2});
     QTest::newRow("ANGLE opposite")
         << "ANGLE" << Args{col123, value(3, 1, {-2, -4, -6})} << ok("ANGLE", 1, 1, {M_PI});
     QTest::newRow("ANGLE matrix") << "ANGLE" << Args{m2, m2} << failed("VECTORS NEEDED", "1", "1");
@@ -148,20 +125,15 @@ void tst_OperatorItems::compute_data()
         << "CORR" << Args{col123, value(1, 3, {1, 2, 3})} << failed("ARG SIZE DIFFER", "1", "1");
     QTest::newRow("CORR zero") << "CORR" << Args{value(1, 1, {0}), value(1, 1, {5})}
                                << failed("NUMERICAL ERROR: DIV by 0", "1", "1");
-    QTest::newRow("ANGLE tiny norms")
-        << "ANGLE" << Args{value(1, 2, {1e-4, 0}), value(1, 2, {0, 1e-3})}
-        << failed("NUMERICAL ERROR: DIV by 0", "1", "1");
     QTest::newRow("ANGLE empty") << "ANGLE" << Args{empty, empty}
                                  << failed("Argument error", "1", "1");
     const Arg col456 = value(3, 1, {4, 5, 6});
     QTest::newRow("EUCLIDIANDIST")
         << "EUCLIDIANDIST" << Args{col123, col456} << ok("EUCLIDIANDIST", 1, 1, {std::sqrt(27.0)});
-    QTest::newRow("MANHATTANDIST")
-        << "MANHATTANDIST" << Args{col123, col456} << ok("MANHATTANDIST", 1, 1, {9});
-    QTest::newRow("SUMPRODUCT") << "SUMPRODUCT" << Args{col123, col456}
-                                << ok("SUMPRODUCT", 1, 1, {32});
     QTest::newRow("SUMPRODUCT matrices")
         << "SUMPRODUCT" << Args{m2, m2} << ok("SUMPRODUCT", 1, 1, {30});
+    QTest::newRow("ANGLE matrix against other size")
+        << "ANGLE" << Args{m2, m23} << failed("VECTORS NEEDED", "1", "1");
     QTest::newRow("SUMPRODUCT differ")
         << "SUMPRODUCT" << Args{m2, m23} << failed("ARG SIZE DIFFER");
 
@@ -178,23 +150,15 @@ void tst_OperatorItems::compute_data()
     QTest::newRow("EIG asymmetric")
         << "EIGENVALUES" << Args{asym}
         << failed("EIG needs a symetric matrix", "NA", "NA", "EIG needs a symetric matrix");
-    QTest::newRow("EIG tolerance") << "EIGENVALUES" << Args{value(2, 2, {1, 1e-6, 0, 1})}
-                                   << ok("Eigenvalues", 2, 1, {1 + 5e-7, 1 - 5e-7}, "NA", "1");
     QTest::newRow("EIG not finite") << "EIGENVALUES" << Args{value(2, 2, {1, kNaN, kNaN, 1})}
                                     << failed("EIG needs finite entries");
     QTest::newRow("EIGVEC diagonal")
         << "EIGENVECTORS" << Args{d13} << ok("Eigenvectors", 2, 2, {0, 1, 1, 0}, "n", "m");
     QTest::newRow("EIGVEC 1x1") << "EIGENVECTORS" << Args{value(1, 1, {2})}
                                 << failed("EIGENVECTORS needs a matrix as argument");
-    QTest::newRow("EIGVEC 3x2") << "EIGENVECTORS" << Args{value(3, 2, {1, 2, 3, 4, 5, 6})}
-                                << failed("EIGENVECTORS needs a square matrix");
     QTest::newRow("EIGVEC asymmetric") << "EIGENVECTORS" << Args{asym}
                                        << failed("EIGENVECTORS needs a symetric matrix", "NA", "NA",
                                                  "EIGENVECTORS needs a symetric matrix");
-    QTest::newRow("DET identity") << "DETERMINANT" << Args{value(2, 2, {1, 0, 0, 1})}
-                                  << ok("DETERMINANT", 1, 1, {1});
-    QTest::newRow("DET swap") << "DETERMINANT" << Args{value(2, 2, {0, 1, 1, 0})}
-                              << ok("DETERMINANT", 1, 1, {-1});
     QTest::newRow("DET 2x3") << "DETERMINANT" << Args{m23}
                              << failed("DETERMINANT needs a square matrix");
     QTest::newRow("DET asymmetric") << "DETERMINANT" << Args{asym}
@@ -202,31 +166,22 @@ void tst_OperatorItems::compute_data()
                                               "DETERMINANT needs a symetric matrix");
     QTest::newRow("INERTIA") << "INERTIA" << Args{value(3, 3, {2, 0, 0, 0, 0, 0, 0, 0, -1})}
                              << ok("Inertia", 1, 3, {1, 1, 1}, "1", "3");
-    QTest::newRow("INERTIA boundary") << "INERTIA" << Args{value(2, 2, {1, 0, 0, 1e-6})}
-                                      << ok("Inertia", 1, 3, {0, 1, 1}, "1", "3");
     QTest::newRow("INERTIA 1x1") << "INERTIA" << Args{value(1, 1, {2})}
                                  << failed("INERTIA needs a matrix as argument");
     QTest::newRow("INERTIA asymmetric")
         << "INERTIA" << Args{asym} << failed("INERTIA needs a symetric matrix");
     QTest::newRow("CHOLESKY") << "CHOLESKY" << Args{value(2, 2, {4, 2, 2, 3}, "n", "m")}
                               << ok("Cholesky", 2, 2, {2, 0, 1, std::sqrt(2.0)}, "n", "m");
-    QTest::newRow("CHOLESKY adjacency") << "CHOLESKY" << Args{value(2, 2, {0, 1, 1, 0})}
-                                        << failed("CHOLESKY matrix not positive definite", "NA",
-                                                  "NA", "CHOLESKY matrix not positive definite");
     QTest::newRow("CHOLESKY ones") << "CHOLESKY" << Args{value(2, 2, {1, 1, 1, 1})}
                                    << failed("CHOLESKY matrix not positive definite", "NA", "NA",
                                              "CHOLESKY matrix not positive definite");
     QTest::newRow("CHOLESKY asymmetric")
         << "CHOLESKY" << Args{asym} << failed("CHOLESKY needs a simmetric matrix");
-    QTest::newRow("CHOLESKY 1x1") << "CHOLESKY" << Args{value(1, 1, {2})}
-                                  << failed("CHOLESKY needs a matrix as argument");
     QTest::newRow("LAPLACIANOF") << "LAPLACIANOF" << Args{value(2, 2, {1, 2, 2, 3}, "n", "m")}
                                  << ok("LaplacianOf", 2, 2, {2, -2, -2, 2}, "n", "n");
     QTest::newRow("LAPLACIANOF asymmetric") << "LAPLACIANOF" << Args{asym}
                                             << failed("LAPLACIANOF needs a symetric matrix", "NA",
                                                       "NA", "LAPLACIANOF needs a symetric matrix");
-    QTest::newRow("LAPLACIANOF 2x3")
-        << "LAPLACIANOF" << Args{m23} << failed("LAPLACIANOF needs a square matrix");
     QTest::newRow("LAPLACIANOF NaN passes")
         << "LAPLACIANOF" << Args{value(2, 2, {0, 1, 1, kNaN})}
         << ok("LaplacianOf", 2, 2, {1, -1, -1, kNaN}, "NA", "NA");

@@ -10,45 +10,12 @@ class tst_VectorComparisons : public QObject
 {
     Q_OBJECT
 private slots:
-    void shapes_data();
-    void shapes();
     void cosine_data();
     void cosine();
     void cosineAgreesWithAngleOracle();
     void distancesAndProducts_data();
     void distancesAndProducts();
 };
-
-void tst_VectorComparisons::shapes_data()
-{
-    QTest::addColumn<int>("ar");
-    QTest::addColumn<int>("ac");
-    QTest::addColumn<int>("br");
-    QTest::addColumn<int>("bc");
-    QTest::addColumn<bool>("vectorsOnly");
-    QTest::addColumn<int>("status");
-    const int ok = int(OperStatus::Ok), differ = int(OperStatus::SizeDiffer);
-    QTest::newRow("empty first") << 0 << 3 << 0 << 3 << false << int(OperStatus::ArgumentError);
-    QTest::newRow("3x3 vectors only") << 3 << 3 << 3 << 3 << true << int(OperStatus::VectorsNeeded);
-    QTest::newRow("3x3 any shape") << 3 << 3 << 3 << 3 << false << ok;
-    QTest::newRow("column vs matrix") << 3 << 1 << 3 << 3 << true << differ;
-    QTest::newRow("column vs row") << 3 << 1 << 1 << 3 << false << differ;
-    QTest::newRow("column vs row, vectors") << 3 << 1 << 1 << 3 << true << differ;
-    QTest::newRow("single values") << 1 << 1 << 1 << 1 << true << ok;
-    QTest::newRow("second empty") << 2 << 1 << 0 << 0 << false << differ;
-}
-
-void tst_VectorComparisons::shapes()
-{
-    QFETCH(int, ar);
-    QFETCH(int, ac);
-    QFETCH(int, br);
-    QFETCH(int, bc);
-    QFETCH(bool, vectorsOnly);
-    QFETCH(int, status);
-    const StoredValue a(ar, ac, {}), b(br, bc, {});
-    QCOMPARE(int(checkPair(a.block(), b.block(), vectorsOnly)), status);
-}
 
 void tst_VectorComparisons::cosine_data()
 {
