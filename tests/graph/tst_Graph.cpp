@@ -3,11 +3,12 @@
 #include "graph/Node.h"
 
 #include <QSignalSpy>
-#include <QThread>
 #include <QtTest>
 #include <atomic>
 #include <cstring>
 #include <random>
+#include <thread>
+#include <vector>
 
 namespace {
 
@@ -660,15 +661,13 @@ void tst_Graph::displayFromAnotherThreadIsQueued()
     g.loadmvx("5 0000000000", false);
     g.update_display();
     QVERIFY(!g.getEdge(1, 0)->isVisible());
-    QThread *worker = QThread::create([&g] {
+    std::thread worker([&g] {
         g.loadCurrentGraph("6 111111111111111");
         g.best_backup();
         g.update_display();
         g.setViolated(true);
     });
-    worker->start();
-    QVERIFY(worker->wait(10000));
-    delete worker;
+    worker.join();
     // Model data and plain flags moved in place; the scene and the widget wait for the GUI thread.
     QCOMPARE(g.getNbBestNodes(), 6);
     QVERIFY(g.getNode(5)->getVisible());
@@ -692,9 +691,9 @@ void tst_Graph::concurrentReaders()
     edited.randomGraph(20);
     std::atomic<bool> stop{false};
     std::atomic<int> wrong{0};
-    QVector<QThread *> threads;
+    std::vector<std::thread> threads;
     for (int t = 0; t < 3; ++t)
-        threads.append(QThread::create([&] {
+        threads.emplace_back([&] {
             int rounds = 0;
             while (!stop.load() || rounds < 50) {
                 for (int i = 0; i < 32; ++i)
@@ -703,9 +702,9 @@ void tst_Graph::concurrentReaders()
                             ++wrong;
                 ++rounds;
             }
-        }));
+        });
     // A reader of the graph being edited sees a consistent snapshot every time.
-    threads.append(QThread::create([&] {
+    threads.emplace_back([&] {
         while (!stop.load()) {
             BitGraph s;
             edited.snapshot(s);
@@ -717,8 +716,8 @@ void tst_Graph::concurrentReaders()
                         ++wrong;
             }
         }
-    }));
-    QThread *writer = QThread::create([&] {
+    });
+    std::thread writer([&] {
         qsrand(99);
         for (int k = 0; k < 20000; ++k) {
             const int i = qrand() % 20, j = qrand() % 20;
@@ -730,16 +729,10 @@ void tst_Graph::concurrentReaders()
             }
         }
     });
-    for (QThread *t : threads)
-        t->start();
-    writer->start();
-    QVERIFY(writer->wait(60000));
+    writer.join();
     stop = true;
-    for (QThread *t : threads) {
-        QVERIFY(t->wait(60000));
-        delete t;
-    }
-    delete writer;
+    for (std::thread &t : threads)
+        t.join();
     QCOMPARE(wrong.load(), 0);
     QCOMPARE(edited.getNbNodes(), 20);
 }

@@ -8,6 +8,24 @@
 #include <QtTest>
 #include <cmath>
 
+namespace {
+
+// Two displayed vertices joined by an edge, all owned by the scene.
+Edge *joinedPair(QGraphicsScene &scene, Node *&a, Node *&b)
+{
+    a = new Node(0, 0, 10, 10, "A", true);
+    b = new Node(0, 0, 10, 10, "B", true);
+    Edge *e = new Edge(a, b);
+    scene.addItem(a);
+    scene.addItem(b);
+    scene.addItem(e);
+    a->addENeighbor(e);
+    b->addENeighbor(e);
+    return e;
+}
+
+} // namespace
+
 class tst_Node : public QObject
 {
     Q_OBJECT
@@ -60,16 +78,10 @@ void tst_Node::colourIndexStaysInTable()
 void tst_Node::hiddenEndHidesEdge()
 {
     QGraphicsScene scene;
-    Node *a = new Node(0, 0, 10, 10, "A", true);
-    Node *b = new Node(0, 0, 10, 10, "B", true);
-    scene.addItem(a);
-    scene.addItem(b);
+    Node *a, *b;
+    Edge *e = joinedPair(scene, a, b);
     a->setPosition(0, 0);
     b->setPosition(100, 0);
-    Edge *e = new Edge(a, b);
-    scene.addItem(e);
-    a->addENeighbor(e);
-    b->addENeighbor(e);
     e->resetVisible(true);
     QVERIFY(e->isShown() && e->isVisible());
     b->setVisibleFlag(false);
@@ -81,14 +93,8 @@ void tst_Node::hiddenEndHidesEdge()
 void tst_Node::closeVerticesCollapseEdge()
 {
     QGraphicsScene scene;
-    Node *a = new Node(0, 0, 10, 10, "A", true);
-    Node *b = new Node(0, 0, 10, 10, "B", true);
-    scene.addItem(a);
-    scene.addItem(b);
-    Edge *e = new Edge(a, b);
-    scene.addItem(e);
-    a->addENeighbor(e);
-    b->addENeighbor(e);
+    Node *a, *b;
+    Edge *e = joinedPair(scene, a, b);
     e->resetVisible(true);
     a->setPosition(10, 20);
     b->setPosition(50, 50);

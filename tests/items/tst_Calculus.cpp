@@ -55,7 +55,6 @@ private slots:
     void textDocumentation();
     void boundingRect_data();
     void boundingRect();
-    void selection();
     void reportFlagsWithAndWithoutDialog();
     void bestBackupPublishesToDialog();
 };
@@ -404,8 +403,7 @@ void tst_Calculus::itemLineSpecificTail()
     b.saveIndex = 7;
     item.arg1 = &a;
     item.arg3 = &b;
-    QCOMPARE(item.getCaractToSave(),
-             QString("PROBE\t\t0\t0\t0\t0\t0\t0\t5\tNULL\t7\tNULL\tmax\n"));
+    QCOMPARE(item.getCaractToSave(), QString("PROBE\t\t0\t0\t0\t0\t0\t0\t5\tNULL\t7\tNULL\tmax\n"));
     item.arg1 = item.arg3 = nullptr;
 }
 
@@ -415,7 +413,8 @@ void tst_Calculus::identifierAndDescription()
     wiener.setZ(2);
     QCOMPARE(wiener.getID(), QStringLiteral("Invariant-2"));
     QCOMPARE(wiener.ID, QStringLiteral("Invariant-2"));
-    QCOMPARE(wiener.problemDocument(), QStringLiteral("Invariant-2: WIENER\nRows: 1\nColumns: 1\n"));
+    QCOMPARE(wiener.problemDocument(),
+             QStringLiteral("Invariant-2: WIENER\nRows: 1\nColumns: 1\n"));
 
     OperatorProbe op(false, QStringLiteral("+"));
     op.setZ(3.5);
@@ -458,29 +457,6 @@ void tst_Calculus::boundingRect()
     probe.h = h;
     QCOMPARE(probe.boundingRect(), expected);
     QCOMPARE(probe.shape().boundingRect(), box);
-}
-
-void tst_Calculus::selection()
-{
-    OperatorProbe probe;
-    QVERIFY(!probe.selected);
-    probe.toggleSelect();
-    QVERIFY(probe.selected);
-    probe.toggleSelect();
-    QVERIFY(!probe.selected);
-    probe.setSelectable(false);
-    probe.toggleSelect();
-    QVERIFY(!probe.selected);
-    probe.select(true);
-    QVERIFY(!probe.selected);
-    probe.setSelectable(true);
-    probe.select(true);
-    QVERIFY(probe.selected);
-    probe.setSelectable(false);
-    QVERIFY(!probe.selected);
-    Calculus::setCalculusUnderMouse(&probe);
-    QCOMPARE(Calculus::calculusUnderMouse(), static_cast<Calculus *>(&probe));
-    Calculus::setCalculusUnderMouse(nullptr);
 }
 
 void tst_Calculus::reportFlagsWithAndWithoutDialog()
