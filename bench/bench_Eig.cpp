@@ -3,13 +3,14 @@
 #include <benchmark/benchmark.h>
 #include <random>
 
-namespace {
+namespace
+{
 
-QVector<QVector<double> > randomSymmetric(int n, unsigned seed)
+QVector<QVector<double>> randomSymmetric(int n, unsigned seed)
 {
     std::mt19937 gen(seed);
     std::uniform_real_distribution<double> dist(-1.0, 1.0);
-    QVector<QVector<double> > m(n, QVector<double>(n));
+    QVector<QVector<double>> m(n, QVector<double>(n));
     for (int i = 0; i < n; ++i)
         for (int j = 0; j <= i; ++j)
             m[i][j] = m[j][i] = dist(gen);
@@ -19,7 +20,7 @@ QVector<QVector<double> > randomSymmetric(int n, unsigned seed)
 void BM_Eig(benchmark::State &state)
 {
     const int n = static_cast<int>(state.range(0));
-    QVector<QVector<QVector<double> > > inputs;
+    QVector<QVector<QVector<double>>> inputs;
     for (unsigned seed = 1; seed <= 16; ++seed)
         inputs << randomSymmetric(n, seed);
     int next = 0;

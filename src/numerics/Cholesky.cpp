@@ -3,11 +3,11 @@
 #include <algorithm>
 #include <cmath>
 
-Cholesky::Cholesky(QVector<QVector<double> > matrix, int n)
+Cholesky::Cholesky(QVector<QVector<double>> matrix, int n)
 {
     if (n <= 0)
         return;
-    factor = QVector<QVector<double> >(n, QVector<double>(n, 0.0));
+    factor = QVector<QVector<double>>(n, QVector<double>(n, 0.0));
     // Missing entries of a matrix smaller than n x n read as 0 rather than past the end.
     const int rows = std::min(n, matrix.size());
     for (int i = 0; i < rows; ++i) {

@@ -8,13 +8,13 @@
 class Cholesky
 {
 public:
-    Cholesky(QVector<QVector<double> > matrix, int n);
+    Cholesky(QVector<QVector<double>> matrix, int n);
 
     /// The factor L: n rows of n doubles, zeros above the diagonal.
-    QVector<QVector<double> > q() const { return factor; }
+    QVector<QVector<double>> q() const { return factor; }
     bool succeeded() const { return success; }
 
 private:
-    QVector<QVector<double> > factor;
+    QVector<QVector<double>> factor;
     bool success = true;
 };

@@ -15,7 +15,7 @@ int Eig::maxRotations(int n)
     return cap > 100000000LL ? 100000000 : static_cast<int>(cap);
 }
 
-Eig::Eig(QVector<QVector<double> > matrix, int order, int rotationCap) : n(order < 0 ? 0 : order)
+Eig::Eig(QVector<QVector<double>> matrix, int order, int rotationCap) : n(order < 0 ? 0 : order)
 {
     // Working matrix a row-major; the rotation product is kept transposed (vt[k*n + r] is
     // component r of column k) so that the per-rotation update runs along contiguous memory.

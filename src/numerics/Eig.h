@@ -10,11 +10,11 @@ class Eig
 {
 public:
     /// rotationCap < 0 stands for maxRotations(n).
-    Eig(QVector<QVector<double> > matrix, int n, int rotationCap = -1);
+    Eig(QVector<QVector<double>> matrix, int n, int rotationCap = -1);
     ~Eig();
 
     QVector<double> eigvals() const { return eigenvalues; }
-    QVector<QVector<double> > eigvecs() const { return eigenvectors; }
+    QVector<QVector<double>> eigvecs() const { return eigenvectors; }
     /// Column k; an empty vector (and a message on standard error) when k is out of range.
     QVector<double> eigvec(int k) const;
     /// Eigenvalue k; 0.0 (and a message on standard error) when k is out of range.
@@ -29,7 +29,7 @@ public:
 
 private:
     QVector<double> eigenvalues;
-    QVector<QVector<double> > eigenvectors;
+    QVector<QVector<double>> eigenvectors;
     int n;
     int nbRotations = 0;
 };

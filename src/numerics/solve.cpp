@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <utility>
 
-QVector<double> solve(QVector<QVector<double> > A, QVector<double> b)
+QVector<double> solve(QVector<QVector<double>> A, QVector<double> b)
 {
     const int m = b.size();
     bool fits = A.size() == m;
@@ -30,7 +30,7 @@ QVector<double> solve(QVector<QVector<double> > A, QVector<double> b)
     }
 
     // A and b are our own copies: centre them in place.
-    QVector<QVector<double> > &M = A;
+    QVector<QVector<double>> &M = A;
     QVector<double> &r = b;
     for (int i = 0; i < m; ++i) {
         QVector<double> &row = M[i];

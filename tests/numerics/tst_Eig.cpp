@@ -7,10 +7,11 @@
 #include <cmath>
 #include <limits>
 
-typedef QVector<QVector<double> > Matrix;
+typedef QVector<QVector<double>> Matrix;
 Q_DECLARE_METATYPE(Matrix)
 
-namespace {
+namespace
+{
 
 Matrix square(int n, double fill = 0.0)
 {
@@ -232,7 +233,7 @@ void tst_Eig::smallCases_data()
 {
     const double h = 1.0 / std::sqrt(2.0);
     QTest::addColumn<Matrix>("m");
-    QTest::addColumn<QVector<double> >("values");
+    QTest::addColumn<QVector<double>>("values");
     QTest::addColumn<Matrix>("vectors");
     QTest::newRow("empty") << Matrix() << QVector<double>() << Matrix();
     QTest::newRow("one entry") << Matrix{{-2.5}} << QVector<double>{-2.5} << Matrix{{1.0}};
@@ -311,6 +312,10 @@ void tst_Eig::readsOnlyTopLeftBlock()
     QCOMPARE(fromBig.eigvals(), fromBlock.eigvals());
     QCOMPARE(fromBig.eigvecs(), fromBlock.eigvecs());
     QCOMPARE(fromBig.eigvals().size(), n);
+
+    // Too small for n: the missing entries count as 0.
+    const Eig tooSmall(Matrix{{5, 1}}, 3);
+    QCOMPARE(tooSmall.eigvals(), Eig(Matrix{{5, 1, 0}, {0, 0, 0}, {0, 0, 0}}, 3).eigvals());
 }
 
 void tst_Eig::indexOutOfRange()

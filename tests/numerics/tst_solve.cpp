@@ -5,10 +5,11 @@
 #include <Eigen/Dense>
 #include <QtTest>
 
-typedef QVector<QVector<double> > Matrix;
+typedef QVector<QVector<double>> Matrix;
 Q_DECLARE_METATYPE(Matrix)
 
-namespace {
+namespace
+{
 
 double uniform()
 {
@@ -34,12 +35,12 @@ private slots:
 void tst_solve::knownSolutions_data()
 {
     QTest::addColumn<Matrix>("a");
-    QTest::addColumn<QVector<double> >("b");
-    QTest::addColumn<QVector<double> >("expected");
+    QTest::addColumn<QVector<double>>("b");
+    QTest::addColumn<QVector<double>>("expected");
     QTest::newRow("first variable dropped")
         << Matrix{{1, 2}, {3, 5}} << QVector<double>{4, 9} << QVector<double>{0, 5.0 / 3, 2.0 / 3};
-    QTest::newRow("identity") << Matrix{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}}
-                              << QVector<double>{1, 2, 3} << QVector<double>{-2, -1, 0, 3};
+    QTest::newRow("identity") << Matrix{{1, 0, 0}, {0, 1, 0}, {0, 0, 1}} << QVector<double>{1, 2, 3}
+                              << QVector<double>{-2, -1, 0, 3};
     QTest::newRow("single point") << Matrix{{7}} << QVector<double>{3} << QVector<double>{0, 3};
     QTest::newRow("empty") << Matrix() << QVector<double>() << QVector<double>{0};
 }
@@ -58,7 +59,7 @@ void tst_solve::knownSolutions()
 void tst_solve::randomSystems_data()
 {
     QTest::addColumn<Matrix>("a");
-    QTest::addColumn<QVector<double> >("b");
+    QTest::addColumn<QVector<double>>("b");
     qsrand(1234);
     for (int m = 1; m <= 32; ++m) {
         Matrix a(m, QVector<double>(m));
@@ -148,7 +149,7 @@ void tst_solve::smallPivotDropped()
 void tst_solve::dimensionMismatchThrows_data()
 {
     QTest::addColumn<Matrix>("a");
-    QTest::addColumn<QVector<double> >("b");
+    QTest::addColumn<QVector<double>>("b");
     QTest::newRow("too few rows") << Matrix{{1, 2}} << QVector<double>{1, 2};
     QTest::newRow("too many rows") << Matrix{{1}, {2}} << QVector<double>{1};
     QTest::newRow("short later row") << Matrix{{1, 2}, {3}} << QVector<double>{1, 2};
