@@ -4,7 +4,8 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-namespace {
+namespace
+{
 
 // Graph is a widget: one offscreen application for the whole run.
 void ensureApplication()

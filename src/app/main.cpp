@@ -11,7 +11,7 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName("TORAL");
     QCoreApplication::setOrganizationDomain("morvane.org");
     QCoreApplication::setApplicationName("Morvane-III");
-    qRegisterMetaType<QVector<int> >("QVector<int>");
+    qRegisterMetaType<QVector<int>>("QVector<int>");
     Node::initColors();
 
     Graph graph(QStringLiteral("graph"), true);

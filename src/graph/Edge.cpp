@@ -10,7 +10,8 @@
 
 int Edge::edgeWidth = 2;
 
-namespace {
+namespace
+{
 bool samePoint(QPointF a, QPointF b)
 {
     return std::fabs(a.x() - b.x()) <= 1e-12 && std::fabs(a.y() - b.y()) <= 1e-12;
@@ -108,11 +109,9 @@ void Edge::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
         m_shown = false;
         return;
     }
-    const QPen pen = m_hilight
-                         ? QPen(QBrush(Qt::red), edgeWidth + 2, Qt::SolidLine, Qt::RoundCap,
-                                Qt::RoundJoin)
-                         : QPen(QBrush(Qt::black), edgeWidth, Qt::SolidLine, Qt::RoundCap,
-                                Qt::RoundJoin);
+    const QPen pen =
+        m_hilight ? QPen(QBrush(Qt::red), edgeWidth + 2, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin)
+                  : QPen(QBrush(Qt::black), edgeWidth, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
     painter->setPen(pen);
     painter->setBrush(QBrush(Qt::white));
     painter->drawLine(QLineF(m_start, m_end));

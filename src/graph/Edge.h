@@ -44,8 +44,7 @@ public:
     void display() const;
 
     QRectF boundingRect() const override;
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
 protected:
     void mousePressEvent(QGraphicsSceneMouseEvent *e) override;

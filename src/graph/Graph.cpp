@@ -13,7 +13,8 @@
 #include <cstring>
 #include <string>
 
-namespace {
+namespace
+{
 
 inline uint32_t bit(int j)
 {
@@ -46,7 +47,8 @@ void transpose32(uint32_t *a)
 
 } // namespace
 
-Graph::Graph(QString name, bool display) : QGraphicsView(static_cast<QWidget *>(nullptr)), m_name(name), m_display(display)
+Graph::Graph(QString name, bool display)
+    : QGraphicsView(static_cast<QWidget *>(nullptr)), m_name(name), m_display(display)
 {
     if (m_display) {
         m_scene = new QGraphicsScene(this);
@@ -212,24 +214,34 @@ void Graph::changeBest()
 
 void Graph::update_display()
 {
-    if (m_display && !onGuiThread()) {
-        // One pending refresh is enough: it draws the best graph as it stands when it runs.
-        if (!m_displayQueued.exchange(true))
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    m_displayQueued.store(false);
-                    update_display();
-                },
-                Qt::QueuedConnection);
-        return;
+    const bool here = !m_display || onGuiThread();
+    {
+        QMutexLocker best(&m_bestMutex);
+        QMutexLocker current(&m_currentMutex);
+        for (int i = 0; i < 32; ++i) {
+            m_nodes[i]->setVisibleFlag(i < m_nBest);
+            m_nodes[i]->setExists(i < m_nBest);
+        }
+        if (here)
+            refreshItems();
     }
-    QMutexLocker best(&m_bestMutex);
-    QMutexLocker current(&m_currentMutex);
+    // One pending refresh is enough: it draws the best graph as it stands when it runs.
+    if (!here && !m_displayQueued.exchange(true))
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                m_displayQueued.store(false);
+                QMutexLocker best(&m_bestMutex);
+                QMutexLocker current(&m_currentMutex);
+                refreshItems();
+            },
+            Qt::QueuedConnection);
+}
+
+void Graph::refreshItems()
+{
     for (int i = 0; i < 32; ++i) {
         Node *node = m_nodes[i];
-        node->setVisibleFlag(i < m_nBest);
-        node->setExists(i < m_nBest);
         node->updateVisible();
         for (int j = 0; j < i; ++j)
             m_edges[i][j]->resetVisible((m_best[i] >> j) & 1u);
@@ -467,7 +479,8 @@ void Graph::repaintNodes()
     if (!m_display)
         return;
     if (!onGuiThread()) {
-        QMetaObject::invokeMethod(this, [this] { repaintNodes(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { repaintNodes(); }, Qt::QueuedConnection);
         return;
     }
     for (Node *node : qAsConst(m_nodes))

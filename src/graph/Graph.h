@@ -83,7 +83,8 @@ public:
     void clear();
     /// Random graph on k vertices (k clamped to 0..32), each pair an edge with probability 1/2.
     void randomGraph(int k);
-    /// Takes the source's vertex count and current adjacency; a null source or this graph is ignored.
+    /// Takes the source's vertex count and current adjacency; a null source or this graph is
+    /// ignored.
     void copy(Graph *source);
     /// New graph "Clone" without display holding a copy of this graph; the caller owns it.
     Graph *clone();
@@ -117,6 +118,8 @@ private:
     void bumpID(quint32 by) { m_id.fetch_add(by, std::memory_order_acq_rel); }
     void setExistsBelow(int n);
     void placeNewNode(int slot);
+    /// Shows the items after the flags and the best cells; GUI thread, both mutexes held.
+    void refreshItems();
     void repaintNodes();
     void applyBackground();
     /// Rewrites every pair of 0..n-1 from rows (bit j of rows[i]), one counter step per pair.
@@ -129,7 +132,7 @@ private:
 
     QGraphicsScene *m_scene = nullptr;
     QVector<Node *> m_nodes;
-    QVector<QVector<Edge *> > m_edges;
+    QVector<QVector<Edge *>> m_edges;
     // Cell [i][j] is bit j of row i.
     uint32_t m_current[32] = {};
     uint32_t m_best[32] = {};

@@ -39,10 +39,10 @@ void Node::setNodeName(QString name)
 
 void Node::initColors()
 {
-    const Qt::GlobalColor table[] = {Qt::yellow,    Qt::cyan,     Qt::red,       Qt::green,
-                                     Qt::gray,      Qt::magenta,  Qt::white,     Qt::lightGray,
-                                     Qt::blue,      Qt::darkBlue, Qt::darkCyan,  Qt::darkGray,
-                                     Qt::darkGreen, Qt::darkMagenta, Qt::darkRed, Qt::darkYellow};
+    const Qt::GlobalColor table[] = {Qt::yellow,    Qt::cyan,        Qt::red,      Qt::green,
+                                     Qt::gray,      Qt::magenta,     Qt::white,    Qt::lightGray,
+                                     Qt::blue,      Qt::darkBlue,    Qt::darkCyan, Qt::darkGray,
+                                     Qt::darkGreen, Qt::darkMagenta, Qt::darkRed,  Qt::darkYellow};
     for (Qt::GlobalColor c : table)
         NodeColor.append(QColor(c));
     NbNodeColors = NodeColor.size();
@@ -199,9 +199,7 @@ void Node::mouseReleaseEvent(QGraphicsSceneMouseEvent *e)
     QGraphicsEllipseItem::mouseReleaseEvent(e);
 }
 
-void Node::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *)
-{
-}
+void Node::mouseDoubleClickEvent(QGraphicsSceneMouseEvent *) {}
 
 QVariant Node::itemChange(GraphicsItemChange change, const QVariant &value)
 {
