@@ -23,8 +23,7 @@ enum class OperStatus {
     ColumnVectorNeeded,  ///< not a column of exactly n entries
     WrongLength,         ///< a vector whose length is not the vertex count
     NonPositiveProduct,  ///< an edge whose end values multiply to <= 0 or give no finite result
-    Degenerate,          ///< no spread along the edges: a neutral value, no message
-    Disconnected         ///< some vertex pair has no path: values hold 1e12 distances, no message
+    Degenerate           ///< no spread along the edges: a neutral value, no message (last)
 };
 
 /// Leading block of a value store as the operators read it: a view, never a copy.

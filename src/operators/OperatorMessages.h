@@ -23,6 +23,6 @@ public:
     static const OperatorMessages &pairOfValues();
 
 private:
-    static const int kCount = int(OperStatus::Disconnected) + 1;
+    static const int kCount = int(OperStatus::Degenerate) + 1;
     QString texts[kCount];
 };

@@ -7,6 +7,7 @@
 #include <QCheckBox>
 #include <QThread>
 #include <QtTest>
+#include <limits>
 #include <memory>
 
 namespace
@@ -69,6 +70,7 @@ private slots:
     void failureHidesOldEntries();
     void argumentInError();
     void tooltipFromWorkerThread();
+    void nonFiniteArgumentsEnd();
 
     void arityIsEnforced_data() { everyOperator_data(); }
     void unlinkedArgument_data() { everyOperator_data(); }
@@ -302,6 +304,42 @@ void tst_OperatorItem::tooltipFromWorkerThread()
     QVERIFY(again->wait(10000));
     item.reset();
     QCoreApplication::processEvents(); // the queued update finds no item and does nothing
+}
+
+// Every operator ends on arguments full of NaN or infinities; those that decompose refuse them.
+void tst_OperatorItem::nonFiniteArgumentsEnd()
+{
+    const double nan = std::numeric_limits<double>::quiet_NaN();
+    const double inf = std::numeric_limits<double>::infinity();
+    const QStringList decomposing = {"EIGENVALUES", "EIGENVECTORS", "DETERMINANT", "INERTIA",
+                                     "CHOLESKY"};
+    for (const double bad : {nan, inf}) {
+        for (const int cols : {1, 4}) {
+            ValueSource a, b, c;
+            QVector<double> entries(4 * cols, bad);
+            entries[0] = 1; // not constant, and symmetric when square
+            for (ValueSource *s : {&a, &b, &c})
+                s->setValue(4, cols, entries);
+            TestBoard board(4, {{0, 1}, {1, 2}, {2, 3}});
+            int seen = 0;
+            for (const QString &keyword : BuildCalculus::registeredKeywords()) {
+                auto item = build(keyword);
+                if (!item || !dynamic_cast<OperatorItem *>(item.get()))
+                    continue;
+                ++seen;
+                item->setArg1(&a);
+                item->setArg2(&b);
+                item->setArg3(&c);
+                board.evaluate({&a, &b, &c, item.get()});
+                QVERIFY(item->rows >= 0 && item->rows <= 32 && item->cols >= 0 && item->cols <= 32);
+                if (cols == 4 && decomposing.contains(keyword))
+                    QCOMPARE(item->savedTooltip,
+                             QString(keyword == "EIGENVALUES" ? "EIG" : keyword) +
+                                 " needs finite entries");
+            }
+            QCOMPARE(seen, 26);
+        }
+    }
 }
 
 QTEST_MAIN(tst_OperatorItem)
