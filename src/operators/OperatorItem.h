@@ -1,7 +1,8 @@
 #pragma once
 
-// Writing an operator item (see operSUM for one argument, operANGLE for two, operNBEQ for
-// optional ones):
+// Writing an operator item (see operDPALINDROMIC for one argument with messages of its own,
+// operSUMGE and operNBEQ for optional arguments, and the bases ReductionOperator,
+// EntrywiseMeasure and SymmetricMatrixOperator for items that share one computation):
 //  1. Derive from OperatorItem, passing the arity (argument slots used, 1 to 4: links and
 //     arguments beyond it are refused) and how many leading slots are required (0 when even
 //     argument 1 is optional). Keep one constructor taking `bool graphical`.
@@ -14,6 +15,7 @@
 //     (`failWith(status)` on failure), then succeed(label), setShape(...) and the kernel writing
 //     M in place. formula() needs no override: NAME(f1,f2,...) over the linked arguments, or
 //     "MISSING ARGUMENT" when a required one is unlinked.
+//  4. Register the keyword in the table of items/BuildCalculus.cpp, as every item.
 
 #include "items/Operator.h"
 #include "operators/OperStatus.h"
