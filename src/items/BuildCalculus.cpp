@@ -73,6 +73,32 @@
 #include "invariants/invWIENER.h"
 #include "invariants/invZAGREBM1.h"
 #include "invariants/invZAGREBM2.h"
+#include "operators/operANGLE.h"
+#include "operators/operCHOLESKY.h"
+#include "operators/operCORR.h"
+#include "operators/operDETERMINANT.h"
+#include "operators/operDPALINDROMIC.h"
+#include "operators/operECORR.h"
+#include "operators/operEIG.h"
+#include "operators/operEIGVEC.h"
+#include "operators/operEUCLIDIANDIST.h"
+#include "operators/operINERTIA.h"
+#include "operators/operLAPLACIANOF.h"
+#include "operators/operMANHATTANDIST.h"
+#include "operators/operMAX.h"
+#include "operators/operMAXCOL.h"
+#include "operators/operMAXROW.h"
+#include "operators/operMIN.h"
+#include "operators/operMOMENT.h"
+#include "operators/operNBEQ.h"
+#include "operators/operNBVALUES.h"
+#include "operators/operNORMALIZEMAT.h"
+#include "operators/operSUM.h"
+#include "operators/operSUMCOL.h"
+#include "operators/operSUMGE.h"
+#include "operators/operSUMPRODUCT.h"
+#include "operators/operSUMROW.h"
+#include "operators/operVAR.h"
 
 #include <cstdio>
 
@@ -96,11 +122,13 @@ struct CatalogueRow {
 // clang-format off: one row a line keeps additions apart
 const CatalogueRow catalogue[] = {
     {"ADJACENCY", &make<invADJACENCY>},
+    {"ANGLE", &make<operANGLE>},
     {"AVDIST", &make<invAVDIST>},
     {"BALABAN", &make<invBALABAN>},
     {"BETWEENNESS", &make<invBETWEENNESS>},
     {"CATERPILLAR", &make<famCATERPILLAR>},
     {"CENTRALITY", &make<invCENTRALITY>},
+    {"CHOLESKY", &make<operCHOLESKY>},
     {"CHROMATIC", &make<invCHROMATIC>},
     {"CHROMATICVAL", &make<invCHROMATICVAL>},
     {"CLAWS", &make<invCLAWS>},
@@ -108,6 +136,7 @@ const CatalogueRow catalogue[] = {
     {"CLOSENESS", &make<invCLOSENESS>},
     {"COMET", &make<famCOMET>},
     {"COMNEIGH", &make<invCOMNEIGH>},
+    {"CORR", &make<operCORR>},
     {"CUTCENTRALITY", &make<invCUTCENTRALITY>},
     {"DBETW", &make<invDBETWEENNESS>},
     {"DBETW2", &make<invDBETWEENNESS2>},
@@ -116,13 +145,19 @@ const CatalogueRow catalogue[] = {
     {"DEGMAX", &make<invDEGMAX>},
     {"DEGMIN", &make<invDEGMIN>},
     {"DEGREES", &make<invDEGREES>},
+    {"DETERMINANT", &make<operDETERMINANT>},
     {"DIAMETER", &make<invDIAMETER>},
     {"DISTANCES", &make<invDISTANCE>},
     {"DISTCLOSESTLEAF", &make<invDISTCLOSESTLEAF>},
     {"DOMINATION", &make<invDOMINATION>},
+    {"DPALINDROMIC", &make<operDPALINDROMIC>},
     {"ECCENTRICITY", &make<invECCENTRICITY>},
+    {"ECORR", &make<operECORR>},
+    {"EIGENVALUES", &make<operEIG>},
+    {"EIGENVECTORS", &make<operEIGVEC>},
     {"EINCLIQMAX", &make<invEINCLIQMAX>},
     {"ENERGY", &make<invENERGY>},
+    {"EUCLIDIANDIST", &make<operEUCLIDIANDIST>},
     {"GIRTH", &make<invGIRTH>},
     {"HARARY", &make<invHARARY>},
     {"HARMONIC", &make<invHARMONIC>},
@@ -131,6 +166,7 @@ const CatalogueRow catalogue[] = {
     {"INCLIQMAX", &make<invINCLIQMAX>},
     {"INDIAMETER", &make<invINDIAMETER>},
     {"INDOMINATION", &make<invINDOMINATION>},
+    {"INERTIA", &make<operINERTIA>},
     {"INGIRTH", &make<invINGIRTH>},
     {"INPCC", &make<invINPCC>},
     {"INSTABLEMAX", &make<invINSTABLEMAX>},
@@ -138,11 +174,21 @@ const CatalogueRow catalogue[] = {
     {"KCHERRIES", &make<invKCHERRIES>},
     {"KIRCHHOFF", &make<invKIRCHHOFF>},
     {"LAPLACIAN", &make<invLAPLACIAN>},
+    {"LAPLACIANOF", &make<operLAPLACIANOF>},
     {"LOBSTER", &make<famLOBSTER>},
+    {"MANHATTANDIST", &make<operMANHATTANDIST>},
+    {"MAX", &make<operMAX>},
+    {"MAXCOL", &make<operMAXCOL>},
+    {"MAXROW", &make<operMAXROW>},
+    {"MIN", &make<operMIN>},
     {"MODULARITY", &make<invMODULARITY>},
+    {"MOMENT", &make<operMOMENT>},
+    {"NBEQ", &make<operNBEQ>},
     {"NBETWEENNESS", &make<invNBETWEENNESS>},
+    {"NBVALUES", &make<operNBVALUES>},
     {"NCONN", &make<invNCONN>},
     {"NLAPLACIAN", &make<invNLAPLACIAN>},
+    {"NORMALIZEMAT", &make<operNORMALIZEMAT>},
     {"NUMERO", &make<invNUMERO>},
     {"ONEMAT", &make<invONEMAT>},
     {"ONEVEC", &make<invONEVEC>},
@@ -157,11 +203,17 @@ const CatalogueRow catalogue[] = {
     {"SPIDER", &make<famSPIDER>},
     {"STABLEMAX", &make<invSTABLEMAX>},
     {"STAR", &make<famSTAR>},
+    {"SUM", &make<operSUM>},
+    {"SUMCOL", &make<operSUMCOL>},
     {"SUMDISTP", &make<invSUMDISTP>},
+    {"SUMGE", &make<operSUMGE>},
+    {"SUMPRODUCT", &make<operSUMPRODUCT>},
+    {"SUMROW", &make<operSUMROW>},
     {"SZEGED", &make<invSZEGED>},
     {"TRANSMISSION", &make<invTRANSMISSION>},
     {"TREE", &make<famTREE>},
     {"TRIANGLES", &make<invTRIANGLES>},
+    {"VAR", &make<operVAR>},
     {"WIENER", &make<invWIENER>},
     {"ZAGREBM1", &make<invZAGREBM1>},
     {"ZAGREBM2", &make<invZAGREBM2>},
