@@ -1,0 +1,97 @@
+#include "graph/Edge.h"
+#include "graph/Graph.h"
+#include "graph/Node.h"
+
+#include <QGraphicsScene>
+#include <QImage>
+#include <QPainter>
+#include <QtTest>
+
+class tst_Node : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { Node::initColors(); }
+    void colourTable();
+    void colourIndexStaysInTable();
+    void edgeLineFollowsItsEnds();
+    void drawnGraphShowsVerticesAndEdges();
+};
+
+void tst_Node::colourTable()
+{
+    const QStringList expected = {"#ffff00", "#00ffff", "#ff0000", "#00ff00", "#a0a0a4", "#ff00ff",
+                                  "#ffffff", "#c0c0c0", "#0000ff", "#000080", "#008080", "#808080",
+                                  "#008000", "#800080", "#800000", "#808000"};
+    QCOMPARE(Node::NbNodeColors, 16);
+    QCOMPARE(Node::NodeColor.size(), 16);
+    for (int k = 0; k < 16; ++k)
+        QCOMPARE(Node::NodeColor[k].name(), expected[k]);
+}
+
+void tst_Node::colourIndexStaysInTable()
+{
+    const QVector<QPair<int, int>> cases = {{0, 0},   {8, 8},    {17, 1},      {-1, 15},
+                                            {-16, 0}, {-17, 15}, {INT_MIN, 0}, {INT_MAX, 15}};
+    for (const auto &c : cases)
+        QCOMPARE(Node::colorSlot(c.first), c.second);
+}
+
+void tst_Node::edgeLineFollowsItsEnds()
+{
+    QGraphicsScene scene;
+    Node *a = new Node(0, 0, 10, 10, "A", true);
+    Node *b = new Node(0, 0, 10, 10, "B", true);
+    Edge *e = new Edge(a, b);
+    for (QGraphicsItem *item : {static_cast<QGraphicsItem *>(a), static_cast<QGraphicsItem *>(b),
+                                static_cast<QGraphicsItem *>(e)})
+        scene.addItem(item);
+    a->addENeighbor(e);
+    b->addENeighbor(e);
+    e->resetVisible(true);
+    a->setPosition(10, 20, 3);
+    b->setPosition(50, 50);
+    QCOMPARE(e->mapToScene(e->lineEnd()), QPointF(50, 50));
+    QCOMPARE(e->length(), 50.0);
+    QCOMPARE(b->getCoordZ(), 0.0);
+    QCOMPARE(a->zValue(), 3.0);
+    b->setPosition(13, 24); // exactly 5 away: the line collapses onto the first end
+    QCOMPARE(e->mapToScene(e->lineEnd()), QPointF(10, 20));
+    b->move(100, 0);
+    QCOMPARE(e->mapToScene(e->lineEnd()), QPointF(113, 24));
+    QCOMPARE(b->getCoordX(), 13.0);
+    b->setVisibleFlag(false);
+    e->resetVisible(true);
+    QVERIFY(!e->isShown() && !e->isVisible());
+}
+
+void tst_Node::drawnGraphShowsVerticesAndEdges()
+{
+    Graph g("graph", true);
+    g.loadmvx("3 100", false); // single edge {0, 1}, vertex 2 alone
+    g.getNode(0)->setPosition(-100, 0);
+    g.getNode(1)->setPosition(100, 0);
+    g.getNode(2)->setPosition(0, 100);
+    g.getNode(1)->setColor(8);
+    g.update_display();
+    QImage image(400, 400, QImage::Format_ARGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    g.scene()->render(&painter, QRectF(0, 0, 400, 400), QRectF(-200, -200, 400, 400));
+    painter.end();
+    auto near = [&image](int x, int y, QColor e) {
+        const QColor c = image.pixelColor(x, y);
+        return qAbs(c.red() - e.red()) < 40 && qAbs(c.green() - e.green()) < 40 &&
+               qAbs(c.blue() - e.blue()) < 40;
+    };
+    // The edge is black half way, vertex 0 yellow, vertex 1 blue; nothing joins vertex 2.
+    QVERIFY(near(200, 200, Qt::black));
+    QVERIFY(near(92, 192, Qt::yellow));
+    QVERIFY(near(292, 192, Qt::blue));
+    QVERIFY(near(150, 250, Qt::white));
+    QVERIFY(near(192, 292, Qt::yellow));
+    QVERIFY(!g.getNode(3)->isVisible());
+}
+
+#include "tst_Node.moc"
+QTEST_MAIN(tst_Node)
