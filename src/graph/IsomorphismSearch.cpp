@@ -339,12 +339,10 @@ int IsomorphismSearch::run(const BitGraph &g1, const BitGraph &g2)
     bestbackup();
     evalCount = 0;
 
-    // The colour coupling of two asymmetric graphs is usually already the isomorphism, and below
-    // two vertices the identity is the only permutation.
+    // The colour coupling of two asymmetric graphs is usually already the isomorphism; below two
+    // vertices it always is, so the random swaps (modulo n-1) are never reached there.
     if (isIsomorphism())
         return 1;
-    if (n < 2)
-        return 0;
 
     cycle = 0;
     while (!capReached()) {
