@@ -1,5 +1,9 @@
+#include "graph/Graph.h"
+#include "graph/Node.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QVector>
+#include <cmath>
 
 int main(int argc, char *argv[])
 {
@@ -7,8 +11,23 @@ int main(int argc, char *argv[])
     QCoreApplication::setOrganizationName("TORAL");
     QCoreApplication::setOrganizationDomain("morvane.org");
     QCoreApplication::setApplicationName("Morvane-III");
-    QLabel window("Morvane-III");
-    window.resize(640, 480);
-    window.show();
+    qRegisterMetaType<QVector<int> >("QVector<int>");
+    Node::initColors();
+
+    Graph graph(QStringLiteral("graph"), true);
+    graph.setWindowTitle(QStringLiteral("Morvane-III"));
+    // A new graph stacks its vertices at one point: spread them on a circle to be readable.
+    const int n = graph.getNbNodes();
+    const double radius = 150.0;
+    for (int i = 0; i < n; ++i) {
+        const double a = 2.0 * M_PI * i / n;
+        graph.getNode(i)->setPosition(radius * std::cos(a), radius * std::sin(a));
+    }
+    graph.update_display();
+    const double margin = radius + 40.0;
+    graph.setSceneRect(-margin, -margin, 2 * margin, 2 * margin);
+    graph.resize(640, 640);
+    graph.show();
+    graph.fitInView(graph.sceneRect(), Qt::KeepAspectRatio);
     return app.exec();
 }

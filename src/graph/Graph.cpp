@@ -1,0 +1,678 @@
+#include "graph/Graph.h"
+
+#include "graph/Edge.h"
+#include "graph/Node.h"
+
+#include <QCoreApplication>
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QMetaObject>
+#include <QMutexLocker>
+#include <QRegularExpression>
+#include <QThread>
+#include <cstring>
+#include <string>
+
+namespace {
+
+inline uint32_t bit(int j)
+{
+    return 1u << j;
+}
+
+// Rows above 32 bits cannot exist: every vertex index is below 32.
+inline bool inSlots(int i)
+{
+    return static_cast<unsigned>(i) < 32u;
+}
+
+inline int pairCount(int n)
+{
+    return n < 2 ? 0 : n * (n - 1) / 2;
+}
+
+// In-place transpose of a 32 x 32 bit matrix, bit j of a[i] being entry (i, j).
+void transpose32(uint32_t *a)
+{
+    uint32_t m = 0x0000ffffu;
+    for (int j = 16; j != 0; j >>= 1, m ^= (m << j)) {
+        for (int k = 0; k < 32; k = (k + j + 1) & ~j) {
+            const uint32_t t = ((a[k] >> j) ^ a[k + j]) & m;
+            a[k + j] ^= t;
+            a[k] ^= t << j;
+        }
+    }
+}
+
+} // namespace
+
+Graph::Graph(QString name, bool display) : QGraphicsView(static_cast<QWidget *>(nullptr)), m_name(name), m_display(display)
+{
+    if (m_display) {
+        m_scene = new QGraphicsScene(this);
+        m_selectionRect = new QGraphicsRectItem();
+        m_selectionRect->hide();
+        m_selectionRect->setBrush(QBrush(Qt::yellow));
+        m_selectionRect->setPen(QPen(Qt::red));
+        m_selectionRect->setZValue(1000);
+        m_selectionRect->setOpacity(0.5);
+        m_scene->addItem(m_selectionRect);
+        setScene(m_scene);
+        setContextMenuPolicy(Qt::CustomContextMenu);
+        setCacheMode(QGraphicsView::CacheBackground);
+        setRenderHint(QPainter::Antialiasing);
+        setBackgroundBrush(QBrush(Qt::white));
+        setMouseTracking(true);
+    }
+    {
+        QMutexLocker best(&m_bestMutex);
+        QMutexLocker current(&m_currentMutex);
+        m_nodes.resize(32);
+        m_edges.fill(QVector<Edge *>(32, nullptr), 32);
+        for (int i = 0; i < 32; ++i) {
+            const double x = (qrand() % 2000) / 10.0;
+            const double y = (qrand() % 2000) / 10.0;
+            Node *node = new Node(x, y, 10, 10, QStringLiteral("Node %1").arg(i + 1), m_display);
+            m_nodes[i] = node;
+            if (m_scene)
+                m_scene->addItem(node);
+            for (int j = 0; j < i; ++j) {
+                Edge *e = new Edge(node, m_nodes[j]);
+                m_edges[i][j] = e;
+                m_edges[j][i] = e;
+                if (m_scene)
+                    m_scene->addItem(e);
+                node->addENeighbor(e);
+                m_nodes[j]->addENeighbor(e);
+            }
+        }
+    }
+    m_id.store(static_cast<quint32>(qrand()));
+    randomGraph(10);
+    best_backup();
+    update_display();
+    setViolated(false);
+}
+
+Graph::~Graph()
+{
+    clear();
+    for (int i = 0; i < m_edges.size(); ++i)
+        for (int j = 0; j < i; ++j)
+            delete m_edges[i][j];
+    m_edges.clear();
+    qDeleteAll(m_nodes);
+    m_nodes.clear();
+}
+
+bool Graph::onGuiThread() const
+{
+    const QCoreApplication *app = QCoreApplication::instance();
+    return !app || QThread::currentThread() == app->thread();
+}
+
+Node *Graph::getNode(int i) const
+{
+    return inSlots(i) ? m_nodes[i] : nullptr;
+}
+
+Edge *Graph::getEdge(int i, int j) const
+{
+    return inSlots(i) && inSlots(j) ? m_edges[i][j] : nullptr;
+}
+
+bool Graph::edge(int i, int j) const
+{
+    QMutexLocker locker(&m_currentMutex);
+    const unsigned n = static_cast<unsigned>(m_n.load(std::memory_order_relaxed));
+    if (static_cast<unsigned>(i) >= n || static_cast<unsigned>(j) >= n || i == j)
+        return false;
+    return ((m_current[i] >> j) | (m_current[j] >> i)) & 1u;
+}
+
+int Graph::getNbEdges() const
+{
+    QMutexLocker locker(&m_currentMutex);
+    const int n = m_n.load(std::memory_order_relaxed);
+    const uint32_t all = BitGraph::maskOf(n);
+    int count = 0;
+    for (int i = 0; i < n; ++i)
+        count += __builtin_popcount(m_current[i] & all & ~BitGraph::maskOf(i + 1));
+    return count;
+}
+
+void Graph::snapshot(BitGraph &out) const
+{
+    uint32_t cells[32];
+    int n;
+    {
+        QMutexLocker locker(&m_currentMutex);
+        n = m_n.load(std::memory_order_relaxed);
+        std::memcpy(cells, m_current, sizeof cells);
+    }
+    uint32_t transposed[32];
+    std::memcpy(transposed, cells, sizeof cells);
+    transpose32(transposed);
+    const uint32_t all = BitGraph::maskOf(n);
+    out.n = n;
+    for (int i = 0; i < 32; ++i)
+        out.row[i] = i < n ? (cells[i] | transposed[i]) & all & ~bit(i) : 0u;
+}
+
+bool Graph::bestEdge(int i, int j) const
+{
+    QMutexLocker locker(&m_bestMutex);
+    const unsigned n = static_cast<unsigned>(m_nBest);
+    if (static_cast<unsigned>(i) >= n || static_cast<unsigned>(j) >= n || i == j)
+        return false;
+    return ((m_best[i] >> j) | (m_best[j] >> i)) & 1u;
+}
+
+int Graph::getNbBestNodes() const
+{
+    QMutexLocker locker(&m_bestMutex);
+    return m_nBest;
+}
+
+int Graph::getBestID() const
+{
+    QMutexLocker locker(&m_bestMutex);
+    return m_bestCounter;
+}
+
+void Graph::best_backup()
+{
+    QMutexLocker best(&m_bestMutex);
+    QMutexLocker current(&m_currentMutex);
+    std::memcpy(m_best, m_current, sizeof m_best);
+    m_nBest = m_n.load(std::memory_order_relaxed);
+    for (int i = 0; i < 32; ++i) {
+        m_nodes[i]->setExists(i < m_nBest);
+        m_nodes[i]->setVisibleFlag(i < m_nBest);
+    }
+    m_bestCounter = getID();
+}
+
+void Graph::best_restore()
+{
+    QMutexLocker best(&m_bestMutex);
+    QMutexLocker current(&m_currentMutex);
+    m_id.store(static_cast<quint32>(m_bestCounter), std::memory_order_release);
+    std::memcpy(m_current, m_best, sizeof m_current);
+    m_n.store(m_nBest, std::memory_order_relaxed);
+    setExistsBelow(m_nBest);
+}
+
+void Graph::changeBest()
+{
+    bumpID(1);
+    best_backup();
+    emit signal_best_graph_changed();
+}
+
+void Graph::update_display()
+{
+    if (m_display && !onGuiThread()) {
+        // One pending refresh is enough: it draws the best graph as it stands when it runs.
+        if (!m_displayQueued.exchange(true))
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_displayQueued.store(false);
+                    update_display();
+                },
+                Qt::QueuedConnection);
+        return;
+    }
+    QMutexLocker best(&m_bestMutex);
+    QMutexLocker current(&m_currentMutex);
+    for (int i = 0; i < 32; ++i) {
+        Node *node = m_nodes[i];
+        node->setVisibleFlag(i < m_nBest);
+        node->setExists(i < m_nBest);
+        node->updateVisible();
+        for (int j = 0; j < i; ++j)
+            m_edges[i][j]->resetVisible((m_best[i] >> j) & 1u);
+        node->updateVisible();
+    }
+}
+
+void Graph::setViolated(bool v)
+{
+    if (m_violated.exchange(v) == v)
+        return;
+    applyBackground();
+}
+
+void Graph::applyBackground()
+{
+    if (!onGuiThread()) {
+        if (!m_backgroundQueued.exchange(true))
+            QMetaObject::invokeMethod(
+                this,
+                [this] {
+                    m_backgroundQueued.store(false);
+                    applyBackground();
+                },
+                Qt::QueuedConnection);
+        return;
+    }
+    setBackgroundBrush(QBrush(isViolated() ? Qt::gray : Qt::white));
+    viewport()->update();
+}
+
+void Graph::lock()
+{
+    m_bestMutex.lock();
+}
+
+void Graph::unlock()
+{
+    m_bestMutex.unlock();
+}
+
+void Graph::setExistsBelow(int n)
+{
+    for (int k = 0; k < 32; ++k)
+        m_nodes[k]->setExists(k < n);
+}
+
+bool Graph::addEdge(int i, int j)
+{
+    QMutexLocker locker(&m_currentMutex);
+    bumpID(1);
+    const unsigned n = static_cast<unsigned>(m_n.load(std::memory_order_relaxed));
+    if (static_cast<unsigned>(i) >= n || static_cast<unsigned>(j) >= n || i == j)
+        return false;
+    m_current[i] |= bit(j);
+    m_current[j] |= bit(i);
+    return true;
+}
+
+bool Graph::remEdge(int i, int j)
+{
+    if (!inSlots(i) || !inSlots(j))
+        return false;
+    QMutexLocker locker(&m_currentMutex);
+    bumpID(1);
+    if (!(((m_current[i] >> j) | (m_current[j] >> i)) & 1u))
+        return false;
+    m_current[i] &= ~bit(j);
+    m_current[j] &= ~bit(i);
+    return true;
+}
+
+void Graph::toggleEdge(int i, int j)
+{
+    QMutexLocker locker(&m_currentMutex);
+    if (inSlots(i) && inSlots(j))
+        m_current[i] ^= bit(j);
+}
+
+void Graph::invert()
+{
+    // Every cell of the n x n block flips, the diagonal included: twice restores everything.
+    QMutexLocker locker(&m_currentMutex);
+    const int n = m_n.load(std::memory_order_relaxed);
+    const uint32_t all = BitGraph::maskOf(n);
+    for (int i = 0; i < n; ++i)
+        m_current[i] ^= all;
+}
+
+void Graph::placeNewNode(int slot)
+{
+    Node *node = m_nodes[slot];
+    if (!m_display) {
+        // No scene: the view position is the only position there is.
+        node->setPosition(m_lastMousePos.x(), m_lastMousePos.y(), 0);
+        return;
+    }
+    if (!onGuiThread()) {
+        QMetaObject::invokeMethod(
+            this, [this, slot] { placeNewNode(slot); }, Qt::QueuedConnection);
+        return;
+    }
+    const QPointF p = mapToScene(m_lastMousePos);
+    node->setPosition(p.x(), p.y(), 0);
+}
+
+bool Graph::addNode()
+{
+    const int n = m_n.load(std::memory_order_relaxed);
+    if (n > 31)
+        return false;
+    placeNewNode(n);
+    m_n.store(n + 1, std::memory_order_relaxed);
+    setExistsBelow(n + 1);
+    bumpID(1);
+    update_display();
+    return true;
+}
+
+bool Graph::remNode()
+{
+    const int n = m_n.load(std::memory_order_relaxed) - 1;
+    if (n < 0)
+        return false;
+    m_n.store(n, std::memory_order_relaxed);
+    setExistsBelow(n);
+    {
+        QMutexLocker locker(&m_currentMutex);
+        for (int i = 0; i < n; ++i) {
+            m_current[i] &= ~bit(n);
+            m_current[n] &= ~bit(i);
+        }
+        bumpID(static_cast<quint32>(n));
+    }
+    bumpID(1);
+    update_display();
+    return true;
+}
+
+bool Graph::remNode(int v)
+{
+    int n = m_n.load(std::memory_order_relaxed);
+    if (v < 0 || v >= n)
+        return false;
+    {
+        QMutexLocker locker(&m_currentMutex);
+        --n;
+        m_n.store(n, std::memory_order_relaxed);
+        setExistsBelow(n);
+        if (v != n) {
+            // The last vertex takes index v with all its neighbours; [v][v] stays as it was.
+            const uint32_t others = BitGraph::maskOf(n) & ~bit(v);
+            m_current[v] = (m_current[v] & ~others) | (m_current[n] & others);
+            for (int j = 0; j < n; ++j) {
+                if (j == v)
+                    continue;
+                if ((m_current[j] >> n) & 1u)
+                    m_current[j] |= bit(v);
+                else
+                    m_current[j] &= ~bit(v);
+            }
+        }
+        // Then every pair of the old last vertex goes, its pair with v included.
+        for (int j = 0; j < n; ++j) {
+            m_current[n] &= ~bit(j);
+            m_current[j] &= ~bit(n);
+        }
+        bumpID(static_cast<quint32>(n));
+    }
+    m_nodes[n]->setExists(false);
+    bumpID(1);
+    update_display();
+    return true;
+}
+
+void Graph::clear()
+{
+    {
+        QMutexLocker locker(&m_currentMutex);
+        for (int i = 0; i < 32; ++i)
+            m_current[i] &= bit(i);
+        bumpID(496);
+    }
+    setExistsBelow(0);
+    m_n.store(0, std::memory_order_relaxed);
+}
+
+void Graph::randomGraph(int k)
+{
+    // Above 32 the vertex loop could never reach k: addNode refuses a 33rd vertex.
+    k = qBound(0, k, 32);
+    clear();
+    while (getNbNodes() < k)
+        addNode();
+    while (getNbNodes() > k)
+        remNode();
+    const int n = getNbNodes();
+    for (int i = 0; i < n - 1; ++i)
+        for (int j = i + 1; j < n; ++j) {
+            if (qrand() & 1)
+                addEdge(i, j);
+            else
+                remEdge(i, j);
+        }
+}
+
+void Graph::copy(Graph *source)
+{
+    // Copying from itself would take its own mutex twice.
+    if (!source || source == this)
+        return;
+    // One lock at a time: the source is read whole, then written here.
+    BitGraph g;
+    source->snapshot(g);
+    const int n = g.n;
+    m_n.store(n, std::memory_order_relaxed);
+    {
+        QMutexLocker locker(&m_currentMutex);
+        const uint32_t block = BitGraph::maskOf(n);
+        for (int i = 0; i < n; ++i)
+            m_current[i] = (m_current[i] & ~block) | g.row[i];
+    }
+    bumpID(1);
+}
+
+Graph *Graph::clone()
+{
+    Graph *g = new Graph(QStringLiteral("Clone"), false);
+    g->copy(this);
+    return g;
+}
+
+void Graph::repaintNodes()
+{
+    if (!m_display)
+        return;
+    if (!onGuiThread()) {
+        QMetaObject::invokeMethod(this, [this] { repaintNodes(); }, Qt::QueuedConnection);
+        return;
+    }
+    for (Node *node : qAsConst(m_nodes))
+        node->update();
+}
+
+void Graph::slot_select_all()
+{
+    for (Node *node : qAsConst(m_nodes))
+        node->setSelected(true);
+    repaintNodes();
+    bumpID(1);
+    emit signal_interactive_graph_changed();
+}
+
+void Graph::slot_unselect_all()
+{
+    for (Node *node : qAsConst(m_nodes))
+        if (node->isSelected())
+            node->setSelected(false);
+    repaintNodes();
+    bumpID(1);
+    emit signal_interactive_graph_changed();
+}
+
+void Graph::slot_invert_selection()
+{
+    for (Node *node : qAsConst(m_nodes))
+        node->toggleSelected();
+    repaintNodes();
+    bumpID(1);
+    emit signal_interactive_graph_changed();
+}
+
+// ---- Graph string and graph6 ----
+
+QString Graph::graphData() const
+{
+    QMutexLocker locker(&m_bestMutex);
+    const int n = m_nBest;
+    QString text = QString::number(n);
+    text += QLatin1Char(' ');
+    const int head = text.size();
+    text.resize(head + pairCount(n));
+    QChar *out = text.data() + head;
+    for (int i = 1; i < n; ++i)
+        for (int j = 0; j < i; ++j)
+            *out++ = QLatin1Char((m_best[i] >> j) & 1u ? '1' : '0');
+    return text;
+}
+
+QString Graph::currentGraphData() const
+{
+    BitGraph g;
+    snapshot(g);
+    const int n = g.n;
+    QString text = QString::number(n);
+    text += QLatin1Char(' ');
+    const int head = text.size();
+    text.resize(head + pairCount(n));
+    QChar *out = text.data() + head;
+    for (int i = 1; i < n; ++i)
+        for (int j = 0; j < i; ++j)
+            *out++ = QLatin1Char(g.edge(i, j) ? '1' : '0');
+    return text;
+}
+
+bool Graph::parseGraphString(const QString &text, int &n, uint32_t *rows)
+{
+    const int blank = text.indexOf(QLatin1Char(' '));
+    const QStringRef count = blank < 0 ? text.midRef(0) : text.leftRef(blank);
+    bool ok = false;
+    n = count.toInt(&ok);
+    if (!ok) {
+        // A number too large for an int is a count out of range, not a non-number.
+        static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
+        if (integer.match(count).hasMatch())
+            return false;
+        n = 0;
+    }
+    if (n < 0 || n > 32)
+        return false;
+    QStringRef bits;
+    if (blank >= 0) {
+        const int next = text.indexOf(QLatin1Char(' '), blank + 1);
+        bits = next < 0 ? text.midRef(blank + 1) : text.midRef(blank + 1, next - blank - 1);
+    }
+    std::memset(rows, 0, 32 * sizeof(uint32_t));
+    int p = 0;
+    const int size = bits.size();
+    for (int i = 1; i < n; ++i)
+        for (int j = 0; j < i; ++j, ++p)
+            if (p < size && bits.at(p) == QLatin1Char('1')) {
+                rows[i] |= bit(j);
+                rows[j] |= bit(i);
+            }
+    return true;
+}
+
+bool Graph::parseGraph6(const QString &line, int &n, uint32_t *rows)
+{
+    if (line.isEmpty())
+        return false;
+    n = static_cast<int>(line.at(0).unicode()) - 63;
+    if (n < 0 || n > 32)
+        return false;
+    const int pairs = pairCount(n);
+    const int chars = (pairs + 5) / 6;
+    if (line.size() - 1 < chars)
+        return false;
+    std::memset(rows, 0, 32 * sizeof(uint32_t));
+    int c = 1;
+    int b = 6;
+    int value = 0;
+    for (int j = 1; j < n; ++j)
+        for (int i = 0; i < j; ++i) {
+            if (b > 5) {
+                value = static_cast<int>(line.at(c++).unicode()) - 63;
+                if (value < 0 || value > 63)
+                    return false;
+                b = 0;
+            }
+            if ((value >> (5 - b)) & 1) {
+                rows[i] |= bit(j);
+                rows[j] |= bit(i);
+            }
+            ++b;
+        }
+    return true;
+}
+
+void Graph::writePairs(int n, const uint32_t *rows)
+{
+    QMutexLocker locker(&m_currentMutex);
+    const uint32_t block = BitGraph::maskOf(n);
+    for (int i = 0; i < n; ++i) {
+        // Pairs of 0..n-1 are rewritten; the diagonal and cells beyond n keep their values.
+        const uint32_t pairsOfRow = block & ~bit(i);
+        m_current[i] = (m_current[i] & ~pairsOfRow) | (rows[i] & pairsOfRow);
+    }
+    bumpID(static_cast<quint32>(pairCount(n)));
+}
+
+void Graph::applyGraphString(int n, const uint32_t *rows, bool reset, bool makeBest)
+{
+    m_n.store(n, std::memory_order_relaxed);
+    setExistsBelow(n);
+    if (reset) {
+        clear();
+        if (makeBest)
+            best_backup();
+        for (int k = 0; k < n; ++k)
+            addNode();
+        if (makeBest)
+            best_backup();
+    }
+    writePairs(n, rows);
+}
+
+bool Graph::loadCurrentGraph(QString text)
+{
+    int n;
+    uint32_t rows[32];
+    if (!parseGraphString(text, n, rows))
+        return false;
+    applyGraphString(n, rows, false, false);
+    return true;
+}
+
+bool Graph::loadmvx(QString text, bool reset)
+{
+    int n;
+    uint32_t rows[32];
+    if (!parseGraphString(text, n, rows))
+        return false;
+    applyGraphString(n, rows, reset, true);
+    best_backup();
+    if (reset) {
+        slot_unselect_all();
+        emit signal_best_graph_changed();
+    }
+    return true;
+}
+
+bool Graph::loadg6(QString line, bool reset)
+{
+    int n;
+    uint32_t rows[32];
+    if (!parseGraph6(line, n, rows))
+        return false;
+    // With reset the best copy holds the bare vertices: it is taken before the edges are written.
+    applyGraphString(n, rows, reset, true);
+    return true;
+}
+
+bool Graph::loadg6(std::istream &in)
+{
+    std::string text;
+    int ch;
+    while ((ch = in.get()) != std::char_traits<char>::eof() && ch != '\n' && ch != '\r')
+        text.push_back(static_cast<char>(ch));
+    int n;
+    uint32_t rows[32];
+    if (!parseGraph6(QString::fromLatin1(text.data(), static_cast<int>(text.size())), n, rows))
+        return false;
+    applyGraphString(n, rows, true, false);
+    return true;
+}

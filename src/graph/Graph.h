@@ -1,0 +1,160 @@
+#pragma once
+
+#include "graph/BitGraph.h"
+
+#include <QColor>
+#include <QGraphicsView>
+#include <QMutex>
+#include <QPoint>
+#include <QPointF>
+#include <QString>
+#include <QVector>
+#include <atomic>
+#include <cstdint>
+#include <istream>
+
+class Node;
+class Edge;
+class QGraphicsScene;
+class QGraphicsRectItem;
+
+/// A simple undirected graph of at most 32 vertices and the view that draws it.
+///
+/// Two adjacencies: the current graph, which edits change, and the best graph, a snapshot taken by
+/// best_backup() from which the drawing and graphData() are made. getID() is a modification
+/// counter that readers compare for equality only.
+///
+/// Locks: the best mutex guards the best graph and what is drawn from it, the current mutex the
+/// cells of the current graph; when both are needed the best mutex is taken first. Structural
+/// edits (vertex count) of one graph are made by one thread at a time.
+///
+/// Anything that touches a scene item or the widget is done in the GUI thread: from another
+/// thread it is queued there, and only plain flags are written in place.
+class Graph : public QGraphicsView
+{
+    Q_OBJECT
+
+public:
+    Graph(QString name, bool display);
+    ~Graph() override;
+
+    // Reading the current graph.
+    int getNbNodes() const { return m_n.load(std::memory_order_relaxed); }
+    /// False unless 0 <= i, j < n and i != j; a pair is adjacent when either of its cells is set.
+    bool edge(int i, int j) const;
+    /// Pairs i < j < n whose cell above the diagonal is set.
+    int getNbEdges() const;
+    int getID() const { return static_cast<int>(m_id.load(std::memory_order_acquire)); }
+    /// Fills out with the current graph under one lock, by the adjacency rule of edge().
+    void snapshot(BitGraph &out) const;
+
+    // The best graph.
+    bool bestEdge(int i, int j) const;
+    int getNbBestNodes() const;
+    int getBestID() const;
+    void best_backup();
+    void best_restore();
+    void changeBest();
+
+    // Drawing of the best graph.
+    void update_display();
+    void setViolated(bool v);
+    bool isViolated() const { return m_violated.load(std::memory_order_relaxed); }
+    bool hasDisplay() const { return m_display; }
+    QString getName() const { return m_name; }
+    /// Vertex item of slot i (0 to 31), null outside.
+    Node *getNode(int i) const;
+    /// Edge item of the pair {i, j}, null on the diagonal or outside 0 to 31.
+    Edge *getEdge(int i, int j) const;
+
+    void setWD(QString wd) { m_wd = wd; }
+    QString getWD() const { return m_wd; }
+    void lock();
+    void unlock();
+
+    // Editing the current graph.
+    bool addEdge(int i, int j);
+    bool remEdge(int i, int j);
+    void toggleEdge(int i, int j);
+    void invert();
+    bool addNode();
+    bool remNode();
+    bool remNode(int v);
+    void clear();
+    /// Random graph on k vertices (k clamped to 0..32), each pair an edge with probability 1/2.
+    void randomGraph(int k);
+    /// Takes the source's vertex count and current adjacency; a null source or this graph is ignored.
+    void copy(Graph *source);
+    /// New graph "Clone" without display holding a copy of this graph; the caller owns it.
+    Graph *clone();
+
+    // Graph string and graph6.
+    QString graphData() const;
+    QString currentGraphData() const;
+    /// False, with the graph unchanged, when the count lies outside 0..32.
+    bool loadCurrentGraph(QString text);
+    bool loadmvx(QString text, bool reset);
+    /// False, with the graph unchanged, when the line is not a graph6 line of order 0 to 32.
+    bool loadg6(QString line, bool reset);
+    /// Reads one line from the stream; always resets the vertex set, never takes the best copy.
+    bool loadg6(std::istream &in);
+
+public slots:
+    void slot_select_all();
+    void slot_unselect_all();
+    void slot_invert_selection();
+
+signals:
+    void signal_best_graph_changed();
+    void signal_interactive_graph_changed();
+    void signal_start_vns();
+    void signal_place_graph();
+    void signal_load_next();
+    void signal_console(QString text, bool debug, int level, QColor colour);
+
+private:
+    bool onGuiThread() const;
+    void bumpID(quint32 by) { m_id.fetch_add(by, std::memory_order_acq_rel); }
+    void setExistsBelow(int n);
+    void placeNewNode(int slot);
+    void repaintNodes();
+    void applyBackground();
+    /// Rewrites every pair of 0..n-1 from rows (bit j of rows[i]), one counter step per pair.
+    void writePairs(int n, const uint32_t *rows);
+    static bool parseGraphString(const QString &text, int &n, uint32_t *rows);
+    static bool parseGraph6(const QString &line, int &n, uint32_t *rows);
+    void applyGraphString(int n, const uint32_t *rows, bool reset, bool makeBest);
+
+    QGraphicsScene *m_scene = nullptr;
+    QVector<Node *> m_nodes;
+    QVector<QVector<Edge *> > m_edges;
+    // Cell [i][j] is bit j of row i.
+    uint32_t m_current[32] = {};
+    uint32_t m_best[32] = {};
+    QString m_name;
+    int m_addMode = 0;
+    bool m_altHeld = false;
+    bool m_controlHeld = false;
+    int m_scalePos = 0;
+    std::atomic<quint32> m_id{0};
+    int m_bestCounter = 0;
+    int m_refreshTimerId = 0;
+    int m_refreshInterval = 200;
+    int m_animTimerId = 0;
+    int m_animInterval = 500;
+    bool m_display;
+    std::atomic<bool> m_violated{false};
+    mutable QMutex m_bestMutex;
+    mutable QMutex m_currentMutex;
+    std::atomic<int> m_n{0};
+    int m_nBest = 0;
+    QPoint m_lastMousePos;
+    QString m_wd;
+    bool m_selecting = false;
+    QPointF m_selectionOrigin;
+    QGraphicsRectItem *m_selectionRect = nullptr;
+    bool m_dragged = false;
+    int m_lastClickedNode = 0;
+    std::atomic<bool> m_displayQueued{false};
+    std::atomic<bool> m_backgroundQueued{false};
+};

@@ -1,0 +1,129 @@
+#include "graph/Graph.h"
+#include "items/BuildCalculus.h"
+#include "items/Calculus.h"
+#include "items/CalculusDisplay.h"
+
+#include <QImage>
+#include <QPainter>
+#include <QStyleOptionGraphicsItem>
+#include <QThread>
+#include <QtTest>
+
+#include <atomic>
+#include <memory>
+
+/// A worker thread evaluates items on a graph it edits while the GUI thread reads the values;
+/// the value mutex must keep every read whole. Meant to run under -fsanitize=thread too.
+class tst_CalculusThreads : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase() { qsrand(1234); }
+    void readersSeeWholeValues();
+    void publicationsFromWorker();
+};
+
+void tst_CalculusThreads::readersSeeWholeValues()
+{
+    BuildCalculus catalogue;
+    Graph g("VNS", false);
+    g.randomGraph(24);
+    std::vector<std::unique_ptr<Calculus>> items;
+    for (const char *k : {"SIZE", "DEGREES", "KCHERRIES", "DEGMAX"}) {
+        items.emplace_back(catalogue.makeCalculus(k, false));
+        items.back()->setGraph(&g);
+        items.back()->compute(true);
+    }
+    Calculus *size = items[0].get();
+    Calculus *degrees = items[1].get();
+    Calculus *kcherries = items[2].get();
+
+    std::atomic<bool> done{false};
+    QThread *worker = QThread::create([&] {
+        qsrand(99);
+        for (int step = 0; step < 3000; ++step) {
+            const int i = qrand() % 24, j = qrand() % 24;
+            if (qrand() % 2)
+                g.addEdge(i, j);
+            else
+                g.remEdge(i, j);
+            for (auto &item : items)
+                item->compute(true);
+        }
+        done = true;
+    });
+    worker->start();
+    // Failures are noted, not returned on, so that the worker is always waited for.
+    int reads = 0;
+    QString fault;
+    while ((!done || reads < 100) && fault.isEmpty()) {
+        const QVector<double> d = degrees->getFirstCol();
+        double sum = 0;
+        for (double v : d)
+            sum += (v >= 0 && v <= 23) ? v : 1e6;
+        if (d.size() != 24 || sum > 24 * 23 || int(sum) % 2 != 0)
+            fault = "a degree column read half written";
+        double cherries = 0;
+        for (double v : kcherries->getFirstCol())
+            cherries += v;
+        if (cherries > 24)
+            fault = "more pending vertices than vertices";
+        const double m = size->getValue(1);
+        if (m < 0 || m > 276 || size->getError())
+            fault = "size out of range";
+        ++reads;
+    }
+    QVERIFY(worker->wait(60000));
+    delete worker;
+    QVERIFY2(fault.isEmpty(), qPrintable(fault));
+    // After the worker, the values are those of the final graph.
+    int edges = 0;
+    for (int i = 0; i < 24; ++i)
+        for (int j = i + 1; j < 24; ++j)
+            edges += g.edge(i, j);
+    QCOMPARE(size->getValue(1), double(edges));
+}
+
+void tst_CalculusThreads::publicationsFromWorker()
+{
+    BuildCalculus catalogue;
+    Graph g("graph", false);
+    g.randomGraph(16);
+    std::unique_ptr<Calculus> order(catalogue.makeCalculus("ORDER", true));
+    std::unique_ptr<Calculus> degrees(catalogue.makeCalculus("DEGREES", true));
+    order->setGraph(&g);
+    degrees->setGraph(&g);
+
+    std::atomic<bool> done{false};
+    QThread *worker = QThread::create([&] {
+        for (int step = 0; step < 500; ++step) {
+            g.addEdge(step % 16, (step * 7 + 3) % 16);
+            order->bestBackup();
+            degrees->bestBackup();
+        }
+        done = true;
+    });
+    worker->start();
+    QImage canvas(200, 200, QImage::Format_ARGB32);
+    QStyleOptionGraphicsItem option;
+    while (!done) {
+        // Painting reads what was published to the dialogs, in the GUI thread.
+        QPainter p(&canvas);
+        order->paint(&p, &option, nullptr);
+        degrees->paint(&p, &option, nullptr);
+        p.end();
+        QCoreApplication::processEvents();
+    }
+    QVERIFY(worker->wait(60000));
+    delete worker;
+    QTRY_COMPARE(degrees->getCalculusDisplay()->getNbRows(), 16);
+    QCoreApplication::processEvents();
+    QVector<double> firstColumn;
+    for (int i = 0; i < 16; ++i)
+        firstColumn.append(degrees->getCalculusDisplay()->getM()[i][0]);
+    QCOMPARE(firstColumn, degrees->getFirstCol());
+    QCOMPARE(order->getCalculusDisplay()->getValue(), 16.0);
+}
+
+QTEST_MAIN(tst_CalculusThreads)
+#include "tst_CalculusThreads.moc"
