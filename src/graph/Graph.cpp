@@ -504,10 +504,8 @@ void Graph::slot_invert_selection()
 
 // ---- Graph string and graph6 ----
 
-QString Graph::graphData() const
+QString Graph::writeGraphString(int n, const uint32_t *rows)
 {
-    QMutexLocker locker(&m_bestMutex);
-    const int n = m_nBest;
     QString text = QString::number(n);
     text += QLatin1Char(' ');
     const int head = text.size();
@@ -515,24 +513,22 @@ QString Graph::graphData() const
     QChar *out = text.data() + head;
     for (int i = 1; i < n; ++i)
         for (int j = 0; j < i; ++j)
-            *out++ = QLatin1Char((m_best[i] >> j) & 1u ? '1' : '0');
+            *out++ = QLatin1Char((rows[i] >> j) & 1u ? '1' : '0');
     return text;
+}
+
+QString Graph::graphData() const
+{
+    // Only the cell below the diagonal of each pair is read.
+    QMutexLocker locker(&m_bestMutex);
+    return writeGraphString(m_nBest, m_best);
 }
 
 QString Graph::currentGraphData() const
 {
     BitGraph g;
     snapshot(g);
-    const int n = g.n;
-    QString text = QString::number(n);
-    text += QLatin1Char(' ');
-    const int head = text.size();
-    text.resize(head + pairCount(n));
-    QChar *out = text.data() + head;
-    for (int i = 1; i < n; ++i)
-        for (int j = 0; j < i; ++j)
-            *out++ = QLatin1Char(g.edge(i, j) ? '1' : '0');
-    return text;
+    return writeGraphString(g.n, g.row);
 }
 
 bool Graph::parseGraphString(const QString &text, int &n, uint32_t *rows)

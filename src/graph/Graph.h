@@ -133,6 +133,8 @@ private:
     void applyBackground();
     /// Rewrites every pair of 0..n-1 from rows (bit j of rows[i]), one counter step per pair.
     void writePairs(int n, const uint32_t *rows);
+    /// Graph string of n vertices, pair (i, j) with j < i read as bit j of rows[i].
+    static QString writeGraphString(int n, const uint32_t *rows);
     static bool parseGraphString(const QString &text, int &n, uint32_t *rows);
     static bool parseGraph6(const QString &line, int &n, uint32_t *rows);
     void applyGraphString(int n, const uint32_t *rows, bool reset, bool makeBest);

@@ -56,6 +56,13 @@ int Node::colorSlot(int index)
     return r < 0 ? r + NbNodeColors : r;
 }
 
+void Node::setRadius(double r)
+{
+    if (m_display)
+        prepareGeometryChange();
+    m_radius = r;
+}
+
 void Node::adjustEdges()
 {
     for (Edge *e : qAsConst(m_edges))

@@ -58,7 +58,7 @@ public:
     void hilight() { m_hilight = true; }
     void unhilight() { m_hilight = false; }
     bool isHilighted() const { return m_hilight; }
-    void setRadius(double r) { prepareGeometryChange(); m_radius = r; }
+    void setRadius(double r);
     double getRadius() const { return m_radius; }
 
     void addENeighbor(Edge *e) { m_edges.append(e); }

@@ -28,7 +28,10 @@ uint32_t pendingSet(const BitGraph &g)
     return set;
 }
 
-int pendingCount(const BitGraph &g) { return __builtin_popcount(pendingSet(g)); }
+int pendingCount(const BitGraph &g)
+{
+    return __builtin_popcount(pendingSet(g));
+}
 
 int pendingNeighbours(const BitGraph &g, uint32_t pending, int u)
 {

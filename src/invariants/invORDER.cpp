@@ -8,8 +8,8 @@ invORDER::invORDER(bool graphical)
     sCols = QStringLiteral("1");
     initItem(QStringLiteral("ORDER"),
              QStringLiteral("Order of the graph, $n = |V|$ the number of vertices of $G$."),
-             QStringLiteral("Order of the graph, n = |V| the number of vertices of G."),
-             graphical, Report::Value, true);
+             QStringLiteral("Order of the graph, n = |V| the number of vertices of G."), graphical,
+             Report::Value, true);
 }
 
 void invORDER::recompute()

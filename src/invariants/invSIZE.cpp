@@ -4,7 +4,8 @@ invSIZE::invSIZE(bool graphical)
 {
     sRows = QStringLiteral("1");
     sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("Size of the graph, $m = |E|$, the number of edges of the graph.");
+    const QString doc =
+        QStringLiteral("Size of the graph, $m = |E|$, the number of edges of the graph.");
     initItem(QStringLiteral("SIZE"), doc, doc, graphical, Report::Value, true);
 }
 

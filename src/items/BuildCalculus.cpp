@@ -15,9 +15,13 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
-template <class T> Calculus *make(bool graphical) { return new T(graphical); }
+template <class T> Calculus *make(bool graphical)
+{
+    return new T(graphical);
+}
 
 struct CatalogueRow {
     const char *keyword;
@@ -62,34 +66,138 @@ const CatalogueRow catalogue[] = {
 
 BuildCalculus::BuildCalculus()
 {
-    InvariantsVal << "AVDIST" << "BALABAN" << "CLAWS" << "CLIQMAX" << "CHROMATIC" << "DEGMAX"
-                  << "DEGMIN" << "DIAMETER" << "DOMINATION" << "ENERGY" << "GIRTH" << "HARARY"
-                  << "K4" << "KIRCHHOFF" << "NCONN" << "ORDER" << "PENDING" << "PLATT"
-                  << "RADIUS" << "RANDIC" << "SIZE" << "STABLEMAX" << "SZEGED" << "TRIANGLES"
-                  << "WIENER" << "ZAGREBM1" << "ZAGREBM2";
-    InvariantsVec << "CENTRALITY" << "CLOSENESS" << "CUTCENTRALITY" << "CHROMATICVAL"
-                  << "DCENTRALITY" << "DCENTRALITY2" << "DEGREES" << "DISTCLOSESTLEAF"
-                  << "ECCENTRICITY" << "HARMONIC" << "IINDEX" << "INCLIQMAX" << "INDOMINATION"
-                  << "INSTABLEMAX" << "KCHERRIES" << "NUMERO" << "ONEVEC" << "SUMDISTP"
+    InvariantsVal << "AVDIST"
+                  << "BALABAN"
+                  << "CLAWS"
+                  << "CLIQMAX"
+                  << "CHROMATIC"
+                  << "DEGMAX"
+                  << "DEGMIN"
+                  << "DIAMETER"
+                  << "DOMINATION"
+                  << "ENERGY"
+                  << "GIRTH"
+                  << "HARARY"
+                  << "K4"
+                  << "KIRCHHOFF"
+                  << "NCONN"
+                  << "ORDER"
+                  << "PENDING"
+                  << "PLATT"
+                  << "RADIUS"
+                  << "RANDIC"
+                  << "SIZE"
+                  << "STABLEMAX"
+                  << "SZEGED"
+                  << "TRIANGLES"
+                  << "WIENER"
+                  << "ZAGREBM1"
+                  << "ZAGREBM2";
+    InvariantsVec << "CENTRALITY"
+                  << "CLOSENESS"
+                  << "CUTCENTRALITY"
+                  << "CHROMATICVAL"
+                  << "DCENTRALITY"
+                  << "DCENTRALITY2"
+                  << "DEGREES"
+                  << "DISTCLOSESTLEAF"
+                  << "ECCENTRICITY"
+                  << "HARMONIC"
+                  << "IINDEX"
+                  << "INCLIQMAX"
+                  << "INDOMINATION"
+                  << "INSTABLEMAX"
+                  << "KCHERRIES"
+                  << "NUMERO"
+                  << "ONEVEC"
+                  << "SUMDISTP"
                   << "TRANSMISSION";
-    InvariantsMat << "ADJACENCY" << "BETWEENNESS" << "COMNEIGH" << "DBETW" << "DBETW2"
-                  << "DISTANCES" << "EINCLIQMAX" << "IDENTITY" << "INGIRTH" << "INPCC"
-                  << "INDIAMETER" << "LAPLACIAN" << "MODULARITY" << "NLAPLACIAN" << "ONEMAT"
+    InvariantsMat << "ADJACENCY"
+                  << "BETWEENNESS"
+                  << "COMNEIGH"
+                  << "DBETW"
+                  << "DBETW2"
+                  << "DISTANCES"
+                  << "EINCLIQMAX"
+                  << "IDENTITY"
+                  << "INGIRTH"
+                  << "INPCC"
+                  << "INDIAMETER"
+                  << "LAPLACIAN"
+                  << "MODULARITY"
+                  << "NLAPLACIAN"
+                  << "ONEMAT"
                   << "SLLAPLACIAN";
     Operators << "CONSTANT";
-    InvariantsFam << "CATERPILLAR" << "COMET" << "LOBSTER" << "PATH" << "SPIDER" << "STAR"
+    InvariantsFam << "CATERPILLAR"
+                  << "COMET"
+                  << "LOBSTER"
+                  << "PATH"
+                  << "SPIDER"
+                  << "STAR"
                   << "TREE";
-    Operators << "+" << "-" << "*" << ".*" << "/" << "ADDCOLS" << "ANGLE" << "ABS" << "CENTER"
-              << "CEIL" << "CHOLESKY" << "COLUMN" << "CORR" << "DETERMINANT" << "DIAG"
-              << "DPALINDROMIC" << "ECORR" << "EIGENVALUES" << "EIGENVECTORS"
-              << "EUCLIDIANDIST" << "EXP" << "FIRST" << "FLOOR" << "IFGE" << "INERTIA"
-              << "LAPLACIANOF" << "LAST" << "MANHATTANDIST" << "MAX" << "MAXCOL" << "MAXROW"
-              << "MIN" << "MMAX" << "MMIN" << "MOMENT" << "NBEQ" << "NBVALUES"
-              << "NORMALIZEMAT" << "ROW" << "SECOND" << "SORT" << "SQRT" << "SUM" << "SUMCOL"
-              << "SUMGE" << "SUMPRODUCT" << "SUMROW" << "TRANSPOSE" << "VALUE AT" << "VAR";
-    Constraints << "<" << "<=" << "==" << ">=" << ">" << "CONNECTED";
+    Operators << "+"
+              << "-"
+              << "*"
+              << ".*"
+              << "/"
+              << "ADDCOLS"
+              << "ANGLE"
+              << "ABS"
+              << "CENTER"
+              << "CEIL"
+              << "CHOLESKY"
+              << "COLUMN"
+              << "CORR"
+              << "DETERMINANT"
+              << "DIAG"
+              << "DPALINDROMIC"
+              << "ECORR"
+              << "EIGENVALUES"
+              << "EIGENVECTORS"
+              << "EUCLIDIANDIST"
+              << "EXP"
+              << "FIRST"
+              << "FLOOR"
+              << "IFGE"
+              << "INERTIA"
+              << "LAPLACIANOF"
+              << "LAST"
+              << "MANHATTANDIST"
+              << "MAX"
+              << "MAXCOL"
+              << "MAXROW"
+              << "MIN"
+              << "MMAX"
+              << "MMIN"
+              << "MOMENT"
+              << "NBEQ"
+              << "NBVALUES"
+              << "NORMALIZEMAT"
+              << "ROW"
+              << "SECOND"
+              << "SORT"
+              << "SQRT"
+              << "SUM"
+              << "SUMCOL"
+              << "SUMGE"
+              << "SUMPRODUCT"
+              << "SUMROW"
+              << "TRANSPOSE"
+              << "VALUE AT"
+              << "VAR";
+    Constraints << "<"
+                << "<="
+                << "=="
+                << ">="
+                << ">"
+                << "CONNECTED";
     All << InvariantsVal << InvariantsVec << InvariantsMat << InvariantsFam << Operators
-        << Constraints << "Z" << "OBJECTIVE" << "MINIMIZE" << "MAXIMIZE" << "MAXMIN";
+        << Constraints << "Z"
+        << "OBJECTIVE"
+        << "MINIMIZE"
+        << "MAXIMIZE"
+        << "MAXMIN";
 }
 
 int BuildCalculus::type(const QString &keyword) const
@@ -97,8 +205,8 @@ int BuildCalculus::type(const QString &keyword) const
     for (const char *objective : {"Z", "OBJECTIVE", "MINIMIZE", "MAXIMIZE", "MAXMIN"})
         if (keyword == QLatin1String(objective))
             return 5;
-    if (InvariantsVal.contains(keyword) || InvariantsVec.contains(keyword)
-        || InvariantsMat.contains(keyword))
+    if (InvariantsVal.contains(keyword) || InvariantsVec.contains(keyword) ||
+        InvariantsMat.contains(keyword))
         return 1;
     if (InvariantsFam.contains(keyword))
         return 2;

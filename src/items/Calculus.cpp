@@ -23,7 +23,7 @@ Calculus::Calculus()
       name(QStringLiteral("Missing name!")), ID(QStringLiteral("NA")), sRows(QStringLiteral("NA")),
       sCols(QStringLiteral("NA")), mousePressPos(0, 0)
 {
-    QMutexLocker lock(&valueMutex);
+    std::unique_lock<std::mutex> lock(valueMutex);
     M = QVector<QVector<double>>(32, QVector<double>(32, 0.0));
 }
 
@@ -43,12 +43,21 @@ Calculus::~Calculus()
         calculus_under_mouse = nullptr;
 }
 
-QVector<QVector<double>> *Calculus::getZ() { return &M; }
+QVector<QVector<double>> *Calculus::getZ()
+{
+    return &M;
+}
 void Calculus::setMin(bool) {}
 void Calculus::setMax(bool) {}
 void Calculus::setOptFactor(double) {}
-int Calculus::getObj() { return 0; }
-QString Calculus::specificInformationToSave() { return QString(); }
+int Calculus::getObj()
+{
+    return 0;
+}
+QString Calculus::specificInformationToSave()
+{
+    return QString();
+}
 
 bool Calculus::compute(bool force)
 {
@@ -63,7 +72,7 @@ bool Calculus::compute(bool force)
     if (computedOnce && id == lastGraphID)
         return false;
 
-    QMutexLocker computeLock(&computeMutex);
+    std::unique_lock<std::mutex> computeLock(computeMutex);
     // Another thread may have computed this counter while we waited for the mutex.
     if (computedOnce && id == lastGraphID)
         return false;
@@ -71,9 +80,9 @@ bool Calculus::compute(bool force)
     lastGraphID = id;
     computedOnce = true;
 
-    const bool argumentError = (arg1 && arg1->error) || (arg2 && arg2->error)
-                               || (arg3 && arg3->error) || (arg4 && arg4->error);
-    QMutexLocker valueLock(&valueMutex);
+    const bool argumentError = (arg1 && arg1->error) || (arg2 && arg2->error) ||
+                               (arg3 && arg3->error) || (arg4 && arg4->error);
+    std::unique_lock<std::mutex> valueLock(valueMutex);
     if (argumentError) {
         error = true;
         rows = cols = 0;
@@ -124,7 +133,7 @@ void Calculus::publishToDisplay()
     if (QThread::currentThread() == dialog->thread()) {
         QString tip;
         {
-            QMutexLocker lock(&valueMutex);
+            std::unique_lock<std::mutex> lock(valueMutex);
             dialog->setValues(M, rows, cols);
             tip = savedTooltip;
         }
@@ -138,7 +147,7 @@ void Calculus::publishToDisplay()
     int r, c;
     QString tip;
     {
-        QMutexLocker lock(&valueMutex);
+        std::unique_lock<std::mutex> lock(valueMutex);
         r = rows;
         c = cols;
         copy.resize(r);
@@ -152,7 +161,8 @@ void Calculus::publishToDisplay()
     QPointer<CalculusDisplay> guard(dialog);
     QMetaObject::invokeMethod(
         dialog,
-        [guard, copy, r, c, tip, this]() {
+        // Moved in, so that only the GUI thread ever holds the copied data.
+        [guard, copy = std::move(copy), r, c, tip = std::move(tip), this]() {
             if (!guard)
                 return;
             guard->setValues(copy, r, c);
@@ -164,7 +174,7 @@ void Calculus::publishToDisplay()
 
 double Calculus::getValue(int i)
 {
-    QMutexLocker lock(&valueMutex);
+    std::unique_lock<std::mutex> lock(valueMutex);
     if (i < 1 || i > 32)
         return 1e12;
     if (cols >= 2)
@@ -174,7 +184,7 @@ double Calculus::getValue(int i)
 
 QVector<double> Calculus::getFirstRow()
 {
-    QMutexLocker lock(&valueMutex);
+    std::unique_lock<std::mutex> lock(valueMutex);
     QVector<double> r;
     for (int j = 0; j < cols; ++j)
         r.append(M[0][j]);
@@ -183,7 +193,7 @@ QVector<double> Calculus::getFirstRow()
 
 QVector<double> Calculus::getFirstCol()
 {
-    QMutexLocker lock(&valueMutex);
+    std::unique_lock<std::mutex> lock(valueMutex);
     QVector<double> c;
     for (int i = 0; i < rows; ++i)
         c.append(M[i][0]);
@@ -193,11 +203,16 @@ QVector<double> Calculus::getFirstCol()
 bool Calculus::isLinked(int k) const
 {
     switch (k) {
-    case 1: return link1 != nullptr;
-    case 2: return link2 != nullptr;
-    case 3: return link3 != nullptr;
-    case 4: return link4 != nullptr;
-    default: return false;
+    case 1:
+        return link1 != nullptr;
+    case 2:
+        return link2 != nullptr;
+    case 3:
+        return link3 != nullptr;
+    case 4:
+        return link4 != nullptr;
+    default:
+        return false;
     }
 }
 
@@ -273,10 +288,26 @@ bool Calculus::removeLink(Link *link)
 {
     if (links.removeAll(link) > 0)
         return true;
-    if (link1 == link) { link1 = nullptr; arg1 = nullptr; return true; }
-    if (link2 == link) { link2 = nullptr; arg2 = nullptr; return true; }
-    if (link3 == link) { link3 = nullptr; arg3 = nullptr; return true; }
-    if (link4 == link) { link4 = nullptr; arg4 = nullptr; return true; }
+    if (link1 == link) {
+        link1 = nullptr;
+        arg1 = nullptr;
+        return true;
+    }
+    if (link2 == link) {
+        link2 = nullptr;
+        arg2 = nullptr;
+        return true;
+    }
+    if (link3 == link) {
+        link3 = nullptr;
+        arg3 = nullptr;
+        return true;
+    }
+    if (link4 == link) {
+        link4 = nullptr;
+        arg4 = nullptr;
+        return true;
+    }
     return false;
 }
 
@@ -309,10 +340,22 @@ void Calculus::setGivenName(const QString &s)
     givenName = s;
 }
 
-bool Calculus::inReport() const { return calculusDisplay ? calculusDisplay->inReport() : inReportFlag.load(); }
-bool Calculus::nodInReport() const { return calculusDisplay ? calculusDisplay->nodInReport() : nodInReportFlag.load(); }
-bool Calculus::vecInReport() const { return calculusDisplay ? calculusDisplay->vecInReport() : vecInReportFlag.load(); }
-bool Calculus::graphInReport() const { return calculusDisplay ? calculusDisplay->graphInReport() : graphInReportFlag.load(); }
+bool Calculus::inReport() const
+{
+    return calculusDisplay ? calculusDisplay->inReport() : inReportFlag.load();
+}
+bool Calculus::nodInReport() const
+{
+    return calculusDisplay ? calculusDisplay->nodInReport() : nodInReportFlag.load();
+}
+bool Calculus::vecInReport() const
+{
+    return calculusDisplay ? calculusDisplay->vecInReport() : vecInReportFlag.load();
+}
+bool Calculus::graphInReport() const
+{
+    return calculusDisplay ? calculusDisplay->graphInReport() : graphInReportFlag.load();
+}
 
 void Calculus::setInReport(bool b)
 {
@@ -352,8 +395,14 @@ void Calculus::setInvertGraph(bool b)
         calculusDisplay->setInvertGraph(b);
 }
 
-Calculus *Calculus::calculusUnderMouse() { return calculus_under_mouse; }
-void Calculus::setCalculusUnderMouse(Calculus *c) { calculus_under_mouse = c; }
+Calculus *Calculus::calculusUnderMouse()
+{
+    return calculus_under_mouse;
+}
+void Calculus::setCalculusUnderMouse(Calculus *c)
+{
+    calculus_under_mouse = c;
+}
 
 void Calculus::display() const
 {
@@ -408,20 +457,20 @@ QString Calculus::problemDocument()
     QString s = getID() + QStringLiteral(": ") + name;
     if (!givenName.isEmpty())
         s += QStringLiteral(" (") + givenName + QLatin1Char(')');
-    s += QStringLiteral("\nRows: ") + sRows + QStringLiteral("\nColumns: ") + sCols
-         + QLatin1Char('\n');
+    s += QStringLiteral("\nRows: ") + sRows + QStringLiteral("\nColumns: ") + sCols +
+         QLatin1Char('\n');
     Calculus *args[4] = {arg1, arg2, arg3, arg4};
     for (int k = 0; k < 4; ++k)
         if (args[k])
-            s += QStringLiteral("arg") + QString::number(k + 1) + QStringLiteral(" = ")
-                 + args[k]->getID() + QLatin1Char('\n');
+            s += QStringLiteral("arg") + QString::number(k + 1) + QStringLiteral(" = ") +
+                 args[k]->getID() + QLatin1Char('\n');
     return s;
 }
 
 QString Calculus::textDocumentation() const
 {
-    return (givenName.isEmpty() ? name : givenName) + QStringLiteral(" : ") + textDoc
-           + QLatin1Char('\n');
+    return (givenName.isEmpty() ? name : givenName) + QStringLiteral(" : ") + textDoc +
+           QLatin1Char('\n');
 }
 
 // ---------------------------------------------------------------- helpers for item classes
@@ -462,6 +511,15 @@ void Calculus::initItem(const QString &keyword, const QString &latex, const QStr
     calculusDisplay->setName(name);
 }
 
+void Calculus::setCategory(const QString &typeText)
+{
+    type = typeText;
+    x = qrand() % 200;
+    y = qrand() % 200;
+    w = 120;
+    h = 60;
+}
+
 void Calculus::placeOnBoard()
 {
     setFlags(ItemIsMovable | ItemIsSelectable | ItemSendsGeometryChanges);
@@ -494,11 +552,20 @@ void Calculus::fail(const QString &tip)
 bool Calculus::takeLink(int k, Link *link)
 {
     switch (k) {
-    case 1: link1 = link; break;
-    case 2: link2 = link; break;
-    case 3: link3 = link; break;
-    case 4: link4 = link; break;
-    default: return false;
+    case 1:
+        link1 = link;
+        break;
+    case 2:
+        link2 = link;
+        break;
+    case 3:
+        link3 = link;
+        break;
+    case 4:
+        link4 = link;
+        break;
+    default:
+        return false;
     }
     if (link)
         link->setArgNo(k);
@@ -509,11 +576,24 @@ bool Calculus::takeArg(int k, Calculus *item)
 {
     Link *link = nullptr;
     switch (k) {
-    case 1: arg1 = item; link = link1; break;
-    case 2: arg2 = item; link = link2; break;
-    case 3: arg3 = item; link = link3; break;
-    case 4: arg4 = item; link = link4; break;
-    default: return false;
+    case 1:
+        arg1 = item;
+        link = link1;
+        break;
+    case 2:
+        arg2 = item;
+        link = link2;
+        break;
+    case 3:
+        arg3 = item;
+        link = link3;
+        break;
+    case 4:
+        arg4 = item;
+        link = link4;
+        break;
+    default:
+        return false;
     }
     if (graph)
         graph->changeBest();
@@ -532,10 +612,22 @@ bool Calculus::takeLinkTo(Link *link)
     return true;
 }
 
-double Calculus::shownValue() const { return calculusDisplay ? calculusDisplay->getValue() : 0.0; }
-int Calculus::shownRows() const { return calculusDisplay ? calculusDisplay->getNbRows() : 0; }
-int Calculus::shownCols() const { return calculusDisplay ? calculusDisplay->getNbCols() : 0; }
-bool Calculus::shownComplement() const { return calculusDisplay && calculusDisplay->invertGraph(); }
+double Calculus::shownValue() const
+{
+    return calculusDisplay ? calculusDisplay->getValue() : 0.0;
+}
+int Calculus::shownRows() const
+{
+    return calculusDisplay ? calculusDisplay->getNbRows() : 0;
+}
+int Calculus::shownCols() const
+{
+    return calculusDisplay ? calculusDisplay->getNbCols() : 0;
+}
+bool Calculus::shownComplement() const
+{
+    return calculusDisplay && calculusDisplay->invertGraph();
+}
 
 void Calculus::setBodyBrush(QPainter *p, qreal radius, QPointF centre, QPointF focal,
                             const QColor &errorRim, const QColor &errorCentre, const QColor &rim,

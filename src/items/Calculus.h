@@ -9,8 +9,10 @@
 //  2. Override recompute(). It runs under the compute and value mutexes; read the graph once
 //     with `const BitGraph& g = readGraph();` (complement already applied when the item's
 //     complement flag is set), call a plain kernel, set rows/cols and write M in place.
-//     Arguments are read directly (arg1->M, arg1->rows, ...). No allocation, no string
-//     building and no Graph::edge() calls in recompute().
+//     Never take Graph::snapshot() or call Graph::invert() yourself: the complement lives
+//     only in readGraph(), the shared graph is never flipped. Arguments are read directly
+//     (arg1->M, arg1->rows, ...). No allocation, no string building and no Graph::edge()
+//     calls in recompute().
 //  3. Error exit: `fail("Missing argument"); return;` sets the error flag, rows = cols = 0
 //     and the tool tip shown at the next bestBackup(). Operators answer false from the
 //     setArgK/setLinkK slots they do not use.
@@ -27,6 +29,7 @@
 #include <QVector>
 
 #include <atomic>
+#include <mutex>
 
 class CalculusDisplay;
 class Graph;
@@ -40,10 +43,10 @@ class Calculus : public QGraphicsItem
 public:
     /// How an item's dialog offers the explorer settings when the item is built with graphics.
     enum class Report {
-        Free,   ///< left as the dialog builds it (operators, constraints)
-        Value,  ///< "Graph Value" fixed
-        Node,   ///< "Node Value" fixed
-        Matrix  ///< "Insert in explorer" disabled
+        Free,  ///< left as the dialog builds it (operators, constraints)
+        Value, ///< "Graph Value" fixed
+        Node,  ///< "Node Value" fixed
+        Matrix ///< "Insert in explorer" disabled
     };
 
     Calculus();
@@ -170,8 +173,10 @@ public:
     int saveIndex = 0;
     QString type;
     QString savedTooltip;
-    QMutex computeMutex;
-    QMutex valueMutex;
+    // std::mutex rather than QMutex: the thread sanitizer sees its ordering, which it cannot
+    // see through Qt 5's uninstrumented QMutex.
+    std::mutex computeMutex;
+    std::mutex valueMutex;
     std::atomic<bool> inReportFlag{false};
     std::atomic<bool> nodInReportFlag{false};
     std::atomic<bool> vecInReportFlag{false};
@@ -192,6 +197,9 @@ protected:
     /// `offerComplement`) and the board placement.
     void initItem(const QString &keyword, const QString &latex, const QString &text,
                   bool isGraphical, Report report, bool offerComplement);
+    /// Category base set-up: the type text, a random position in 0..199 (x drawn first) and
+    /// the 120 x 60 box.
+    void setCategory(const QString &typeText);
     /// Board flags, cache, z value, position, visibility and tool tip of a graphical item.
     void placeOnBoard();
     /// The graph as read once for this computation, complemented when the item's complement

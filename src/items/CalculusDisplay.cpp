@@ -91,10 +91,11 @@ CalculusDisplay::~CalculusDisplay() = default;
 
 void CalculusDisplay::trackBoxes()
 {
-    const std::pair<QCheckBox *, std::atomic<bool> *> boxes[] = {
-        {cbInReport, &inReportState}, {cbInvert, &invertGraphState},
-        {cbNode, &nodInReportState},  {cbVector, &vecInReportState},
-        {cbGraph, &graphInReportState}};
+    const std::pair<QCheckBox *, std::atomic<bool> *> boxes[] = {{cbInReport, &inReportState},
+                                                                 {cbInvert, &invertGraphState},
+                                                                 {cbNode, &nodInReportState},
+                                                                 {cbVector, &vecInReportState},
+                                                                 {cbGraph, &graphInReportState}};
     for (const auto &b : boxes) {
         if (!b.first)
             continue;
@@ -104,7 +105,10 @@ void CalculusDisplay::trackBoxes()
     }
 }
 
-bool CalculusDisplay::clone() { return false; }
+bool CalculusDisplay::clone()
+{
+    return false;
+}
 
 void CalculusDisplay::setNbRows(int n)
 {
@@ -145,11 +149,23 @@ void CalculusDisplay::setValues(const QVector<QVector<double>> &m, int rows, int
 }
 
 void CalculusDisplay::setObjMin(bool) {}
-bool CalculusDisplay::getObjMin() { return true; }
+bool CalculusDisplay::getObjMin()
+{
+    return true;
+}
 void CalculusDisplay::setObjMax(bool) {}
-bool CalculusDisplay::getObjMax() { return true; }
-QVector<QVector<double>> &CalculusDisplay::getM() { return values; }
-void CalculusDisplay::setGraph(Graph *g) { graph = g; }
+bool CalculusDisplay::getObjMax()
+{
+    return true;
+}
+QVector<QVector<double>> &CalculusDisplay::getM()
+{
+    return values;
+}
+void CalculusDisplay::setGraph(Graph *g)
+{
+    graph = g;
+}
 void CalculusDisplay::loadData(int, int, QVector<double>) {}
 
 QString CalculusDisplay::givenName() const
@@ -240,4 +256,7 @@ void CalculusDisplay::slot_apply()
         graph->changeBest();
 }
 
-void CalculusDisplay::slot_refresh() { emit signal_refresh(); }
+void CalculusDisplay::slot_refresh()
+{
+    emit signal_refresh();
+}

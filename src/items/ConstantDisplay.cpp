@@ -158,12 +158,11 @@ int ConstantDisplay::gridCols() const
 
 void ConstantDisplay::loadData(int rows, int cols, QVector<double> v)
 {
-    const bool fits = rows >= 0 && rows <= 32 && cols >= 0 && cols <= 32
-                      && rows * cols == v.size();
+    const bool fits = rows >= 0 && rows <= 32 && cols >= 0 && cols <= 32 && rows * cols == v.size();
     if (!fits) {
-        const QByteArray line = "ERR r=" + QByteArray::number(rows) + " c="
-                                + QByteArray::number(cols) + " v.size()"
-                                + QByteArray::number(v.size()) + "\n";
+        const QByteArray line = "ERR r=" + QByteArray::number(rows) +
+                                " c=" + QByteArray::number(cols) + " v.size()" +
+                                QByteArray::number(v.size()) + "\n";
         std::fputs(line.constData(), stderr);
         std::fflush(stderr);
     }
@@ -182,7 +181,8 @@ void ConstantDisplay::loadData(int rows, int cols, QVector<double> v)
     if (!app || QThread::currentThread() == thread())
         rebuildGrid();
     else
-        QMetaObject::invokeMethod(this, [this] { rebuildGrid(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { rebuildGrid(); }, Qt::QueuedConnection);
 }
 
 void ConstantDisplay::slot_apply()

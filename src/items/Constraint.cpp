@@ -2,15 +2,10 @@
 
 #include <QPainter>
 #include <QPolygonF>
-#include <QtGlobal>
 
 Constraint::Constraint()
 {
-    type = QStringLiteral("Constraint");
-    x = qrand() % 200;
-    y = qrand() % 200;
-    w = 120;
-    h = 60;
+    setCategory(QStringLiteral("Constraint"));
     name = QStringLiteral("CONSTRAINT");
     nbArgs = 2;
     argDescription1 = QStringLiteral("Right hand side (could be a vector or a value)");
@@ -32,9 +27,9 @@ void Constraint::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
                  violated ? QColor(Qt::darkMagenta).lighter(120)
                           : QColor(Qt::darkGreen).lighter(120));
     const int w2 = w / 2, h2 = h / 2;
-    const QPolygonF octagon({QPointF(-w2, -10), QPointF(-w2, 10), QPointF(-10, h2),
-                             QPointF(10, h2), QPointF(w2, 10), QPointF(w2, -10),
-                             QPointF(10, -h2), QPointF(-10, -h2)});
+    const QPolygonF octagon({QPointF(-w2, -10), QPointF(-w2, 10), QPointF(-10, h2), QPointF(10, h2),
+                             QPointF(w2, 10), QPointF(w2, -10), QPointF(10, -h2),
+                             QPointF(-10, -h2)});
     p->drawPolygon(octagon);
     p->setPen(QPen(Qt::black, 1));
     p->drawText(QRectF(-40, -20, 100, 20), name);

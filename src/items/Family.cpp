@@ -1,15 +1,10 @@
 #include "items/Family.h"
 
 #include <QPainter>
-#include <QtGlobal>
 
 Family::Family()
 {
-    type = QStringLiteral("Family");
-    x = qrand() % 200;
-    y = qrand() % 200;
-    w = 120;
-    h = 60;
+    setCategory(QStringLiteral("Family"));
     rows = 1;
     cols = 1;
 }
@@ -21,8 +16,8 @@ void Family::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
     painter = p;
     const double v = shownValue();
     const bool no = v > -1e-6 && v < 1e-6;
-    setBodyBrush(p, 60, QPointF(30, 30), QPointF(3, 30), QColor(Qt::red).lighter(120),
-                 Qt::white, no ? QColor(255, 200, 200, 255) : QColor(200, 255, 200, 255),
+    setBodyBrush(p, 60, QPointF(30, 30), QPointF(3, 30), QColor(Qt::red).lighter(120), Qt::white,
+                 no ? QColor(255, 200, 200, 255) : QColor(200, 255, 200, 255),
                  no ? QColor(Qt::red) : QColor(Qt::green).darker(120));
     p->drawRect(-(w / 2), -(h / 2), w, h);
     p->setPen(QPen(Qt::black, 1));

@@ -1,15 +1,10 @@
 #include "items/Invariant.h"
 
 #include <QPainter>
-#include <QtGlobal>
 
 Invariant::Invariant()
 {
-    type = QStringLiteral("Invariant");
-    x = qrand() % 200;
-    y = qrand() % 200;
-    w = 120;
-    h = 60;
+    setCategory(QStringLiteral("Invariant"));
 }
 
 Invariant::~Invariant() = default;
@@ -23,16 +18,16 @@ void Invariant::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
 {
     painter = p;
     const QColor errorRim = QColor(Qt::red).lighter(120);
-    setBodyBrush(p, 60, QPointF(30, 30), QPointF(3, 30), errorRim,
-                 QColor(Qt::darkRed).lighter(120), Qt::green, QColor(Qt::green).darker(120));
+    setBodyBrush(p, 60, QPointF(30, 30), QPointF(3, 30), errorRim, QColor(Qt::darkRed).lighter(120),
+                 Qt::green, QColor(Qt::green).darker(120));
     p->drawRect(-(w / 2), -(h / 2), w, h);
     p->setPen(QPen(Qt::black, 1));
     p->drawText(QRectF(-50, -15, 100, 20), name);
     // The published dimensions, not rows/cols, which a worker may be rewriting.
-    const QString line = (shownRows() == 1 && shownCols() == 1)
-                             ? QString::number(shownValue(), 'g', 6)
-                             : QString::number(shownRows()) + QStringLiteral(" x ")
-                                   + QString::number(shownCols());
+    const QString line =
+        (shownRows() == 1 && shownCols() == 1)
+            ? QString::number(shownValue(), 'g', 6)
+            : QString::number(shownRows()) + QStringLiteral(" x ") + QString::number(shownCols());
     p->drawText(QRectF(-50, 0, 100, 20), line);
     paintGivenName(p, Qt::yellow, QColor(Qt::yellow).darker(120));
     paintReportStar(p);

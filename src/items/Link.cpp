@@ -62,7 +62,10 @@ bool Link::changeOrig(Calculus *item)
     return held;
 }
 
-double Link::length() const { return QLineF(sourcePt, destPt).length(); }
+double Link::length() const
+{
+    return QLineF(sourcePt, destPt).length();
+}
 
 QRectF Link::boundingRect() const
 {
@@ -78,11 +81,24 @@ void Link::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
     QColor colour = Qt::black;
     int width = 1;
     switch (argNo) {
-    case 1: colour = Qt::red; width = 4; break;
-    case 2: colour = Qt::green; width = 3; break;
-    case 3: colour = Qt::blue; width = 2; break;
-    case 4: colour = Qt::cyan; width = 1; break;
-    default: break;
+    case 1:
+        colour = Qt::red;
+        width = 4;
+        break;
+    case 2:
+        colour = Qt::green;
+        width = 3;
+        break;
+    case 3:
+        colour = Qt::blue;
+        width = 2;
+        break;
+    case 4:
+        colour = Qt::cyan;
+        width = 1;
+        break;
+    default:
+        break;
     }
     painter->setPen(QPen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter->setBrush(QBrush(colour));
@@ -95,8 +111,8 @@ void Link::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 
 QByteArray Link::displayText() const
 {
-    return "Link From " + (source ? source->name.toUtf8() : QByteArray()) + " To "
-           + (target ? target->name.toUtf8() : QByteArray()) + "\n";
+    return "Link From " + (source ? source->name.toUtf8() : QByteArray()) + " To " +
+           (target ? target->name.toUtf8() : QByteArray()) + "\n";
 }
 
 void Link::display() const

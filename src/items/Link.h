@@ -18,8 +18,7 @@ public:
 
     int type() const override { return Type; }
     QRectF boundingRect() const override;
-    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option,
-               QWidget *widget) override;
+    void paint(QPainter *painter, const QStyleOptionGraphicsItem *option, QWidget *widget) override;
 
     /// Lays the line out between the source's lower and the target's upper edge, or hides
     /// it when an end is missing, hidden or both ends are the same item.

@@ -1,15 +1,10 @@
 #include "items/Operator.h"
 
 #include <QPainter>
-#include <QtGlobal>
 
 Operator::Operator()
 {
-    type = QStringLiteral("Operator");
-    x = qrand() % 200;
-    y = qrand() % 200;
-    w = 120;
-    h = 60;
+    setCategory(QStringLiteral("Operator"));
 }
 
 Operator::~Operator() = default;
@@ -22,10 +17,10 @@ void Operator::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
     p->drawEllipse(QRectF(-(w / 2), -(h / 2), w, h));
     p->setPen(QPen(Qt::black, 1));
     p->drawText(QRectF(-40, -15, 100, 20), name);
-    const QString line = (shownRows() == 1 && shownCols() == 1)
-                             ? QString::number(shownValue(), 'g', 6)
-                             : QString::number(shownRows()) + QStringLiteral(" x ")
-                                   + QString::number(shownCols());
+    const QString line =
+        (shownRows() == 1 && shownCols() == 1)
+            ? QString::number(shownValue(), 'g', 6)
+            : QString::number(shownRows()) + QStringLiteral(" x ") + QString::number(shownCols());
     p->drawText(QRectF(-40, 0, 100, 20), line);
     paintGivenName(p, QColor(Qt::green).lighter(120), Qt::green);
     paintReportStar(p);

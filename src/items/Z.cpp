@@ -18,7 +18,8 @@ Z::Z(bool isGraphical) : scaled(32, QVector<double>(32, 0.0))
     graphical = isGraphical;
     if (graphical) {
         placeOnBoard();
-        calculusDisplay = new ZDisplay(name, QStringLiteral("Objective function for the optimization"));
+        calculusDisplay =
+            new ZDisplay(name, QStringLiteral("Objective function for the optimization"));
         calculusDisplay->setEnabled(true);
         calculusDisplay->setVisible(false);
         calculusDisplay->setName(name);
@@ -28,9 +29,9 @@ Z::Z(bool isGraphical) : scaled(32, QVector<double>(32, 0.0))
               << QPoint(w2, 10) << QPoint(w2 - 10, 10) << QPoint(w2 - 10, -h2);
     upArrow << QPoint(10 - w2, h2) << QPoint(10 - w2, -10) << QPoint(-w2, -10) << QPoint(0, -h2)
             << QPoint(w2, -10) << QPoint(w2 - 10, -10) << QPoint(w2 - 10, h2);
-    doubleArrow << QPoint(10 - w2, 10) << QPoint(10 - w2, -10) << QPoint(-w2, -10)
-                << QPoint(0, -h2) << QPoint(w2, -10) << QPoint(w2 - 10, -10)
-                << QPoint(w2 - 10, 10) << QPoint(w2, 10) << QPoint(0, h2) << QPoint(-w2, 10);
+    doubleArrow << QPoint(10 - w2, 10) << QPoint(10 - w2, -10) << QPoint(-w2, -10) << QPoint(0, -h2)
+                << QPoint(w2, -10) << QPoint(w2 - 10, -10) << QPoint(w2 - 10, 10) << QPoint(w2, 10)
+                << QPoint(0, h2) << QPoint(-w2, 10);
 }
 
 Z::~Z() = default;
@@ -63,7 +64,7 @@ void Z::setMax(bool b)
 
 void Z::setOptFactor(double f)
 {
-    QMutexLocker lock(&valueMutex);
+    std::lock_guard<std::mutex> lock(valueMutex);
     factor = f;
     for (int i = 0; i < rows; ++i)
         scaled[i][0] = factor * M[i][0];
@@ -143,10 +144,10 @@ void Z::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
 
     p->setPen(QPen(Qt::black, 1));
     p->drawText(QRectF(-10, -25, 100, 20), name);
-    const QString line = (shownRows() == 1 && shownCols() == 1)
-                             ? QString::number(shownValue(), 'g', 6)
-                             : QString::number(shownRows()) + QStringLiteral(" x ")
-                                   + QString::number(shownCols());
+    const QString line =
+        (shownRows() == 1 && shownCols() == 1)
+            ? QString::number(shownValue(), 'g', 6)
+            : QString::number(shownRows()) + QStringLiteral(" x ") + QString::number(shownCols());
     p->drawText(QRectF(-40, -10, 100, 20), line);
     paintGivenName(p, QColor(Qt::green).lighter(120), Qt::green);
     paintReportStar(p);

@@ -34,7 +34,7 @@ invConstant::invConstant(bool isGraphical)
 
 QString invConstant::specificInformationToSave()
 {
-    QMutexLocker lock(&valueMutex);
+    std::lock_guard<std::mutex> lock(valueMutex);
     const QString tab(QLatin1Char('\t'));
     QString s = tab + QString::number(appliedRows) + tab + QString::number(appliedCols);
     for (int i = 0; i < appliedRows; ++i)
@@ -54,7 +54,7 @@ bool invConstant::loadData(int r, int c, QVector<double> values)
         calculusDisplay->loadData(r, c, values);
         return true;
     }
-    QMutexLocker lock(&valueMutex);
+    std::lock_guard<std::mutex> lock(valueMutex);
     appliedRows = rows = r;
     appliedCols = cols = c;
     for (int i = 0; i < r; ++i)
@@ -114,9 +114,9 @@ void invConstant::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *
     p->setPen(QPen(Qt::black, 1));
     p->drawEllipse(QRectF(-(w / 2), -(h / 2), w, h));
     p->drawText(QRectF(-50, -20, 100, 20), name);
-    const QString line = (shownRows() == 1 && shownCols() == 1)
-                             ? QString::number(shownValue(), 'g', 6)
-                             : QString::number(shownRows()) + QStringLiteral(" x ")
-                                   + QString::number(shownCols());
+    const QString line =
+        (shownRows() == 1 && shownCols() == 1)
+            ? QString::number(shownValue(), 'g', 6)
+            : QString::number(shownRows()) + QStringLiteral(" x ") + QString::number(shownCols());
     p->drawText(QRectF(-50, 0, 100, 20), line);
 }

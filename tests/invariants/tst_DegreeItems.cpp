@@ -66,7 +66,8 @@ void tst_DegreeItems::randomGraphs()
     QFETCH(bool, complement);
     BuildCalculus catalogue;
     Graph g("G", false);
-    const QStringList keywords = {"ORDER", "SIZE", "DEGMAX", "DEGMIN", "PENDING", "DEGREES", "KCHERRIES"};
+    const QStringList keywords = {"ORDER",   "SIZE",    "DEGMAX",   "DEGMIN",
+                                  "PENDING", "DEGREES", "KCHERRIES"};
     std::vector<std::unique_ptr<Calculus>> items;
     for (const QString &k : keywords) {
         items.emplace_back(catalogue.makeCalculus(k, false));
@@ -92,8 +93,7 @@ void tst_DegreeItems::randomGraphs()
             QVERIFY2(!items[k]->getError(), qPrintable(where));
             QCOMPARE(items[k]->rows, 1);
             QCOMPARE(items[k]->cols, 1);
-            QVERIFY2(items[k]->getValue(1) == values[k],
-                     qPrintable(where + " " + keywords[k]));
+            QVERIFY2(items[k]->getValue(1) == values[k], qPrintable(where + " " + keywords[k]));
         }
         QCOMPARE(items[5]->getFirstCol(), o.degrees);
         QCOMPARE(items[6]->getFirstCol(), o.kcherries);
@@ -111,9 +111,13 @@ void tst_DegreeItems::star()
         g.addNode();
     for (int i = 1; i < 4; ++i)
         g.addEdge(0, i);
-    const QMap<QString, QVector<double>> expected = {
-        {"ORDER", {4}},   {"SIZE", {3}},          {"DEGMAX", {3}},           {"DEGMIN", {1}},
-        {"PENDING", {3}}, {"DEGREES", {3, 1, 1, 1}}, {"KCHERRIES", {3, 0, 0, 0}}};
+    const QMap<QString, QVector<double>> expected = {{"ORDER", {4}},
+                                                     {"SIZE", {3}},
+                                                     {"DEGMAX", {3}},
+                                                     {"DEGMIN", {1}},
+                                                     {"PENDING", {3}},
+                                                     {"DEGREES", {3, 1, 1, 1}},
+                                                     {"KCHERRIES", {3, 0, 0, 0}}};
     for (auto it = expected.begin(); it != expected.end(); ++it) {
         std::unique_ptr<Calculus> item(catalogue.makeCalculus(it.key(), false));
         item->setGraph(&g);

@@ -1,30 +1,13 @@
+#include "StderrCapture.h"
+
 #include "graph/Graph.h"
 #include "items/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "items/CalculusDisplay.h"
 
-#include <QTemporaryFile>
 #include <QtTest>
 
-#include <cstdio>
 #include <memory>
-#include <unistd.h>
-
-/// Runs `f` with standard error sent to a file and returns what was written.
-template <class F> static QByteArray captureStderr(F f)
-{
-    QTemporaryFile file;
-    file.open();
-    std::fflush(stderr);
-    const int saved = dup(fileno(stderr));
-    dup2(file.handle(), fileno(stderr));
-    f();
-    std::fflush(stderr);
-    dup2(saved, fileno(stderr));
-    close(saved);
-    file.seek(0);
-    return file.readAll();
-}
 
 /// An item line read back the way the problem reader reads it: fields cut at every tab,
 /// empty ones kept; "1" is true; positions as numbers; arguments "NULL" or an index.
@@ -83,21 +66,25 @@ void tst_BuildCalculus::lists_data()
 {
     QTest::addColumn<QString>("list");
     QTest::addColumn<QStringList>("expected");
-    QTest::newRow("InvariantsVal") << "InvariantsVal"
+    QTest::newRow("InvariantsVal")
+        << "InvariantsVal"
         << QString("AVDIST BALABAN CLAWS CLIQMAX CHROMATIC DEGMAX DEGMIN DIAMETER DOMINATION "
                    "ENERGY GIRTH HARARY K4 KIRCHHOFF NCONN ORDER PENDING PLATT RADIUS RANDIC "
-                   "SIZE STABLEMAX SZEGED TRIANGLES WIENER ZAGREBM1 ZAGREBM2").split(' ');
-    QTest::newRow("InvariantsVec") << "InvariantsVec"
+                   "SIZE STABLEMAX SZEGED TRIANGLES WIENER ZAGREBM1 ZAGREBM2")
+               .split(' ');
+    QTest::newRow("InvariantsVec")
+        << "InvariantsVec"
         << QString("CENTRALITY CLOSENESS CUTCENTRALITY CHROMATICVAL DCENTRALITY DCENTRALITY2 "
                    "DEGREES DISTCLOSESTLEAF ECCENTRICITY HARMONIC IINDEX INCLIQMAX "
                    "INDOMINATION INSTABLEMAX KCHERRIES NUMERO ONEVEC SUMDISTP TRANSMISSION")
                .split(' ');
-    QTest::newRow("InvariantsMat") << "InvariantsMat"
+    QTest::newRow("InvariantsMat")
+        << "InvariantsMat"
         << QString("ADJACENCY BETWEENNESS COMNEIGH DBETW DBETW2 DISTANCES EINCLIQMAX IDENTITY "
                    "INGIRTH INPCC INDIAMETER LAPLACIAN MODULARITY NLAPLACIAN ONEMAT SLLAPLACIAN")
                .split(' ');
-    QTest::newRow("InvariantsFam") << "InvariantsFam"
-        << QString("CATERPILLAR COMET LOBSTER PATH SPIDER STAR TREE").split(' ');
+    QTest::newRow("InvariantsFam")
+        << "InvariantsFam" << QString("CATERPILLAR COMET LOBSTER PATH SPIDER STAR TREE").split(' ');
     QStringList operators = QString("CONSTANT + - * .* / ADDCOLS ANGLE ABS CENTER CEIL CHOLESKY "
                                     "COLUMN CORR DETERMINANT DIAG DPALINDROMIC ECORR EIGENVALUES "
                                     "EIGENVECTORS EUCLIDIANDIST EXP FIRST FLOOR IFGE INERTIA "
@@ -105,7 +92,8 @@ void tst_BuildCalculus::lists_data()
                                     "MMIN MOMENT NBEQ NBVALUES NORMALIZEMAT ROW SECOND SORT SQRT "
                                     "SUM SUMCOL SUMGE SUMPRODUCT SUMROW TRANSPOSE")
                                 .split(' ');
-    operators << "VALUE AT" << "VAR";
+    operators << "VALUE AT"
+              << "VAR";
     QTest::newRow("Operators") << "Operators" << operators;
     QTest::newRow("Constraints") << "Constraints"
                                  << QStringList{"<", "<=", "==", ">=", ">", "CONNECTED"};
@@ -229,8 +217,8 @@ void tst_BuildCalculus::everyKeywordBuilds()
     std::unique_ptr<Calculus> item(catalogue.makeCalculus(keyword, graphical));
     QVERIFY(item);
     const int code = catalogue.type(keyword);
-    const QMap<int, QString> typeOfCode = {{1, "Invariant"}, {2, "Family"}, {3, "Operator"},
-                                           {4, "Constraint"}, {5, "Z"}};
+    const QMap<int, QString> typeOfCode = {
+        {1, "Invariant"}, {2, "Family"}, {3, "Operator"}, {4, "Constraint"}, {5, "Z"}};
     if (code == 5)
         QCOMPARE(item->name, QStringLiteral("Z"));
     else
@@ -343,8 +331,9 @@ void tst_BuildCalculus::documentation()
     QCOMPARE(err, QByteArray("invariantsval unknown!!\n"));
 
     QCOMPARE(c.toolTip("ORDER"), "ORDER: " + order);
-    QCOMPARE(c.latexDefinition("SIZE"),
-             QStringLiteral("Size of the graph, $m = |E|$, the number of edges of the graph.\\n\\n"));
+    QCOMPARE(
+        c.latexDefinition("SIZE"),
+        QStringLiteral("Size of the graph, $m = |E|$, the number of edges of the graph.\\n\\n"));
     captureStderr([&] {
         QCOMPARE(c.toolTip("FOO"), QStringLiteral("Undefined object."));
         QCOMPARE(c.latexDefinition("FOO"), QStringLiteral("Undefined object."));

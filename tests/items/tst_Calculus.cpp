@@ -403,8 +403,7 @@ void tst_Calculus::itemLineSpecificTail()
     b.saveIndex = 7;
     item.arg1 = &a;
     item.arg3 = &b;
-    QCOMPARE(item.getCaractToSave(),
-             QString("PROBE\t\t0\t0\t0\t0\t0\t0\t5\tNULL\t7\tNULL\tmax\n"));
+    QCOMPARE(item.getCaractToSave(), QString("PROBE\t\t0\t0\t0\t0\t0\t0\t5\tNULL\t7\tNULL\tmax\n"));
     item.arg1 = item.arg3 = nullptr;
 }
 
@@ -414,7 +413,8 @@ void tst_Calculus::identifierAndDescription()
     wiener.setZ(2);
     QCOMPARE(wiener.getID(), QStringLiteral("Invariant-2"));
     QCOMPARE(wiener.ID, QStringLiteral("Invariant-2"));
-    QCOMPARE(wiener.problemDocument(), QStringLiteral("Invariant-2: WIENER\nRows: 1\nColumns: 1\n"));
+    QCOMPARE(wiener.problemDocument(),
+             QStringLiteral("Invariant-2: WIENER\nRows: 1\nColumns: 1\n"));
 
     OperatorProbe op(false, QStringLiteral("+"));
     op.setZ(3.5);

@@ -1,4 +1,5 @@
 #include "ItemProbes.h"
+#include "StderrCapture.h"
 
 #include "graph/Graph.h"
 #include "items/CalculusDisplay.h"
@@ -8,12 +9,9 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableWidget>
-#include <QTemporaryFile>
-#include <QThread>
 #include <QtTest>
 
-#include <cstdio>
-#include <unistd.h>
+#include <thread>
 
 static QCheckBox *box(CalculusDisplay &d, const QString &text)
 {
@@ -119,10 +117,7 @@ void tst_CalculusDisplay::natureBoxesOfFreeItem()
 void tst_CalculusDisplay::natureBoxesOfValueItem()
 {
     struct ValueItem : Invariant {
-        explicit ValueItem()
-        {
-            initItem("V", "", "", true, Report::Value, true);
-        }
+        explicit ValueItem() { initItem("V", "", "", true, Report::Value, true); }
         void recompute() override {}
     } value;
     CalculusDisplay &d = *value.getCalculusDisplay();
@@ -180,18 +175,10 @@ void tst_CalculusDisplay::bareDialogGivenName()
     struct Bare : CalculusDisplay {
         Bare() { setName("KEY"); }
     } d;
-    QTemporaryFile file;
-    file.open();
-    std::fflush(stderr);
-    const int saved = dup(fileno(stderr));
-    dup2(file.handle(), fileno(stderr));
-    const QString name = d.givenName();
-    std::fflush(stderr);
-    dup2(saved, fileno(stderr));
-    close(saved);
-    file.seek(0);
+    QString name;
+    const QByteArray err = captureStderr([&] { name = d.givenName(); });
     QCOMPARE(name, QStringLiteral("KEY"));
-    QCOMPARE(file.readAll(), QByteArray("KEY CalculusDisplay::givenName() => le_name not allocated\n"));
+    QCOMPARE(err, QByteArray("KEY CalculusDisplay::givenName() => le_name not allocated\n"));
     QVERIFY(!d.nodInReport());
     d.setInReport(true); // no box: nothing happens
     QVERIFY(!d.inReport());
@@ -235,10 +222,8 @@ void tst_CalculusDisplay::workerPublicationIsQueued()
     item.shapeRows = 4;
     item.shapeCols = 2;
     item.failNext = false;
-    QThread *worker = QThread::create([&] { item.bestBackup(); });
-    worker->start();
-    QVERIFY(worker->wait(10000));
-    delete worker;
+    std::thread worker([&] { item.bestBackup(); });
+    worker.join();
     // Computed in the worker; the dialog hears of it only through the GUI thread's queue.
     QCOMPARE(item.rows, 4);
     QCOMPARE(item.getCalculusDisplay()->getNbRows(), 0);
@@ -253,10 +238,8 @@ void tst_CalculusDisplay::queuedUpdateAfterDeletionIsDropped()
     Graph g("G", false);
     auto *item = new OperatorProbe(true);
     item->setGraph(&g);
-    QThread *worker = QThread::create([item] { item->bestBackup(); });
-    worker->start();
-    QVERIFY(worker->wait(10000));
-    delete worker;
+    std::thread worker([item] { item->bestBackup(); });
+    worker.join();
     delete item; // the queued update now has nobody to update
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents();

@@ -6,11 +6,11 @@
 #include <QImage>
 #include <QPainter>
 #include <QStyleOptionGraphicsItem>
-#include <QThread>
 #include <QtTest>
 
 #include <atomic>
 #include <memory>
+#include <thread>
 
 /// A worker thread evaluates items on a graph it edits while the GUI thread reads the values;
 /// the value mutex must keep every read whole. Meant to run under -fsanitize=thread too.
@@ -39,7 +39,7 @@ void tst_CalculusThreads::readersSeeWholeValues()
     Calculus *kcherries = items[2].get();
 
     std::atomic<bool> done{false};
-    QThread *worker = QThread::create([&] {
+    std::thread worker([&] {
         qsrand(99);
         for (int step = 0; step < 3000; ++step) {
             const int i = qrand() % 24, j = qrand() % 24;
@@ -52,7 +52,6 @@ void tst_CalculusThreads::readersSeeWholeValues()
         }
         done = true;
     });
-    worker->start();
     // Failures are noted, not returned on, so that the worker is always waited for.
     int reads = 0;
     QString fault;
@@ -73,8 +72,7 @@ void tst_CalculusThreads::readersSeeWholeValues()
             fault = "size out of range";
         ++reads;
     }
-    QVERIFY(worker->wait(60000));
-    delete worker;
+    worker.join();
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
     // After the worker, the values are those of the final graph.
     int edges = 0;
@@ -95,7 +93,7 @@ void tst_CalculusThreads::publicationsFromWorker()
     degrees->setGraph(&g);
 
     std::atomic<bool> done{false};
-    QThread *worker = QThread::create([&] {
+    std::thread worker([&] {
         for (int step = 0; step < 500; ++step) {
             g.addEdge(step % 16, (step * 7 + 3) % 16);
             order->bestBackup();
@@ -103,7 +101,6 @@ void tst_CalculusThreads::publicationsFromWorker()
         }
         done = true;
     });
-    worker->start();
     QImage canvas(200, 200, QImage::Format_ARGB32);
     QStyleOptionGraphicsItem option;
     while (!done) {
@@ -114,8 +111,7 @@ void tst_CalculusThreads::publicationsFromWorker()
         p.end();
         QCoreApplication::processEvents();
     }
-    QVERIFY(worker->wait(60000));
-    delete worker;
+    worker.join();
     QTRY_COMPARE(degrees->getCalculusDisplay()->getNbRows(), 16);
     QCoreApplication::processEvents();
     QVector<double> firstColumn;

@@ -26,20 +26,36 @@ static Link *linkAs(int k, Calculus *source, Calculus *target)
     auto *link = new Link(source, target, false);
     bool accepted = false;
     switch (k) {
-    case 1: accepted = target->setLink1(link); break;
-    case 2: accepted = target->setLink2(link); break;
-    case 3: accepted = target->setLink3(link); break;
-    case 4: accepted = target->setLink4(link); break;
+    case 1:
+        accepted = target->setLink1(link);
+        break;
+    case 2:
+        accepted = target->setLink2(link);
+        break;
+    case 3:
+        accepted = target->setLink3(link);
+        break;
+    case 4:
+        accepted = target->setLink4(link);
+        break;
     }
     if (!accepted || !source->setLinkTo(link)) {
         delete link;
         return nullptr;
     }
     switch (k) {
-    case 1: target->setArg1(source); break;
-    case 2: target->setArg2(source); break;
-    case 3: target->setArg3(source); break;
-    case 4: target->setArg4(source); break;
+    case 1:
+        target->setArg1(source);
+        break;
+    case 2:
+        target->setArg2(source);
+        break;
+    case 3:
+        target->setArg3(source);
+        break;
+    case 4:
+        target->setArg4(source);
+        break;
     }
     return link;
 }

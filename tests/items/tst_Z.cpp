@@ -138,11 +138,15 @@ void tst_Z::keywords_data()
     QTest::addColumn<QString>("tail");
     for (bool graphical : {false, true}) {
         const char *suffix = graphical ? " shown" : " bare";
-        QTest::newRow(qPrintable(QString("MAXMIN") + suffix)) << "MAXMIN" << graphical << 0 << "\tmaxmin";
-        QTest::newRow(qPrintable(QString("MAXIMIZE") + suffix)) << "MAXIMIZE" << graphical << -1 << "\tmax";
-        QTest::newRow(qPrintable(QString("MINIMIZE") + suffix)) << "MINIMIZE" << graphical << 1 << "\tmin";
+        QTest::newRow(qPrintable(QString("MAXMIN") + suffix))
+            << "MAXMIN" << graphical << 0 << "\tmaxmin";
+        QTest::newRow(qPrintable(QString("MAXIMIZE") + suffix))
+            << "MAXIMIZE" << graphical << -1 << "\tmax";
+        QTest::newRow(qPrintable(QString("MINIMIZE") + suffix))
+            << "MINIMIZE" << graphical << 1 << "\tmin";
         QTest::newRow(qPrintable(QString("Z") + suffix)) << "Z" << graphical << 1 << "\tmin";
-        QTest::newRow(qPrintable(QString("OBJECTIVE") + suffix)) << "OBJECTIVE" << graphical << 1 << "\tmin";
+        QTest::newRow(qPrintable(QString("OBJECTIVE") + suffix))
+            << "OBJECTIVE" << graphical << 1 << "\tmin";
     }
 }
 

@@ -11,7 +11,8 @@
 
 #include <cmath>
 
-namespace {
+namespace
+{
 
 /// A value whose rows, columns and entries the test sets.
 class Fixed : public Invariant
@@ -87,7 +88,8 @@ void tst_infoNODE::colors_data()
     QTest::addColumn<QVector<int>>("colorSlots");
     // Colour indexes; the drawing takes them modulo its 16 colours.
     QTest::newRow("0 1 2 17") << QVector<double>{0, 1, 2, 17} << QVector<int>{0, 1, 2, 17};
-    QTest::newRow("truncation") << QVector<double>{2.9, 15.99, -1.5, 0.5} << QVector<int>{2, 15, -1, 0};
+    QTest::newRow("truncation") << QVector<double>{2.9, 15.99, -1.5, 0.5}
+                                << QVector<int>{2, 15, -1, 0};
     QTest::newRow("NaN and huge") << QVector<double>{std::nan(""), 1e300, -1e300, 3}
                                   << QVector<int>{0, 0, 0, 3};
 }
@@ -166,7 +168,8 @@ void tst_infoNODE::edgeShapes()
     board.link1(m, board.getELabels());
     QCOMPARE(board.getELabels()->getError(), !shown);
     if (!shown)
-        QCOMPARE(board.getELabels()->savedTooltip, QStringLiteral("Argument should be a matrix n x n"));
+        QCOMPARE(board.getELabels()->savedTooltip,
+                 QStringLiteral("Argument should be a matrix n x n"));
     board.best_backup();
     for (int i = 0; i < 6; ++i)
         for (int j = 0; j < i; ++j) {

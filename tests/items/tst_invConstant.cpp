@@ -1,3 +1,5 @@
+#include "StderrCapture.h"
+
 #include "ItemProbes.h"
 
 #include "graph/Graph.h"
@@ -6,30 +8,11 @@
 #include "items/invConstant.h"
 
 #include <QTableWidget>
-#include <QTemporaryFile>
 #include <QThread>
 #include <QtTest>
 
-#include <cstdio>
-#include <unistd.h>
-
-namespace {
-
-template <class F> QByteArray captureStderr(F f)
+namespace
 {
-    QTemporaryFile file;
-    if (!file.open())
-        return "cannot capture";
-    std::fflush(stderr);
-    const int saved = dup(2);
-    dup2(file.handle(), 2);
-    f();
-    std::fflush(stderr);
-    dup2(saved, 2);
-    close(saved);
-    file.seek(0);
-    return file.readAll();
-}
 
 ConstantDisplay *dialogOf(invConstant &c)
 {
@@ -214,7 +197,8 @@ void tst_invConstant::savedTail_data()
     QTest::addColumn<QString>("tail");
     QTest::newRow("2 x 2") << 2 << 2 << QVector<double>{1, 2, 3, 0.5} << "\t2\t2\t1\t2\t3\t0.5";
     QTest::newRow("six digits") << 1 << 1 << QVector<double>{3.14159265} << "\t1\t1\t3.14159";
-    QTest::newRow("2 x 3") << 2 << 3 << QVector<double>{1, 2, 3, 4, 5, 6} << "\t2\t3\t1\t2\t3\t4\t5\t6";
+    QTest::newRow("2 x 3") << 2 << 3 << QVector<double>{1, 2, 3, 4, 5, 6}
+                           << "\t2\t3\t1\t2\t3\t4\t5\t6";
     QTest::newRow("0 x 0") << 0 << 0 << QVector<double>{} << "\t0\t0";
 }
 
@@ -291,8 +275,8 @@ void tst_invConstant::loadDataRefusals()
     bool ok = true;
     const QByteArray err = captureStderr([&] { ok = shown.loadData(rows, cols, values); });
     QVERIFY(!ok);
-    QCOMPARE(err, "ERR r=" + QByteArray::number(rows) + " c=" + QByteArray::number(cols)
-                      + " v.size()" + QByteArray::number(count) + "\n");
+    QCOMPARE(err, "ERR r=" + QByteArray::number(rows) + " c=" + QByteArray::number(cols) +
+                      " v.size()" + QByteArray::number(count) + "\n");
     // The grid stays usable and reads as numbers.
     ConstantDisplay *d = dialogOf(shown);
     QVERIFY(d->gridRows() >= 0 && d->gridRows() <= 32);

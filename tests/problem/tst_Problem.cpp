@@ -16,7 +16,8 @@
 #include <cmath>
 #include <limits>
 
-namespace {
+namespace
+{
 
 /// A column vector whose entries the test sets; recomputed only when the graph moves.
 class Column : public Invariant
@@ -119,8 +120,10 @@ void tst_Problem::freshBoards()
     QCOMPARE(bare.maxEvals(), 0);
     QVERIFY(!bare.needOptimization());
     QVERIFY(bare.getOptimizationPattern().isEmpty());
-    for (Calculus *info : {static_cast<Calculus *>(bare.getColors()), static_cast<Calculus *>(bare.getLabels()),
-                           static_cast<Calculus *>(bare.getELabels()), static_cast<Calculus *>(bare.getEHilights())}) {
+    for (Calculus *info :
+         {static_cast<Calculus *>(bare.getColors()), static_cast<Calculus *>(bare.getLabels()),
+          static_cast<Calculus *>(bare.getELabels()),
+          static_cast<Calculus *>(bare.getEHilights())}) {
         QCOMPARE(info->graph, &g);
         QVERIFY(!info->getCalculusDisplay());
     }
@@ -146,10 +149,9 @@ void tst_Problem::maximiseSizeOnPath()
     Graph g(QStringLiteral("g"), false);
     makePath(g, 4);
     Problem board(&g, QStringLiteral("board"), false);
-    const QString text = QStringLiteral(
-        "SIZE\t\t0\t0\t0\t0\t10\t20\tNULL\tNULL\tNULL\tNULL<NEW>"
-        "Z\t\t0\t0\t0\t0\t10\t90\t0\tNULL\tNULL\tNULL\tmax<NEW>"
-        "DESC\tmax size\t");
+    const QString text = QStringLiteral("SIZE\t\t0\t0\t0\t0\t10\t20\tNULL\tNULL\tNULL\tNULL<NEW>"
+                                        "Z\t\t0\t0\t0\t0\t10\t90\t0\tNULL\tNULL\tNULL\tmax<NEW>"
+                                        "DESC\tmax size\t");
     QVERIFY(board.openString(text));
     QCOMPARE(board.getOptimizationPattern(), QVector<int>{-1});
     board.setOptFactors({-1.0});
@@ -222,8 +224,8 @@ void tst_Problem::objectiveStoredValues_data()
     const double nan = std::numeric_limits<double>::quiet_NaN();
     QTest::newRow("bounds") << QVector<double>{3, 1e12, -1e12, -2e13, 999999999999.0} << 1.0
                             << QVector<double>{3, 1e12, 1e12, 1e12, 999999999999.0};
-    QTest::newRow("maximised undefined") << QVector<double>{1e12, 5, -7} << -1.0
-                                         << QVector<double>{1e12, -5, 7};
+    QTest::newRow("maximised undefined")
+        << QVector<double>{1e12, 5, -7} << -1.0 << QVector<double>{1e12, -5, 7};
     QTest::newRow("NaN") << QVector<double>{nan, 2} << 1.0 << QVector<double>{1e12, 2};
     QTest::newRow("infinite") << QVector<double>{-std::numeric_limits<double>::infinity()} << 1.0
                               << QVector<double>{1e12};
@@ -499,11 +501,13 @@ void tst_Problem::slotLinkChain()
     Graph g(QStringLiteral("g"), false);
     makePath(g, 3);
     Problem board(&g, QStringLiteral("b"), true);
-    OperatorProbe *a = new OperatorProbe(true), *b = new OperatorProbe(true), *c = new OperatorProbe(true);
+    OperatorProbe *a = new OperatorProbe(true), *b = new OperatorProbe(true),
+                  *c = new OperatorProbe(true);
     board.addOperatorItem(a);
     board.addOperatorItem(b);
     board.addOperatorItem(c);
-    for (Calculus *x : {static_cast<Calculus *>(a), static_cast<Calculus *>(b), static_cast<Calculus *>(c)})
+    for (Calculus *x :
+         {static_cast<Calculus *>(a), static_cast<Calculus *>(b), static_cast<Calculus *>(c)})
         x->select(true);
     board.slot_link1();
     QVERIFY(!a->arg1);
@@ -608,11 +612,11 @@ void tst_Problem::randomGraphsAgainstPairCount()
     // Minimise SIZE subject to a constraint probe, on random graphs of every order.
     Graph g(QStringLiteral("g"), false);
     Problem board(&g, QStringLiteral("b"), false);
-    QVERIFY(board.openString(QStringLiteral(
-        "SIZE\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
-        "ORDER\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
-        "MINIMIZE\t\t0\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL<NEW>"
-        "Z\t\t0\t0\t0\t0\t0\t0\t1\tNULL\tNULL\tNULL\tmaxmin<NEW>DESC\t\t")));
+    QVERIFY(board.openString(
+        QStringLiteral("SIZE\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
+                       "ORDER\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
+                       "MINIMIZE\t\t0\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL<NEW>"
+                       "Z\t\t0\t0\t0\t0\t0\t0\t1\tNULL\tNULL\tNULL\tmaxmin<NEW>DESC\t\t")));
     QCOMPARE(board.getOptimizationPattern(), (QVector<int>{1, 0}));
     board.setOptFactors({1.0, -1.0});
     Eval e;
