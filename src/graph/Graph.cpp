@@ -44,6 +44,15 @@ void transpose32(uint32_t *a)
     }
 }
 
+// Calls f(i, j) for every edge {i, j}, i > j, among the first n rows of an adjacency.
+template <class F> void forEachBestEdge(int n, const uint32_t *rows, F f)
+{
+    for (int i = 0; i < n && i < 32; ++i)
+        for (int j = 0; j < i; ++j)
+            if ((rows[i] >> j) & 1u)
+                f(i, j);
+}
+
 } // namespace
 
 Graph::Graph(QString name, bool display) : QGraphicsView(static_cast<QWidget *>(nullptr)), m_name(name), m_display(display)
@@ -717,14 +726,11 @@ void Graph::setELabels(QVector<QVector<double> > m, bool shown)
         return;
     }
     QMutexLocker best(&m_bestMutex);
-    for (int i = 0; i < m_nBest && i < 32; ++i)
-        for (int j = 0; j < i; ++j) {
-            if (!((m_best[i] >> j) & 1u))
-                continue;
-            const bool has = shown && i < m.size() && j < m.at(i).size();
-            m_edges[i][j]->setLabel(has ? QString::number(m.at(i).at(j), 'g', 6) : QString());
-            m_edges[i][j]->update();
-        }
+    forEachBestEdge(m_nBest, m_best, [&](int i, int j) {
+        const bool has = shown && i < m.size() && j < m.at(i).size();
+        m_edges[i][j]->setLabel(has ? QString::number(m.at(i).at(j), 'g', 6) : QString());
+        m_edges[i][j]->update();
+    });
 }
 
 void Graph::setEHilight(QVector<QVector<double> > m, bool shown)
@@ -735,14 +741,11 @@ void Graph::setEHilight(QVector<QVector<double> > m, bool shown)
         return;
     }
     QMutexLocker best(&m_bestMutex);
-    for (int i = 0; i < m_nBest && i < 32; ++i)
-        for (int j = 0; j < i; ++j) {
-            if (!((m_best[i] >> j) & 1u))
-                continue;
-            const bool on = shown && i < m.size() && j < m.at(i).size() && m.at(i).at(j) > 0.999999;
-            m_edges[i][j]->setHilight(on);
-            m_edges[i][j]->update();
-        }
+    forEachBestEdge(m_nBest, m_best, [&](int i, int j) {
+        m_edges[i][j]->setHilight(shown && i < m.size() && j < m.at(i).size()
+                                  && m.at(i).at(j) > 0.999999);
+        m_edges[i][j]->update();
+    });
 }
 
 void Graph::resetColors()

@@ -193,47 +193,36 @@ void ConstantDisplay::slot_apply()
 
 void ConstantDisplay::slot_add_row()
 {
-    {
-        QMutexLocker lock(&mirrorMutex);
-        if (mRows >= 32)
-            return;
-        mirror[mRows].fill(0.0);
-        ++mRows;
-    }
-    rebuildGrid();
+    resizeGrid(1, 0);
 }
-
 void ConstantDisplay::slot_add_col()
 {
-    {
-        QMutexLocker lock(&mirrorMutex);
-        if (mCols >= 32)
-            return;
-        for (auto &row : mirror)
-            row[mCols] = 0.0;
-        ++mCols;
-    }
-    rebuildGrid();
+    resizeGrid(0, 1);
 }
-
 void ConstantDisplay::slot_del_row()
 {
-    {
-        QMutexLocker lock(&mirrorMutex);
-        if (mRows < 2)
-            return;
-        --mRows;
-    }
-    rebuildGrid();
+    resizeGrid(-1, 0);
+}
+void ConstantDisplay::slot_del_col()
+{
+    resizeGrid(0, -1);
 }
 
-void ConstantDisplay::slot_del_col()
+void ConstantDisplay::resizeGrid(int dRows, int dCols)
 {
     {
         QMutexLocker lock(&mirrorMutex);
-        if (mCols < 2)
+        // Buttons add up to 32 and always leave at least one row and one column.
+        if ((dRows > 0 && mRows >= 32) || (dRows < 0 && mRows < 2) || (dCols > 0 && mCols >= 32) ||
+            (dCols < 0 && mCols < 2))
             return;
-        --mCols;
+        if (dRows > 0)
+            mirror[mRows].fill(0.0);
+        if (dCols > 0)
+            for (auto &row : mirror)
+                row[mCols] = 0.0;
+        mRows += dRows;
+        mCols += dCols;
     }
     rebuildGrid();
 }

@@ -1,5 +1,6 @@
 #include "../items/ItemProbes.h"
 
+#include "BoardFixtures.h"
 #include "graph/Graph.h"
 #include "items/BuildCalculus.h"
 #include "items/Link.h"
@@ -60,15 +61,6 @@ public:
     double amount;
     bool failing = false;
 };
-
-void makePath(Graph &g, int n)
-{
-    g.clear();
-    for (int i = 0; i < n; ++i)
-        g.addNode();
-    for (int i = 0; i + 1 < n; ++i)
-        g.addEdge(i, i + 1);
-}
 
 /// Edges of the graph counted through edge(), pair by pair.
 int edgesByPairs(const Graph &g)
@@ -260,12 +252,7 @@ void tst_Problem::factorTakesEffectAtOnce()
     Graph g(QStringLiteral("g"), false);
     makePath(g, 5);
     Problem board(&g, QStringLiteral("b"), false);
-    BuildCalculus catalogue;
-    Calculus *size = catalogue.makeCalculus(QStringLiteral("SIZE"), false);
-    Calculus *z = catalogue.makeCalculus(QStringLiteral("MAXIMIZE"), false);
-    board.addInvariantItemLoadMode(size);
-    board.addZItem(z);
-    board.link1(size, z);
+    addMaximisedSize(board);
     Eval e;
     board.eval(&e);
     QCOMPARE(e.zvalue(0), 4.0);
@@ -578,12 +565,7 @@ void tst_Problem::cloneEvaluatesIndependently()
     Graph g(QStringLiteral("g"), false);
     makePath(g, 6);
     Problem board(&g, QStringLiteral("b"), false);
-    BuildCalculus catalogue;
-    Calculus *size = catalogue.makeCalculus(QStringLiteral("SIZE"), false);
-    Calculus *z = catalogue.makeCalculus(QStringLiteral("MAXIMIZE"), false);
-    board.addInvariantItemLoadMode(size);
-    board.addZItem(z);
-    board.link1(size, z);
+    addMaximisedSize(board);
     board.setNbNod(17);
     board.slot_set_max_eval(40);
     std::unique_ptr<Problem> copy(board.clone());

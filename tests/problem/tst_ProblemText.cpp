@@ -1,5 +1,6 @@
 #include "../items/StderrCapture.h"
 
+#include "BoardFixtures.h"
 #include "graph/Graph.h"
 #include "items/BuildCalculus.h"
 #include "items/Calculus.h"
@@ -15,15 +16,6 @@
 
 namespace
 {
-
-void makePath(Graph &g, int n)
-{
-    g.clear();
-    for (int i = 0; i < n; ++i)
-        g.addNode();
-    for (int i = 0; i + 1 < n; ++i)
-        g.addEdge(i, i + 1);
-}
 
 /// One item record with the usual eight leading fields.
 QString line(const QString &name, const QStringList &args, const QStringList &tail = {},
