@@ -67,7 +67,7 @@ void Z::setOptFactor(double f)
     std::lock_guard<std::mutex> lock(valueMutex);
     factor = f;
     for (int i = 0; i < rows; ++i)
-        scaled[i][0] = factor * M[i][0];
+        scaled[i][0] = f * M[i][0];
 }
 
 int Z::getObj()
@@ -117,8 +117,9 @@ void Z::recompute()
     cols = 1;
     for (int i = 0; i < rows; ++i)
         M[i][0] = arg1->M[i][0];
+    const double f = factor;
     for (int i = 0; i < rows; ++i)
-        scaled[i][0] = factor * arg1->M[i][0];
+        scaled[i][0] = f * arg1->M[i][0];
 }
 
 void Z::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
@@ -127,10 +128,13 @@ void Z::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
         return;
     painter = p;
     readDirections();
+    double f = factor;
     if (!maxFlag)
-        factor = 1.0;
+        f = 1.0;
     if (!minFlag)
-        factor = -1.0;
+        f = -1.0;
+    if (f != factor)
+        setOptFactor(f); // the scaled copy follows at once
 
     setBodyBrush(p, 100, QPointF(3, 3), QPointF(3, 3), QColor(Qt::red).lighter(120),
                  QColor(Qt::darkRed).lighter(120), QColor(Qt::green).lighter(120),
