@@ -32,6 +32,20 @@ bool isObjectiveName(const QString &name)
     return name == QLatin1String("Z") || name == QLatin1String("OBJECTIVE");
 }
 
+/// A deep copy of the top-left block of an edge information item's value (so that its next
+/// computation writes into a matrix nobody shares); shown when the value is n x n.
+QVector<QVector<double>> edgeData(Calculus *info, int n, bool &shown)
+{
+    std::lock_guard<std::mutex> lock(info->valueMutex);
+    shown = info->rows == n && info->cols == n;
+    const int r = qBound(0, info->rows, 32), c = qBound(0, info->cols, 32);
+    QVector<QVector<double>> m(r, QVector<double>(c));
+    for (int i = 0; i < r; ++i)
+        for (int j = 0; j < c; ++j)
+            m[i][j] = info->M[i][j];
+    return m;
+}
+
 } // namespace
 
 Problem::Problem(Graph *g, QString boardName, bool isDisplay)
@@ -266,20 +280,15 @@ void Problem::slotLink(int k)
         return;
     if (k == 1) {
         const int n = graph->getNbNodes();
-        auto matrixOf = [](Calculus *c, bool &valid, int n) {
-            std::lock_guard<std::mutex> lock(c->valueMutex);
-            valid = c->rows == n && c->cols == n;
-            return c->M;
-        };
         bool valid = false;
         if (Colors->selected)
             graph->setColors(Colors->getFirstCol());
         if (E_Labels->selected) {
-            const auto m = matrixOf(E_Labels, valid, n);
+            const auto m = edgeData(E_Labels, n, valid);
             graph->setELabels(m, valid);
         }
         if (E_Hilights->selected) {
-            const auto m = matrixOf(E_Hilights, valid, n);
+            const auto m = edgeData(E_Hilights, n, valid);
             graph->setEHilight(m, valid);
         }
         if (Labels->selected)
@@ -456,19 +465,11 @@ void Problem::best_backup()
     graph->setColors(Colors->getFirstCol());
     graph->setLabels(Labels->getFirstCol());
     const int n = graph->getNbNodes();
-    for (infoEDGE *info : {E_Labels, E_Hilights}) {
-        QVector<QVector<double>> m;
-        bool shown;
-        {
-            std::lock_guard<std::mutex> valueLock(info->valueMutex);
-            m = info->M;
-            shown = info->rows == n && info->cols == n;
-        }
-        if (info == E_Labels)
-            graph->setELabels(m, shown);
-        else
-            graph->setEHilight(m, shown);
-    }
+    bool shown = false;
+    const auto labels = edgeData(E_Labels, n, shown);
+    graph->setELabels(labels, shown);
+    const auto hilights = edgeData(E_Hilights, n, shown);
+    graph->setEHilight(hilights, shown);
 }
 
 void Problem::slot_best_backup()
