@@ -10,12 +10,16 @@
 #include "problem/Eval.h"
 #include "problem/Problem.h"
 
+#include "graph/Node.h"
+#include "items/CalculusDisplay.h"
+
 #include <QGraphicsScene>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <cmath>
 #include <limits>
+#include <thread>
 
 namespace
 {
@@ -98,6 +102,7 @@ private slots:
     void bestBackupPublishes();
     void cloneEvaluatesIndependently();
     void randomGraphsAgainstPairCount();
+    void publishFromWorkerThread();
     void cleanupTestCase();
 };
 
@@ -610,6 +615,27 @@ void tst_Problem::randomGraphsAgainstPairCount()
         QCOMPARE(e.zvalue(1), double(-n));
         QCOMPARE(e.value(0), 0.0);
     }
+}
+
+void tst_Problem::publishFromWorkerThread()
+{
+    // A worker publishes into the display board: values reach the dialogs and the drawing
+    // through the GUI thread's event loop.
+    Graph g(QStringLiteral("g"), false);
+    makePath(g, 4);
+    Problem board(&g, QStringLiteral("b"), true);
+    QVERIFY(board.openString(
+        QStringLiteral("DEGREES\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
+                       "CONSTANT\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL\t1\t1\t2.5<NEW>"
+                       "Z\t\t0\t0\t0\t0\t0\t0\t1\tNULL\tNULL\tNULL\tmax<NEW>"
+                       "Colors\t\t0\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL<NEW>DESC\t\t")));
+    g.addEdge(0, 3); // the cycle: every degree is 2
+    std::thread worker([&] { board.best_backup(); });
+    worker.join();
+    QCOMPARE(board.nbEvals(), 1);
+    QTRY_COMPARE(g.getNode(3)->getColor(), 2);
+    QTRY_COMPARE(board.getObjectives().at(0)->getCalculusDisplay()->getValue(), 2.5);
+    QCOMPARE(board.getItems().at(0)->getCalculusDisplay()->getNbRows(), 4);
 }
 
 void tst_Problem::cleanupTestCase()

@@ -120,6 +120,8 @@ void tst_ProblemText::roundTrip()
 
     const QString first = board.saveString();
     Problem second(&g, QStringLiteral("second"), display);
+    // As the application wires it: every accepted argument republishes the board.
+    connect(&g, &Graph::signal_best_graph_changed, &second, &Problem::slot_best_backup);
     QSignalSpy console(&second, &Problem::signal_console);
     QSignalSpy titles(&second, &Problem::signal_problem_title);
     QVERIFY(second.openString(first));
