@@ -683,10 +683,12 @@ bool Graph::loadg6(std::istream &in)
 }
 
 // ---------------------------------------------------------------- information from the board
+// A shown graph's nodes and edges are written on the GUI thread; a graph without display is
+// written by its only user, in place.
 
 void Graph::setColors(QVector<double> colors)
 {
-    if (!onGuiThread()) {
+    if (m_display && !onGuiThread()) {
         QMetaObject::invokeMethod(this, [this, colors] { setColors(colors); }, Qt::QueuedConnection);
         return;
     }
@@ -705,7 +707,7 @@ void Graph::setColors(QVector<double> colors)
 
 void Graph::setLabels(QVector<double> labels)
 {
-    if (!onGuiThread()) {
+    if (m_display && !onGuiThread()) {
         QMetaObject::invokeMethod(this, [this, labels] { setLabels(labels); }, Qt::QueuedConnection);
         return;
     }
@@ -720,7 +722,7 @@ void Graph::setLabels(QVector<double> labels)
 
 void Graph::setELabels(QVector<QVector<double> > m, bool shown)
 {
-    if (!onGuiThread()) {
+    if (m_display && !onGuiThread()) {
         QMetaObject::invokeMethod(this, [this, m, shown] { setELabels(m, shown); },
                                   Qt::QueuedConnection);
         return;
@@ -735,7 +737,7 @@ void Graph::setELabels(QVector<QVector<double> > m, bool shown)
 
 void Graph::setEHilight(QVector<QVector<double> > m, bool shown)
 {
-    if (!onGuiThread()) {
+    if (m_display && !onGuiThread()) {
         QMetaObject::invokeMethod(this, [this, m, shown] { setEHilight(m, shown); },
                                   Qt::QueuedConnection);
         return;
@@ -750,7 +752,7 @@ void Graph::setEHilight(QVector<QVector<double> > m, bool shown)
 
 void Graph::resetColors()
 {
-    if (!onGuiThread()) {
+    if (m_display && !onGuiThread()) {
         QMetaObject::invokeMethod(this, [this] { resetColors(); }, Qt::QueuedConnection);
         return;
     }
@@ -761,7 +763,7 @@ void Graph::resetColors()
 
 void Graph::resetLabels()
 {
-    if (!onGuiThread()) {
+    if (m_display && !onGuiThread()) {
         QMetaObject::invokeMethod(this, [this] { resetLabels(); }, Qt::QueuedConnection);
         return;
     }

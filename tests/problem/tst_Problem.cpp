@@ -621,7 +621,7 @@ void tst_Problem::publishFromWorkerThread()
 {
     // A worker publishes into the display board: values reach the dialogs and the drawing
     // through the GUI thread's event loop.
-    Graph g(QStringLiteral("g"), false);
+    Graph g(QStringLiteral("g"), true);
     makePath(g, 4);
     Problem board(&g, QStringLiteral("b"), true);
     QVERIFY(board.openString(
