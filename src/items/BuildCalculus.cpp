@@ -73,6 +73,8 @@
 #include "invariants/invWIENER.h"
 #include "invariants/invZAGREBM1.h"
 #include "invariants/invZAGREBM2.h"
+#include "items/Z.h"
+#include "items/invConstant.h"
 #include "operators/operANGLE.h"
 #include "operators/operCHOLESKY.h"
 #include "operators/operCORR.h"
@@ -115,10 +117,21 @@ struct CatalogueRow {
     Calculus *(*create)(bool graphical);
 };
 
-// One row per keyword, in alphabetical order of keyword (byte order, so "+" and "<" come
-// first). The objective keywords build Z and then set its direction, for instance
-//   {"MAXMIN", [](bool g) -> Calculus * { Calculus *z = new Z(g); z->setMax(true);
-//                                         z->setMin(true); return z; }},
+// The direction keywords set the two flags in this order, so the dialog ends consistent.
+Calculus *makeObjective(bool graphical, bool minimise, bool maximise)
+{
+    Z *z = new Z(graphical);
+    if (minimise && !maximise) {
+        z->setMin(true);
+        z->setMax(false);
+    } else {
+        z->setMax(true);
+        z->setMin(minimise);
+    }
+    return z;
+}
+
+// One row per keyword, in byte order of keyword (so "+" and "<" come first).
 // clang-format off: one row a line keeps additions apart
 const CatalogueRow catalogue[] = {
     {"ADJACENCY", &make<invADJACENCY>},
@@ -136,6 +149,7 @@ const CatalogueRow catalogue[] = {
     {"CLOSENESS", &make<invCLOSENESS>},
     {"COMET", &make<famCOMET>},
     {"COMNEIGH", &make<invCOMNEIGH>},
+    {"CONSTANT", &make<invConstant>},
     {"CORR", &make<operCORR>},
     {"CUTCENTRALITY", &make<invCUTCENTRALITY>},
     {"DBETW", &make<invDBETWEENNESS>},
@@ -179,8 +193,11 @@ const CatalogueRow catalogue[] = {
     {"MANHATTANDIST", &make<operMANHATTANDIST>},
     {"MAX", &make<operMAX>},
     {"MAXCOL", &make<operMAXCOL>},
+    {"MAXIMIZE", [](bool g) { return makeObjective(g, false, true); }},
+    {"MAXMIN", [](bool g) { return makeObjective(g, true, true); }},
     {"MAXROW", &make<operMAXROW>},
     {"MIN", &make<operMIN>},
+    {"MINIMIZE", [](bool g) { return makeObjective(g, true, false); }},
     {"MODULARITY", &make<invMODULARITY>},
     {"MOMENT", &make<operMOMENT>},
     {"NBEQ", &make<operNBEQ>},
@@ -190,6 +207,7 @@ const CatalogueRow catalogue[] = {
     {"NLAPLACIAN", &make<invNLAPLACIAN>},
     {"NORMALIZEMAT", &make<operNORMALIZEMAT>},
     {"NUMERO", &make<invNUMERO>},
+    {"OBJECTIVE", &make<Z>},
     {"ONEMAT", &make<invONEMAT>},
     {"ONEVEC", &make<invONEVEC>},
     {"ORDER", &make<invORDER>},
@@ -215,6 +233,7 @@ const CatalogueRow catalogue[] = {
     {"TRIANGLES", &make<invTRIANGLES>},
     {"VAR", &make<operVAR>},
     {"WIENER", &make<invWIENER>},
+    {"Z", &make<Z>},
     {"ZAGREBM1", &make<invZAGREBM1>},
     {"ZAGREBM2", &make<invZAGREBM2>},
 };
