@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QMetaType>
+#include <QString>
+#include <QVector>
+
+/// One linear relation found by the conjecture search, with its score.
+/// The relation is sum of coefs[k] * v_k <= offset over the search's variables;
+/// formula is its readable form, written with a common positive scale.
+class Conjecture
+{
+public:
+    Conjecture(QString formula, QVector<double> coefs, double offset, int touching, double sumErr,
+               QVector<int> support);
+    explicit Conjecture(Conjecture *other);
+    Conjecture(const Conjecture &other) = default;
+    Conjecture &operator=(Conjecture other);
+    ~Conjecture() = default;
+
+    QString getFormula() const { return formula; }
+    int getTouching() const { return touching; }
+    double getSumErr() const { return sumErr; }
+    QVector<double> getCoefs() const { return coefs; }
+    double getOffset() const { return offset; }
+    QVector<int> getSupport() const { return support; }
+
+    /// True when this relation is the weaker one: fewer boundary graphs, or as many
+    /// and a sum of squared slacks larger by at least 1e-6.
+    bool operator<(Conjecture other) const;
+    /// Same boundary count, sums within 1e-6 and coefficients within 1e-6 index by index.
+    bool operator==(Conjecture other) const;
+
+private:
+    QString formula;
+    int touching;
+    double sumErr;
+    QVector<double> coefs;
+    double offset;
+    QVector<int> support;
+};
+
+Q_DECLARE_METATYPE(Conjecture *)
