@@ -85,7 +85,7 @@ public:
     /// Only for 0 <= i < n; the first form stores z = 0.
     void setPos(int i, QPointF p);
     void setPos(int i, double x, double y, double z);
-    /// Vertices 0..n-1 on the circle of diameter size centred on the origin, vertex 0 at (size/2, 0).
+    /// Vertices 0..n-1 on a circle of diameter size about the origin, vertex 0 at (size/2, 0).
     void place_circle(double size);
     /// Moves the centroid of the drawn vertices (scene x, y and stored z) to the origin.
     void center();

@@ -289,8 +289,8 @@ bool Graph::export_graph(QString fileName)
                          QStringLiteral("\t1\t0\n");
             }
         }
-        bytes = (QString::number(n) + QLatin1Char('\n') + QString::number(m) +
-                 QLatin1Char('\n') + vertices + edges)
+        bytes = (QString::number(n) + QLatin1Char('\n') + QString::number(m) + QLatin1Char('\n') +
+                 vertices + edges)
                     .toLatin1();
     }
     return writeWhole(fileName, bytes);

@@ -616,10 +616,10 @@ void Graph::mouseMoveEvent(QMouseEvent *e)
         return;
     const QPointF p = mapToScene(m_lastMousePos);
     if (m_selecting)
-        m_selectionRect->setRect(QRectF(QPointF(std::min(p.x(), m_selectionOrigin.x()),
-                                                std::min(p.y(), m_selectionOrigin.y())),
-                                        QPointF(std::max(p.x(), m_selectionOrigin.x()),
-                                                std::max(p.y(), m_selectionOrigin.y()))));
+        m_selectionRect->setRect(QRectF(
+            QPointF(std::min(p.x(), m_selectionOrigin.x()), std::min(p.y(), m_selectionOrigin.y())),
+            QPointF(std::max(p.x(), m_selectionOrigin.x()),
+                    std::max(p.y(), m_selectionOrigin.y()))));
     const bool overNode = nodeAt(mapToScene(e->pos())) >= 0;
     if (Node *held = heldNode()) {
         viewport()->setCursor(Qt::ClosedHandCursor);
@@ -672,10 +672,17 @@ void Graph::mouseReleaseEvent(QMouseEvent *)
 void Graph::mouseDoubleClickEvent(QMouseEvent *)
 {
     switch (m_addMode) {
-    case 0: addK(); break;
-    case 1: addBip(); break;
-    case 2: addTail(); break;
-    default: break;
+    case 0:
+        addK();
+        break;
+    case 1:
+        addBip();
+        break;
+    case 2:
+        addTail();
+        break;
+    default:
+        break;
     }
 }
 
@@ -697,22 +704,37 @@ void Graph::keyPressEvent(QKeyEvent *e)
         m_altHeld = true;
     if (m_controlHeld) {
         switch (key) {
-        case Qt::Key_P: slot_print(); break;
-        case Qt::Key_X: slot_remv(); break;
-        case Qt::Key_U: slot_unselect_all(); break;
-        case Qt::Key_E: slot_adde(); break;
+        case Qt::Key_P:
+            slot_print();
+            break;
+        case Qt::Key_X:
+            slot_remv();
+            break;
+        case Qt::Key_U:
+            slot_unselect_all();
+            break;
+        case Qt::Key_E:
+            slot_adde();
+            break;
         case Qt::Key_V:
             addNode();
             publish(true);
             break;
-        case Qt::Key_C: slot_complement(); break;
-        case Qt::Key_A: slot_select_all(); break;
-        case Qt::Key_I: slot_invert_selection(); break;
+        case Qt::Key_C:
+            slot_complement();
+            break;
+        case Qt::Key_A:
+            slot_select_all();
+            break;
+        case Qt::Key_I:
+            slot_invert_selection();
+            break;
         case Qt::Key_R:
             bumpID(1);
             emit signal_interactive_graph_changed();
             break;
-        default: break;
+        default:
+            break;
         }
     } else {
         switch (key) {
@@ -728,19 +750,44 @@ void Graph::keyPressEvent(QKeyEvent *e)
             else
                 rotate(0, -rotationStep, 0);
             break;
-        case Qt::Key_Up: rotate(rotationStep, 0, 0); break;
-        case Qt::Key_Down: rotate(-rotationStep, 0, 0); break;
-        case Qt::Key_Minus: zoomWithin(1 / 1.1); break;
-        case Qt::Key_Plus: zoomWithin(1.1); break;
-        case Qt::Key_R: emit signal_start_vns(); break;
-        case Qt::Key_H: emit signal_stop_vns(); break;
-        case Qt::Key_Space: emit signal_load_next(); break;
-        case Qt::Key_Backspace: slot_reme(); break;
-        case Qt::Key_T: addTail(); break;
-        case Qt::Key_B: addBip(); break;
-        case Qt::Key_K: addK(); break;
-        case Qt::Key_M: emit signal_place_graph(); break;
-        default: break;
+        case Qt::Key_Up:
+            rotate(rotationStep, 0, 0);
+            break;
+        case Qt::Key_Down:
+            rotate(-rotationStep, 0, 0);
+            break;
+        case Qt::Key_Minus:
+            zoomWithin(1 / 1.1);
+            break;
+        case Qt::Key_Plus:
+            zoomWithin(1.1);
+            break;
+        case Qt::Key_R:
+            emit signal_start_vns();
+            break;
+        case Qt::Key_H:
+            emit signal_stop_vns();
+            break;
+        case Qt::Key_Space:
+            emit signal_load_next();
+            break;
+        case Qt::Key_Backspace:
+            slot_reme();
+            break;
+        case Qt::Key_T:
+            addTail();
+            break;
+        case Qt::Key_B:
+            addBip();
+            break;
+        case Qt::Key_K:
+            addK();
+            break;
+        case Qt::Key_M:
+            emit signal_place_graph();
+            break;
+        default:
+            break;
         }
     }
     bumpID(1);

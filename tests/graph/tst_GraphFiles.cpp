@@ -140,8 +140,7 @@ struct Seen {
     QVector<QPointF> pos;
     int id, bestId;
     explicit Seen(const Graph &g)
-        : best(g.graphData()), current(g.currentGraphData()), id(g.getID()),
-          bestId(g.getBestID())
+        : best(g.graphData()), current(g.currentGraphData()), id(g.getID()), bestId(g.getBestID())
     {
         for (int k = 0; k < 32; ++k) {
             names << g.getNode(k)->nodeName();
@@ -230,8 +229,7 @@ void tst_GraphFiles::examples_data()
     QTest::addColumn<QVector<QPointF>>("pos");
     QTest::addColumn<QByteArray>("graphFile");
     QTest::addColumn<QByteArray>("exportFile");
-    QTest::newRow("path of three") << 3
-                                   << QVector<QPointF>{{0, 0}, {12.5, -3}, {250, 1000000}}
+    QTest::newRow("path of three") << 3 << QVector<QPointF>{{0, 0}, {12.5, -3}, {250, 1000000}}
                                    << QByteArray("3\nNode 1\t0\t0\nNode 2\t12.5\t-3\n"
                                                  "Node 3\t250\t1e+06\n0\t1\t0\t1\t0\t1\t0\t1\t0\t")
                                    << QByteArray("3\n2\nNode 1\t0\t0\nNode 2\t12.5\t-3\n"
@@ -301,8 +299,8 @@ void tst_GraphFiles::reads_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QVector<QPointF>>("pos");
     QTest::addColumn<QVector<int>>("edges");
-    QTest::newRow("count not a number") << QByteArray("abc\n") << 0 << QStringList()
-                                        << QVector<QPointF>() << QVector<int>();
+    QTest::newRow("count not a number")
+        << QByteArray("abc\n") << 0 << QStringList() << QVector<QPointF>() << QVector<int>();
     QTest::newRow("negative count") << QByteArray("-4\nx\t1\t2\n") << 0 << QStringList()
                                     << QVector<QPointF>() << QVector<int>();
     QTest::newRow("lower triangle ignored")
@@ -345,8 +343,7 @@ void tst_GraphFiles::malformedKeepsGraph_data()
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<bool>("autosaveFile");
     QTest::newRow("two fields") << QByteArray("2\nA\t1\nB\t0\t0\n0\t1\t1\t0\t") << false;
-    QTest::newRow("second vertex short")
-        << QByteArray("2\nA\t1\t2\nB\t0\n0\t1\t1\t0\t") << false;
+    QTest::newRow("second vertex short") << QByteArray("2\nA\t1\t2\nB\t0\n0\t1\t1\t0\t") << false;
     QTest::newRow("vertex lines missing") << QByteArray("3\nA\t1\t2\n") << false;
     QTest::newRow("ends after count") << QByteArray("3") << false;
     QTest::newRow("adjacency missing") << QByteArray("2\nA\t1\t2\nB\t0\t0") << false;

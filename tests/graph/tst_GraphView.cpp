@@ -202,7 +202,8 @@ void tst_GraphView::colours_data()
     QTest::addColumn<QVector<double>>("values");
     QTest::addColumn<QVector<int>>("expected"); // the first slots; the others keep 5
     const double nan = std::nan("");
-    QTest::newRow("truncation") << QVector<double>{2.9, -0.5, 17, -3.7} << QVector<int>{2, 0, 17, -3};
+    QTest::newRow("truncation") << QVector<double>{2.9, -0.5, 17, -3.7}
+                                << QVector<int>{2, 0, 17, -3};
     QTest::newRow("not finite or beyond int")
         << QVector<double>{nan, 1e300, -1e300, INFINITY, 2147483647.9, -2147483648.0}
         << QVector<int>{0, 0, 0, 0, 2147483647, -2147483647 - 1};
@@ -460,7 +461,8 @@ void tst_GraphView::rubberBand()
 {
     Graph g("graph", true);
     show(g);
-    const QVector<QPointF> pos{{-300, -200}, {-250, -150}, {-200, -220}, {100, 100}, {250, 0}, {0, 250}};
+    const QVector<QPointF> pos{{-300, -200}, {-250, -150}, {-200, -220},
+                               {100, 100},   {250, 0},     {0, 250}};
     build(g, Adj::random(6), pos);
     click(g, pos[5]);
     drag(g, QPointF(-350, -260), QPointF(-170, -120));
@@ -533,10 +535,11 @@ void tst_GraphView::insertionModes()
         QCOMPARE(g.getNode(5 + k)->pos(), seen(g, places[k]));
     const QVector<bool> s = selection(g);
     if (mode == 2)
-        QCOMPARE(s.mid(0, 8), (QVector<bool>{false, false, false, false, false, false, false, true}));
+        QCOMPARE(s.mid(0, 8),
+                 (QVector<bool>{false, false, false, false, false, false, false, true}));
     else
-        QCOMPARE(s.mid(0, 8), (QVector<bool>{false, true, false, true, false, mode == 0, mode == 0,
-                                             mode == 0}));
+        QCOMPARE(s.mid(0, 8),
+                 (QVector<bool>{false, true, false, true, false, mode == 0, mode == 0, mode == 0}));
 }
 
 void tst_GraphView::removeSelected()
@@ -667,8 +670,8 @@ void tst_GraphView::zoomBounds()
     show(g);
     auto wheel = [&](int delta) {
         const QPoint at(100, 100);
-        QWheelEvent e(at, g.viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta),
-                      Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QWheelEvent e(at, g.viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(g.viewport(), &e);
     };
     auto width = [&] { return g.transform().mapRect(QRectF(0, 0, 1, 1)).width(); };
