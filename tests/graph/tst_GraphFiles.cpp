@@ -134,25 +134,17 @@ bool writeRaw(const QString &path, const QByteArray &bytes)
 }
 
 // Everything a failed read must leave as it was.
-struct Seen {
-    QString best, current;
-    QStringList names;
-    QVector<QPointF> pos;
-    int id, bestId;
-    explicit Seen(const Graph &g)
-        : best(g.graphData()), current(g.currentGraphData()), id(g.getID()), bestId(g.getBestID())
-    {
-        for (int k = 0; k < 32; ++k) {
-            names << g.getNode(k)->nodeName();
-            pos << g.getNode(k)->pos();
-        }
-    }
-    bool operator==(const Seen &o) const
-    {
-        return best == o.best && current == o.current && names == o.names && pos == o.pos &&
-               id == o.id && bestId == o.bestId;
-    }
-};
+QString state(const Graph &g)
+{
+    QString t = g.graphData() + "|" + g.currentGraphData() + "|" + QString::number(g.getID());
+    for (int k = 0; k < 32; ++k)
+        t += QString("|%1,%2,%3,%4")
+                 .arg(g.getNode(k)->nodeName())
+                 .arg(g.getNode(k)->pos().x())
+                 .arg(g.getNode(k)->pos().y())
+                 .arg(g.getNode(k)->isSelected());
+    return t;
+}
 
 // Non-white pixels of the first page of a PDF, rendered by poppler; -1 when it cannot be read.
 int inkOfPdf(const QString &pdf, const QString &dir)
@@ -194,7 +186,11 @@ class tst_GraphFiles : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase();
+    void initTestCase()
+    {
+        Node::initColors();
+        QVERIFY(tmp.isValid());
+    }
     void init() { qsrand(1234); }
     void examples_data();
     void examples();
@@ -203,12 +199,9 @@ private slots:
     void reads();
     void malformedKeepsGraph_data();
     void malformedKeepsGraph();
-    void missingFileAndCancelledDialogs();
-    void counterMovesForward();
-    void autosaveFile();
-    void unwritablePathFails();
+    void failuresAreReported();
     void failedWriteKeepsOldFile();
-    void exportMatchesDefinition();
+    void counterMovesForward();
     void pdfIsDrawn();
     void scaleCoords();
 
@@ -217,55 +210,49 @@ private:
     QString path(const QString &name) const { return tmp.path() + "/" + name; }
 };
 
-void tst_GraphFiles::initTestCase()
-{
-    Node::initColors();
-    QVERIFY(tmp.isValid());
-}
-
 void tst_GraphFiles::examples_data()
 {
-    QTest::addColumn<int>("n");
-    QTest::addColumn<QVector<QPointF>>("pos");
+    QTest::addColumn<QVector<QPointF>>("pos"); // a path through the vertices
     QTest::addColumn<QByteArray>("graphFile");
     QTest::addColumn<QByteArray>("exportFile");
-    QTest::newRow("path of three") << 3 << QVector<QPointF>{{0, 0}, {12.5, -3}, {250, 1000000}}
-                                   << QByteArray("3\nNode 1\t0\t0\nNode 2\t12.5\t-3\n"
-                                                 "Node 3\t250\t1e+06\n0\t1\t0\t1\t0\t1\t0\t1\t0\t")
-                                   << QByteArray("3\n2\nNode 1\t0\t0\nNode 2\t12.5\t-3\n"
-                                                 "Node 3\t250\t1e+06\nNode 1\tNode 2\t1\t0\n"
-                                                 "Node 2\tNode 1\t1\t0\nNode 2\tNode 3\t1\t0\n"
-                                                 "Node 3\tNode 2\t1\t0\n");
-    QTest::newRow("one edge") << 2 << QVector<QPointF>{{10, 20}, {30.5, -4}}
+    QTest::newRow("path of three")
+        << QVector<QPointF>{{0, 0}, {12.5, -3}, {250, 1000000}}
+        << QByteArray("3\nNode 1\t0\t0\nNode 2\t12.5\t-3\nNode 3\t250\t1e+06\n"
+                      "0\t1\t0\t1\t0\t1\t0\t1\t0\t")
+        << QByteArray("3\n2\nNode 1\t0\t0\nNode 2\t12.5\t-3\nNode 3\t250\t1e+06\n"
+                      "Node 1\tNode 2\t1\t0\nNode 2\tNode 1\t1\t0\nNode 2\tNode 3\t1\t0\n"
+                      "Node 3\tNode 2\t1\t0\n");
+    QTest::newRow("one edge") << QVector<QPointF>{{10, 20}, {30.5, -4}}
                               << QByteArray("2\nNode 1\t10\t20\nNode 2\t30.5\t-4\n0\t1\t1\t0\t")
                               << QByteArray("2\n1\nNode 1\t10\t20\nNode 2\t30.5\t-4\n"
                                             "Node 1\tNode 2\t1\t0\nNode 2\tNode 1\t1\t0\n");
-    QTest::newRow("empty") << 0 << QVector<QPointF>() << QByteArray("0\n") << QByteArray("0\n0\n");
-    QTest::newRow("rounded") << 1 << QVector<QPointF>{{3.14159265, -0.000012345678}}
+    QTest::newRow("empty") << QVector<QPointF>() << QByteArray("0\n") << QByteArray("0\n0\n");
+    QTest::newRow("rounded") << QVector<QPointF>{{3.14159265, -0.000012345678}}
                              << QByteArray("1\nNode 1\t3.14159\t-1.23457e-05\n0\t")
                              << QByteArray("1\n0\nNode 1\t3.14159\t-1.23457e-05\n");
 }
 
 void tst_GraphFiles::examples()
 {
-    QFETCH(int, n);
     QFETCH(QVector<QPointF>, pos);
     QFETCH(QByteArray, graphFile);
     QFETCH(QByteArray, exportFile);
     Graph g("graph", true);
     Spec s;
-    s.n = n;
+    s.n = pos.size();
     s.pos = pos;
-    for (int i = 0; i < n; ++i)
+    for (int i = 0; i < s.n; ++i)
         s.names << QString("Node %1").arg(i + 1);
-    for (int i = 0; i + 1 < n; ++i)
+    for (int i = 0; i + 1 < s.n; ++i)
         s.adj[i][i + 1] = s.adj[i + 1][i] = true;
     build(g, s);
     QVERIFY(g.save(path("example.gmvx3")));
     QCOMPARE(readAll(path("example.gmvx3")), graphFile);
     QVERIFY(g.export_graph(path("example.cg")));
     QCOMPARE(readAll(path("example.cg")), exportFile);
+    QCOMPARE(g.autosaveFileName(), QString(".mvxgr"));
     g.setWD(tmp.path());
+    QCOMPARE(g.autosaveFileName(), tmp.path() + "/.mvxgr");
     QVERIFY(g.autosave());
     QByteArray autosaved = graphFile;
     autosaved.insert(graphFile.indexOf('\n') + 1, QByteArray::number(g.getID()) + "\n");
@@ -274,60 +261,66 @@ void tst_GraphFiles::examples()
 
 void tst_GraphFiles::roundTrip()
 {
-    Graph g("graph", true);
-    Graph h("graph", true);
+    Graph g("graph", true), h("graph", true);
+    h.setWD(tmp.path());
+    QSignalSpy console(&h, &Graph::signal_console);
     for (int n = 0; n <= 32; ++n) {
         const Spec s = randomSpec(n);
         build(g, s);
+        // The current graph may differ: the best graph is what is written.
+        g.addEdge(0, n - 1);
+        g.remNode();
         QVERIFY(g.save(path("a.gmvx3")));
         const QByteArray first = readAll(path("a.gmvx3"));
         QCOMPARE(first, fileOf(s));
+        QVERIFY(g.export_graph(path("a.cg")));
+        QCOMPARE(readAll(path("a.cg")), exportOf(s));
         h.getNode(n % 32)->setSelected(true);
         QSignalSpy changed(&h, &Graph::signal_best_graph_changed);
-        QVERIFY(h.open(path("a.gmvx3")));
+        QVERIFY(n % 2 ? h.open(path("a.gmvx3"))
+                      : writeRaw(h.autosaveFileName(), fileOf(s, "-7")) && h.autoload());
         QCOMPARE(changed.count(), 1);
         QCOMPARE(differs(h, s), QString());
         QVERIFY(h.save(path("b.gmvx3")));
         QCOMPARE(readAll(path("b.gmvx3")), first);
     }
+    // Only the graph file reader announces the count.
+    QCOMPARE(console.count(), 16);
+    QCOMPARE(console.last().at(0).toString(), QString("Graph:31"));
+    QCOMPARE(console.last().at(2).toInt(), 1);
 }
 
 void tst_GraphFiles::reads_data()
 {
     QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<int>("n");
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QVector<QPointF>>("pos");
     QTest::addColumn<QVector<int>>("edges");
     QTest::newRow("count not a number")
-        << QByteArray("abc\n") << 0 << QStringList() << QVector<QPointF>() << QVector<int>();
-    QTest::newRow("negative count") << QByteArray("-4\nx\t1\t2\n") << 0 << QStringList()
-                                    << QVector<QPointF>() << QVector<int>();
+        << QByteArray("abc\n") << QStringList() << QVector<QPointF>() << QVector<int>();
+    QTest::newRow("negative count")
+        << QByteArray("-4\nx\t1\t2\n") << QStringList() << QVector<QPointF>() << QVector<int>();
     QTest::newRow("lower triangle ignored")
-        << QByteArray("2\nA\t1\t2\nB\t3\t4\n0\t0\t1\t0\t") << 2 << QStringList{"A", "B"}
+        << QByteArray("2\nA\t1\t2\nB\t3\t4\n0\t0\t1\t0\t") << QStringList{"A", "B"}
         << QVector<QPointF>{{1, 2}, {3, 4}} << QVector<int>();
     QTest::newRow("nonzero cell is an edge")
-        << QByteArray("2\nA\t1\t2\nB\t3\t4\n0\t5\t0\t0\t") << 2 << QStringList{"A", "B"}
+        << QByteArray("2\nA\t1\t2\nB\t3\t4\n0\t5\t0\t0") << QStringList{"A", "B"}
         << QVector<QPointF>{{1, 2}, {3, 4}} << QVector<int>{0, 1};
     QTest::newRow("extra fields, empty name, bad numbers")
-        << QByteArray("3\n\t1e+06\tq\tz\nNode 9\tnan\t-inf\nC\t-2.5\t7\n0\t1\tx\t1\t0\t1\t0\t1\t0\t"
-                      "more\nlines\n")
-        << 3 << QStringList{"", "Node 9", "C"} << QVector<QPointF>{{1e6, 0}, {0, 0}, {-2.5, 7}}
+        << QByteArray("3\n\t1e+06\tq\tz\nNode 9\tnan\t-inf\nC\t-2.5\t7\n0\t1\tx\t1\t0\t1\t0\t1\t0"
+                      "\tmore\nlines\n")
+        << QStringList{"", "Node 9", "C"} << QVector<QPointF>{{1e6, 0}, {0, 0}, {-2.5, 7}}
         << QVector<int>{0, 1, 1, 2};
-    QTest::newRow("no final tab") << QByteArray("2\nA\t0\t0\nB\t0\t0\n0\t1\t1\t0") << 2
-                                  << QStringList{"A", "B"} << QVector<QPointF>{{0, 0}, {0, 0}}
-                                  << QVector<int>{0, 1};
 }
 
 void tst_GraphFiles::reads()
 {
     QFETCH(QByteArray, file);
-    QFETCH(int, n);
     QFETCH(QStringList, names);
     QFETCH(QVector<QPointF>, pos);
     QFETCH(QVector<int>, edges);
     Spec s;
-    s.n = n;
+    s.n = names.size();
     s.names = names;
     s.pos = pos;
     for (int k = 0; k + 1 < edges.size(); k += 2)
@@ -364,7 +357,7 @@ void tst_GraphFiles::malformedKeepsGraph()
     Graph g("graph", true);
     g.setWD(tmp.path());
     g.getNode(2)->setSelected(true);
-    const Seen before(g);
+    const QString before = state(g);
     const QString name = autosaveFile ? g.autosaveFileName() : path("bad.gmvx3");
     QVERIFY(writeRaw(name, file));
     QSignalSpy changed(&g, &Graph::signal_best_graph_changed);
@@ -372,105 +365,46 @@ void tst_GraphFiles::malformedKeepsGraph()
     const QByteArray err = captureStderr([&] { ok = autosaveFile ? g.autoload() : g.open(name); });
     QVERIFY(!ok);
     QVERIFY(err.contains("ERROR IN FILE FORMAT"));
-    QVERIFY(Seen(g) == before);
-    QVERIFY(g.getNode(2)->isSelected());
+    QCOMPARE(state(g), before);
     QCOMPARE(changed.count(), 0);
-    if (!autosaveFile) {
-        prompts.files << name;
-        captureStderr([&] { g.slot_open(); });
-        QCOMPARE(prompts.messages, QStringList{"Failed to load graph."});
-        QVERIFY(Seen(g) == before);
-    }
+    prompts.files << name;
+    captureStderr([&] { g.slot_open(); });
+    QCOMPARE(prompts.messages, QStringList{"Failed to load graph."});
+    QCOMPARE(state(g), before);
 }
 
-void tst_GraphFiles::missingFileAndCancelledDialogs()
+void tst_GraphFiles::failuresAreReported()
 {
     PresetPrompts prompts;
     Graph g("graph", true);
-    const Seen before(g);
+    const QString before = state(g);
     QVERIFY(!g.open(path("no such file.gmvx3")));
-    QCOMPARE(prompts.asked, QStringList{"message: Opening"});
-    QCOMPARE(prompts.messages, QStringList{"Cannot open graph"});
+    g.slot_open(); // cancelled
+    QCOMPARE(prompts.asked, (QStringList{"message: Opening", "open: Choose graph to load",
+                                         "message: Opening", "message: Warning"}));
+    QCOMPARE(prompts.messages,
+             (QStringList{"Cannot open graph", "Cannot open graph", "Failed to load graph."}));
     prompts.asked.clear();
     prompts.messages.clear();
-    g.slot_open(); // cancelled
-    QCOMPARE(prompts.asked,
-             (QStringList{"open: Choose graph to load", "message: Opening", "message: Warning"}));
-    QCOMPARE(prompts.messages, (QStringList{"Cannot open graph", "Failed to load graph."}));
-    prompts.messages.clear();
-    g.slot_save(); // cancelled
-    g.slot_export_graph();
-    QCOMPARE(prompts.messages, (QStringList{"Failed to save graph.", "Failed to export graph."}));
-    QVERIFY(Seen(g) == before);
-    g.setWD(path("no such dir"));
-    QVERIFY(!g.autoload());
-    QVERIFY(Seen(g) == before);
-}
-
-void tst_GraphFiles::counterMovesForward()
-{
-    Graph g("graph", true);
-    g.setWD(tmp.path());
-    const Spec s = randomSpec(7);
-    build(g, s);
-    // A file holding the very value an item may have cached must not bring it back.
-    const int cached = g.getID();
-    QVERIFY(writeRaw(g.autosaveFileName(), fileOf(s, QString::number(cached))));
-    QVERIFY(g.autoload());
-    QCOMPARE(differs(g, s), QString());
-    const quint32 step = quint32(g.getID()) - quint32(cached);
-    QVERIFY2(step > 0 && step < 65536, qPrintable(QString::number(step)));
-    QCOMPARE(g.getBestID(), g.getID());
-    const int again = g.getID();
-    QVERIFY(writeRaw(path("c.gmvx3"), fileOf(s)));
-    QVERIFY(g.open(path("c.gmvx3")));
-    const quint32 step2 = quint32(g.getID()) - quint32(again);
-    QVERIFY2(step2 > 0 && step2 < 65536, qPrintable(QString::number(step2)));
-}
-
-void tst_GraphFiles::autosaveFile()
-{
-    Graph g("graph", true);
-    QCOMPARE(g.autosaveFileName(), QString(".mvxgr"));
-    g.setWD(tmp.path());
-    QCOMPARE(g.autosaveFileName(), tmp.path() + "/.mvxgr");
-    const Spec s = randomSpec(12);
-    build(g, s);
-    QVERIFY(g.autosave());
-    QCOMPARE(readAll(tmp.path() + "/.mvxgr"), fileOf(s, QString::number(g.getID())));
-    Graph h("graph", true);
-    h.setWD(tmp.path());
-    QSignalSpy console(&h, &Graph::signal_console);
-    QVERIFY(h.autoload());
-    QCOMPARE(differs(h, s), QString());
-    QCOMPARE(console.count(), 0);
-    // The graph file reader announces the count on the console.
-    QVERIFY(g.save(path("d.gmvx3")));
-    QVERIFY(h.open(path("d.gmvx3")));
-    QCOMPARE(console.count(), 1);
-    QCOMPARE(console.at(0).at(0).toString(), QString("Graph:12"));
-    QCOMPARE(console.at(0).at(1).toBool(), false);
-    QCOMPARE(console.at(0).at(2).toInt(), 1);
-}
-
-void tst_GraphFiles::unwritablePathFails()
-{
-    PresetPrompts prompts;
-    Graph g("graph", true);
     QVERIFY(writeRaw(path("plain"), "x"));
-    const QString bad = path("plain/g.gmvx3");
+    const QString bad = path("plain/g.gmvx3"); // below a file: never writable
     QVERIFY(!g.save(bad));
     QVERIFY(!g.export_graph(bad));
     QVERIFY(!g.printToFile(bad));
     g.setWD(path("plain"));
     QVERIFY(!g.autosave());
+    QVERIFY(!g.autoload());
     prompts.files << bad << bad;
     g.slot_save();
     g.slot_export_graph();
-    QCOMPARE(prompts.asked, (QStringList{"save: Save graph as", "message: Warning",
-                                         "save: Export graph as", "message: Warning"}));
-    QCOMPARE(prompts.messages, (QStringList{"Failed to save graph.", "Failed to export graph."}));
+    g.slot_save(); // cancelled
+    QCOMPARE(prompts.asked,
+             (QStringList{"save: Save graph as", "message: Warning", "save: Export graph as",
+                          "message: Warning", "save: Save graph as", "message: Warning"}));
+    QCOMPARE(prompts.messages, (QStringList{"Failed to save graph.", "Failed to export graph.",
+                                            "Failed to save graph."}));
     QCOMPARE(readAll(path("plain")), QByteArray("x"));
+    QCOMPARE(state(g), before);
 }
 
 void tst_GraphFiles::failedWriteKeepsOldFile()
@@ -487,32 +421,29 @@ void tst_GraphFiles::failedWriteKeepsOldFile()
     rlimit small = saved;
     small.rlim_cur = 256;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool saved1 = g.save(target);
-    const bool saved2 = g.export_graph(target);
-    const bool saved3 = g.printToFile(target);
+    const bool written[3] = {g.save(target), g.export_graph(target), g.printToFile(target)};
     setrlimit(RLIMIT_FSIZE, &saved);
     std::signal(SIGXFSZ, previous);
-    QVERIFY(!saved1);
-    QVERIFY(!saved2);
-    QVERIFY(!saved3);
+    QVERIFY(!written[0] && !written[1] && !written[2]);
     QCOMPARE(readAll(target), QByteArray("old content"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.gmvx3"});
-    QVERIFY(g.save(target));
-    QVERIFY(readAll(target).startsWith("32\n"));
 }
 
-void tst_GraphFiles::exportMatchesDefinition()
+void tst_GraphFiles::counterMovesForward()
 {
     Graph g("graph", true);
-    QVERIFY(writeRaw(path("e.cg"), QByteArray(5000, 'z')));
-    for (int n : {1, 5, 17, 32}) {
-        const Spec s = randomSpec(n);
-        build(g, s);
-        // The current graph may differ: the best graph is what is exported.
-        g.addEdge(0, n - 1);
-        g.remNode();
-        QVERIFY(g.export_graph(path("e.cg")));
-        QCOMPARE(readAll(path("e.cg")), exportOf(s));
+    g.setWD(tmp.path());
+    const Spec s = randomSpec(7);
+    build(g, s);
+    // A file holding the very value an item may have cached must not bring it back.
+    for (int round = 0; round < 2; ++round) {
+        const int cached = g.getID();
+        QVERIFY(round == 0 ? writeRaw(g.autosaveFileName(), fileOf(s, QString::number(cached))) &&
+                                 g.autoload()
+                           : writeRaw(path("c.gmvx3"), fileOf(s)) && g.open(path("c.gmvx3")));
+        const quint32 moved = quint32(g.getID()) - quint32(cached);
+        QVERIFY2(moved > 0 && moved < 65536, qPrintable(QString::number(moved)));
+        QCOMPARE(g.getBestID(), g.getID());
     }
 }
 
@@ -529,29 +460,21 @@ void tst_GraphFiles::pdfIsDrawn()
         s.pos[i] = QPointF(100 * std::cos(i), 100 * std::sin(i));
     build(g, s);
     g.centerOn(0, 0);
-    QTemporaryDir out;
-    const QString pdf = out.path() + "/g.pdf";
-    QVERIFY(g.printToFile(pdf));
-    QVERIFY(readAll(pdf).startsWith("%PDF"));
-    QVERIFY(inkOfPdf(pdf, out.path()) > 50);
-
-    // The same drawing without vertices leaves the page blank: the ink above is the graph's.
+    QTemporaryDir out, blank, printed;
+    QVERIFY(g.printToFile(out.path() + "/g.pdf"));
+    QVERIFY(readAll(out.path() + "/g.pdf").startsWith("%PDF"));
+    QVERIFY(inkOfPdf(out.path() + "/g.pdf", out.path()) > 50);
+    {
+        PrintToPdf prompts;
+        prompts.target = printed.path() + "/p.pdf";
+        g.slot_print();
+        QCOMPARE(prompts.asked, QStringList{"print"});
+        QVERIFY(inkOfPdf(prompts.target, printed.path()) > 50);
+    }
+    // Without vertices the page stays blank: the ink above is the graph's.
     build(g, Spec());
-    QTemporaryDir blank;
     QVERIFY(g.printToFile(blank.path() + "/b.pdf"));
     QCOMPARE(inkOfPdf(blank.path() + "/b.pdf", blank.path()), 0);
-
-    build(g, s);
-    PrintToPdf prompts;
-    QTemporaryDir printed;
-    prompts.target = printed.path() + "/p.pdf";
-    g.slot_print();
-    QCOMPARE(prompts.asked, QStringList{"print"});
-    QVERIFY(inkOfPdf(prompts.target, printed.path()) > 50);
-
-    PresetPrompts cancel;
-    g.slot_print();
-    QCOMPARE(cancel.asked, QStringList{"print"});
 }
 
 void tst_GraphFiles::scaleCoords()
@@ -564,35 +487,20 @@ void tst_GraphFiles::scaleCoords()
         s.pos[i] = QPointF(xs[i], ys[i]);
     build(g, s);
     g.scaleCoords(400, 300);
-    double minX = 1e9, maxX = -1e9, minY = 1e9, maxY = -1e9;
-    for (int i = 0; i < 9; ++i) {
-        minX = qMin(minX, g.getNode(i)->getCoordX());
-        maxX = qMax(maxX, g.getNode(i)->getCoordX());
-        minY = qMin(minY, g.getNode(i)->getCoordY());
-        maxY = qMax(maxY, g.getNode(i)->getCoordY());
-        QCOMPARE(g.getNode(i)->getCoordZ(), 0.0);
-    }
+    // The extremes land on the box, the middle of the spread on its centre.
     FUZZY_COMPARE(g.getNode(4)->getCoordX(), -200.0, 1e-9);
     FUZZY_COMPARE(g.getNode(7)->getCoordX(), 200.0, 1e-9);
     FUZZY_COMPARE(g.getNode(4)->getCoordY(), 150.0, 1e-9);
     FUZZY_COMPARE(g.getNode(7)->getCoordY(), -150.0, 1e-9);
-    FUZZY_COMPARE(g.getNode(2)->getCoordX(), 0.0, 1e-9); // the middle of the spread
-    FUZZY_COMPARE(minX, -200.0, 1e-9);
-    FUZZY_COMPARE(maxX, 200.0, 1e-9);
-    FUZZY_COMPARE(minY, -150.0, 1e-9);
-    FUZZY_COMPARE(maxY, 150.0, 1e-9);
-
+    FUZZY_COMPARE(g.getNode(2)->getCoordX(), 0.0, 1e-9);
+    for (int i = 0; i < 9; ++i)
+        QVERIFY(qAbs(g.getNode(i)->getCoordX()) <= 200 && qAbs(g.getNode(i)->getCoordY()) <= 150);
     for (int i = 0; i < 9; ++i)
         s.pos[i].setX(42);
     build(g, s);
     g.scaleCoords(400, 300);
     for (int i = 0; i < 9; ++i)
         FUZZY_COMPARE(g.getNode(i)->getCoordX(), -200.0, 1e-9);
-
-    build(g, Spec());
-    const QPointF before = g.getNode(0)->pos();
-    g.scaleCoords(400, 300);
-    QCOMPARE(g.getNode(0)->pos(), before);
 }
 
 QTEST_MAIN(tst_GraphFiles)

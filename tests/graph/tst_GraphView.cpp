@@ -2,7 +2,6 @@
 #include "graph/Graph.h"
 #include "graph/Node.h"
 
-#include "../items/StderrCapture.h"
 #include "CommonTest.h"
 
 #include <QProcess>
@@ -10,6 +9,7 @@
 #include <QStandardPaths>
 #include <QtTest>
 #include <cmath>
+#include <cstring>
 #include <thread>
 
 namespace
@@ -40,16 +40,8 @@ struct Adj {
                     r.add(i, j);
         return r;
     }
-    bool operator==(const Adj &o) const
-    {
-        if (n != o.n)
-            return false;
-        for (int i = 0; i < n; ++i)
-            for (int j = 0; j < n; ++j)
-                if (a[i][j] != o.a[i][j])
-                    return false;
-        return true;
-    }
+    // Cells beyond n stay false in every Adj built here.
+    bool operator==(const Adj &o) const { return n == o.n && !std::memcmp(a, o.a, sizeof a); }
 };
 
 // Shown, laid out on a fixed scene rectangle, so that view and scene points map stably.
@@ -121,9 +113,9 @@ void doubleClick(Graph &g, QPointF p)
     mouse(g, QEvent::MouseButtonRelease, p);
 }
 
+// Control is pressed, then the key, then both are released.
 void controlKey(Graph &g, Qt::Key key)
 {
-    // Control is pressed, then the key, then both are released.
     QTest::keyClick(&g, key, Qt::ControlModifier);
 }
 
@@ -174,15 +166,10 @@ class tst_GraphView : public QObject
 private slots:
     void initTestCase() { Node::initColors(); }
     void init() { qsrand(1234); }
-    void colours_data();
-    void colours();
-    void labels();
+    void labelsAndColours();
     void edgeValues();
     void valuesFromAnotherThread();
-    void hilightOneVertex();
     void positions();
-    void randomAndScaledPositions();
-    void dump();
     void clickVersusDrag();
     void rubberBand();
     void insertionModes_data();
@@ -194,56 +181,30 @@ private slots:
     void zoomBounds();
     void arrowsRotate();
     void relabelKeepsTheGraph();
-    void timers();
 };
 
-void tst_GraphView::colours_data()
+void tst_GraphView::labelsAndColours()
 {
-    QTest::addColumn<QVector<double>>("values");
-    QTest::addColumn<QVector<int>>("expected"); // the first slots; the others keep 5
-    const double nan = std::nan("");
-    QTest::newRow("truncation") << QVector<double>{2.9, -0.5, 17, -3.7}
-                                << QVector<int>{2, 0, 17, -3};
-    QTest::newRow("not finite or beyond int")
-        << QVector<double>{nan, 1e300, -1e300, INFINITY, 2147483647.9, -2147483648.0}
-        << QVector<int>{0, 0, 0, 0, 2147483647, -2147483647 - 1};
-    QTest::newRow("empty resets all") << QVector<double>() << QVector<int>(32, 0);
-    QTest::newRow("beyond 32 ignored") << QVector<double>(40, 9.0) << QVector<int>(32, 9);
-}
-
-void tst_GraphView::colours()
-{
-    QFETCH(QVector<double>, values);
-    QFETCH(QVector<int>, expected);
     Graph g("graph", true);
-    for (int k = 0; k < 32; ++k)
+    for (int k = 0; k < 32; ++k) {
         g.getNode(k)->setColor(5);
-    g.setColors(values);
-    for (int k = 0; k < 32; ++k)
-        QCOMPARE(g.getNode(k)->getColor(), k < expected.size() ? expected[k] : 5);
-    g.setColors({1, 2});
-    g.resetColors();
-    for (int k = 0; k < 32; ++k)
-        QCOMPARE(g.getNode(k)->getColor(), 0);
-}
-
-void tst_GraphView::labels()
-{
-    Graph g("graph", true);
-    for (int k = 0; k < 32; ++k)
         g.getNode(k)->setLabel("old");
+    }
+    const double nan = std::nan("");
+    g.setColors({2.9, -0.5, 17, -3.7, nan, 1e300, -INFINITY, 2147483647.9});
     g.setLabels({0.5, 3, 1234567, -0.0001, 1e-5});
-    const QStringList expected{"0.5", "3", "1.23457e+06", "-0.0001", "1e-05"};
-    for (int k = 0; k < 32; ++k)
-        QCOMPARE(g.getNode(k)->getLabel(), k < 5 ? expected[k] : QString("old"));
+    const QVector<int> colours{2, 0, 17, -3, 0, 0, 0, 2147483647};
+    const QStringList labels{"0.5", "3", "1.23457e+06", "-0.0001", "1e-05"};
+    for (int k = 0; k < 32; ++k) {
+        QCOMPARE(g.getNode(k)->getColor(), k < 8 ? colours[k] : 5);
+        QCOMPARE(g.getNode(k)->getLabel(), k < 5 ? labels[k] : QString("old"));
+    }
+    g.setColors(QVector<double>(40, 9.0)); // entries beyond 32 are ignored
+    QCOMPARE(g.getNode(31)->getColor(), 9);
+    g.setColors({});
     g.setLabels({});
     for (int k = 0; k < 32; ++k)
-        QCOMPARE(g.getNode(k)->getLabel(), QString());
-    g.setLabels({7});
-    g.getEdge(1, 0)->setLabel("edge");
-    g.resetLabels();
-    QCOMPARE(g.getNode(0)->getLabel(), QString());
-    QCOMPARE(g.getEdge(1, 0)->getLabel(), QString("edge"));
+        QVERIFY(g.getNode(k)->getColor() == 0 && g.getNode(k)->getLabel().isEmpty());
 }
 
 void tst_GraphView::edgeValues()
@@ -251,10 +212,8 @@ void tst_GraphView::edgeValues()
     Graph g("graph", true);
     Adj path;
     path.n = 5;
-    path.add(0, 1);
-    path.add(1, 2);
-    path.add(2, 3);
-    path.add(3, 4);
+    for (int i = 0; i < 4; ++i)
+        path.add(i, i + 1);
     build(g, path);
     // The current graph decides which pairs are edges: {0, 3} is one only there.
     g.addEdge(0, 3);
@@ -272,64 +231,43 @@ void tst_GraphView::edgeValues()
     m[0][1] = 42; // upper cells are not read
     g.setELabels(m, true);
     g.setEHilight(m, true);
-    QCOMPARE(g.getEdge(1, 0)->getLabel(), QString("0.999999"));
-    QCOMPARE(g.getEdge(2, 1)->getLabel(), QString("1"));
-    QCOMPARE(g.getEdge(3, 2)->getLabel(), QString("2.5"));
-    QCOMPARE(g.getEdge(3, 0)->getLabel(), QString("1.23457e+06"));
-    QVERIFY(!g.getEdge(1, 0)->isHilighted());
-    QVERIFY(g.getEdge(2, 1)->isHilighted());
-    QVERIFY(g.getEdge(3, 2)->isHilighted());
-    // Not a current edge, or outside the matrix: kept.
-    for (auto p : {qMakePair(2, 0), qMakePair(4, 3), qMakePair(4, 2), qMakePair(9, 8)}) {
-        QCOMPARE(g.getEdge(p.first, p.second)->getLabel(), QString("keep"));
-        QVERIFY(g.getEdge(p.first, p.second)->isHilighted());
+    const QStringList labels{"0.999999", "1", "2.5", "1.23457e+06"};
+    const QVector<QPair<int, int>> edges{{1, 0}, {2, 1}, {3, 2}, {3, 0}};
+    for (int k = 0; k < 4; ++k) {
+        QCOMPARE(g.getEdge(edges[k].first, edges[k].second)->getLabel(), labels[k]);
+        QCOMPARE(g.getEdge(edges[k].first, edges[k].second)->isHilighted(), k > 0);
     }
+    // Not a current edge, or outside the matrix: kept.
+    const QVector<QPair<int, int>> others{{2, 0}, {4, 3}, {4, 2}, {9, 8}};
+    for (auto p : others)
+        QVERIFY(g.getEdge(p.first, p.second)->getLabel() == "keep" &&
+                g.getEdge(p.first, p.second)->isHilighted());
     g.setELabels({}, false);
     g.setEHilight({}, false);
-    for (auto p : {qMakePair(1, 0), qMakePair(2, 1), qMakePair(3, 2), qMakePair(3, 0)}) {
-        QCOMPARE(g.getEdge(p.first, p.second)->getLabel(), QString());
-        QVERIFY(!g.getEdge(p.first, p.second)->isHilighted());
-    }
-    QCOMPARE(g.getEdge(2, 0)->getLabel(), QString("keep"));
-    QVERIFY(g.getEdge(2, 0)->isHilighted());
+    for (auto p : edges)
+        QVERIFY(g.getEdge(p.first, p.second)->getLabel().isEmpty() &&
+                !g.getEdge(p.first, p.second)->isHilighted());
+    for (auto p : others)
+        QVERIFY(g.getEdge(p.first, p.second)->getLabel() == "keep" &&
+                g.getEdge(p.first, p.second)->isHilighted());
 }
 
 void tst_GraphView::valuesFromAnotherThread()
 {
     Graph g("graph", true);
-    Adj k3;
-    k3.n = 3;
-    k3.add(0, 1);
-    k3.add(1, 2);
-    build(g, k3);
-    QVector<QVector<double>> m(3, QVector<double>(3, 1.0));
+    Adj p3;
+    p3.n = 3;
+    p3.add(0, 1);
+    p3.add(1, 2);
+    build(g, p3);
     std::thread worker([&] {
         g.setLabels({8, 9});
-        g.setColors({4});
-        g.setELabels(m, true);
-        g.setEHilight(m, true);
+        g.setEHilight(QVector<QVector<double>>(3, QVector<double>(3, 1.0)), true);
     });
     worker.join();
     QTRY_COMPARE(g.getNode(1)->getLabel(), QString("9"));
-    QTRY_COMPARE(g.getNode(0)->getColor(), 4);
-    QTRY_COMPARE(g.getEdge(2, 1)->getLabel(), QString("1"));
     QTRY_VERIFY(g.getEdge(1, 0)->isHilighted());
     QVERIFY(!g.getEdge(2, 0)->isHilighted());
-}
-
-void tst_GraphView::hilightOneVertex()
-{
-    Graph g("graph", true);
-    QSignalSpy spy(&g, &Graph::signal_hilight_node);
-    g.hilight(5);
-    for (int k = 0; k < 32; ++k)
-        QCOMPARE(g.getNode(k)->isHilighted(), k == 5);
-    g.hilight(40);
-    for (int k = 0; k < 32; ++k)
-        QVERIFY(!g.getNode(k)->isHilighted());
-    QCOMPARE(spy.count(), 2);
-    QCOMPARE(spy.at(0).at(0).toInt(), 5);
-    QCOMPARE(spy.at(1).at(0).toInt(), 40);
 }
 
 void tst_GraphView::positions()
@@ -341,17 +279,7 @@ void tst_GraphView::positions()
     for (int i = 0; i < 4; ++i) {
         FUZZY_COMPARE(g.getNode(i)->pos().x(), expected[i].x(), 1e-6);
         FUZZY_COMPARE(g.getNode(i)->pos().y(), expected[i].y(), 1e-6);
-        QCOMPARE(g.getNode(i)->getCoordZ(), 0.0);
     }
-    const QPointF beyond = g.getNode(4)->pos();
-    g.setPos(4, QPointF(1, 2));
-    g.setPos(-1, 1, 2, 3);
-    QCOMPARE(g.getNode(4)->pos(), beyond);
-    g.setPos(1, 10, 20, 30);
-    QCOMPARE(g.getNode(1)->pos(), QPointF(10, 20));
-    QCOMPARE(g.getNode(1)->getCoordZ(), 30.0);
-    QCOMPARE(g.getNode(1)->zValue(), 30.0);
-
     // Centring: the centroid of the drawn vertices goes to the origin in all three coordinates.
     const double xyz[4][3] = {{10, 20, 30}, {-4, 8, 1}, {100, -50, -7}, {3, 3, 3}};
     for (int i = 0; i < 4; ++i)
@@ -363,64 +291,6 @@ void tst_GraphView::positions()
         FUZZY_COMPARE(g.getNode(i)->pos().y(), xyz[i][1] - mean[1], 1e-9);
         FUZZY_COMPARE(g.getNode(i)->getCoordZ(), xyz[i][2] - mean[2], 1e-9);
     }
-    build(g, Adj::random(1), {QPointF(7, 8)});
-    g.center();
-    QCOMPARE(g.getNode(0)->pos(), QPointF(7, 8));
-    build(g, Adj());
-    g.place_circle(200);
-    QCOMPARE(g.getNode(0)->pos(), QPointF(7, 8));
-}
-
-void tst_GraphView::randomAndScaledPositions()
-{
-    Graph g("graph", true);
-    build(g, Adj::random(6));
-    g.slot_randomPosition();
-    for (int k = 0; k < 32; ++k) {
-        // On the ray of angle 2 pi k / 32 from the origin, at most 150 away.
-        const double a = 6.2831853 * k / 32;
-        const QPointF p = g.getNode(k)->pos();
-        FUZZY_COMPARE(p.x() * std::cos(a) - p.y() * std::sin(a), 0.0, 1e-9);
-        const double r = p.x() * std::sin(a) + p.y() * std::cos(a);
-        QVERIFY(r >= -1e-9 && r <= 150 + 1e-9);
-    }
-    QCOMPARE(g.getNode(2)->getCoordX(), -350 + 44.0); // stored coordinates untouched
-    g.slot_setScalePos(100);
-    g.slot_scalePosition();
-    double lo[2] = {1e9, 1e9}, hi[2] = {-1e9, -1e9};
-    for (int k = 0; k < 32; ++k) {
-        const QPointF p = g.getNode(k)->pos();
-        lo[0] = qMin(lo[0], p.x());
-        hi[0] = qMax(hi[0], p.x());
-        lo[1] = qMin(lo[1], p.y());
-        hi[1] = qMax(hi[1], p.y());
-    }
-    for (int axis = 0; axis < 2; ++axis) {
-        FUZZY_COMPARE(lo[axis], -50.0, 1e-9);
-        FUZZY_COMPARE(hi[axis], 50.0, 1e-9);
-    }
-    // All on one vertical line: that axis is left as it is, never divided by zero.
-    for (int k = 0; k < 32; ++k)
-        g.getNode(k)->setPosition(12, k);
-    g.slot_scalePosition();
-    for (int k = 0; k < 32; ++k) {
-        QCOMPARE(g.getNode(k)->pos().x(), 12.0);
-        FUZZY_COMPARE(g.getNode(k)->pos().y(), -50 + 100.0 * k / 31, 1e-9);
-    }
-}
-
-void tst_GraphView::dump()
-{
-    Graph g("graph", true);
-    Adj a;
-    a.n = 3;
-    a.add(0, 1);
-    build(g, a);
-    g.addEdge(1, 2);
-    const QByteArray out = captureStderr([&] { g.display(); });
-    QCOMPARE(out, QByteArray("ID = ") + QByteArray::number(g.getID()) +
-                      "\n--best graph--\n0 1 0 \n1 0 0 \n0 0 0 \n"
-                      "--cur graph--\n0 1 0 \n1 0 1 \n0 1 0 \n-------\n");
 }
 
 void tst_GraphView::clickVersusDrag()
@@ -620,14 +490,6 @@ void tst_GraphView::edgeCommands()
             expected.a[i][j] = false;
     QVERIFY(Adj::of(g) == expected);
     QCOMPARE(g.graphData(), g.currentGraphData());
-    controlKey(g, Qt::Key_U);
-    QCOMPARE(selection(g), QVector<bool>(32, false));
-    controlKey(g, Qt::Key_A);
-    QCOMPARE(selection(g), QVector<bool>(32, true));
-    g.getNode(3)->setSelected(false);
-    controlKey(g, Qt::Key_I);
-    QCOMPARE(selection(g).count(true), 1);
-    QVERIFY(g.getNode(3)->isSelected());
     // A key acts on the graph on screen: an unpublished edit is dropped first.
     g.addEdge(0, 7);
     QTest::keyClick(&g, Qt::Key_Backspace);
@@ -650,9 +512,7 @@ void tst_GraphView::fullGraphKeys()
     interactive.clear();
     controlKey(g, Qt::Key_R);
     QCOMPARE(interactive.count(), 3);
-    QTest::keyClick(&g, Qt::Key_K);
-    QTest::keyClick(&g, Qt::Key_B);
-    QTest::keyClick(&g, Qt::Key_T);
+    QTest::keyClick(&g, Qt::Key_K); // no insertion at 32 vertices
     QCOMPARE(g.graphData(), graph);
     QSignalSpy start(&g, &Graph::signal_start_vns), stop(&g, &Graph::signal_stop_vns);
     QSignalSpy next(&g, &Graph::signal_load_next), place(&g, &Graph::signal_place_graph);
@@ -688,9 +548,6 @@ void tst_GraphView::zoomBounds()
         QVERIFY(width() <= 100);
     }
     QVERIFY(width() * std::sqrt(2.0) > 100);
-    const double top = width();
-    g.scaleView(1.0 / top); // back to 1: inside the limits
-    FUZZY_COMPARE(width(), 1.0, 1e-12);
     g.resetTransform();
     g.scaleView(100); // both limits are allowed
     QCOMPARE(width(), 100.0);
@@ -701,13 +558,6 @@ void tst_GraphView::zoomBounds()
     QCOMPARE(width(), 0.07);
     g.scaleView(0.999999);
     QCOMPARE(width(), 0.07);
-    g.resetTransform();
-    for (int k = 0; k < 80; ++k)
-        QTest::keyClick(&g, Qt::Key_Plus);
-    QVERIFY(width() <= 100 && width() * 1.1 > 100);
-    for (int k = 0; k < 120; ++k)
-        QTest::keyClick(&g, Qt::Key_Minus);
-    QVERIFY(width() >= 0.07 && width() / 1.1 < 0.07);
 }
 
 void tst_GraphView::arrowsRotate()
@@ -723,24 +573,13 @@ void tst_GraphView::arrowsRotate()
         FUZZY_COMPARE(g.getNode(i)->pos().y(), pos[i].y(), 1e-9);
         FUZZY_COMPARE(g.getNode(i)->getCoordZ(), -pos[i].x() * s, 1e-9);
     }
-    QTest::keyClick(&g, Qt::Key_Left);
-    for (int i = 0; i < 3; ++i) {
-        FUZZY_COMPARE(g.getNode(i)->pos().x(), pos[i].x(), 1e-9);
-        FUZZY_COMPARE(g.getNode(i)->getCoordZ(), 0.0, 1e-9);
-    }
+    build(g, Adj::random(3), pos);
     QTest::keyPress(&g, Qt::Key_Alt);
     QTest::keyClick(&g, Qt::Key_Right, Qt::AltModifier); // about the z axis
     QTest::keyRelease(&g, Qt::Key_Alt);
     for (int i = 0; i < 3; ++i) {
         FUZZY_COMPARE(g.getNode(i)->pos().x(), pos[i].x() * c - pos[i].y() * s, 1e-9);
         FUZZY_COMPARE(g.getNode(i)->pos().y(), pos[i].x() * s + pos[i].y() * c, 1e-9);
-    }
-    build(g, Adj::random(3), pos);
-    QTest::keyClick(&g, Qt::Key_Up); // about the x axis
-    for (int i = 0; i < 3; ++i) {
-        FUZZY_COMPARE(g.getNode(i)->pos().y(), pos[i].y() * c, 1e-9);
-        FUZZY_COMPARE(g.getNode(i)->getCoordZ(), pos[i].y() * s, 1e-9);
-        FUZZY_COMPARE(g.getNode(i)->zValue(), pos[i].y() * s, 1e-9);
     }
 }
 
@@ -775,35 +614,6 @@ void tst_GraphView::relabelKeepsTheGraph()
     g.slot_relabel();
     QCOMPARE(g.getID(), before + 1);
     QCOMPARE(interactive.count(), 1);
-}
-
-void tst_GraphView::timers()
-{
-    Graph g("graph", true);
-    QSignalSpy console(&g, &Graph::signal_console);
-    g.optimizationStarts();
-    QCOMPARE(console.count(), 2);
-    QCOMPARE(console.at(0).at(0).toString(), QString("Graph Start timer 0"));
-    const QString started = console.at(1).at(0).toString();
-    QVERIFY(started.startsWith("Timer ") && started.endsWith(" started."));
-    const QString id = started.mid(6, started.size() - 15);
-    QVERIFY(id.toInt() > 0);
-    g.optimizationStarts(); // already running: no second timer
-    QCOMPARE(console.count(), 3);
-    QCOMPARE(console.at(2).at(0).toString(), "Graph Start timer " + id);
-    g.optimizationStops();
-    QCOMPARE(console.at(3).at(0).toString(), "Graph Kill timer " + id);
-    QVERIFY(console.at(3).at(1).toBool());
-
-    Adj a;
-    a.n = 2;
-    build(g, a, {QPointF(-10, 0), QPointF(10, 0)});
-    const int anim = g.toggleAnim();
-    QVERIFY(anim > 0);
-    QTimerEvent tick(anim);
-    QApplication::sendEvent(&g, &tick);
-    FUZZY_COMPARE(g.getNode(1)->pos().x(), 10 * std::cos(step), 1e-9);
-    QCOMPARE(g.toggleAnim(), 0);
 }
 
 QTEST_MAIN(tst_GraphView)
