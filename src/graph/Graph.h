@@ -11,6 +11,7 @@
 #include <QVector>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <istream>
 
 class Node;
@@ -233,6 +234,12 @@ private:
     Node *heldNode() const;
     /// Slot of the topmost visible vertex item under the scene point, -1 when none.
     int nodeAt(QPointF scenePoint) const;
+    /// True when f was queued to the GUI thread: a displayed graph called from another thread.
+    bool deferredToGui(std::function<void()> f);
+    /// Calls set on the edge item of every pair j < i < nBest that is an edge of the current graph,
+    /// with cell m[i][j] when show holds (pairs outside m are skipped), with null otherwise.
+    void setEdgeValues(const QVector<QVector<double>> &m, bool show,
+                       void (*set)(Edge *, const double *));
     /// Selected vertex items among slots 0..limit-1, as bits.
     uint32_t selectedSlots(int limit) const;
 

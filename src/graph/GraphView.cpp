@@ -38,9 +38,28 @@ inline uint32_t bit(int j)
     return 1u << j;
 }
 
+// f(i, j) for every pair i < j of the slots in s.
+template <class F> void forSelectedPairs(uint32_t s, F f)
+{
+    for (int i = 0; i < 32; ++i)
+        for (int j = i + 1; j < 32; ++j)
+            if ((s >> i) & (s >> j) & 1u)
+                f(i, j);
+}
+
 } // namespace
 
 // ---- Values from the board ----
+
+bool Graph::deferredToGui(std::function<void()> f)
+{
+    // From another thread a displayed graph's items are updated later, in the GUI thread; the
+    // queued call is dropped if the graph is gone by then.
+    if (!m_display || onGuiThread())
+        return false;
+    QMetaObject::invokeMethod(this, std::move(f), Qt::QueuedConnection);
+    return true;
+}
 
 void Graph::slot_update()
 {
@@ -50,11 +69,8 @@ void Graph::slot_update()
 
 void Graph::setColors(QVector<double> colors)
 {
-    if (m_display && !onGuiThread()) {
-        QMetaObject::invokeMethod(
-            this, [this, colors] { setColors(colors); }, Qt::QueuedConnection);
+    if (deferredToGui([this, colors] { setColors(colors); }))
         return;
-    }
     if (colors.isEmpty()) {
         resetColors();
         return;
@@ -66,11 +82,8 @@ void Graph::setColors(QVector<double> colors)
 
 void Graph::setLabels(QVector<double> labels)
 {
-    if (m_display && !onGuiThread()) {
-        QMetaObject::invokeMethod(
-            this, [this, labels] { setLabels(labels); }, Qt::QueuedConnection);
+    if (deferredToGui([this, labels] { setLabels(labels); }))
         return;
-    }
     if (labels.isEmpty()) {
         resetLabels();
         return;
@@ -82,11 +95,8 @@ void Graph::setLabels(QVector<double> labels)
 
 void Graph::resetLabels()
 {
-    if (m_display && !onGuiThread()) {
-        QMetaObject::invokeMethod(
-            this, [this] { resetLabels(); }, Qt::QueuedConnection);
+    if (deferredToGui([this] { resetLabels(); }))
         return;
-    }
     for (Node *node : qAsConst(m_nodes))
         node->setLabel(QString());
     repaintNodes();
@@ -94,69 +104,43 @@ void Graph::resetLabels()
 
 void Graph::resetColors()
 {
-    if (m_display && !onGuiThread()) {
-        QMetaObject::invokeMethod(
-            this, [this] { resetColors(); }, Qt::QueuedConnection);
+    if (deferredToGui([this] { resetColors(); }))
         return;
-    }
     for (Node *node : qAsConst(m_nodes))
         node->setColor(0);
     repaintNodes();
 }
 
-void Graph::setELabels(QVector<QVector<double>> m, bool show)
+void Graph::setEdgeValues(const QVector<QVector<double>> &m, bool show,
+                          void (*set)(Edge *, const double *))
 {
     // Which pairs are edges is decided now; only the item update may wait for the GUI thread.
     BitGraph g;
     snapshot(g);
     const int nBest = std::min(getNbBestNodes(), 32);
-    auto apply = [this, m, show, g, nBest] {
+    auto apply = [this, m, show, set, g, nBest] {
         for (int i = 1; i < nBest; ++i)
             for (int j = 0; j < i; ++j) {
-                if (!g.edge(i, j))
+                if (!g.edge(i, j) || (show && (i >= m.size() || j >= m.at(i).size())))
                     continue;
-                QString text;
-                if (show) {
-                    if (i >= m.size() || j >= m.at(i).size())
-                        continue;
-                    text = labelText(m.at(i).at(j));
-                }
-                m_edges[i][j]->setLabel(text);
+                set(m_edges[i][j], show ? &m.at(i).at(j) : nullptr);
                 if (m_display)
                     m_edges[i][j]->update();
             }
     };
-    if (m_display && !onGuiThread())
-        QMetaObject::invokeMethod(this, apply, Qt::QueuedConnection);
-    else
+    if (!deferredToGui(apply))
         apply();
+}
+
+void Graph::setELabels(QVector<QVector<double>> m, bool show)
+{
+    setEdgeValues(m, show,
+                  [](Edge *e, const double *v) { e->setLabel(v ? labelText(*v) : QString()); });
 }
 
 void Graph::setEHilight(QVector<QVector<double>> m, bool show)
 {
-    BitGraph g;
-    snapshot(g);
-    const int nBest = std::min(getNbBestNodes(), 32);
-    auto apply = [this, m, show, g, nBest] {
-        for (int i = 1; i < nBest; ++i)
-            for (int j = 0; j < i; ++j) {
-                if (!g.edge(i, j))
-                    continue;
-                bool on = false;
-                if (show) {
-                    if (i >= m.size() || j >= m.at(i).size())
-                        continue;
-                    on = m.at(i).at(j) > 0.999999;
-                }
-                m_edges[i][j]->setHilight(on);
-                if (m_display)
-                    m_edges[i][j]->update();
-            }
-    };
-    if (m_display && !onGuiThread())
-        QMetaObject::invokeMethod(this, apply, Qt::QueuedConnection);
-    else
-        apply();
+    setEdgeValues(m, show, [](Edge *e, const double *v) { e->setHilight(v && *v > 0.999999); });
 }
 
 void Graph::hilight(int k)
@@ -323,38 +307,24 @@ void Graph::slot_addv()
 
 void Graph::slot_adde()
 {
-    const int nb = getNbBestNodes();
-    const uint32_t s = selectedSlots(nb);
-    for (int i = 0; i < nb; ++i)
-        for (int j = i + 1; j < nb; ++j)
-            if ((s >> i) & (s >> j) & 1u)
-                addEdge(i, j);
+    forSelectedPairs(selectedSlots(getNbBestNodes()), [this](int i, int j) { addEdge(i, j); });
     publish(true);
 }
 
 void Graph::slot_reme()
 {
-    const int n = getNbNodes();
-    const uint32_t s = selectedSlots(n);
-    for (int i = 0; i < n; ++i)
-        for (int j = i + 1; j < n; ++j)
-            if ((s >> i) & (s >> j) & 1u)
-                remEdge(i, j);
+    forSelectedPairs(selectedSlots(getNbNodes()), [this](int i, int j) { remEdge(i, j); });
     publish(true);
 }
 
 void Graph::slot_complement()
 {
-    const int nb = getNbBestNodes();
-    const uint32_t s = selectedSlots(nb);
-    for (int i = 0; i < nb; ++i)
-        for (int j = i + 1; j < nb; ++j)
-            if ((s >> i) & (s >> j) & 1u) {
-                if (edge(i, j))
-                    remEdge(i, j);
-                else
-                    addEdge(i, j);
-            }
+    forSelectedPairs(selectedSlots(getNbBestNodes()), [this](int i, int j) {
+        if (edge(i, j))
+            remEdge(i, j);
+        else
+            addEdge(i, j);
+    });
     publish(true);
 }
 
