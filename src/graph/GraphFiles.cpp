@@ -4,6 +4,7 @@
 
 #include "graph/Node.h"
 #include "graph/Prompts.h"
+#include "graph/writeWholeFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -12,7 +13,6 @@
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QRegularExpression>
-#include <QSaveFile>
 #include <QVector>
 #include <cmath>
 #include <iostream>
@@ -64,23 +64,6 @@ bool integerOutOfRange(const QString &field)
     return !ok && integer.match(field).hasMatch();
 }
 
-// Writes the whole file or nothing: the previous file stays intact on any failure.
-bool writeWhole(const QString &fileName, const QByteArray &bytes)
-{
-    if (fileName.isEmpty())
-        return false;
-    QSaveFile file(fileName);
-    // Unbuffered, so a short write (file size limit, full disk) shows in the count: a buffered
-    // save file can commit a truncated file as a success.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
-}
-
 void formatError()
 {
     std::cerr << "ERROR IN FILE FORMAT" << std::endl;
@@ -122,7 +105,7 @@ bool Graph::save(QString fileName)
         QMutexLocker best(&m_bestMutex);
         bytes = graphFileText(false);
     }
-    return writeWhole(fileName, bytes);
+    return writeWholeFile(fileName, bytes);
 }
 
 bool Graph::autosave()
@@ -132,7 +115,7 @@ bool Graph::autosave()
         QMutexLocker best(&m_bestMutex);
         bytes = graphFileText(true);
     }
-    return writeWhole(autosaveFileName(), bytes);
+    return writeWholeFile(autosaveFileName(), bytes);
 }
 
 bool Graph::readGraphFile(const QString &fileName, bool withCounter, FileContent &out,
@@ -293,7 +276,7 @@ bool Graph::export_graph(QString fileName)
                  vertices + edges)
                     .toLatin1();
     }
-    return writeWhole(fileName, bytes);
+    return writeWholeFile(fileName, bytes);
 }
 
 void Graph::slot_export_graph()
@@ -323,7 +306,7 @@ bool Graph::printToFile(QString fileName)
         if (!painter.end())
             return false;
     }
-    return writeWhole(fileName, buffer.data());
+    return writeWholeFile(fileName, buffer.data());
 }
 
 void Graph::slot_print()
