@@ -2,6 +2,7 @@
 
 #include "graph/Graph.h"
 #include "graph/Prompts.h"
+#include "graph/writeWholeFile.h"
 #include "items/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "items/CalculusDisplay.h"
@@ -20,7 +21,6 @@
 #include <QMutexLocker>
 #include <QPainter>
 #include <QPrinter>
-#include <QSaveFile>
 #include <QWheelEvent>
 
 #include <algorithm>
@@ -748,7 +748,7 @@ void Problem::slot_save()
 
 bool Problem::save(QString path)
 {
-    if (!writeText(path))
+    if (!writeWholeFile(path, saveString().toLatin1()))
         return false;
     emit signal_console(QStringLiteral("Problem saved"), false, 0, QColor(Qt::black));
     return true;
@@ -778,7 +778,7 @@ bool Problem::open(QString path)
 
 void Problem::autosave()
 {
-    if (!writeText(autosavePath()))
+    if (!writeWholeFile(autosavePath(), saveString().toLatin1()))
         workingDirectory.clear();
 }
 
@@ -797,23 +797,6 @@ QString Problem::autosavePath() const
 {
     return workingDirectory.isEmpty() ? QStringLiteral(".mvxpb")
                                       : workingDirectory + QStringLiteral("/.mvxpb");
-}
-
-bool Problem::writeText(const QString &path)
-{
-    // Through a temporary file, so that a failed write leaves the previous file whole.
-    if (path.isEmpty())
-        return false;
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const QByteArray bytes = saveString().toLatin1();
-    // commit() does not see a failed flush of the write buffer: flush and check first.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
 }
 
 bool Problem::readText(const QString &path, QString &text) const

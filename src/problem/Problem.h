@@ -179,7 +179,6 @@ protected:
 
 private:
     QString autosavePath() const;
-    bool writeText(const QString &path);
     bool readText(const QString &path, QString &text) const;
     void adoptFileName(const QString &chosen);
     /// The board item that is the scene item, or null (links, rubber band).
