@@ -1168,8 +1168,8 @@ void Problem::slot_print()
 void Problem::slot_delete_items()
 {
     const bool confirmed =
-        Prompts::instance().question(this, tr("About to delete items"),
-                                     tr("Are you sure you want to delete the selected items?"));
+        Prompts::instance().confirm(this, tr("About to delete items"),
+                                    tr("Are you sure you want to delete the selected items?"));
     if (graph)
         graph->changeBest();
     if (!confirmed) {
