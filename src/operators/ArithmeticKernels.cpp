@@ -96,15 +96,21 @@ double ifAtLeastOf(const double *x)
 
 void matrixProduct(const ValueBlock &a, const ValueBlock &b, ValueRows &out)
 {
+    // Row by row of b, so the inner loop runs along contiguous rows; each entry still sums its
+    // products in increasing k.
     for (int i = 0; i < a.rows; ++i) {
         const double *left = a.m.at(i).constData();
         double *target = out[i].data();
-        for (int j = 0; j < b.cols; ++j) {
-            double s = 0.0;
-            for (int k = 0; k < a.cols; ++k)
-                s += left[k] * b.at(k, j);
-            target[j] = bounded(s);
+        for (int j = 0; j < b.cols; ++j)
+            target[j] = 0.0;
+        for (int k = 0; k < a.cols; ++k) {
+            const double *right = b.m.at(k).constData();
+            const double factor = left[k];
+            for (int j = 0; j < b.cols; ++j)
+                target[j] += factor * right[j];
         }
+        for (int j = 0; j < b.cols; ++j)
+            target[j] = bounded(target[j]);
     }
 }
 
