@@ -20,8 +20,6 @@ StoredValue randomValue(int r, int c, double spread = 10.0)
     return v;
 }
 
-const Map kMaps[] = {&absoluteOf, &ceilingOf, &floorOf, &cappedExp, &rootOf};
-
 } // namespace
 
 class tst_ArithmeticKernels : public QObject
@@ -29,56 +27,13 @@ class tst_ArithmeticKernels : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { qsrand(1234); }
-    void shapes_data();
-    void shapes();
     void broadcastBothWays();
-    void conditionalChoice();
     void quotientNearZero_data();
     void quotientNearZero();
     void productAgreesWithEigen();
-    void maps_data();
-    void maps();
-    void squareRootRefusal();
     void centerAgainstMean();
     void overflowStaysFinite();
 };
-
-void tst_ArithmeticKernels::shapes_data()
-{
-    QTest::addColumn<QVector<int>>("dims"); // rows, cols per block
-    QTest::addColumn<int>("setter");        // -2: FormatError
-    QTest::newRow("same shape") << QVector<int>{2, 3, 2, 3} << 0;
-    QTest::newRow("single first") << QVector<int>{1, 1, 3, 2} << 1;
-    QTest::newRow("single second") << QVector<int>{3, 2, 1, 1} << 0;
-    QTest::newRow("both single") << QVector<int>{1, 1, 1, 1} << -1;
-    QTest::newRow("transposed") << QVector<int>{2, 3, 3, 2} << -2;
-    QTest::newRow("row against column") << QVector<int>{1, 3, 3, 1} << -2;
-    QTest::newRow("empty second") << QVector<int>{2, 2, 0, 0} << -2;
-    QTest::newRow("single then empty") << QVector<int>{1, 1, 0, 0} << -2;
-    QTest::newRow("four, third sets") << QVector<int>{1, 1, 1, 1, 4, 1, 4, 1} << 2;
-    QTest::newRow("four, last differs") << QVector<int>{4, 1, 1, 1, 4, 1, 1, 4} << -2;
-}
-
-void tst_ArithmeticKernels::shapes()
-{
-    QFETCH(QVector<int>, dims);
-    QFETCH(int, setter);
-    const int count = dims.size() / 2;
-    QVector<StoredValue> values;
-    for (int k = 0; k < count; ++k)
-        values << StoredValue(dims[2 * k], dims[2 * k + 1], {});
-    QVector<ValueBlock> blocks;
-    for (const StoredValue &v : values)
-        blocks << v.block();
-    const ValueBlock *views[4];
-    for (int k = 0; k < count; ++k)
-        views[k] = &blocks[k];
-    int found = 99;
-    const OperStatus status = broadcastShape(views, count, found);
-    QCOMPARE(status, setter == -2 ? OperStatus::FormatError : OperStatus::Ok);
-    if (setter != -2)
-        QCOMPARE(found, setter);
-}
 
 // Every combination against the same arithmetic written out here, with a 1 x 1 argument on
 // either side and the untouched cells of the store left as they were.
@@ -120,23 +75,6 @@ void tst_ArithmeticKernels::broadcastBothWays()
                 QCOMPARE(outLeft[r][0], -4242.0);
         }
     }
-}
-
-void tst_ArithmeticKernels::conditionalChoice()
-{
-    const StoredValue a(1, 4, {1, 2 - 5e-7, 2 - 2e-6, -3});
-    const StoredValue b(1, 1, {2});
-    const StoredValue c(1, 4, {10, 20, 30, 40});
-    const StoredValue d(1, 1, {-1});
-    const ValueBlock blocks[4] = {a.block(), b.block(), c.block(), d.block()};
-    const ValueBlock *views[4] = {&blocks[0], &blocks[1], &blocks[2], &blocks[3]};
-    ValueRows out = markedStore();
-    broadcastInto(views, 4, 1, 4, &ifAtLeastOf, out);
-    // 1 < 2; 2 - 5e-7 is within the tolerance; 2 - 2e-6 is not; -3 < 2.
-    QCOMPARE(out[0][0], -1.0);
-    QCOMPARE(out[0][1], 20.0);
-    QCOMPARE(out[0][2], -1.0);
-    QCOMPARE(out[0][3], -1.0);
 }
 
 void tst_ArithmeticKernels::quotientNearZero_data()
@@ -182,44 +120,6 @@ void tst_ArithmeticKernels::productAgreesWithEigen()
         if (c < 32)
             QCOMPARE(out[0][c], -4242.0);
     }
-}
-
-void tst_ArithmeticKernels::maps_data()
-{
-    QTest::addColumn<int>("map"); // index in kMaps
-    QTest::addColumn<QVector<double>>("in");
-    QTest::addColumn<QVector<double>>("out");
-    QTest::newRow("abs") << 0 << QVector<double>{-2.5, 0, 3} << QVector<double>{2.5, 0, 3};
-    QTest::newRow("ceil") << 1 << QVector<double>{-2.5, 2.1, 4} << QVector<double>{-2, 3, 4};
-    QTest::newRow("floor") << 2 << QVector<double>{-2.5, 2.9, 4} << QVector<double>{-3, 2, 4};
-    QTest::newRow("exp") << 3 << QVector<double>{0, 1, -800} << QVector<double>{1, M_E, 0};
-    QTest::newRow("exp capped") << 3 << QVector<double>{27.6, 28, 1e300}
-                                << QVector<double>{std::exp(27.6), 1e12, 1e12};
-    QTest::newRow("root") << 4 << QVector<double>{4, 2, -5e-7} << QVector<double>{2, M_SQRT2, 0};
-}
-
-void tst_ArithmeticKernels::maps()
-{
-    QFETCH(int, map);
-    QFETCH(QVector<double>, in);
-    QFETCH(QVector<double>, out);
-    StoredValue a(in.size(), 1, {});
-    for (int i = 0; i < in.size(); ++i)
-        a.m[i][0] = in[i];
-    ValueRows result = markedStore();
-    mapInto(a.block(), kMaps[map], result);
-    for (int i = 0; i < in.size(); ++i)
-        FUZZY_COMPARE(result[i][0], out[i], 1e-14);
-    QCOMPARE(result[0][1], -4242.0);
-}
-
-void tst_ArithmeticKernels::squareRootRefusal()
-{
-    QCOMPARE(checkSquareRoots(StoredValue(2, 2, {1, 0, -1e-6, 4}).block()), OperStatus::Ok);
-    QCOMPARE(checkSquareRoots(StoredValue(2, 2, {1, 0, -1.1e-6, 4}).block()),
-             OperStatus::NegativeArgument);
-    // The poison outside the block is never read: a negative one would be refused.
-    QCOMPARE(checkSquareRoots(StoredValue(1, 1, {3}, -1.0).block()), OperStatus::Ok);
 }
 
 void tst_ArithmeticKernels::centerAgainstMean()

@@ -29,55 +29,13 @@ class tst_ShapingKernels : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { qsrand(1234); }
-    void entriesInReadingOrder_data();
-    void entriesInReadingOrder();
     void indexes_data();
     void indexes();
     void linesAndTranspose();
-    void appendColumns_data();
-    void appendColumns();
     void diagonal();
     void sortAgainstStdSort();
     void sortRefusesMatrixAndPutsNaNLast();
 };
-
-void tst_ShapingKernels::entriesInReadingOrder_data()
-{
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("cols");
-    QTest::addColumn<int>("position");
-    QTest::addColumn<double>("expected"); // NaN: NotEnoughValues
-    const double none = std::numeric_limits<double>::quiet_NaN();
-    // Entries of the r x c block are 10 i + j.
-    QTest::newRow("first of matrix") << 2 << 3 << 0 << 0.0;
-    QTest::newRow("second of matrix is along the row") << 2 << 3 << 1 << 1.0;
-    QTest::newRow("second of column") << 3 << 1 << 1 << 10.0;
-    QTest::newRow("last of matrix") << 2 << 3 << -1 << 12.0;
-    QTest::newRow("last of single") << 1 << 1 << -1 << 0.0;
-    QTest::newRow("second of single") << 1 << 1 << 1 << none;
-    QTest::newRow("first of empty") << 0 << 3 << 0 << none;
-    QTest::newRow("last of empty") << 3 << 0 << -1 << none;
-}
-
-void tst_ShapingKernels::entriesInReadingOrder()
-{
-    QFETCH(int, rows);
-    QFETCH(int, cols);
-    QFETCH(int, position);
-    QFETCH(double, expected);
-    StoredValue a(rows, cols, {});
-    for (int i = 0; i < rows; ++i)
-        for (int j = 0; j < cols; ++j)
-            a.m[i][j] = 10 * i + j;
-    double value = -1;
-    const OperStatus status = entryInReadingOrder(a.block(), position, value);
-    if (std::isnan(expected)) {
-        QCOMPARE(status, OperStatus::NotEnoughValues);
-        return;
-    }
-    QCOMPARE(status, OperStatus::Ok);
-    QCOMPARE(value, expected);
-}
 
 void tst_ShapingKernels::indexes_data()
 {
@@ -143,43 +101,6 @@ void tst_ShapingKernels::linesAndTranspose()
             QCOMPARE(row[1][0], -4242.0);
         if (c < 32)
             QCOMPARE(t[c][0], -4242.0);
-    }
-}
-
-void tst_ShapingKernels::appendColumns_data()
-{
-    QTest::addColumn<int>("rowsA");
-    QTest::addColumn<int>("colsA");
-    QTest::addColumn<int>("rowsB");
-    QTest::addColumn<int>("colsB");
-    QTest::addColumn<bool>("ok");
-    QTest::newRow("column to column") << 3 << 1 << 3 << 1 << true;
-    QTest::newRow("matrix and vector") << 4 << 4 << 4 << 1 << true;
-    QTest::newRow("exactly 32") << 2 << 20 << 2 << 12 << true;
-    QTest::newRow("33 columns") << 2 << 20 << 2 << 13 << false;
-    QTest::newRow("rows differ") << 3 << 1 << 2 << 1 << false;
-    QTest::newRow("empty second") << 3 << 1 << 0 << 0 << false;
-}
-
-void tst_ShapingKernels::appendColumns()
-{
-    QFETCH(int, rowsA);
-    QFETCH(int, colsA);
-    QFETCH(int, rowsB);
-    QFETCH(int, colsB);
-    QFETCH(bool, ok);
-    const StoredValue a = randomValue(rowsA, colsA), b = randomValue(rowsB, colsB);
-    QCOMPARE(checkAppendColumns(a.block(), b.block()),
-             ok ? OperStatus::Ok : OperStatus::FormatError);
-    if (!ok)
-        return;
-    ValueRows out = markedStore();
-    appendColumnsInto(a.block(), b.block(), out);
-    for (int i = 0; i < rowsA; ++i) {
-        for (int j = 0; j < colsA + colsB; ++j)
-            QCOMPARE(out[i][j], j < colsA ? a.m[i][j] : b.m[i][j - colsA]);
-        if (colsA + colsB < 32)
-            QCOMPARE(out[i][colsA + colsB], -4242.0);
     }
 }
 
