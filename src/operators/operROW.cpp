@@ -7,10 +7,10 @@ operROW::operROW(bool graphical) : LineSelection(Line::Row)
         QStringLiteral(
             "Row k of a matrix A as a row vector, k being the single value of the second "
             "argument, counted from 1. An index that names no row gives the error Index out "
-            "of range."),
+            "of range; an index that is not a single value gives a format error."),
         QStringLiteral(
             "Row k of a matrix A as a row vector,\n k being the single value of the second "
             "argument, counted from 1.\n An index that names no row gives the error Index "
-            "out of range."),
+            "out of range; an index that is not a single value gives a format error."),
         graphical);
 }

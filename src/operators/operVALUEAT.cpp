@@ -10,13 +10,15 @@ operVALUEAT::operVALUEAT(bool graphical) : OperatorItem(3, 2)
         QStringLiteral(
             "Value at row i and column j of a matrix A, i and j being the single values of "
             "the second and third arguments, counted from 1. Without a third argument, "
-            "value i of a vector (row or column). An index outside the matrix gives the "
-            "error Index out of range."),
+            "value i of a vector (row or column), a matrix giving a format error. An index "
+            "outside the matrix gives the error Index out of range; an index that is not a "
+            "single value gives a format error."),
         QStringLiteral(
             "Value at row i and column j of a matrix A,\n i and j being the single values "
             "of the second and third arguments, counted from 1.\n Without a third argument, "
-            "value i of a vector (row or column).\n An index outside the matrix gives the "
-            "error Index out of range."),
+            "value i of a vector (row or column), a matrix giving a format error.\n An index "
+            "outside the matrix gives the error Index out of range;\n an index that is not a "
+            "single value gives a format error."),
         graphical);
 }
 
