@@ -5,6 +5,7 @@
 namespace
 {
 const double kInfinite = 1e12;
+const double kLogInfinite = std::log(kInfinite);
 
 bool isSingle(const ValueBlock &b)
 {
@@ -142,7 +143,7 @@ double floorOf(double x)
 double cappedExp(double x)
 {
     // Beyond log(1e12) the cap holds anyway; testing first avoids the overflow.
-    return x >= std::log(kInfinite) ? kInfinite : std::exp(x);
+    return x >= kLogInfinite ? kInfinite : std::exp(x);
 }
 
 double rootOf(double x)
