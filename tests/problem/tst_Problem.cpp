@@ -5,15 +5,12 @@
 #include "items/BuildCalculus.h"
 #include "items/Link.h"
 #include "items/Z.h"
-#include "items/infoEDGE.h"
 #include "items/infoNODE.h"
 #include "problem/Eval.h"
 #include "problem/Problem.h"
-
 #include "graph/Node.h"
 #include "items/CalculusDisplay.h"
 
-#include <QGraphicsScene>
 #include <QSignalSpy>
 #include <QtTest>
 

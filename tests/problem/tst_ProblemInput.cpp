@@ -90,7 +90,6 @@ private slots:
     void keyTables_data();
     void keyTables();
     void zoomBounds();
-    void alignAndSpace();
     void deleteWithConfirmation_data();
     void deleteWithConfirmation();
 };
@@ -323,41 +322,6 @@ void tst_ProblemInput::zoomBounds()
     QVERIFY(b.scale() <= 100);
 }
 
-void tst_ProblemInput::alignAndSpace()
-{
-    Board b;
-    Calculus *x0 = b.invariant("ORDER", {0, 7});
-    Calculus *x50 = b.invariant("SIZE", {50, -3});
-    Calculus *x10 = b.invariant("DEGMAX", {10, 40});
-    Calculus *idle = b.invariant("DEGMIN", {-80, -90});
-    for (Calculus *c : {x0, x10})
-        c->select(true);
-    b.p.slot_spaceX();
-    QCOMPARE(x0->pos(), QPointF(0, 7));
-    QCOMPARE(x10->pos(), QPointF(10, 40));
-    x50->select(true);
-    b.p.slot_spaceX();
-    QCOMPARE(x0->pos(), QPointF(0, 7));
-    QCOMPARE(x10->pos(), QPointF(25, 40));
-    QCOMPARE(x50->pos(), QPointF(50, -3));
-    b.p.slot_spaceY();
-    QCOMPARE(x50->pos(), QPointF(50, -3));
-    QCOMPARE(x0->pos(), QPointF(0, 18.5));
-    QCOMPARE(x10->pos(), QPointF(25, 40));
-    b.p.slot_alignY();
-    for (Calculus *c : {x0, x10, x50})
-        QCOMPARE(c->pos().y(), -3.0);
-    b.p.slot_alignX();
-    QCOMPARE(x0->pos(), QPointF(0, -3));
-    QCOMPARE(x10->pos(), QPointF(0, -3));
-    QCOMPARE(idle->pos(), QPointF(-80, -90));
-    // Moving everything takes the info items along.
-    const QPointF labels = b.p.getLabels()->pos();
-    b.p.slot_move_all(3, -4);
-    QCOMPARE(b.p.getLabels()->pos(), labels + QPointF(3, -4));
-    QCOMPARE(idle->pos(), QPointF(-77, -94));
-}
-
 void tst_ProblemInput::deleteWithConfirmation_data()
 {
     QTest::addColumn<bool>("answer");
@@ -393,13 +357,6 @@ void tst_ProblemInput::deleteWithConfirmation()
         QCOMPARE(b.p.getItems(), QVector<Calculus *>({order, size}));
         QCOMPARE(ge->formula(), QString("ORDER(G) >= SIZE(G)"));
     }
-    // With nothing selected, OK deletes nothing.
-    b.p.slot_unselect_all();
-    prompts.answers << true;
-    const int before = b.p.getItems().size();
-    b.p.slot_delete_items();
-    QCOMPARE(b.p.getItems().size(), before);
-    QCOMPARE(b.p.getConstraints().size(), 1);
 }
 
 QTEST_MAIN(tst_ProblemInput)

@@ -40,52 +40,46 @@ private slots:
 
 void tst_ProblemReport::algDefinition_data()
 {
-    QTest::addColumn<QString>("board");
+    QTest::addColumn<QStringList>("items"); // keyword, or keyword/argument1/argument2 by index
     QTest::addColumn<QString>("expected");
-    QTest::newRow("empty") << "empty"
-                           << "";
+    QTest::newRow("empty") << QStringList{} << "";
     QTest::newRow("maximise with constraint")
-        << "max"
+        << QStringList{"SIZE", "ORDER", "WIENER", ">=/0/1", "MAXIMIZE/2"}
         << "Max\tZ1 = WIENER(G)\nSubject to\nConstraint1 : SIZE(G) >= ORDER(G)\n";
     QTest::newRow("both directions and minimise")
-        << "two"
+        << QStringList{"~SIZE", "MAXMIN/0", "MINIMIZE"}
         << "MinMax\tZ1 = SIZE(GBAR)\nMin\tZ2 = MISSING ARGUMENT\n";
     QTest::newRow("constraints only")
-        << "constraints"
-        << "Subject to\nConstraint1 : CONNECTED(GBAR)\nConstraint2 : MISSING "
-           "ARGUMENT\n";
+        << QStringList{"~CONNECTED", "<"}
+        << "Subject to\nConstraint1 : CONNECTED(GBAR)\nConstraint2 : MISSING ARGUMENT\n";
 }
 
 void tst_ProblemReport::algDefinition()
 {
-    QFETCH(QString, board);
+    QFETCH(QStringList, items);
     QFETCH(QString, expected);
     Graph g("G", false);
     g.randomGraph(5);
     Problem p(&g, "board", false);
-    if (board == "max") {
-        Calculus *size = make("SIZE"), *order = make("ORDER"), *wiener = make("WIENER");
-        Calculus *ge = make(">="), *z = make("MAXIMIZE");
-        for (Calculus *c : {size, order, wiener})
+    BuildCalculus catalogue;
+    QVector<Calculus *> made;
+    for (const QString &spec : items) {
+        QStringList parts = spec.split('/');
+        const bool complement = parts[0].startsWith('~');
+        Calculus *c = make(qPrintable(parts[0].mid(complement ? 1 : 0)));
+        c->setInvertGraph(complement);
+        const int code = catalogue.type(c->name == "Z" ? parts[0] : c->name);
+        if (code == 4)
+            p.addConstraintItem(c);
+        else if (code == 5)
+            p.addZItem(c);
+        else
             p.addInvariantItemLoadMode(c);
-        p.addConstraintItem(ge);
-        p.addZItem(z);
-        p.link1(size, ge);
-        p.link2(order, ge);
-        p.link1(wiener, z);
-    } else if (board == "two") {
-        Calculus *size = make("SIZE");
-        size->setInvertGraph(true);
-        Calculus *both = make("MAXMIN"), *none = make("MINIMIZE");
-        p.addInvariantItemLoadMode(size);
-        p.addZItem(both);
-        p.addZItem(none);
-        p.link1(size, both);
-    } else if (board == "constraints") {
-        Calculus *connected = make("CONNECTED");
-        connected->setInvertGraph(true);
-        p.addConstraintItem(connected);
-        p.addConstraintItem(make("<"));
+        if (parts.size() > 1)
+            p.link1(made[parts[1].toInt()], c);
+        if (parts.size() > 2)
+            p.link2(made[parts[2].toInt()], c);
+        made << c;
     }
     QCOMPARE(p.algDefinition(), expected);
 }
