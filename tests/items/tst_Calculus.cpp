@@ -19,7 +19,6 @@ private slots:
     void getValueBounds_data();
     void getValueBounds();
     void deletingItemDetachesLinks();
-    void itemLine_data();
     void itemLine();
     void bestBackupPublishesToDialog();
 };
@@ -181,41 +180,20 @@ void tst_Calculus::deletingItemDetachesLinks()
     delete user;
 }
 
-void tst_Calculus::itemLine_data()
-{
-    QTest::addColumn<QString>("givenName");
-    QTest::addColumn<QPointF>("position");
-    QTest::addColumn<int>("flags"); // report, node, vector, complement
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("unnamed, report on")
-        << QString() << QPointF(12.5, -40) << 1
-        << QString("PROBE\t\t1\t0\t0\t0\t12.5\t-40\t5\tNULL\t7\tNULL\n");
-    QTest::newRow("named, node and complement")
-        << QString("Degree list") << QPointF(0, 3) << 10
-        << QString("PROBE\tDegree list\t0\t1\t0\t1\t0\t3\t5\tNULL\t7\tNULL\n");
-    QTest::newRow("six significant digits")
-        << QString() << QPointF(1234567.8, 0.1) << 4
-        << QString("PROBE\t\t0\t0\t1\t0\t1.23457e+06\t0.1\t5\tNULL\t7\tNULL\n");
-}
-
 void tst_Calculus::itemLine()
 {
-    QFETCH(QString, givenName);
-    QFETCH(QPointF, position);
-    QFETCH(int, flags);
-    QFETCH(QString, expected);
     OperatorProbe probe, a, b;
     a.saveIndex = 5;
     b.saveIndex = 7;
     probe.arg1 = &a;
     probe.arg3 = &b;
-    probe.setGivenName(givenName);
-    probe.setPos(position);
-    probe.setInReport(flags & 1);
-    probe.setNodInReport(flags & 2);
-    probe.setVecInReport(flags & 4);
-    probe.setInvertGraph(flags & 8);
-    QCOMPARE(probe.getCaractToSave(), expected);
+    probe.setGivenName("Degree list");
+    probe.setPos(1234567.8, -0.1);
+    probe.setNodInReport(true);
+    probe.setInvertGraph(true);
+    // Positions with six significant digits, arguments by their index.
+    QCOMPARE(probe.getCaractToSave(),
+             QString("PROBE\tDegree list\t0\t1\t0\t1\t1.23457e+06\t-0.1\t5\tNULL\t7\tNULL\n"));
     probe.arg1 = probe.arg3 = nullptr;
 }
 
