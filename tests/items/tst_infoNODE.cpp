@@ -14,27 +14,6 @@
 namespace
 {
 
-/// A value whose rows, columns and entries the test sets.
-class Fixed : public Invariant
-{
-public:
-    Fixed(int r, int c, std::function<double(int, int)> f) : r_(r), c_(c), f_(f)
-    {
-        initItem(QStringLiteral("FIXED"), {}, {}, false, Report::Free, false);
-    }
-    QString formula() override { return QStringLiteral("FIXED(G)"); }
-    void recompute() override
-    {
-        rows = r_;
-        cols = c_;
-        for (int i = 0; i < rows; ++i)
-            for (int j = 0; j < cols; ++j)
-                M[i][j] = f_(i, j);
-    }
-    int r_, c_;
-    std::function<double(int, int)> f_;
-};
-
 void makeCycle(Graph &g, int n)
 {
     g.clear();
@@ -76,7 +55,7 @@ void tst_infoNODE::colors()
     Graph g(QStringLiteral("g"), false);
     makeCycle(g, 4);
     Problem board(&g, QStringLiteral("b"), false);
-    Fixed *vector = new Fixed(4, 1, [entries](int i, int) { return entries[i]; });
+    InvariantProbe *vector = fixedProbe(4, 1, [entries](int i, int) { return entries[i]; });
     board.addInvariantItemLoadMode(vector);
     board.link1(vector, board.getColors());
     board.best_backup();
@@ -95,10 +74,10 @@ void tst_infoNODE::labels()
     Graph g(QStringLiteral("g"), false);
     makeCycle(g, 3);
     Problem board(&g, QStringLiteral("b"), false);
-    Fixed *vector = new Fixed(3, 1, [](int i, int) { return 1.0 / (i + 3); });
-    Fixed *value = new Fixed(1, 1, [](int, int) { return 42.0; });
-    Fixed *matrix = new Fixed(3, 3, [](int, int) { return 1.0; });
-    for (Fixed *f : {vector, value, matrix})
+    InvariantProbe *vector = fixedProbe(3, 1, [](int i, int) { return 1.0 / (i + 3); });
+    InvariantProbe *value = fixedProbe(1, 1, [](int, int) { return 42.0; });
+    InvariantProbe *matrix = fixedProbe(3, 3, [](int, int) { return 1.0; });
+    for (InvariantProbe *f : {vector, value, matrix})
         board.addInvariantItemLoadMode(f);
     board.link1(vector, board.getLabels());
     board.best_backup();
@@ -133,7 +112,7 @@ void tst_infoNODE::edgeShapes()
     Graph g(QStringLiteral("g"), false);
     makeCycle(g, 6);
     Problem board(&g, QStringLiteral("b"), false);
-    Fixed *m = new Fixed(rows, cols, [](int i, int j) { return 10 * i + j; });
+    InvariantProbe *m = fixedProbe(rows, cols, [](int i, int j) { return 10 * i + j; });
     board.addInvariantItemLoadMode(m);
     board.link1(m, board.getELabels());
     if (!shown)
@@ -153,7 +132,7 @@ void tst_infoNODE::edgeHighlights()
     makeCycle(g, 5);
     Problem board(&g, QStringLiteral("b"), false);
     // Entry [i][j] of edge {i, j}: 1 on {1,0}, 0.9999995 on {2,1}, 0.999999 on {3,2}.
-    Fixed *m = new Fixed(5, 5, [](int i, int j) {
+    InvariantProbe *m = fixedProbe(5, 5, [](int i, int j) {
         return i == 1 && j == 0 ? 1.0 : i == 2 && j == 1 ? 0.9999995 : i == 3 && j == 2 ? 0.999999 : 0.0;
     });
     board.addInvariantItemLoadMode(m);

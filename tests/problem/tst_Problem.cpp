@@ -21,48 +21,6 @@
 namespace
 {
 
-/// A column vector whose entries the test sets; recomputed only when the graph moves.
-class Column : public Invariant
-{
-public:
-    explicit Column(QVector<double> v = {0.0}) : values(v)
-    {
-        sRows = QStringLiteral("n");
-        sCols = QStringLiteral("1");
-        initItem(QStringLiteral("COLUMN_TEST"), {}, {}, false, Report::Free, false);
-    }
-    QString formula() override { return name; }
-    void recompute() override
-    {
-        ++calls;
-        rows = values.size();
-        cols = 1;
-        for (int i = 0; i < rows; ++i)
-            M[i][0] = values[i];
-    }
-    QVector<double> values;
-    int calls = 0;
-};
-
-/// A constraint whose amount is whatever the test sets.
-class Amount : public Constraint
-{
-public:
-    explicit Amount(double v) : amount(v) {}
-    QString formula() override { return name; }
-    void recompute() override
-    {
-        if (failing) {
-            fail(QStringLiteral("failing"));
-            return;
-        }
-        rows = cols = 1;
-        M[0][0] = amount;
-    }
-    double amount;
-    bool failing = false;
-};
-
 /// Edges of the graph counted through edge(), pair by pair.
 int edgesByPairs(const Graph &g)
 {
@@ -115,7 +73,10 @@ void tst_Problem::constraintAmountsAndErrors()
 {
     Graph g(QStringLiteral("g"), false);
     Problem board(&g, QStringLiteral("b"), false);
-    Amount *c1 = new Amount(1.5), *c2 = new Amount(0.0), *c3 = new Amount(7.25);
+    ConstraintProbe *c1 = new ConstraintProbe, *c2 = new ConstraintProbe, *c3 = new ConstraintProbe;
+    c1->base = 1.5;
+    c2->base = 0;
+    c3->base = 7.25;
     board.addConstraintItem(c1);
     board.addConstraintItem(c2);
     board.addConstraintItem(c3);
@@ -125,15 +86,15 @@ void tst_Problem::constraintAmountsAndErrors()
     QVERIFY(e.violated());
 
     // A NaN amount is the undefined value; a failing constraint raises the error flag.
-    c1->amount = c3->amount = 0;
-    c2->amount = std::numeric_limits<double>::quiet_NaN();
-    c3->failing = true;
+    c1->base = c3->base = 0;
+    c2->base = std::numeric_limits<double>::quiet_NaN();
+    c3->failNext = true;
     g.addNode();
     board.eval(&e);
     QCOMPARE(e.value(0), 1.0);
     QCOMPARE(e.value(2), 1e12);
     // The counter did not move: the error of the last computation stays.
-    c3->failing = false;
+    c3->failNext = false;
     board.eval(&e);
     QCOMPARE(e.value(0), 1.0);
 
@@ -169,7 +130,7 @@ void tst_Problem::objectiveStoredValues()
     QFETCH(QVector<double>, expected);
     Graph g(QStringLiteral("g"), false);
     Problem board(&g, QStringLiteral("b"), false);
-    Column *col = new Column(values);
+    InvariantProbe *col = columnProbe(values);
     board.addInvariantItemLoadMode(col);
     Z *z = new Z(false);
     board.addZItem(z);
@@ -192,7 +153,7 @@ void tst_Problem::patternAndFactors()
     BuildCalculus catalogue;
     const QStringList keywords{"MINIMIZE", "MAXIMIZE", "MAXMIN"};
     for (int i = 0; i < 3; ++i) {
-        Column *source = new Column({double(i + 2)});
+        InvariantProbe *source = columnProbe({double(i + 2)});
         Calculus *z = catalogue.makeCalculus(keywords[i], false);
         board.addInvariantItemLoadMode(source);
         board.addZItem(z);
@@ -244,9 +205,9 @@ void tst_Problem::fastComputationSkipsUnneeded()
     Graph g(QStringLiteral("g"), false);
     makePath(g, 4);
     Problem board(&g, QStringLiteral("b"), false);
-    Column *forObjective = new Column({1.0});
-    Column *forColors = new Column({0.0, 1.0, 2.0, 3.0});
-    Column *unused = new Column({9.0});
+    InvariantProbe *forObjective = columnProbe({1.0});
+    InvariantProbe *forColors = columnProbe({0.0, 1.0, 2.0, 3.0});
+    InvariantProbe *unused = columnProbe({9.0});
     FamilyProbe *family = new FamilyProbe;
     board.addInvariantItemLoadMode(forObjective);
     board.addInvariantItemLoadMode(forColors);
