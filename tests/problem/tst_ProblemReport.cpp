@@ -63,8 +63,8 @@ void tst_ProblemReport::algDefinition()
     Problem p(&g, "board", false);
     BuildCalculus catalogue;
     QVector<Calculus *> made;
-    for (const QString &spec : items) {
-        QStringList parts = spec.split('/');
+    for (const QString &entry : items) {
+        QStringList parts = entry.split('/');
         const bool complement = parts[0].startsWith('~');
         Calculus *c = make(qPrintable(parts[0].mid(complement ? 1 : 0)));
         c->setInvertGraph(complement);
