@@ -2,7 +2,6 @@
 #include "graph/Graph.h"
 #include "graph/Node.h"
 
-#include <QGraphicsScene>
 #include <QImage>
 #include <QPainter>
 #include <QtTest>
@@ -13,7 +12,6 @@ class tst_Node : public QObject
 private slots:
     void initTestCase() { Node::initColors(); }
     void colourTable();
-    void edgeLineFollowsItsEnds();
     void drawnGraphShowsVerticesAndEdges();
 };
 
@@ -31,34 +29,6 @@ void tst_Node::colourTable()
                             {-17, 15}, {INT_MIN, 0}, {INT_MAX, 15}};
     for (const auto &c : cases)
         QCOMPARE(Node::colorSlot(c[0]), c[1]);
-}
-
-void tst_Node::edgeLineFollowsItsEnds()
-{
-    QGraphicsScene scene;
-    Node *a = new Node(0, 0, 10, 10, "A", true);
-    Node *b = new Node(0, 0, 10, 10, "B", true);
-    Edge *e = new Edge(a, b);
-    scene.addItem(a);
-    scene.addItem(b);
-    scene.addItem(e);
-    a->addENeighbor(e);
-    b->addENeighbor(e);
-    e->resetVisible(true);
-    a->setPosition(10, 20, 3);
-    b->setPosition(50, 50);
-    QCOMPARE(e->mapToScene(e->lineEnd()), QPointF(50, 50));
-    QCOMPARE(e->length(), 50.0);
-    QCOMPARE(b->getCoordZ(), 0.0);
-    QCOMPARE(a->zValue(), 3.0);
-    b->setPosition(13, 24); // exactly 5 away: the line collapses onto the first end
-    QCOMPARE(e->mapToScene(e->lineEnd()), QPointF(10, 20));
-    b->move(100, 0);
-    QCOMPARE(e->mapToScene(e->lineEnd()), QPointF(113, 24));
-    QCOMPARE(b->getCoordX(), 13.0);
-    b->setVisibleFlag(false);
-    e->resetVisible(true);
-    QVERIFY(!e->isShown() && !e->isVisible());
 }
 
 void tst_Node::drawnGraphShowsVerticesAndEdges()

@@ -159,7 +159,8 @@ void tst_Eig::nonFiniteInputEnds()
     QFETCH(Matrix, m);
     const int n = m.size();
     const Eig eig(m, n);
-    QVERIFY(eig.rotations() <= Eig::maxRotations(n));
+    // A pivot that is NaN or infinite (overflow included) ends the iteration before the cap.
+    QVERIFY(eig.rotations() < Eig::maxRotations(n));
     QCOMPARE(eig.eigvals().size(), n);
     QCOMPARE(eig.eigvecs().size(), n);
     // A cap given by the caller is kept to exactly.
