@@ -152,6 +152,7 @@ void tst_GraphView::edgeValues()
     m[0][1] = 42; // upper cells are not read
     // From another thread the items change once the GUI thread gets to it.
     std::thread([&] {
+        g.setLabels({8, 9});
         g.setELabels(m, true);
         g.setEHilight(m, true);
     }).join();
@@ -159,6 +160,7 @@ void tst_GraphView::edgeValues()
     const QStringList labels{"0.999999", "1", "2.5", "1.23457e+06", "keep", "keep", "keep"};
     const QVector<QPair<int, int>> pairs{{1, 0}, {2, 1}, {3, 2}, {3, 0}, {2, 0}, {4, 3}, {9, 8}};
     QTRY_COMPARE(g.getEdge(3, 0)->getLabel(), labels[3]);
+    QCOMPARE(g.getNode(1)->getLabel(), QString("9"));
     for (int k = 0; k < pairs.size(); ++k) {
         QCOMPARE(g.getEdge(pairs[k].first, pairs[k].second)->getLabel(), labels[k]);
         QCOMPARE(g.getEdge(pairs[k].first, pairs[k].second)->isHilighted(), k > 0);
