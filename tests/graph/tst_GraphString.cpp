@@ -178,7 +178,9 @@ void tst_GraphString::graph6Forms_data()
     QTest::newRow("long form") << "~?@?" << -1 << QVector<int>{};
     QTest::newRow("short data") << "E??" << -1 << QVector<int>{};
     QTest::newRow("order 32 short") << "_" + QString(82, '~') << -1 << QVector<int>{};
+    QTest::newRow("header") << ">>graph6<<Bw" << -1 << QVector<int>{};
     QTest::newRow("data below range") << "B!" << -1 << QVector<int>{};
+    QTest::newRow("data above range") << "B\x7f" << -1 << QVector<int>{};
     QTest::newRow("outside latin-1") << QString("B") + QChar(0x263a) << -1 << QVector<int>{};
 }
 
