@@ -1,73 +1,65 @@
 #include "invariants/Betweenness.h"
 
 #include "CommonTest.h"
-#include "DistanceOracles.h"
+#include "InvariantFixtures.h"
 
-#include <QtTest>
-
-using namespace oracle;
+#include <cmath>
 
 namespace
 {
 
-// Shortest-path tallies by walking every shortest path one by one.
-struct PathTally {
-    double total = 0;
-    double throughVertex[32] = {};
-    double throughEdge[32][32] = {};
-};
+const PairWeight kWeights[3] = {PairWeight::One, PairWeight::InverseDistance,
+                                PairWeight::InverseSquare};
 
-void walk(const Plain &p, const QVector<QVector<int>> &fw, int t, QVector<int> &trail,
-          PathTally &tally)
-{
-    const int cur = trail.last();
-    if (cur == t) {
-        tally.total += 1;
-        for (int i = 1; i + 1 < trail.size(); ++i)
-            tally.throughVertex[trail[i]] += 1;
-        for (int i = 0; i + 1 < trail.size(); ++i) {
-            tally.throughEdge[trail[i]][trail[i + 1]] += 1;
-            tally.throughEdge[trail[i + 1]][trail[i]] += 1;
-        }
-        return;
-    }
-    for (int w = 0; w < p.n; ++w)
-        if (p.a[cur][w] && fw[w][t] == fw[cur][t] - 1) {
-            trail.append(w);
-            walk(p, fw, t, trail, tally);
-            trail.removeLast();
-        }
-}
-
-struct Expected {
+struct Shares {
     double vertex[32] = {};
     double edge[32][32] = {};
 };
 
-Expected bruteForce(const BitGraph &g, int power)
+// Walks every shortest s-t path one by one, counting the paths and their interior visits.
+void walk(const PlainGraph &p, const std::vector<std::vector<int>> &fw, std::vector<int> &trail,
+          int t, double &paths, Shares &through)
 {
-    const Plain p = plainOf(g);
+    const int cur = trail.back();
+    if (cur == t) {
+        paths += 1;
+        for (size_t i = 0; i + 1 < trail.size(); ++i) {
+            through.vertex[trail[i]] += i > 0;
+            through.edge[trail[i]][trail[i + 1]] += 1;
+            through.edge[trail[i + 1]][trail[i]] += 1;
+        }
+        return;
+    }
+    for (int w = 0; w < p.n; ++w)
+        if (p.adj[cur][w] && fw[w][t] == fw[cur][t] - 1) {
+            trail.push_back(w);
+            walk(p, fw, trail, t, paths, through);
+            trail.pop_back();
+        }
+}
+
+Shares bruteForce(const BitGraph &g, int power)
+{
+    const PlainGraph p(g);
     const auto fw = floydWarshall(p);
-    Expected e;
+    Shares e;
     for (int s = 0; s < p.n; ++s)
         for (int t = s + 1; t < p.n; ++t) {
             if (fw[s][t] == kFar)
                 continue;
-            PathTally tally;
-            QVector<int> trail{s};
-            walk(p, fw, t, trail, tally);
-            const double w = 1.0 / std::pow(double(fw[s][t]), power);
+            double paths = 0;
+            Shares through;
+            std::vector<int> trail{s};
+            walk(p, fw, trail, t, paths, through);
+            const double w = 1.0 / std::pow(double(fw[s][t]), power) / paths;
             for (int u = 0; u < p.n; ++u) {
-                e.vertex[u] += w * tally.throughVertex[u] / tally.total;
+                e.vertex[u] += w * through.vertex[u];
                 for (int v = 0; v < p.n; ++v)
-                    e.edge[u][v] += w * tally.throughEdge[u][v] / tally.total;
+                    e.edge[u][v] += w * through.edge[u][v];
             }
         }
     return e;
 }
-
-const PairWeight kWeights[3] = {PairWeight::One, PairWeight::InverseDistance,
-                                PairWeight::InverseSquare};
 
 } // namespace
 
@@ -77,20 +69,15 @@ class tst_Betweenness : public QObject
 private slots:
     void matchesPathEnumeration_data() { addSuiteRows(); }
     void matchesPathEnumeration();
-    void paths();
-    void cycles();
-    void stars();
-    void completeGraphs();
-    void completeBipartiteGraphs();
+    void families();
 };
 
 void tst_Betweenness::matchesPathEnumeration()
 {
     QFETCH(BitGraph, g);
     for (int power = 0; power <= 2; ++power) {
-        const Expected e = bruteForce(g, power);
-        double vertex[32];
-        double edge[32][32];
+        const Shares e = bruteForce(g, power);
+        double vertex[32], edge[32][32];
         vertexBetweenness(g, kWeights[power], vertex);
         edgeBetweenness(g, kWeights[power], edge);
         for (int u = 0; u < g.n; ++u) {
@@ -101,111 +88,53 @@ void tst_Betweenness::matchesPathEnumeration()
     }
 }
 
-void tst_Betweenness::paths()
+void tst_Betweenness::families()
 {
-    for (int n = 1; n <= 32; ++n) {
-        const BitGraph g = path(n);
-        double v0[32], v1[32], v2[32], e0[32][32], e1[32][32];
-        vertexBetweenness(g, PairWeight::One, v0);
-        vertexBetweenness(g, PairWeight::InverseDistance, v1);
-        vertexBetweenness(g, PairWeight::InverseSquare, v2);
-        edgeBetweenness(g, PairWeight::One, e0);
-        edgeBetweenness(g, PairWeight::InverseDistance, e1);
-        for (int i = 0; i < n; ++i) {
-            QCOMPARE(v0[i], double(i * (n - 1 - i)));
-            double w1 = 0, w2 = 0, across = 0;
-            for (int s = 0; s < i; ++s)
-                for (int t = i + 1; t < n; ++t) {
-                    w1 += 1.0 / (t - s);
-                    w2 += 1.0 / ((t - s) * (t - s));
-                }
-            for (int s = 0; s <= i; ++s)
-                for (int t = i + 1; t < n; ++t)
-                    across += 1.0 / (t - s);
-            FUZZY_COMPARE(v1[i], w1, 1e-12);
-            FUZZY_COMPARE(v2[i], w2, 1e-12);
-            if (i + 1 < n) {
-                QCOMPARE(e0[i][i + 1], double((i + 1) * (n - 1 - i)));
-                QCOMPARE(e0[i + 1][i], double((i + 1) * (n - 1 - i)));
-                FUZZY_COMPARE(e1[i][i + 1], across, 1e-12);
-            }
-            if (i + 2 < n)
-                QCOMPARE(e0[i][i + 2], 0.0);
-            QCOMPARE(e0[i][i], 0.0);
-        }
-    }
-}
-
-void tst_Betweenness::cycles()
-{
-    // Every pair spreads d(s,t) - 1 interior vertices and d(s,t) edges, evenly by symmetry.
-    for (int n = 3; n <= 32; ++n) {
-        const BitGraph g = cycle(n);
-        const double w = n % 2 == 0 ? n * double(n) * n / 8 : n * (double(n) * n - 1) / 8;
-        double vertex[32], edge[32][32];
-        vertexBetweenness(g, PairWeight::One, vertex);
-        edgeBetweenness(g, PairWeight::One, edge);
-        for (int i = 0; i < n; ++i) {
-            FUZZY_COMPARE(vertex[i], (w - n * (n - 1) / 2.0) / n, 1e-12);
-            FUZZY_COMPARE(edge[i][(i + 1) % n], w / n, 1e-12);
-        }
-    }
-}
-
-void tst_Betweenness::stars()
-{
+    double vertex[32], edge[32][32];
     for (int n = 2; n <= 32; ++n) {
-        const BitGraph g = star(n);
-        const double leafPairs = (n - 1) * (n - 2) / 2.0;
+        // Path: i(n-1-i) pairs pass through vertex i, (i+1)(n-1-i) through edge i-(i+1).
+        vertexBetweenness(pathGraph(n), PairWeight::One, vertex);
+        edgeBetweenness(pathGraph(n), PairWeight::One, edge);
+        for (int i = 0; i + 1 < n; ++i) {
+            QCOMPARE(vertex[i], double(i * (n - 1 - i)));
+            QCOMPARE(edge[i + 1][i], double((i + 1) * (n - 1 - i)));
+        }
+        // Star: the leaf pairs sit at distance 2, so the weights scale them by 1/2 or 1/4.
         for (int power = 0; power <= 2; ++power) {
-            const double scale = 1.0 / (1 << power); // leaf pairs are at distance 2
-            double vertex[32], edge[32][32];
-            vertexBetweenness(g, kWeights[power], vertex);
-            edgeBetweenness(g, kWeights[power], edge);
-            FUZZY_COMPARE(vertex[0], leafPairs * scale, 1e-12);
+            const double scale = 1.0 / (1 << power);
+            vertexBetweenness(starGraph(n), kWeights[power], vertex);
+            edgeBetweenness(starGraph(n), kWeights[power], edge);
+            FUZZY_COMPARE(vertex[0], (n - 1) * (n - 2) / 2.0 * scale, 1e-12);
             for (int i = 1; i < n; ++i) {
                 QCOMPARE(vertex[i], 0.0);
-                FUZZY_COMPARE(edge[0][i], 1 + (n - 2) * scale, 1e-12);
-                if (i + 1 < n)
-                    QCOMPARE(edge[i][i + 1], 0.0);
+                FUZZY_COMPARE(edge[i][0], 1 + (n - 2) * scale, 1e-12);
             }
         }
-    }
-}
-
-void tst_Betweenness::completeGraphs()
-{
-    for (int n = 0; n <= 32; ++n) {
-        const BitGraph g = complete(n);
-        double vertex[32], edge[32][32];
-        vertexBetweenness(g, PairWeight::InverseSquare, vertex);
-        edgeBetweenness(g, PairWeight::One, edge);
-        for (int i = 0; i < n; ++i) {
-            QCOMPARE(vertex[i], 0.0);
-            for (int j = 0; j < n; ++j)
-                QCOMPARE(edge[i][j], i == j ? 0.0 : 1.0);
+        // Cycle: every pair spreads d - 1 interior vertices and d edges evenly.
+        if (n >= 3) {
+            const double w = n % 2 == 0 ? n * double(n) * n / 8 : n * (double(n) * n - 1) / 8;
+            vertexBetweenness(cycleGraph(n), PairWeight::One, vertex);
+            edgeBetweenness(cycleGraph(n), PairWeight::One, edge);
+            for (int i = 0; i < n; ++i) {
+                FUZZY_COMPARE(vertex[i], (w - n * (n - 1) / 2.0) / n, 1e-12);
+                FUZZY_COMPARE(edge[i][(i + 1) % n], w / n, 1e-12);
+            }
+        }
+        vertexBetweenness(completeGraph(n), PairWeight::InverseSquare, vertex);
+        edgeBetweenness(completeGraph(n), PairWeight::One, edge);
+        QCOMPARE(vertex[n - 1], 0.0);
+        QCOMPARE(edge[0][n - 1], 1.0);
+        QCOMPARE(edge[n - 1][n - 1], 0.0);
+        for (int a = 1; a < n; ++a) {
+            const int b = n - a;
+            const double far = double(a - 1) / b + double(b - 1) / a;
+            vertexBetweenness(completeBipartite(a, b), PairWeight::InverseDistance, vertex);
+            edgeBetweenness(completeBipartite(a, b), PairWeight::One, edge);
+            FUZZY_COMPARE(vertex[0], b * (b - 1) / 4.0 / a, 1e-12);
+            FUZZY_COMPARE(vertex[n - 1], a * (a - 1) / 4.0 / b, 1e-12);
+            FUZZY_COMPARE(edge[n - 1][a - 1], 1 + far, 1e-12);
         }
     }
-}
-
-void tst_Betweenness::completeBipartiteGraphs()
-{
-    for (int a = 1; a <= 31; ++a)
-        for (int b = 1; a + b <= 32; ++b) {
-            const BitGraph g = completeBipartite(a, b);
-            double vertex[32], dvertex[32], edge[32][32], dedge[32][32];
-            vertexBetweenness(g, PairWeight::One, vertex);
-            vertexBetweenness(g, PairWeight::InverseDistance, dvertex);
-            edgeBetweenness(g, PairWeight::One, edge);
-            edgeBetweenness(g, PairWeight::InverseDistance, dedge);
-            const double sideA = b * (b - 1) / 2.0 / a;
-            const double farPairs = double(a - 1) / b + double(b - 1) / a;
-            FUZZY_COMPARE(vertex[0], sideA, 1e-12);
-            FUZZY_COMPARE(dvertex[0], sideA / 2, 1e-12);
-            FUZZY_COMPARE(vertex[a], a * (a - 1) / 2.0 / b, 1e-12);
-            FUZZY_COMPARE(edge[0][a], 1 + farPairs, 1e-12);
-            FUZZY_COMPARE(dedge[a + b - 1][a - 1], 1 + farPairs / 2, 1e-12);
-        }
 }
 
 QTEST_APPLESS_MAIN(tst_Betweenness)
