@@ -3,35 +3,18 @@
 // Graphs built straight from their definitions and plain references for the invariant tests;
 // nothing here uses the kernels.
 
+#include "GraphFixtures.h"
 #include "graph/BitGraph.h"
 
 #include <QProcess>
 #include <QtTest>
-#include <utility>
 #include <vector>
 
 Q_DECLARE_METATYPE(BitGraph)
 
-inline BitGraph graphOf(int n, const std::vector<std::pair<int, int>> &edges = {})
-{
-    BitGraph g;
-    g.n = n;
-    for (const auto &e : edges)
-        g.addEdge(e.first, e.second);
-    return g;
-}
-
 inline BitGraph emptyGraph(int n)
 {
-    return graphOf(n);
-}
-
-inline BitGraph pathGraph(int n)
-{
-    BitGraph g = graphOf(n);
-    for (int i = 0; i + 1 < n; ++i)
-        g.addEdge(i, i + 1);
-    return g;
+    return fromEdges(n, {});
 }
 
 inline BitGraph cycleGraph(int n)
@@ -45,7 +28,7 @@ inline BitGraph cycleGraph(int n)
 /// Centre 0, leaves 1..n-1.
 inline BitGraph starGraph(int n)
 {
-    BitGraph g = graphOf(n);
+    BitGraph g = emptyGraph(n);
     for (int i = 1; i < n; ++i)
         g.addEdge(0, i);
     return g;
@@ -53,7 +36,7 @@ inline BitGraph starGraph(int n)
 
 inline BitGraph completeGraph(int n)
 {
-    BitGraph g = graphOf(n);
+    BitGraph g = emptyGraph(n);
     for (int i = 0; i < n; ++i)
         for (int j = i + 1; j < n; ++j)
             g.addEdge(i, j);
@@ -63,7 +46,7 @@ inline BitGraph completeGraph(int n)
 /// Sides 0..a-1 and a..a+b-1.
 inline BitGraph completeBipartite(int a, int b)
 {
-    BitGraph g = graphOf(a + b);
+    BitGraph g = emptyGraph(a + b);
     for (int i = 0; i < a; ++i)
         for (int j = a; j < a + b; ++j)
             g.addEdge(i, j);
@@ -73,7 +56,7 @@ inline BitGraph completeBipartite(int a, int b)
 /// Each pair an edge with probability p, drawn from qrand().
 inline BitGraph randomGraph(int n, double p)
 {
-    BitGraph g = graphOf(n);
+    BitGraph g = emptyGraph(n);
     for (int i = 0; i < n; ++i)
         for (int j = i + 1; j < n; ++j)
             if (qrand() < p * RAND_MAX)
@@ -96,7 +79,7 @@ inline BitGraph randomTree(int n)
         label[i] = i;
     for (int i = n - 1; i > 0; --i)
         std::swap(label[i], label[qrand() % (i + 1)]);
-    BitGraph g = graphOf(n);
+    BitGraph g = emptyGraph(n);
     for (int v = 1; v < n; ++v)
         g.addEdge(label[v], label[qrand() % v]);
     return g;
@@ -148,7 +131,7 @@ inline bool lexBefore(uint32_t a, uint32_t b)
 /// Decodes one graph6 line of order at most 62.
 inline BitGraph fromGraph6(const QByteArray &line)
 {
-    BitGraph g = graphOf(line.at(0) - 63);
+    BitGraph g = emptyGraph(line.at(0) - 63);
     int bit = 0;
     for (int j = 1; j < g.n; ++j)
         for (int i = 0; i < j; ++i, ++bit)

@@ -388,7 +388,7 @@ void tst_InvariantItems::smallExamples()
     QCOMPARE(block(*on("IDENTITY", g, completeGraph(2))), (Values{1, 0, 0, 1}));
     QCOMPARE(block(*on("ONEMAT", g, emptyGraph(2))), (Values{1, 1, 1, 1}));
     // Ties: the largest cliques {0, 1, 4} and {0, 2, 3}; the first one's edges are marked.
-    const BitGraph tie = graphOf(5, {{0, 1}, {0, 2}, {0, 3}, {0, 4}, {1, 4}, {2, 3}});
+    const BitGraph tie = fromEdges(5, {{0, 1}, {0, 2}, {0, 3}, {0, 4}, {1, 4}, {2, 3}});
     QCOMPARE(block(*on("EINCLIQMAX", g, tie)),
              (Values{0, 1, 0, 0, 1, 1, 0, 0, 0, 1, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1, 1, 0, 0, 0}));
 }
@@ -477,7 +477,7 @@ void tst_InvariantItems::disconnectedGraph()
     QFETCH(bool, error);
     QFETCH(Values, expected);
     Graph g("G", false);
-    load(g, graphOf(5, {{0, 1}, {1, 2}, {3, 4}}));
+    load(g, fromEdges(5, {{0, 1}, {1, 2}, {3, 4}}));
     Item item = make(keyword, &g, false, true);
     const QByteArray said = captureStderr([&] { item->bestBackup(); });
     QCOMPARE(item->getError(), error);
@@ -493,7 +493,7 @@ void tst_InvariantItems::disconnectedGraph()
 void tst_InvariantItems::messageClearedOnRecovery()
 {
     Graph g("G", false);
-    load(g, graphOf(3, {{0, 1}}));
+    load(g, fromEdges(3, {{0, 1}}));
     Item item = make("IINDEX", &g, false, true);
     item->bestBackup();
     QVERIFY(item->getError());
@@ -549,7 +549,7 @@ void tst_InvariantItems::spectralClosedForms()
 void tst_InvariantItems::spectralErrors()
 {
     Graph g("G", false);
-    for (const BitGraph &b : {pathGraph(2), graphOf(3, {{0, 1}}), emptyGraph(5)}) {
+    for (const BitGraph &b : {pathGraph(2), fromEdges(3, {{0, 1}}), emptyGraph(5)}) {
         Item k = on("KIRCHHOFF", g, b);
         QVERIFY(k->getError());
         QCOMPARE(k->rows, 0);
