@@ -125,6 +125,7 @@ class tst_InvariantItems : public QObject
 private slots:
     void catalogue_data();
     void catalogue();
+    void documentationText();
     void degreeItemsAgainstBruteForce_data();
     void degreeItemsAgainstBruteForce();
     void structuralItemsFollowTheKernels();
@@ -174,11 +175,24 @@ void tst_InvariantItems::catalogue()
     QTEST(checkBox(*item, "Insert in explorer")->isEnabled(), "explorer");
     QVERIFY(checkBox(*item, "Complement")->isEnabled());
     QCOMPARE(item->toolTip(), keyword);
+    QVERIFY(!item->textDoc.isEmpty() && item->textDoc != "N/A" && !item->latexDoc.isEmpty());
     if (!kFamilies.contains(keyword)) {
         QCOMPARE(item->formula(), keyword + "(G)");
         item->setInvertGraph(true);
         QCOMPARE(item->formula(), keyword + "(GBAR)");
     }
+}
+
+void tst_InvariantItems::documentationText()
+{
+    // Kept word for word, spelling included, as users know them.
+    Item instable = make("INSTABLEMAX", nullptr);
+    QCOMPARE(instable->latexDoc,
+             QString("Vertices in a maximum stable set. To be used for display purpose."));
+    QCOMPARE(instable->textDoc,
+             QString("Vertices in a maximum stableset. To be used for display purpose."));
+    QVERIFY(make("RANDIC", nullptr)
+                ->latexDoc.startsWith("Randi\\'c index, defined as $\\chi = \\sum_{(i,j)\\in E}"));
 }
 
 void tst_InvariantItems::degreeItemsAgainstBruteForce_data()
@@ -373,6 +387,7 @@ void tst_InvariantItems::withoutVertices()
     QVERIFY(avdist->getError());
     QCOMPARE(avdist->toolTip(), QStringLiteral("Fewer than 2 vertices"));
     QCOMPARE(block(*on("IINDEX", g, emptyGraph(1))), Values{1e12});
+    QCOMPARE(block(*on("NBETWEENNESS", g, emptyGraph(1))), Values{0});
     QCOMPARE(block(*on("NLAPLACIAN", g, emptyGraph(1))), Values{1.0});
     QCOMPARE(block(*on("EINCLIQMAX", g, emptyGraph(1))), Values{0.0});
 }
