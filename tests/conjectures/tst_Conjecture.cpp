@@ -46,8 +46,10 @@ void tst_Conjecture::equality_data()
     QTest::addColumn<double>("sumB");
     QTest::addColumn<bool>("equal");
     // Against coefficients (1, 2), 3 boundary graphs and sum 0.5.
-    QTest::newRow("coefficient within 0.9e-6") << QVector<double>{1, 2 + 0.9e-6} << 3 << 0.5 << true;
-    QTest::newRow("coefficient off by 1.1e-6") << QVector<double>{1, 2 + 1.1e-6} << 3 << 0.5 << false;
+    QTest::newRow("coefficient within 0.9e-6")
+        << QVector<double>{1, 2 + 0.9e-6} << 3 << 0.5 << true;
+    QTest::newRow("coefficient off by 1.1e-6")
+        << QVector<double>{1, 2 + 1.1e-6} << 3 << 0.5 << false;
     QTest::newRow("lengths differ") << QVector<double>{1, 2, 0} << 3 << 0.5 << false;
     QTest::newRow("touching differs") << QVector<double>{1, 2} << 4 << 0.5 << false;
     QTest::newRow("sum within 0.9e-6") << QVector<double>{1, 2} << 3 << 0.5 + 0.9e-6 << true;

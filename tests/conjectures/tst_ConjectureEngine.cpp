@@ -20,19 +20,28 @@ public:
     explicit Collector(ConjectureEngine *e)
     {
         const auto q = Qt::QueuedConnection;
-        connect(e, &ConjectureEngine::signal_conjecture, this, [this](QString t) { texts << t; }, q);
-        connect(e, &ConjectureEngine::signal_new_conjecture, this,
-                [this](Conjecture *c) { records.emplace_back(c); }, q);
-        connect(e, &ConjectureEngine::signal_not_enough_points, this, [this] { ++notEnough; }, q);
-        connect(e, &ConjectureEngine::signal_progress, this, [this](int i, qint64 t, qint64 l) {
-            ids << i;
-            elapsed << t;
-            limits << l;
-        }, q);
-        connect(e, &ConjectureEngine::signal_complete, this, [this] {
-            if (completes++ == 0)
-                recordsAtComplete = int(records.size());
-        }, q);
+        connect(
+            e, &ConjectureEngine::signal_conjecture, this, [this](QString t) { texts << t; }, q);
+        connect(
+            e, &ConjectureEngine::signal_new_conjecture, this,
+            [this](Conjecture *c) { records.emplace_back(c); }, q);
+        connect(
+            e, &ConjectureEngine::signal_not_enough_points, this, [this] { ++notEnough; }, q);
+        connect(
+            e, &ConjectureEngine::signal_progress, this,
+            [this](int i, qint64 t, qint64 l) {
+                ids << i;
+                elapsed << t;
+                limits << l;
+            },
+            q);
+        connect(
+            e, &ConjectureEngine::signal_complete, this,
+            [this] {
+                if (completes++ == 0)
+                    recordsAtComplete = int(records.size());
+            },
+            q);
     }
     std::vector<Conjecture> records;
     QStringList texts;
@@ -384,8 +393,9 @@ void tst_ConjectureEngine::soundness()
             excess << s - b;
         }
         for (int i = 0; i < excess.size(); ++i)
-            QVERIFY2(excess[i] <= 1e-5 * largest,
-                     qPrintable(QString("text %1 fails at %2 by %3").arg(text).arg(i).arg(excess[i])));
+            QVERIFY2(
+                excess[i] <= 1e-5 * largest,
+                qPrintable(QString("text %1 fails at %2 by %3").arg(text).arg(i).arg(excess[i])));
         const QVector<int> support = r.getSupport();
         const std::set<int> supportSet(support.begin(), support.end());
         QVERIFY(!support.isEmpty());

@@ -16,7 +16,10 @@ inline StoredValue stored(int rows, int cols, const QVector<double> &entries)
     return v;
 }
 
-inline StoredValue column(const QVector<double> &x) { return stored(x.size(), 1, x); }
+inline StoredValue column(const QVector<double> &x)
+{
+    return stored(x.size(), 1, x);
+}
 
 /// n vertices, each pair joined with the given chance (qrand, so the caller's seed holds).
 inline BitGraph randomGraph(int n, int percent)

@@ -12,11 +12,8 @@ private slots:
     void initTestCase() { qsrand(1234); }
     void thresholdsAndCounts_data();
     void thresholdsAndCounts();
-    void countsPerReference();
     void distinctValuesAgreeWithScan();
     void varianceAgreesWithMoments();
-    void palindromicDistance_data();
-    void palindromicDistance();
 };
 
 void tst_CountingStatistics::thresholdsAndCounts_data()
@@ -48,18 +45,6 @@ void tst_CountingStatistics::thresholdsAndCounts()
         FUZZY_COMPARE(sumAtLeast(a.block(), value), sum, 1e-12);
         QCOMPARE(countNear(a.block(), value, eps), count);
     }
-}
-
-void tst_CountingStatistics::countsPerReference()
-{
-    const StoredValue a = stored(2, 2, {1, 1, 2, 5});
-    const StoredValue ref = stored(2, 3, {1, 2, 3, 5, 5, 7});
-    ValueRows out = markedStore();
-    countNearEach(a.block(), ref.block(), 1e-6, out);
-    const double expected[2][3] = {{2, 1, 0}, {1, 1, 0}};
-    for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 4; ++j)
-            QCOMPARE(out[i][j], i < 2 && j < 3 ? expected[i][j] : -4242.0);
 }
 
 // Every entry, row-major, against the representatives found before it, as a plain list.
@@ -102,35 +87,6 @@ void tst_CountingStatistics::varianceAgreesWithMoments()
         FUZZY_COMPARE(populationVariance(stored(r, c, entries).block()),
                       (n * s2 - double(s1) * s1) / (n * n), 1e-9);
     }
-}
-
-void tst_CountingStatistics::palindromicDistance_data()
-{
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("cols");
-    QTest::addColumn<QVector<double>>("entries");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<double>("expected");
-    const int ok = int(OperStatus::Ok);
-    QTest::newRow("row 1 2 3 4") << 1 << 4 << QVector<double>{1, 2, 3, 4} << ok << 4.0;
-    QTest::newRow("column 1 2 3") << 3 << 1 << QVector<double>{1, 2, 3} << ok << 2.0;
-    QTest::newRow("pair") << 2 << 1 << QVector<double>{5, -1} << ok << 6.0;
-    QTest::newRow("single") << 1 << 1 << QVector<double>{1} << int(OperStatus::SingleValue) << -1.0;
-    QTest::newRow("2x2") << 2 << 2 << QVector<double>{1, 2, 2, 1} << int(OperStatus::NotVector)
-                         << -1.0;
-    QTest::newRow("empty") << 0 << 3 << QVector<double>{} << int(OperStatus::ArgumentError) << -1.0;
-}
-
-void tst_CountingStatistics::palindromicDistance()
-{
-    QFETCH(int, rows);
-    QFETCH(int, cols);
-    QFETCH(QVector<double>, entries);
-    QFETCH(int, status);
-    QFETCH(double, expected);
-    double d = -1; // left alone on failure
-    QCOMPARE(int(distanceToPalindrome(stored(rows, cols, entries).block(), d)), status);
-    QCOMPARE(d, expected);
 }
 
 QTEST_APPLESS_MAIN(tst_CountingStatistics)

@@ -25,11 +25,11 @@ void tst_MatrixReductions::reductions_data()
     // Extremes start from -1e12 / 1e12 and move only strictly: NaN never wins.
     QTest::newRow("beyond 1e12, NaN")
         << 2 << QVector<double>{-3e12, qQNaN(), -4e12, 2}
-        << QVector<double>{qQNaN(), 2, -4e12, -7e12, qQNaN(), qQNaN(), -4e12 + 2, -1e12, 2, -1e12,
-                           2};
+        << QVector<double>{qQNaN(),   2,     -4e12, -7e12, qQNaN(), qQNaN(),
+                           -4e12 + 2, -1e12, 2,     -1e12, 2};
     QTest::newRow("lone NaN") << 1 << QVector<double>{qQNaN()}
-                              << QVector<double>{qQNaN(), -1e12, 1e12, qQNaN(), qQNaN(), -1e12,
-                                                 -1e12};
+                              << QVector<double>{qQNaN(), -1e12, 1e12, qQNaN(),
+                                                 qQNaN(), -1e12, -1e12};
 }
 
 void tst_MatrixReductions::reductions()
@@ -55,8 +55,9 @@ void tst_MatrixReductions::reductions()
     }
     QCOMPARE(got.size(), expected.size());
     for (int k = 0; k < got.size(); ++k)
-        QVERIFY2(got[k] == expected[k] || (std::isnan(got[k]) && std::isnan(expected[k])),
-                 qPrintable(QString("result %1: %2 against %3").arg(k).arg(got[k]).arg(expected[k])));
+        QVERIFY2(
+            got[k] == expected[k] || (std::isnan(got[k]) && std::isnan(expected[k])),
+            qPrintable(QString("result %1: %2 against %3").arg(k).arg(got[k]).arg(expected[k])));
 }
 
 QTEST_APPLESS_MAIN(tst_MatrixReductions)

@@ -28,7 +28,10 @@ StoredValue fromEigen(const Eigen::MatrixXd &m)
 }
 
 /// Symmetric with entries in [-5, 5].
-StoredValue randomSymmetric(int n) { return fromEigen(5 * Eigen::MatrixXd::Random(n, n)); }
+StoredValue randomSymmetric(int n)
+{
+    return fromEigen(5 * Eigen::MatrixXd::Random(n, n));
+}
 
 } // namespace
 
@@ -124,13 +127,14 @@ void tst_SpectralKernels::diagonals_data()
     QTest::addColumn<double>("determinant");
     QTest::addColumn<bool>("negativeZero");
     QTest::addColumn<QVector<int>>("inertia");
-    QTest::newRow("zero matrix") << QVector<double>{0, 0, 0} << 0.0 << false << QVector<int>{0, 3, 0};
+    QTest::newRow("zero matrix") << QVector<double>{0, 0, 0} << 0.0 << false
+                                 << QVector<int>{0, 3, 0};
     QTest::newRow("last product untested")
         << QVector<double>{0.5, 0.001, 0.001} << 5e-7 << false << QVector<int>{0, 0, 3};
     QTest::newRow("small partial product")
         << QVector<double>{0.5, 0.001, 0.001, 0.001} << 0.0 << false << QVector<int>{0, 0, 4};
-    QTest::newRow("reset keeps the sign") << QVector<double>{2, 0, -1} << 0.0 << true
-                                          << QVector<int>{1, 1, 1};
+    QTest::newRow("reset keeps the sign")
+        << QVector<double>{2, 0, -1} << 0.0 << true << QVector<int>{1, 1, 1};
     QTest::newRow("1e-6 is not reset")
         << QVector<double>{1, 1e-6} << 1e-6 << false << QVector<int>{0, 1, 1};
     QTest::newRow("below 1e-6 is reset")
