@@ -1,11 +1,9 @@
 #pragma once
 
-#include "graph/BitGraph.h"
-
+#include "../invariants/DistanceOracles.h"
 #include "ValueRowsFixture.h"
 
 #include <QVector>
-#include <QtGlobal>
 
 /// A rows x cols block holding entries row-major in a poisoned 32 x 32 store.
 inline StoredValue stored(int rows, int cols, const QVector<double> &entries)
@@ -19,29 +17,4 @@ inline StoredValue stored(int rows, int cols, const QVector<double> &entries)
 inline StoredValue column(const QVector<double> &x)
 {
     return stored(x.size(), 1, x);
-}
-
-/// n vertices, each pair joined with the given chance (qrand, so the caller's seed holds).
-inline BitGraph randomGraph(int n, int percent)
-{
-    BitGraph g;
-    g.n = n;
-    for (int u = 0; u < n; ++u)
-        for (int v = u + 1; v < n; ++v)
-            if (qrand() % 100 < percent)
-                g.addEdge(u, v);
-    return g;
-}
-
-/// n vertices with the edges i-(i+1) for every i listed in chain: a path by default.
-inline BitGraph chainGraph(int n, QVector<int> chain = {})
-{
-    BitGraph g;
-    g.n = n;
-    if (chain.isEmpty())
-        for (int v = 0; v + 1 < n; ++v)
-            chain << v;
-    for (int v : chain)
-        g.addEdge(v, v + 1);
-    return g;
 }

@@ -22,7 +22,7 @@ void tst_GraphAwareKernels::edgeCorrelationAgreesWithSums()
     int compared = 0;
     for (int trial = 0; trial < 300; ++trial) {
         const int n = 2 + qrand() % 31;
-        const BitGraph g = randomGraph(n, 10 + qrand() % 80);
+        const BitGraph g = oracle::randomGraph(n, 10 + qrand() % 80);
         QVector<double> x(n);
         for (double &v : x)
             v = qrand() % 21 - 10;
@@ -45,11 +45,11 @@ void tst_GraphAwareKernels::edgeCorrelationAgreesWithSums()
             QCOMPARE(r, 1.0);
             continue;
         }
-        const double oracle = (k * sxy - sx * sy) / std::sqrt(spread);
-        if (std::fabs(oracle) > 0.9999985)
+        const double pearson = (k * sxy - sx * sy) / std::sqrt(spread);
+        if (std::fabs(pearson) > 0.9999985)
             continue; // too near the clamp to tell rounding from clamping
         QCOMPARE(int(status), int(OperStatus::Ok));
-        FUZZY_COMPARE(r, oracle, 1e-9);
+        FUZZY_COMPARE(r, pearson, 1e-9);
         ++compared;
     }
     QVERIFY(compared > 200);
@@ -60,27 +60,22 @@ void tst_GraphAwareKernels::momentsAgreeWithFloydWarshall()
 {
     for (int trial = 0; trial < 200; ++trial) {
         const int n = 1 + qrand() % 32;
-        const BitGraph g = randomGraph(n, qrand() % 40);
+        const BitGraph g = oracle::randomGraph(n, qrand() % 40);
         const bool weighted = trial % 2;
-        double w[32], m[32], d[32][32];
-        for (int u = 0; u < n; ++u) {
+        const QVector<QVector<int>> d = oracle::floydWarshall(oracle::plainOf(g));
+        double w[32], m[32];
+        for (int u = 0; u < n; ++u)
             w[u] = weighted ? qrand() % 7 - 2 : __builtin_popcount(g.row[u]);
-            for (int v = 0; v < n; ++v)
-                d[u][v] = u == v ? 0 : (g.row[u] >> v & 1u) ? 1 : 1e12;
-        }
-        for (int k = 0; k < n; ++k)
-            for (int i = 0; i < n; ++i)
-                for (int j = 0; j < n; ++j)
-                    d[i][j] = std::min(d[i][j], d[i][k] + d[k][j]);
         bool connected = true;
         const bool said = distanceMoments(g, weighted ? w : nullptr, m);
         for (int u = 0; u < n; ++u) {
-            double oracle = 0;
+            double sum = 0;
             for (int v = 0; v < n; ++v) {
-                connected = connected && d[u][v] < 1e12;
-                oracle += v == u ? 0 : std::min(d[u][v], 1e12) * w[v];
+                const bool far = d[u][v] == oracle::kFar;
+                connected = connected && !far;
+                sum += v == u ? 0 : (far ? 1e12 : d[u][v]) * w[v];
             }
-            QCOMPARE(m[u], oracle);
+            QCOMPARE(m[u], sum);
         }
         QCOMPARE(said, connected);
     }
@@ -112,7 +107,7 @@ void tst_GraphAwareKernels::normalize()
     QFETCH(QVector<double>, v);
     QFETCH(int, status);
     ValueRows out = markedStore();
-    QCOMPARE(int(normalizeByEdges(chainGraph(3), stored(rows, cols, v).block(), out)), status);
+    QCOMPARE(int(normalizeByEdges(oracle::path(3), stored(rows, cols, v).block(), out)), status);
     for (int i = 0; i < 4; ++i)
         for (int j = 0; j < 4; ++j) {
             const bool edge = std::abs(i - j) == 1 && i < 3 && j < 3;
