@@ -141,8 +141,7 @@ void Calculus::publishToDisplay()
         return;
     }
     // Widgets belong to the GUI thread: hand over a deep copy, so that the next recompute
-    // here writes into a matrix nobody shares. The dialog dies with its item, so a guarded
-    // dialog also guards the item.
+    // here writes into a matrix nobody shares.
     QVector<QVector<double>> copy;
     int r, c;
     QString tip;
@@ -158,16 +157,28 @@ void Calculus::publishToDisplay()
         }
         tip = savedTooltip;
     }
+    // Moved in, so that only the GUI thread ever holds the copied data.
+    runOnDisplayThread([copy = std::move(copy), r, c, tip = std::move(tip), this]() {
+        calculusDisplay->setValues(copy, r, c);
+        setToolTip(tip);
+        update();
+    });
+}
+
+void Calculus::runOnDisplayThread(std::function<void()> f)
+{
+    CalculusDisplay *dialog = calculusDisplay;
+    if (!dialog || QThread::currentThread() == dialog->thread()) {
+        f();
+        return;
+    }
+    // The dialog dies with its item, so a guarded dialog also guards the item.
     QPointer<CalculusDisplay> guard(dialog);
     QMetaObject::invokeMethod(
         dialog,
-        // Moved in, so that only the GUI thread ever holds the copied data.
-        [guard, copy = std::move(copy), r, c, tip = std::move(tip), this]() {
-            if (!guard)
-                return;
-            guard->setValues(copy, r, c);
-            setToolTip(tip);
-            update();
+        [guard, f = std::move(f)]() {
+            if (guard)
+                f();
         },
         Qt::QueuedConnection);
 }

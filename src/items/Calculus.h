@@ -27,6 +27,7 @@
 #include <QPointF>
 #include <QString>
 #include <QVector>
+#include <functional>
 
 #include <atomic>
 #include <mutex>
@@ -207,6 +208,10 @@ protected:
     const BitGraph &readGraph();
     /// Error exit of recompute(): error flag, empty value, and the tool tip to show.
     void fail(const QString &tip = QString());
+    /// Runs f at once on the dialog's thread or when the item has none (such an item is never
+    /// on a board); from any other thread f is queued to the dialog's thread and dropped if
+    /// the item is gone by then.
+    void runOnDisplayThread(std::function<void()> f);
 
     // Argument protocol shared by the category bases.
     bool takeLink(int k, Link *link);

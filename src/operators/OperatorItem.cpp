@@ -1,9 +1,5 @@
 #include "operators/OperatorItem.h"
 
-#include "items/CalculusDisplay.h"
-
-#include <QPointer>
-#include <QThread>
 #include <algorithm>
 
 namespace
@@ -96,21 +92,7 @@ void OperatorItem::setShape(int r, int c, const QString &symbolicRows, const QSt
 
 void OperatorItem::showTooltipNow(const QString &text)
 {
-    CalculusDisplay *dialog = calculusDisplay;
-    // An item without a dialog is never on a board, so its own thread may set it.
-    if (!dialog || QThread::currentThread() == dialog->thread()) {
-        setToolTip(text);
-        return;
-    }
-    // The dialog dies with its item, so a guarded dialog also guards the item.
-    QPointer<CalculusDisplay> guard(dialog);
-    QMetaObject::invokeMethod(
-        dialog,
-        [guard, text, this]() {
-            if (guard)
-                setToolTip(text);
-        },
-        Qt::QueuedConnection);
+    runOnDisplayThread([this, text] { setToolTip(text); });
 }
 
 const QString &OperatorItem::one()
