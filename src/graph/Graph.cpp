@@ -685,3 +685,97 @@ bool Graph::loadg6(std::istream &in)
     applyGraphString(n, rows, true, false);
     return true;
 }
+
+// ---------------------------------------------------------------- information from the board
+
+void Graph::setColors(QVector<double> colors)
+{
+    if (!onGuiThread()) {
+        QMetaObject::invokeMethod(this, [this, colors] { setColors(colors); }, Qt::QueuedConnection);
+        return;
+    }
+    if (colors.isEmpty()) {
+        resetColors();
+        return;
+    }
+    for (int i = 0; i < colors.size() && i < 32; ++i) {
+        const double v = colors.at(i);
+        // Checked conversion: NaN and values beyond int give colour 0.
+        const bool fits = v == v && v > -2147483648.0 && v < 2147483648.0;
+        m_nodes[i]->setColor(fits ? static_cast<int>(v) : 0);
+    }
+    repaintNodes();
+}
+
+void Graph::setLabels(QVector<double> labels)
+{
+    if (!onGuiThread()) {
+        QMetaObject::invokeMethod(this, [this, labels] { setLabels(labels); }, Qt::QueuedConnection);
+        return;
+    }
+    if (labels.isEmpty()) {
+        resetLabels();
+        return;
+    }
+    for (int i = 0; i < labels.size() && i < 32; ++i)
+        m_nodes[i]->setLabel(QString::number(labels.at(i), 'g', 6));
+    repaintNodes();
+}
+
+void Graph::setELabels(QVector<QVector<double> > m, bool shown)
+{
+    if (!onGuiThread()) {
+        QMetaObject::invokeMethod(this, [this, m, shown] { setELabels(m, shown); },
+                                  Qt::QueuedConnection);
+        return;
+    }
+    QMutexLocker best(&m_bestMutex);
+    for (int i = 0; i < m_nBest && i < 32; ++i)
+        for (int j = 0; j < i; ++j) {
+            if (!((m_best[i] >> j) & 1u))
+                continue;
+            const bool has = shown && i < m.size() && j < m.at(i).size();
+            m_edges[i][j]->setLabel(has ? QString::number(m.at(i).at(j), 'g', 6) : QString());
+            m_edges[i][j]->update();
+        }
+}
+
+void Graph::setEHilight(QVector<QVector<double> > m, bool shown)
+{
+    if (!onGuiThread()) {
+        QMetaObject::invokeMethod(this, [this, m, shown] { setEHilight(m, shown); },
+                                  Qt::QueuedConnection);
+        return;
+    }
+    QMutexLocker best(&m_bestMutex);
+    for (int i = 0; i < m_nBest && i < 32; ++i)
+        for (int j = 0; j < i; ++j) {
+            if (!((m_best[i] >> j) & 1u))
+                continue;
+            const bool on = shown && i < m.size() && j < m.at(i).size() && m.at(i).at(j) > 0.999999;
+            m_edges[i][j]->setHilight(on);
+            m_edges[i][j]->update();
+        }
+}
+
+void Graph::resetColors()
+{
+    if (!onGuiThread()) {
+        QMetaObject::invokeMethod(this, [this] { resetColors(); }, Qt::QueuedConnection);
+        return;
+    }
+    for (Node *node : qAsConst(m_nodes))
+        node->setColor(0);
+    repaintNodes();
+}
+
+void Graph::resetLabels()
+{
+    if (!onGuiThread()) {
+        QMetaObject::invokeMethod(this, [this] { resetLabels(); }, Qt::QueuedConnection);
+        return;
+    }
+    for (Node *node : qAsConst(m_nodes))
+        node->setLabel(QString());
+    repaintNodes();
+}

@@ -60,6 +60,18 @@ public:
     void update_display();
     void setViolated(bool v);
     bool isViolated() const { return m_violated.load(std::memory_order_relaxed); }
+    /// Colour index of vertex i (i < 32) from entry i, truncated (NaN or out of the int range
+    /// gives 0); an empty vector resets all 32 vertices to 0.
+    void setColors(QVector<double> colors);
+    /// Label of vertex i (i < 32) from entry i, six significant digits; an empty vector clears
+    /// every label.
+    void setLabels(QVector<double> labels);
+    /// Label of each edge {i, j}, i > j, of the best graph from m[i][j], or empty when not shown.
+    void setELabels(QVector<QVector<double> > m, bool shown);
+    /// Highlight of each edge {i, j}, i > j, of the best graph: shown and m[i][j] > 0.999999.
+    void setEHilight(QVector<QVector<double> > m, bool shown);
+    void resetColors();
+    void resetLabels();
     bool hasDisplay() const { return m_display; }
     QString getName() const { return m_name; }
     /// Vertex item of slot i (0 to 31), null outside.

@@ -10,6 +10,8 @@
 #include "invariants/invORDER.h"
 #include "invariants/invPENDING.h"
 #include "invariants/invSIZE.h"
+#include "items/Z.h"
+#include "items/invConstant.h"
 
 #include <cstdio>
 
@@ -30,11 +32,34 @@ struct CatalogueRow {
 // first). The objective keywords build Z and then set its direction, for instance
 //   {"MAXMIN", [](bool g) -> Calculus * { Calculus *z = new Z(g); z->setMax(true);
 //                                         z->setMin(true); return z; }},
+// The direction keywords set the two flags in this order, so the dialog ends consistent.
+Calculus *makeObjective(bool graphical, bool minimise, bool maximise)
+{
+    Z *z = new Z(graphical);
+    if (minimise && !maximise) {
+        z->setMin(true);
+        z->setMax(false);
+    } else {
+        z->setMax(true);
+        z->setMin(minimise);
+    }
+    return z;
+}
+
 const CatalogueRow catalogue[] = {
-    {"DEGMAX", &make<invDEGMAX>},   {"DEGMIN", &make<invDEGMIN>},
-    {"DEGREES", &make<invDEGREES>}, {"KCHERRIES", &make<invKCHERRIES>},
-    {"ORDER", &make<invORDER>},     {"PENDING", &make<invPENDING>},
+    {"CONSTANT", &make<invConstant>},
+    {"DEGMAX", &make<invDEGMAX>},
+    {"DEGMIN", &make<invDEGMIN>},
+    {"DEGREES", &make<invDEGREES>},
+    {"KCHERRIES", &make<invKCHERRIES>},
+    {"MAXIMIZE", [](bool g) { return makeObjective(g, false, true); }},
+    {"MAXMIN", [](bool g) { return makeObjective(g, true, true); }},
+    {"MINIMIZE", [](bool g) { return makeObjective(g, true, false); }},
+    {"OBJECTIVE", &make<Z>},
+    {"ORDER", &make<invORDER>},
+    {"PENDING", &make<invPENDING>},
     {"SIZE", &make<invSIZE>},
+    {"Z", &make<Z>},
 };
 
 } // namespace

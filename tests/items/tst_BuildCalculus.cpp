@@ -296,6 +296,12 @@ void tst_BuildCalculus::itemLineRoundTrip()
     again->setVecInReport(read.vector);
     again->setInvertGraph(read.complement);
     again->setPos(read.x, read.y);
+    if (again->getType() == QLatin1String("Z")) {
+        // The objective's direction travels in the line's tail, not in its keyword.
+        const QString direction = line.section(QLatin1Char('\t'), 12, 12).trimmed();
+        again->setMin(direction == "min" || direction == "maxmin");
+        again->setMax(direction == "max" || direction == "maxmin");
+    }
     QCOMPARE(again->getCaractToSave(), line);
 }
 

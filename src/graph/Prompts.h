@@ -1,0 +1,37 @@
+#pragma once
+
+#include <QString>
+
+class QPrinter;
+class QWidget;
+
+/// Every modal dialog of the application goes through one Prompts object: the application
+/// keeps the default, which shows the real dialogs; a test installs a subclass that answers
+/// from presets, so no test ever blocks on a dialog.
+class Prompts
+{
+public:
+    enum class Level { Information, Warning, Critical };
+
+    virtual ~Prompts();
+
+    /// A file to open; empty when the user cancels.
+    virtual QString openFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                 const QString &filter);
+    /// A file to write; empty when the user cancels.
+    virtual QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
+                                 const QString &filter);
+    /// A folder; empty when the user cancels.
+    virtual QString directory(QWidget *parent, const QString &caption, const QString &dir);
+    /// A yes/no question; true for yes.
+    virtual bool question(QWidget *parent, const QString &title, const QString &text);
+    /// A message box with an OK button.
+    virtual void message(QWidget *parent, Level level, const QString &title, const QString &text);
+    /// The print dialog for the printer; true when the user accepts.
+    virtual bool print(QWidget *parent, QPrinter *printer);
+
+    /// The prompts in force (the real dialogs unless a test installed others).
+    static Prompts &instance();
+    /// Puts `p` in force, not owned; null restores the real dialogs. Returns the previous one.
+    static Prompts *install(Prompts *p);
+};

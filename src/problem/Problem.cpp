@@ -1,0 +1,665 @@
+#include "problem/Problem.h"
+
+#include "graph/Graph.h"
+#include "items/BuildCalculus.h"
+#include "items/Calculus.h"
+#include "items/CalculusDisplay.h"
+#include "items/Link.h"
+#include "items/infoEDGE.h"
+#include "items/infoNODE.h"
+#include "items/invConstant.h"
+#include "problem/Eval.h"
+
+#include <QGraphicsRectItem>
+#include <QGraphicsScene>
+#include <QMutexLocker>
+
+#include <cstdio>
+
+namespace {
+
+const QString kNew = QStringLiteral("<NEW>");
+
+bool isInfoName(const QString &name)
+{
+    return name == QLatin1String("Colors") || name == QLatin1String("Labels")
+           || name == QLatin1String("E_Labels") || name == QLatin1String("E_Hilights");
+}
+
+bool isObjectiveName(const QString &name)
+{
+    return name == QLatin1String("Z") || name == QLatin1String("OBJECTIVE");
+}
+
+} // namespace
+
+Problem::Problem(Graph *g, QString boardName, bool isDisplay)
+    : QGraphicsView(static_cast<QWidget *>(nullptr)), graph(g), name(boardName), display(isDisplay)
+{
+    if (display) {
+        scene = new QGraphicsScene(this);
+        setScene(scene);
+        setContextMenuPolicy(Qt::CustomContextMenu);
+        setCacheMode(QGraphicsView::CacheBackground);
+        setViewportUpdateMode(QGraphicsView::BoundingRectViewportUpdate);
+        setRenderHint(QPainter::Antialiasing);
+        setBackgroundBrush(QBrush(Qt::white));
+        rubberBand = new QGraphicsRectItem();
+        rubberBand->hide();
+        rubberBand->setBrush(QBrush(Qt::yellow));
+        rubberBand->setPen(QPen(Qt::red));
+        rubberBand->setZValue(1000);
+        rubberBand->setOpacity(0.5);
+        scene->addItem(rubberBand);
+    }
+    Colors = new infoNODE(QStringLiteral("Colors"), display);
+    Labels = new infoNODE(QStringLiteral("Labels"), display);
+    E_Labels = new infoEDGE(QStringLiteral("E_Labels"), display);
+    E_Hilights = new infoEDGE(QStringLiteral("E_Hilights"), display);
+    const std::pair<Calculus *, double> infos[] = {
+        {Colors, 930}, {Labels, 931}, {E_Labels, 932}, {E_Hilights, 932}};
+    for (const auto &info : infos) {
+        info.first->setGraph(graph);
+        if (display) {
+            scene->addItem(info.first);
+            info.first->setZ(info.second);
+            info.first->setVisible(true);
+        }
+    }
+}
+
+Problem::~Problem()
+{
+    for (QVector<Calculus *> *list : {&items, &families, &constraints, &objectives}) {
+        for (Calculus *item : *list)
+            delete item;
+        list->clear();
+    }
+    delete Colors;
+    delete Labels;
+    delete E_Labels;
+    delete E_Hilights;
+}
+
+Problem *Problem::clone()
+{
+    const QString text = saveString();
+    Problem *copy = new Problem(graph, QStringLiteral("clone"), false);
+    copy->openString(text);
+    copy->setNbNod(nbNod);
+    return copy;
+}
+
+// ---------------------------------------------------------------- items and links
+
+void Problem::addItem(QVector<Calculus *> &list, int position, Calculus *item, double z, bool sel)
+{
+    list.insert(position, item);
+    item->setGraph(graph);
+    item->compute(true);
+    item->bestBackup();
+    if (!display)
+        return;
+    scene->addItem(item);
+    item->setZ(z);
+    item->setVisible(true);
+    item->setSelectable(true);
+    item->select(sel);
+    if (CalculusDisplay *dialog = item->getCalculusDisplay())
+        connect(dialog, &CalculusDisplay::signal_refresh, this, &Problem::slot_refresh);
+}
+
+void Problem::addInvariantItem(Calculus *item)
+{
+    addItem(items, 0, item, items.size() + 1, true);
+}
+
+void Problem::addInvariantItemLoadMode(Calculus *item)
+{
+    addItem(items, items.size(), item, items.size() + 1, true);
+}
+
+void Problem::addOperatorItem(Calculus *item)
+{
+    int position = items.size();
+    if (altPressed)
+        for (int i = items.size() - 1; i >= 0; --i)
+            if (items[i]->getType() == QLatin1String("Operator") && items[i]->selected)
+                position = i;
+    addItem(items, position, item, position + 1, false);
+    if (display)
+        for (int i = 0; i < items.size(); ++i)
+            items[i]->setZ(i + 1);
+}
+
+void Problem::addFamilyItem(Calculus *item)
+{
+    addItem(families, families.size(), item, 200 + families.size() + 1, true);
+}
+
+void Problem::addConstraintItem(Calculus *item)
+{
+    addItem(constraints, constraints.size(), item, 500 + constraints.size() + 1, true);
+}
+
+void Problem::addZItem(Calculus *item)
+{
+    addItem(objectives, objectives.size(), item, 500 + objectives.size() + 1, true);
+}
+
+void Problem::linkK(int k, Calculus *from, Calculus *to)
+{
+    Link *const incoming[4] = {to->link1, to->link2, to->link3, to->link4};
+    Link *existing = incoming[k - 1];
+    auto setArg = [k, to](Calculus *a) {
+        switch (k) {
+        case 1: return to->setArg1(a);
+        case 2: return to->setArg2(a);
+        case 3: return to->setArg3(a);
+        default: return to->setArg4(a);
+        }
+    };
+    if (existing) {
+        if (existing->from() == from) {
+            delete existing;
+        } else {
+            existing->changeOrig(from);
+            setArg(from);
+        }
+    } else {
+        Link *link = new Link(from, to, display);
+        bool taken = false;
+        switch (k) {
+        case 1: taken = to->setLink1(link); break;
+        case 2: taken = to->setLink2(link); break;
+        case 3: taken = to->setLink3(link); break;
+        default: taken = to->setLink4(link); break;
+        }
+        if (!taken || !from->setLinkTo(link)) {
+            delete link;
+            return;
+        }
+        if (display)
+            scene->addItem(link);
+        setArg(from);
+    }
+    if (k == 1)
+        compute(true);
+}
+
+void Problem::link1(Calculus *from, Calculus *to) { linkK(1, from, to); }
+void Problem::link2(Calculus *from, Calculus *to) { linkK(2, from, to); }
+void Problem::link3(Calculus *from, Calculus *to) { linkK(3, from, to); }
+void Problem::link4(Calculus *from, Calculus *to) { linkK(4, from, to); }
+
+void Problem::slot_link1() { slotLink(1); }
+void Problem::slot_link2() { slotLink(2); }
+void Problem::slot_link3() { slotLink(3); }
+void Problem::slot_link4() { slotLink(4); }
+
+void Problem::slotLink(int k)
+{
+    for (int i = 0; i < items.size(); ++i) {
+        Calculus *source = items[i];
+        if (!source->selected)
+            continue;
+        for (int j = i + 1; j < items.size(); ++j) {
+            // Slot 4 tests the source again: it stops after the first link it takes.
+            if (k == 4 && !source->selected)
+                break;
+            if (items[j]->selected)
+                linkK(k, source, items[j]);
+        }
+        if (k == 1)
+            for (Calculus *o : objectives)
+                if (o->selected)
+                    linkK(1, source, o);
+        if (k <= 2)
+            for (Calculus *c : constraints)
+                if (c->selected)
+                    linkK(k, source, c);
+        if (k == 1)
+            for (Calculus *info : {static_cast<Calculus *>(Colors), static_cast<Calculus *>(E_Labels),
+                                   static_cast<Calculus *>(E_Hilights), static_cast<Calculus *>(Labels)})
+                if (info->selected)
+                    linkK(1, source, info);
+    }
+    if (!graph)
+        return;
+    if (k == 1) {
+        const int n = graph->getNbNodes();
+        auto matrixOf = [](Calculus *c, bool &valid, int n) {
+            QMutexLocker lock(&c->valueMutex);
+            valid = c->rows == n && c->cols == n;
+            return c->M;
+        };
+        bool valid = false;
+        if (Colors->selected)
+            graph->setColors(Colors->getFirstCol());
+        if (E_Labels->selected) {
+            const auto m = matrixOf(E_Labels, valid, n);
+            graph->setELabels(m, valid);
+        }
+        if (E_Hilights->selected) {
+            const auto m = matrixOf(E_Hilights, valid, n);
+            graph->setEHilight(m, valid);
+        }
+        if (Labels->selected)
+            graph->setLabels(Labels->getFirstCol());
+    }
+    graph->changeBest();
+    graph->update_display();
+    update_display();
+}
+
+void Problem::allItems(QVector<Calculus *> &out) const
+{
+    out.clear();
+    out << items << families << constraints << objectives;
+    out << Colors << Labels << E_Labels << E_Hilights;
+}
+
+void Problem::setGraph(Graph *g)
+{
+    graph = g;
+    QVector<Calculus *> all;
+    allItems(all);
+    for (Calculus *c : all)
+        c->setGraph(g);
+}
+
+void Problem::update_display()
+{
+    if (!display)
+        return;
+    QVector<Calculus *> all;
+    allItems(all);
+    for (Calculus *c : all)
+        c->update_display();
+}
+
+void Problem::clear()
+{
+    for (QVector<Calculus *> *list : {&items, &families, &objectives, &constraints})
+        while (!list->isEmpty())
+            delete list->takeLast();
+    if (graph) {
+        graph->resetColors();
+        graph->resetLabels();
+    }
+}
+
+// ---------------------------------------------------------------- evaluation
+
+bool Problem::compute(bool all)
+{
+    if (all) {
+        for (Calculus *o : objectives)
+            o->set_crucial(true);
+        for (Calculus *info : {static_cast<Calculus *>(Colors), static_cast<Calculus *>(Labels),
+                               static_cast<Calculus *>(E_Labels), static_cast<Calculus *>(E_Hilights)})
+            info->set_crucial(true);
+        for (Calculus *c : constraints)
+            c->set_crucial(true);
+        for (int i = items.size() - 1; i >= 0; --i)
+            items[i]->set_crucial(true);
+    } else {
+        for (int i = items.size() - 1; i >= 0; --i)
+            items[i]->set_crucial(false);
+        for (int i = families.size() - 1; i >= 0; --i)
+            families[i]->set_crucial(false);
+        for (Calculus *c : constraints)
+            c->set_crucial(true);
+        for (Calculus *o : objectives)
+            o->set_crucial(true);
+        for (Calculus *o : objectives)
+            o->update_crucial();
+        for (Calculus *c : constraints)
+            c->update_crucial();
+        // Every entry stands after its arguments: one backward pass reaches every chain.
+        for (int i = items.size() - 1; i >= 0; --i)
+            items[i]->update_crucial();
+    }
+    for (Calculus *c : items)
+        c->compute(all);
+    for (Calculus *c : families)
+        c->compute(all);
+    for (Calculus *c : constraints)
+        c->compute(all);
+    for (Calculus *c : objectives)
+        c->compute(all);
+    Colors->compute(all);
+    Labels->compute(all);
+    E_Labels->compute(all);
+    return E_Hilights->compute(all);
+}
+
+void Problem::eval(Eval *record)
+{
+    compute(false);
+    const int nbObjectives = objectives.size();
+    const int nbConstraints = constraints.size();
+    record->shape(1 + nbConstraints, nbObjectives);
+    bool failed = false;
+    for (int i = 0; i < nbObjectives; ++i) {
+        Calculus *o = objectives[i];
+        failed = failed || o->getError();
+        const int r = qBound(0, o->rows, 32);
+        const QVector<QVector<double>> &scaled = *o->getZ();
+        QVector<double> &v = record->z(i);
+        v.resize(r);
+        for (int row = 0; row < r; ++row) {
+            const double x = scaled[row][0];
+            // Beyond either bound is the undefined value, and so is NaN.
+            v[row] = (x >= 1e12 || x <= -1e12 || x != x) ? 1e12 : x;
+        }
+    }
+    for (int j = 0; j < nbConstraints; ++j) {
+        Calculus *c = constraints[j];
+        failed = failed || c->getError();
+        record->setValue(nbConstraints - j, c->getValue(1));
+    }
+    record->setValue(0, failed ? 1.0 : 0.0);
+
+    const int count = m_nbEvals.fetch_add(1, std::memory_order_relaxed) + 1;
+    const int limit = m_maxEvals.load(std::memory_order_relaxed);
+    if (limit != 0 && count >= limit && !m_limitSignalled.exchange(true))
+        emit signal_max_eval_reached();
+}
+
+void Problem::resetNbEvals()
+{
+    m_nbEvals.store(0);
+    m_limitSignalled.store(false);
+}
+
+void Problem::slot_set_max_eval(int max)
+{
+    m_maxEvals.store(max);
+    m_limitSignalled.store(false);
+}
+
+bool Problem::isMaxEvalsReached() const
+{
+    const int limit = maxEvals();
+    return limit != 0 && nbEvals() >= limit;
+}
+
+QVector<int> Problem::getOptimizationPattern() const
+{
+    QVector<int> pattern;
+    for (Calculus *o : objectives)
+        pattern.append(o->getObj());
+    return pattern;
+}
+
+void Problem::setOptFactors(QVector<double> factors)
+{
+    if (factors.isEmpty() || factors.size() != objectives.size())
+        return;
+    for (int i = 0; i < objectives.size(); ++i)
+        objectives[i]->setOptFactor(factors[i]);
+}
+
+void Problem::best_backup()
+{
+    QMutexLocker lock(&boardMutex);
+    compute(true);
+    QVector<Calculus *> all;
+    allItems(all);
+    for (Calculus *c : all)
+        c->bestBackup();
+    Eval record;
+    eval(&record);
+    if (!graph)
+        return;
+    graph->setViolated(record.violated());
+    graph->setColors(Colors->getFirstCol());
+    graph->setLabels(Labels->getFirstCol());
+    const int n = graph->getNbNodes();
+    for (infoEDGE *info : {E_Labels, E_Hilights}) {
+        QVector<QVector<double>> m;
+        bool shown;
+        {
+            QMutexLocker valueLock(&info->valueMutex);
+            m = info->M;
+            shown = info->rows == n && info->cols == n;
+        }
+        if (info == E_Labels)
+            graph->setELabels(m, shown);
+        else
+            graph->setEHilight(m, shown);
+    }
+}
+
+void Problem::slot_best_backup() { best_backup(); }
+
+void Problem::slot_refresh()
+{
+    if (graph)
+        graph->best_backup();
+    best_backup();
+    if (graph)
+        graph->update_display();
+    update_display();
+}
+
+// ---------------------------------------------------------------- problem text
+
+QString Problem::saveString()
+{
+    for (int i = 0; i < items.size(); ++i)
+        items[i]->saveIndex = i;
+    QVector<Calculus *> all;
+    allItems(all);
+    QString text;
+    for (Calculus *c : all)
+        text += c->getCaractToSave();
+    text.replace(QLatin1Char('\n'), kNew);
+    text += QStringLiteral("DESC\t") + title + QLatin1Char('\t') + description;
+    return text;
+}
+
+void Problem::reportFailure(const QString &console, const QString &standardError)
+{
+    emit signal_console(console, false, 0, QColor(Qt::red));
+    const QByteArray line = standardError.toLocal8Bit() + '\n';
+    std::fputs(line.constData(), stderr);
+    std::fflush(stderr);
+}
+
+bool Problem::openString(QString text)
+{
+    const QStringList records = text.split(kNew, Qt::KeepEmptyParts);
+    if (!checkText(records))
+        return false;
+    readChecked(records);
+    return true;
+}
+
+bool Problem::checkText(const QStringList &records)
+{
+    const QString wrong = QStringLiteral("Critical error, wrong argument for ");
+    const QString loading = QStringLiteral("Problem : ERROR LOADING CONSTANT");
+    const QString invalid = QStringLiteral("Critical error, invalid value in loading constant");
+    const QStringList registered = BuildCalculus::registeredKeywords();
+    BuildCalculus catalogue;
+    int itemCount = 0; // entries of the items list once the records so far are read
+
+    for (const QString &record : records) {
+        const QStringList f = record.split(QLatin1Char('\t'), Qt::KeepEmptyParts);
+        if (f.at(0) == QLatin1String("DESC"))
+            return true;
+        const QString itemName = f.at(0);
+        for (int k = 2; k <= 9; ++k)
+            if (f.size() < k) {
+                reportFailure(QStringLiteral("Critical error, missing argument."),
+                              QStringLiteral("Critical error, missing argument")
+                                  + QString(k - 1, QLatin1Char('.')));
+                return false;
+            }
+
+        const bool constant = itemName == QLatin1String("CONSTANT");
+        if (!constant && !isInfoName(itemName)) {
+            const int category = catalogue.type(itemName);
+            if (!registered.contains(itemName) || category == 0) {
+                if (!registered.contains(itemName))
+                    delete catalogue.makeCalculus(itemName, false); // the catalogue's own line
+                const QString msg = itemName + QStringLiteral(" is not a valid name in problem description.");
+                reportFailure(msg, msg);
+                return false;
+            }
+            if (category == 1 || category == 3)
+                ++itemCount; // joins the items list before its arguments are read
+        }
+
+        // Arguments: fields 9 to 12 (indexes 8 to 11).
+        for (int k = 1; k <= 4; ++k) {
+            const QString &field = f.at(7 + k);
+            bool ok = field == QLatin1String("NULL");
+            if (!ok) {
+                const int index = field.toInt();
+                ok = index >= 0 && index < itemCount;
+            }
+            if (!ok) {
+                if (constant)
+                    reportFailure((k < 4 ? QStringLiteral("*") : QString()) + wrong + itemName,
+                                  QStringLiteral("*") + wrong + itemName);
+                else
+                    reportFailure(wrong + itemName, wrong + itemName);
+                return false;
+            }
+            if (k < 4 && f.size() < 9 + k) {
+                if (constant)
+                    reportFailure((k < 3 ? QStringLiteral("*") : QString()) + wrong + itemName,
+                                  QStringLiteral("*") + wrong + itemName);
+                else
+                    reportFailure(wrong + itemName, wrong + itemName);
+                return false;
+            }
+        }
+
+        if (constant) {
+            if (f.size() < 14) {
+                reportFailure(loading, loading);
+                return false;
+            }
+            const int r = f.at(12).toInt();
+            const int c = f.at(13).toInt();
+            if (r < 0 || r > 32) {
+                reportFailure(invalid + QLatin1Char('.'), invalid);
+                return false;
+            }
+            if (c < 0 || c > 32) {
+                reportFailure(invalid + QLatin1Char('.'), invalid + QLatin1Char('.'));
+                return false;
+            }
+            if (f.size() - 14 != r * c) {
+                reportFailure(loading, loading + QLatin1Char('.'));
+                return false;
+            }
+            ++itemCount;
+        } else if (isObjectiveName(itemName) && f.size() < 13) {
+            reportFailure(wrong + itemName, wrong + itemName);
+            return false;
+        }
+    }
+    return true;
+}
+
+void Problem::applyRecord(Calculus *item, const QStringList &f, bool graphValue)
+{
+    const auto on = [&f](int field) { return f.at(field - 1) == QLatin1String("1"); };
+    item->setPos(f.at(6).toDouble(), f.at(7).toDouble());
+    item->setInReport(on(3));
+    if (graphValue)
+        item->setGraphInReport(!on(5) && !on(4));
+    item->setVecInReport(on(5));
+    item->setNodInReport(on(4));
+    item->setInvertGraph(on(6));
+    item->setGivenName(f.at(1));
+}
+
+void Problem::readChecked(const QStringList &records)
+{
+    // Indexes in the text count the items list in reading order: no searched insertion.
+    const bool alt = altPressed;
+    altPressed = false;
+    BuildCalculus catalogue;
+    clear();
+
+    auto linkArguments = [this](Calculus *item, const QStringList &f) {
+        for (int k = 1; k <= 4; ++k) {
+            const QString &field = f.at(7 + k);
+            if (field != QLatin1String("NULL"))
+                linkK(k, items.at(field.toInt()), item);
+        }
+    };
+    auto deselectAll = [this](bool objectivesToo) {
+        for (QVector<Calculus *> *list : {&items, &families, &constraints, &objectives})
+            if (list != &objectives || objectivesToo)
+                for (Calculus *c : *list)
+                    c->select(false);
+        for (Calculus *info : {static_cast<Calculus *>(Colors), static_cast<Calculus *>(Labels),
+                               static_cast<Calculus *>(E_Labels), static_cast<Calculus *>(E_Hilights)})
+            info->select(false);
+    };
+
+    for (const QString &record : records) {
+        const QStringList f = record.split(QLatin1Char('\t'), Qt::KeepEmptyParts);
+        const QString itemName = f.at(0);
+        if (itemName == QLatin1String("DESC")) {
+            title = f.value(1);
+            description = f.value(2);
+            deselectAll(true);
+            emit signal_console(QStringLiteral("Problem loaded"), false, 0, QColor(Qt::black));
+            emit signal_problem_description(description);
+            emit signal_problem_title(title);
+            altPressed = alt;
+            return;
+        }
+        if (itemName == QLatin1String("CONSTANT")) {
+            auto *constant = static_cast<invConstant *>(catalogue.makeConstant(display));
+            constant->setGraph(graph);
+            applyRecord(constant, f, false);
+            linkArguments(constant, f);
+            QVector<double> values;
+            for (int i = 14; i < f.size(); ++i)
+                values.append(f.at(i).toDouble());
+            constant->loadData(f.at(12).toInt(), f.at(13).toInt(), values);
+            addOperatorItem(constant);
+            continue;
+        }
+        Calculus *item = nullptr;
+        if (isInfoName(itemName)) {
+            item = itemName == QLatin1String("Colors")   ? static_cast<Calculus *>(Colors)
+                   : itemName == QLatin1String("Labels") ? static_cast<Calculus *>(Labels)
+                   : itemName == QLatin1String("E_Labels") ? static_cast<Calculus *>(E_Labels)
+                                                           : static_cast<Calculus *>(E_Hilights);
+            applyRecord(item, f, true);
+        } else {
+            item = catalogue.makeCalculus(itemName, display);
+            item->setGraph(graph);
+            // Settings first, so that the item's first computation already uses them.
+            applyRecord(item, f, true);
+            switch (catalogue.type(itemName)) {
+            case 1: addInvariantItemLoadMode(item); break;
+            case 2: addFamilyItem(item); break;
+            case 3: addOperatorItem(item); break;
+            case 4: addConstraintItem(item); break;
+            default: addZItem(item); break;
+            }
+        }
+        linkArguments(item, f);
+        if (isObjectiveName(itemName)) {
+            const QString direction = f.at(12);
+            item->setMin(direction == QLatin1String("min") || direction == QLatin1String("maxmin"));
+            item->setMax(direction == QLatin1String("max") || direction == QLatin1String("maxmin"));
+        }
+    }
+    deselectAll(false);
+    if (graph)
+        graph->update_display();
+    emit signal_console(QStringLiteral("Problem loaded"), false, 0, QColor(Qt::black));
+    altPressed = alt;
+}

@@ -1,0 +1,165 @@
+#pragma once
+
+#include <QColor>
+#include <QGraphicsView>
+#include <QMutex>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+#include <atomic>
+
+class Calculus;
+class Eval;
+class Graph;
+class QGraphicsRectItem;
+class QGraphicsScene;
+class infoEDGE;
+class infoNODE;
+
+/// The white board: owns the items of one problem in four ordered lists (invariants and
+/// operators in evaluation order, families, constraints, objectives) and four fixed
+/// information items, evaluates them on its graph and reads and writes the problem text.
+/// A display board also draws them in its scene; a search worker evaluates a clone without
+/// display. compute(), eval(), the pattern and the factors touch no widget and take no lock
+/// of the board; only best_backup() takes the board mutex.
+class Problem : public QGraphicsView
+{
+    Q_OBJECT
+public:
+    Problem(Graph *graph, QString name, bool display);
+    ~Problem() override;
+
+    /// A new board without display holding the same problem, attached to the same graph, with
+    /// the same node count; no evaluation limit. The caller owns it.
+    Problem *clone();
+
+    // Items and links.
+    void addInvariantItem(Calculus *item);
+    void addInvariantItemLoadMode(Calculus *item);
+    void addOperatorItem(Calculus *item);
+    void addFamilyItem(Calculus *item);
+    void addConstraintItem(Calculus *item);
+    void addZItem(Calculus *item);
+    /// Makes `from` argument 1 of `to`; a second request from the same source unlinks. Then
+    /// the whole board is recomputed.
+    void link1(Calculus *from, Calculus *to);
+    void link2(Calculus *from, Calculus *to);
+    void link3(Calculus *from, Calculus *to);
+    void link4(Calculus *from, Calculus *to);
+    void setGraph(Graph *g);
+    Graph *getGraph() const { return graph; }
+    /// Deletes every listed item; the information items, title and description stay.
+    void clear();
+    void update_display();
+    void setAltPressed(bool b) { altPressed = b; }
+
+    // Evaluation.
+    /// Full (true: every item, forced) or fast (false: only what objectives and constraints
+    /// need) computation, in board order.
+    bool compute(bool all);
+    /// Fast computation, then the record: error flag, constraint amounts (the board's last
+    /// constraint first), objective vectors. Counts one evaluation.
+    void eval(Eval *record);
+    /// Under the board mutex: full computation, values to every dialog, one evaluation, and
+    /// the violation state, colours, labels and edge data to the graph.
+    void best_backup();
+    void setNbNod(int n) { nbNod = n; }
+    int getNbNod() const { return nbNod; }
+    void resetNbEvals();
+    int nbEvals() const { return m_nbEvals.load(std::memory_order_relaxed); }
+    int maxEvals() const { return m_maxEvals.load(std::memory_order_relaxed); }
+    /// maxEvals is not 0 and the counter has reached it.
+    bool isMaxEvalsReached() const;
+    bool needOptimization() const { return !objectives.isEmpty() || !constraints.isEmpty(); }
+    /// getObj() of every objective: 1 minimise, -1 maximise, 0 both.
+    QVector<int> getOptimizationPattern() const;
+    /// Factor i to objective i, only when there is exactly one factor per objective (>= 1).
+    void setOptFactors(QVector<double> factors);
+
+    // Problem text.
+    QString saveString();
+    /// Replaces the board's problem by the text's. On any failure the board is left as it
+    /// was, the failure is reported and the result is false.
+    bool openString(QString text);
+
+    // Access.
+    const QVector<Calculus *> &getItems() const { return items; }
+    const QVector<Calculus *> &getFamilies() const { return families; }
+    const QVector<Calculus *> &getConstraints() const { return constraints; }
+    const QVector<Calculus *> &getObjectives() const { return objectives; }
+    infoNODE *getColors() const { return Colors; }
+    infoNODE *getLabels() const { return Labels; }
+    infoEDGE *getELabels() const { return E_Labels; }
+    infoEDGE *getEHilights() const { return E_Hilights; }
+    QString getName() const { return name; }
+    QString getTitle() const { return title; }
+    QString getDescription() const { return description; }
+    void setTitle(const QString &t) { title = t; }
+    void setDescription(const QString &d) { description = d; }
+    void setWD(const QString &wd) { workingDirectory = wd; }
+    QString getWD() const { return workingDirectory; }
+    bool isDisplay() const { return display; }
+    QGraphicsScene *getScene() const { return scene; }
+    QGraphicsRectItem *getRubberBand() const { return rubberBand; }
+
+public slots:
+    void slot_best_backup();
+    void slot_refresh();
+    void slot_set_max_eval(int max);
+    void slot_link1();
+    void slot_link2();
+    void slot_link3();
+    void slot_link4();
+
+signals:
+    void signal_start_vns();
+    void signal_stop_vns();
+    void signal_console(QString text, bool debug, int level, QColor colour);
+    void signal_solution(QString graph);
+    void signal_problem_description(QString description);
+    void signal_problem_title(QString title);
+    void signal_max_eval_reached();
+
+private:
+    struct ItemRecord;
+    void addItem(QVector<Calculus *> &list, int position, Calculus *item, double z, bool select);
+    void linkK(int k, Calculus *from, Calculus *to);
+    void slotLink(int k);
+    void allItems(QVector<Calculus *> &out) const;
+    /// Checks every record of the text, saying what is wrong exactly as the reading would.
+    bool checkText(const QStringList &records);
+    /// Builds the problem of a text that checkText accepted.
+    void readChecked(const QStringList &records);
+    /// Position, report flags, complement and given name of an item record; the constant's
+    /// record leaves the graph-value flag alone.
+    void applyRecord(Calculus *item, const QStringList &f, bool graphValue);
+    void reportFailure(const QString &console, const QString &standardError);
+
+    QGraphicsScene *scene = nullptr;
+    Graph *graph = nullptr;
+    QString name;
+    QString fileName;
+    QString filePath;
+    bool display = false;
+    QString workingDirectory;
+    QMutex boardMutex;
+    bool altPressed = false;
+    bool ctrlPressed = false;
+    QGraphicsRectItem *rubberBand = nullptr;
+    int nbNod = 10;
+    QVector<Calculus *> items;
+    QVector<Calculus *> families;
+    QVector<Calculus *> constraints;
+    QVector<Calculus *> objectives;
+    infoNODE *Labels = nullptr;
+    infoNODE *Colors = nullptr;
+    infoEDGE *E_Labels = nullptr;
+    infoEDGE *E_Hilights = nullptr;
+    QString description;
+    QString title;
+    std::atomic<int> m_nbEvals{0};
+    std::atomic<int> m_maxEvals{0};
+    // The limit is announced once per reset or change of the limit.
+    std::atomic<bool> m_limitSignalled{false};
+};

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "graph/Prompts.h"
+
+#include <QQueue>
+#include <QStringList>
+
+/// Prompts answered from presets, for tests: each kind of dialog pops its next preset answer
+/// (empty text, "no" or "cancel" when none is left) and every dialog asked is logged as
+/// "kind: title or caption". Installed for the lifetime of the object.
+class PresetPrompts : public Prompts
+{
+public:
+    PresetPrompts() { previous = Prompts::install(this); }
+    ~PresetPrompts() override { Prompts::install(previous); }
+
+    QQueue<QString> files;     ///< answers of openFileName, saveFileName and directory
+    QQueue<bool> answers;      ///< answers of question
+    QQueue<bool> printAnswers; ///< answers of print
+    QStringList asked;         ///< one entry per dialog, in order
+    QStringList messages;      ///< texts of the message boxes
+
+    QString openFileName(QWidget *, const QString &caption, const QString &, const QString &) override
+    {
+        asked << QStringLiteral("open: ") + caption;
+        return files.isEmpty() ? QString() : files.dequeue();
+    }
+    QString saveFileName(QWidget *, const QString &caption, const QString &, const QString &) override
+    {
+        asked << QStringLiteral("save: ") + caption;
+        return files.isEmpty() ? QString() : files.dequeue();
+    }
+    QString directory(QWidget *, const QString &caption, const QString &) override
+    {
+        asked << QStringLiteral("directory: ") + caption;
+        return files.isEmpty() ? QString() : files.dequeue();
+    }
+    bool question(QWidget *, const QString &title, const QString &) override
+    {
+        asked << QStringLiteral("question: ") + title;
+        return !answers.isEmpty() && answers.dequeue();
+    }
+    void message(QWidget *, Level, const QString &title, const QString &text) override
+    {
+        asked << QStringLiteral("message: ") + title;
+        messages << text;
+    }
+    bool print(QWidget *, QPrinter *) override
+    {
+        asked << QStringLiteral("print");
+        return !printAnswers.isEmpty() && printAnswers.dequeue();
+    }
+
+private:
+    Prompts *previous = nullptr;
+};
