@@ -63,7 +63,7 @@ void Z::setMax(bool b)
 
 void Z::setOptFactor(double f)
 {
-    QMutexLocker lock(&valueMutex);
+    std::lock_guard<std::mutex> lock(valueMutex);
     factor = f;
     for (int i = 0; i < rows; ++i)
         scaled[i][0] = factor * M[i][0];

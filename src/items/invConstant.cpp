@@ -34,7 +34,7 @@ invConstant::invConstant(bool isGraphical)
 
 QString invConstant::specificInformationToSave()
 {
-    QMutexLocker lock(&valueMutex);
+    std::lock_guard<std::mutex> lock(valueMutex);
     const QString tab(QLatin1Char('\t'));
     QString s = tab + QString::number(appliedRows) + tab + QString::number(appliedCols);
     for (int i = 0; i < appliedRows; ++i)
@@ -54,7 +54,7 @@ bool invConstant::loadData(int r, int c, QVector<double> values)
         calculusDisplay->loadData(r, c, values);
         return true;
     }
-    QMutexLocker lock(&valueMutex);
+    std::lock_guard<std::mutex> lock(valueMutex);
     appliedRows = rows = r;
     appliedCols = cols = c;
     for (int i = 0; i < r; ++i)

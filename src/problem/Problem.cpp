@@ -229,7 +229,7 @@ void Problem::slotLink(int k)
     if (k == 1) {
         const int n = graph->getNbNodes();
         auto matrixOf = [](Calculus *c, bool &valid, int n) {
-            QMutexLocker lock(&c->valueMutex);
+            std::lock_guard<std::mutex> lock(c->valueMutex);
             valid = c->rows == n && c->cols == n;
             return c->M;
         };
@@ -421,7 +421,7 @@ void Problem::best_backup()
         QVector<QVector<double>> m;
         bool shown;
         {
-            QMutexLocker valueLock(&info->valueMutex);
+            std::lock_guard<std::mutex> valueLock(info->valueMutex);
             m = info->M;
             shown = info->rows == n && info->cols == n;
         }
