@@ -106,7 +106,8 @@ private slots:
                                   << QVector<int>{5, 5, 5, 5}
                                   << QVector<QVector<double>>{{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
         QTest::newRow("orders clamped") << QStringList{"MINIMIZE"} << 31 << 40
-                                        << QVector<int>{31, 32} << QVector<QVector<double>>{{1.0}};
+                                        << QVector<int>{31, 32}
+                                        << QVector<QVector<double>>{{1.0}, {1.0}};
         QTest::newRow("empty range") << QStringList{"MINIMIZE"} << 9 << 8 << QVector<int>{}
                                      << QVector<QVector<double>>{};
     }
