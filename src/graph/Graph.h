@@ -45,6 +45,8 @@ public:
     /// Pairs i < j < n whose cell above the diagonal is set.
     int getNbEdges() const;
     int getID() const { return static_cast<int>(m_id.load(std::memory_order_acquire)); }
+    /// Vertex last pressed in the view; 0 when none was, and not adjusted when vertices go.
+    int getLastClickedNode() const { return m_lastClickedNode; }
     /// Fills out with the current graph under one lock, by the adjacency rule of edge().
     void snapshot(BitGraph &out) const;
 

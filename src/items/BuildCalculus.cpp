@@ -3,13 +3,102 @@
 #include "items/Calculus.h"
 
 // Item classes: the one place in items/ that includes the higher folders.
+#include "invariants/famCATERPILLAR.h"
+#include "invariants/famCOMET.h"
+#include "invariants/famLOBSTER.h"
+#include "invariants/famPATH.h"
+#include "invariants/famSPIDER.h"
+#include "invariants/famSTAR.h"
+#include "invariants/famTREE.h"
+#include "invariants/invADJACENCY.h"
+#include "invariants/invAVDIST.h"
+#include "invariants/invBALABAN.h"
+#include "invariants/invBETWEENNESS.h"
+#include "invariants/invCENTRALITY.h"
+#include "invariants/invCHROMATIC.h"
+#include "invariants/invCHROMATICVAL.h"
+#include "invariants/invCLAWS.h"
+#include "invariants/invCLIQMAX.h"
+#include "invariants/invCLOSENESS.h"
+#include "invariants/invCOMNEIGH.h"
+#include "invariants/invCUTCENTRALITY.h"
+#include "invariants/invDBETWEENNESS.h"
+#include "invariants/invDBETWEENNESS2.h"
+#include "invariants/invDCENTRALITY.h"
+#include "invariants/invDCENTRALITY2.h"
 #include "invariants/invDEGMAX.h"
 #include "invariants/invDEGMIN.h"
 #include "invariants/invDEGREES.h"
+#include "invariants/invDIAMETER.h"
+#include "invariants/invDISTANCE.h"
+#include "invariants/invDISTCLOSESTLEAF.h"
+#include "invariants/invDOMINATION.h"
+#include "invariants/invECCENTRICITY.h"
+#include "invariants/invEINCLIQMAX.h"
+#include "invariants/invENERGY.h"
+#include "invariants/invGIRTH.h"
+#include "invariants/invHARARY.h"
+#include "invariants/invHARMONIC.h"
+#include "invariants/invIDENTITY.h"
+#include "invariants/invIINDEX.h"
+#include "invariants/invINCLIQMAX.h"
+#include "invariants/invINDIAMETER.h"
+#include "invariants/invINDOMINATION.h"
+#include "invariants/invINGIRTH.h"
+#include "invariants/invINPCC.h"
+#include "invariants/invINSTABLEMAX.h"
+#include "invariants/invK4.h"
 #include "invariants/invKCHERRIES.h"
+#include "invariants/invKIRCHHOFF.h"
+#include "invariants/invLAPLACIAN.h"
+#include "invariants/invMODULARITY.h"
+#include "invariants/invNBETWEENNESS.h"
+#include "invariants/invNCONN.h"
+#include "invariants/invNLAPLACIAN.h"
+#include "invariants/invNUMERO.h"
+#include "invariants/invONEMAT.h"
+#include "invariants/invONEVEC.h"
 #include "invariants/invORDER.h"
 #include "invariants/invPENDING.h"
+#include "invariants/invPLATT.h"
+#include "invariants/invRADIUS.h"
+#include "invariants/invRANDIC.h"
 #include "invariants/invSIZE.h"
+#include "invariants/invSLLAPLACIAN.h"
+#include "invariants/invSTABLEMAX.h"
+#include "invariants/invSUMDISTP.h"
+#include "invariants/invSZEGED.h"
+#include "invariants/invTRANSMISSION.h"
+#include "invariants/invTRIANGLES.h"
+#include "invariants/invWIENER.h"
+#include "invariants/invZAGREBM1.h"
+#include "invariants/invZAGREBM2.h"
+#include "operators/operANGLE.h"
+#include "operators/operCHOLESKY.h"
+#include "operators/operCORR.h"
+#include "operators/operDETERMINANT.h"
+#include "operators/operDPALINDROMIC.h"
+#include "operators/operECORR.h"
+#include "operators/operEIG.h"
+#include "operators/operEIGVEC.h"
+#include "operators/operEUCLIDIANDIST.h"
+#include "operators/operINERTIA.h"
+#include "operators/operLAPLACIANOF.h"
+#include "operators/operMANHATTANDIST.h"
+#include "operators/operMAX.h"
+#include "operators/operMAXCOL.h"
+#include "operators/operMAXROW.h"
+#include "operators/operMIN.h"
+#include "operators/operMOMENT.h"
+#include "operators/operNBEQ.h"
+#include "operators/operNBVALUES.h"
+#include "operators/operNORMALIZEMAT.h"
+#include "operators/operSUM.h"
+#include "operators/operSUMCOL.h"
+#include "operators/operSUMGE.h"
+#include "operators/operSUMPRODUCT.h"
+#include "operators/operSUMROW.h"
+#include "operators/operVAR.h"
 #include "items/Z.h"
 #include "items/invConstant.h"
 
@@ -46,21 +135,112 @@ Calculus *makeObjective(bool graphical, bool minimise, bool maximise)
     return z;
 }
 
+// clang-format off: one row a line keeps additions apart
 const CatalogueRow catalogue[] = {
+    {"ADJACENCY", &make<invADJACENCY>},
+    {"ANGLE", &make<operANGLE>},
+    {"AVDIST", &make<invAVDIST>},
+    {"BALABAN", &make<invBALABAN>},
+    {"BETWEENNESS", &make<invBETWEENNESS>},
+    {"CATERPILLAR", &make<famCATERPILLAR>},
+    {"CENTRALITY", &make<invCENTRALITY>},
+    {"CHOLESKY", &make<operCHOLESKY>},
+    {"CHROMATIC", &make<invCHROMATIC>},
+    {"CHROMATICVAL", &make<invCHROMATICVAL>},
+    {"CLAWS", &make<invCLAWS>},
+    {"CLIQMAX", &make<invCLIQMAX>},
+    {"CLOSENESS", &make<invCLOSENESS>},
+    {"COMET", &make<famCOMET>},
+    {"COMNEIGH", &make<invCOMNEIGH>},
     {"CONSTANT", &make<invConstant>},
+    {"CORR", &make<operCORR>},
+    {"CUTCENTRALITY", &make<invCUTCENTRALITY>},
+    {"DBETW", &make<invDBETWEENNESS>},
+    {"DBETW2", &make<invDBETWEENNESS2>},
+    {"DCENTRALITY", &make<invDCENTRALITY>},
+    {"DCENTRALITY2", &make<invDCENTRALITY2>},
     {"DEGMAX", &make<invDEGMAX>},
     {"DEGMIN", &make<invDEGMIN>},
     {"DEGREES", &make<invDEGREES>},
+    {"DETERMINANT", &make<operDETERMINANT>},
+    {"DIAMETER", &make<invDIAMETER>},
+    {"DISTANCES", &make<invDISTANCE>},
+    {"DISTCLOSESTLEAF", &make<invDISTCLOSESTLEAF>},
+    {"DOMINATION", &make<invDOMINATION>},
+    {"DPALINDROMIC", &make<operDPALINDROMIC>},
+    {"ECCENTRICITY", &make<invECCENTRICITY>},
+    {"ECORR", &make<operECORR>},
+    {"EIGENVALUES", &make<operEIG>},
+    {"EIGENVECTORS", &make<operEIGVEC>},
+    {"EINCLIQMAX", &make<invEINCLIQMAX>},
+    {"ENERGY", &make<invENERGY>},
+    {"EUCLIDIANDIST", &make<operEUCLIDIANDIST>},
+    {"GIRTH", &make<invGIRTH>},
+    {"HARARY", &make<invHARARY>},
+    {"HARMONIC", &make<invHARMONIC>},
+    {"IDENTITY", &make<invIDENTITY>},
+    {"IINDEX", &make<invIINDEX>},
+    {"INCLIQMAX", &make<invINCLIQMAX>},
+    {"INDIAMETER", &make<invINDIAMETER>},
+    {"INDOMINATION", &make<invINDOMINATION>},
+    {"INERTIA", &make<operINERTIA>},
+    {"INGIRTH", &make<invINGIRTH>},
+    {"INPCC", &make<invINPCC>},
+    {"INSTABLEMAX", &make<invINSTABLEMAX>},
+    {"K4", &make<invK4>},
     {"KCHERRIES", &make<invKCHERRIES>},
+    {"KIRCHHOFF", &make<invKIRCHHOFF>},
+    {"LAPLACIAN", &make<invLAPLACIAN>},
+    {"LAPLACIANOF", &make<operLAPLACIANOF>},
+    {"LOBSTER", &make<famLOBSTER>},
+    {"MANHATTANDIST", &make<operMANHATTANDIST>},
+    {"MAX", &make<operMAX>},
+    {"MAXCOL", &make<operMAXCOL>},
     {"MAXIMIZE", [](bool g) { return makeObjective(g, false, true); }},
     {"MAXMIN", [](bool g) { return makeObjective(g, true, true); }},
+    {"MAXROW", &make<operMAXROW>},
+    {"MIN", &make<operMIN>},
     {"MINIMIZE", [](bool g) { return makeObjective(g, true, false); }},
+    {"MODULARITY", &make<invMODULARITY>},
+    {"MOMENT", &make<operMOMENT>},
+    {"NBEQ", &make<operNBEQ>},
+    {"NBETWEENNESS", &make<invNBETWEENNESS>},
+    {"NBVALUES", &make<operNBVALUES>},
+    {"NCONN", &make<invNCONN>},
+    {"NLAPLACIAN", &make<invNLAPLACIAN>},
+    {"NORMALIZEMAT", &make<operNORMALIZEMAT>},
+    {"NUMERO", &make<invNUMERO>},
     {"OBJECTIVE", &make<Z>},
+    {"ONEMAT", &make<invONEMAT>},
+    {"ONEVEC", &make<invONEVEC>},
     {"ORDER", &make<invORDER>},
+    {"PATH", &make<famPATH>},
     {"PENDING", &make<invPENDING>},
+    {"PLATT", &make<invPLATT>},
+    {"RADIUS", &make<invRADIUS>},
+    {"RANDIC", &make<invRANDIC>},
     {"SIZE", &make<invSIZE>},
+    {"SLLAPLACIAN", &make<invSLLAPLACIAN>},
+    {"SPIDER", &make<famSPIDER>},
+    {"STABLEMAX", &make<invSTABLEMAX>},
+    {"STAR", &make<famSTAR>},
+    {"SUM", &make<operSUM>},
+    {"SUMCOL", &make<operSUMCOL>},
+    {"SUMDISTP", &make<invSUMDISTP>},
+    {"SUMGE", &make<operSUMGE>},
+    {"SUMPRODUCT", &make<operSUMPRODUCT>},
+    {"SUMROW", &make<operSUMROW>},
+    {"SZEGED", &make<invSZEGED>},
+    {"TRANSMISSION", &make<invTRANSMISSION>},
+    {"TREE", &make<famTREE>},
+    {"TRIANGLES", &make<invTRIANGLES>},
+    {"VAR", &make<operVAR>},
+    {"WIENER", &make<invWIENER>},
     {"Z", &make<Z>},
+    {"ZAGREBM1", &make<invZAGREBM1>},
+    {"ZAGREBM2", &make<invZAGREBM2>},
 };
+// clang-format on
 
 } // namespace
 

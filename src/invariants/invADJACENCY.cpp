@@ -1,0 +1,24 @@
+#include "invariants/invADJACENCY.h"
+
+#include "invariants/AdjacencyMatrices.h"
+#include "invariants/StructuralItemOutput.h"
+
+invADJACENCY::invADJACENCY(bool graphical)
+{
+    sRows = QStringLiteral("n");
+    sCols = QStringLiteral("n");
+    const QString doc = QStringLiteral("Adjacency matrix");
+    initItem(QStringLiteral("ADJACENCY"), doc, doc, graphical, Report::Matrix, true);
+}
+
+void invADJACENCY::recompute()
+{
+    if (!graph) {
+        fail();
+        return;
+    }
+    const BitGraph &g = readGraph();
+    SquareBlock block;
+    adjacencyMatrix(g, block);
+    writeSquareBlock(*this, block, g.n);
+}

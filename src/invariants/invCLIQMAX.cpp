@@ -1,0 +1,23 @@
+#include "invariants/invCLIQMAX.h"
+
+#include "invariants/CliqueSearch.h"
+#include "invariants/StructuralItemOutput.h"
+
+invCLIQMAX::invCLIQMAX(bool graphical)
+{
+    sRows = QStringLiteral("1");
+    sCols = QStringLiteral("1");
+    const QString doc = QStringLiteral(
+        "Cliq number, the cardinality of the largest set of vertices that are pairwise adjacent.");
+    initItem(QStringLiteral("CLIQMAX"), doc, doc, graphical, Report::Value, true);
+}
+
+void invCLIQMAX::recompute()
+{
+    if (!graph) {
+        fail();
+        return;
+    }
+    const BitGraph &g = readGraph();
+    writeValue(*this, maximumClique(g, nullptr));
+}

@@ -1,0 +1,32 @@
+#include "invariants/invENERGY.h"
+
+#include "invariants/AdjacencyMatrices.h"
+#include "invariants/SpectralIndices.h"
+#include "invariants/StructuralItemOutput.h"
+#include "numerics/Eig.h"
+
+invENERGY::invENERGY(bool graphical)
+{
+    sRows = QStringLiteral("1");
+    sCols = QStringLiteral("1");
+    const QString doc = QStringLiteral(
+        "Energy, sum of the absolute values of the eigenvalues of the adjacency matrix.");
+    initItem(QStringLiteral("ENERGY"), doc, doc, graphical, Report::Value, true);
+    work.fill(QVector<double>(32, 0.0), 32);
+}
+
+void invENERGY::recompute()
+{
+    if (!graph) {
+        fail();
+        return;
+    }
+    const BitGraph &g = readGraph();
+    SquareBlock block;
+    adjacencyMatrix(g, block);
+    copyBlock(block, g.n, work);
+    saveTooltip(QStringLiteral("Energy"));
+    const Eig eig(work, g.n);
+    const QVector<double> lambda = eig.eigvals();
+    writeValue(*this, energyFromEigenvalues(lambda.constData(), g.n));
+}

@@ -1,0 +1,30 @@
+#include "invariants/invINGIRTH.h"
+
+#include "invariants/HighlightSearch.h"
+#include "invariants/StructuralItemOutput.h"
+
+invINGIRTH::invINGIRTH(bool graphical)
+{
+    sRows = QStringLiteral("n");
+    sCols = QStringLiteral("n");
+    const QString doc = QStringLiteral("Is the edge in the smallest cycle (only one such cycle is "
+                                       "considered). Function for hilight purpose only.");
+    initItem(QStringLiteral("INGIRTH"), doc, doc, graphical, Report::Matrix, true);
+}
+
+void invINGIRTH::recompute()
+{
+    if (!graph) {
+        fail();
+        return;
+    }
+    const BitGraph &g = readGraph();
+    BitGraph marks;
+    if (shortestCycle(g, &marks))
+        writeEdgeMarks(*this, marks);
+    else
+        error = true; // a forest: the block keeps what it held
+    rows = cols = g.n;
+    if (!isConnected(g))
+        error = true;
+}

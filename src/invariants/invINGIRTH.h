@@ -1,0 +1,11 @@
+#pragma once
+
+#include "items/Invariant.h"
+
+/// Marks the edges of one shortest cycle; an error when the graph is disconnected or has no cycle.
+class invINGIRTH : public Invariant
+{
+public:
+    explicit invINGIRTH(bool graphical);
+    void recompute() override;
+};

@@ -1,0 +1,42 @@
+#include "invariants/invKIRCHHOFF.h"
+
+#include "invariants/AdjacencyMatrices.h"
+#include "invariants/SpectralIndices.h"
+#include "invariants/StructuralItemOutput.h"
+#include "numerics/Eig.h"
+
+invKIRCHHOFF::invKIRCHHOFF(bool graphical)
+{
+    sRows = QStringLiteral("1");
+    sCols = QStringLiteral("1");
+    const QString doc =
+        QStringLiteral("KIRCHHOFF index defined as $n\\sum_{k=1}^{n-1}\\frac{1}{\\mu_k}$, where "
+                       "$\\mu_k$ is the $k^{th}$ eigenvalue of the laplacian matrix of $G$.");
+    initItem(QStringLiteral("KIRCHHOFF"), doc, doc, graphical, Report::Value, true);
+}
+
+void invKIRCHHOFF::recompute()
+{
+    if (!graph) {
+        fail();
+        return;
+    }
+    saveTooltip(QStringLiteral("Kirchhoff"));
+    const BitGraph &g = readGraph();
+    if (g.n < 3) {
+        fail();
+        return;
+    }
+    // The Laplacian stays in the value matrix outside the 1 x 1 value.
+    SquareBlock block;
+    laplacianMatrix(g, -1.0, block);
+    writeSquareBlock(*this, block, g.n);
+    const Eig eig(M, g.n);
+    const QVector<double> lambda = eig.eigvals();
+    double value = 0.0;
+    if (!kirchhoffFromEigenvalues(lambda.constData(), g.n, &value)) {
+        fail();
+        return;
+    }
+    writeValue(*this, value);
+}

@@ -1,0 +1,15 @@
+#include "operators/operCORR.h"
+
+operCORR::operCORR(bool graphical) : CosineOperator()
+{
+    initOperator(QStringLiteral("CORR"),
+                 QStringLiteral("Correlation coefficient between 2 vectors."),
+                 QStringLiteral("Correlation coefficient between 2 vectors."), graphical);
+}
+
+void operCORR::recompute()
+{
+    double cosine = 0.0;
+    if (computeCosine(cosine))
+        showTooltipNow(name);
+}
