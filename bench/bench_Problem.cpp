@@ -7,12 +7,11 @@
 #include <QApplication>
 #include <benchmark/benchmark.h>
 
-static const char *kBoard =
-    "SIZE\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
-    "DEGMAX\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
-    "Z\t\t0\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tmax<NEW>"
-    "Z\t\t0\t0\t0\t0\t0\t0\t1\tNULL\tNULL\tNULL\tmax<NEW>"
-    "DESC\tbench\t";
+static const char *kBoard = "SIZE\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
+                            "DEGMAX\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
+                            "Z\t\t0\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tmax<NEW>"
+                            "Z\t\t0\t0\t0\t0\t0\t0\t1\tNULL\tNULL\tNULL\tmax<NEW>"
+                            "DESC\tbench\t";
 
 static void BM_ProblemEval(benchmark::State &state)
 {

@@ -45,6 +45,15 @@ void transpose32(uint32_t *a)
     }
 }
 
+// Calls f(i, j) for every edge {i, j}, i > j, among the first n rows of an adjacency.
+template <class F> void forEachBestEdge(int n, const uint32_t *rows, F f)
+{
+    for (int i = 0; i < n && i < 32; ++i)
+        for (int j = 0; j < i; ++j)
+            if ((rows[i] >> j) & 1u)
+                f(i, j);
+}
+
 } // namespace
 
 Graph::Graph(QString name, bool display)
@@ -687,10 +696,12 @@ bool Graph::loadg6(std::istream &in)
 }
 
 // ---------------------------------------------------------------- information from the board
+// A shown graph's nodes and edges are written on the GUI thread; a graph without display is
+// written by its only user, in place.
 
 void Graph::setColors(QVector<double> colors)
 {
-    if (!onGuiThread()) {
+    if (m_display && !onGuiThread()) {
         QMetaObject::invokeMethod(this, [this, colors] { setColors(colors); }, Qt::QueuedConnection);
         return;
     }
@@ -709,7 +720,7 @@ void Graph::setColors(QVector<double> colors)
 
 void Graph::setLabels(QVector<double> labels)
 {
-    if (!onGuiThread()) {
+    if (m_display && !onGuiThread()) {
         QMetaObject::invokeMethod(this, [this, labels] { setLabels(labels); }, Qt::QueuedConnection);
         return;
     }
@@ -724,43 +735,37 @@ void Graph::setLabels(QVector<double> labels)
 
 void Graph::setELabels(QVector<QVector<double> > m, bool shown)
 {
-    if (!onGuiThread()) {
+    if (m_display && !onGuiThread()) {
         QMetaObject::invokeMethod(this, [this, m, shown] { setELabels(m, shown); },
                                   Qt::QueuedConnection);
         return;
     }
     QMutexLocker best(&m_bestMutex);
-    for (int i = 0; i < m_nBest && i < 32; ++i)
-        for (int j = 0; j < i; ++j) {
-            if (!((m_best[i] >> j) & 1u))
-                continue;
-            const bool has = shown && i < m.size() && j < m.at(i).size();
-            m_edges[i][j]->setLabel(has ? QString::number(m.at(i).at(j), 'g', 6) : QString());
-            m_edges[i][j]->update();
-        }
+    forEachBestEdge(m_nBest, m_best, [&](int i, int j) {
+        const bool has = shown && i < m.size() && j < m.at(i).size();
+        m_edges[i][j]->setLabel(has ? QString::number(m.at(i).at(j), 'g', 6) : QString());
+        m_edges[i][j]->update();
+    });
 }
 
 void Graph::setEHilight(QVector<QVector<double> > m, bool shown)
 {
-    if (!onGuiThread()) {
+    if (m_display && !onGuiThread()) {
         QMetaObject::invokeMethod(this, [this, m, shown] { setEHilight(m, shown); },
                                   Qt::QueuedConnection);
         return;
     }
     QMutexLocker best(&m_bestMutex);
-    for (int i = 0; i < m_nBest && i < 32; ++i)
-        for (int j = 0; j < i; ++j) {
-            if (!((m_best[i] >> j) & 1u))
-                continue;
-            const bool on = shown && i < m.size() && j < m.at(i).size() && m.at(i).at(j) > 0.999999;
-            m_edges[i][j]->setHilight(on);
-            m_edges[i][j]->update();
-        }
+    forEachBestEdge(m_nBest, m_best, [&](int i, int j) {
+        m_edges[i][j]->setHilight(shown && i < m.size() && j < m.at(i).size()
+                                  && m.at(i).at(j) > 0.999999);
+        m_edges[i][j]->update();
+    });
 }
 
 void Graph::resetColors()
 {
-    if (!onGuiThread()) {
+    if (m_display && !onGuiThread()) {
         QMetaObject::invokeMethod(this, [this] { resetColors(); }, Qt::QueuedConnection);
         return;
     }
@@ -771,7 +776,7 @@ void Graph::resetColors()
 
 void Graph::resetLabels()
 {
-    if (!onGuiThread()) {
+    if (m_display && !onGuiThread()) {
         QMetaObject::invokeMethod(this, [this] { resetLabels(); }, Qt::QueuedConnection);
         return;
     }

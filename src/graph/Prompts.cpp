@@ -7,7 +7,8 @@
 
 #include <atomic>
 
-namespace {
+namespace
+{
 Prompts realDialogs;
 std::atomic<Prompts *> installed{nullptr};
 } // namespace
@@ -33,16 +34,22 @@ QString Prompts::directory(QWidget *parent, const QString &caption, const QStrin
 
 bool Prompts::question(QWidget *parent, const QString &title, const QString &text)
 {
-    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No)
-           == QMessageBox::Yes;
+    return QMessageBox::question(parent, title, text, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
 void Prompts::message(QWidget *parent, Level level, const QString &title, const QString &text)
 {
     switch (level) {
-    case Level::Information: QMessageBox::information(parent, title, text); break;
-    case Level::Warning: QMessageBox::warning(parent, title, text); break;
-    case Level::Critical: QMessageBox::critical(parent, title, text); break;
+    case Level::Information:
+        QMessageBox::information(parent, title, text);
+        break;
+    case Level::Warning:
+        QMessageBox::warning(parent, title, text);
+        break;
+    case Level::Critical:
+        QMessageBox::critical(parent, title, text);
+        break;
     }
 }
 

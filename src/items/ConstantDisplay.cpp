@@ -158,12 +158,11 @@ int ConstantDisplay::gridCols() const
 
 void ConstantDisplay::loadData(int rows, int cols, QVector<double> v)
 {
-    const bool fits = rows >= 0 && rows <= 32 && cols >= 0 && cols <= 32
-                      && rows * cols == v.size();
+    const bool fits = rows >= 0 && rows <= 32 && cols >= 0 && cols <= 32 && rows * cols == v.size();
     if (!fits) {
-        const QByteArray line = "ERR r=" + QByteArray::number(rows) + " c="
-                                + QByteArray::number(cols) + " v.size()"
-                                + QByteArray::number(v.size()) + "\n";
+        const QByteArray line = "ERR r=" + QByteArray::number(rows) +
+                                " c=" + QByteArray::number(cols) + " v.size()" +
+                                QByteArray::number(v.size()) + "\n";
         std::fputs(line.constData(), stderr);
         std::fflush(stderr);
     }
@@ -182,7 +181,8 @@ void ConstantDisplay::loadData(int rows, int cols, QVector<double> v)
     if (!app || QThread::currentThread() == thread())
         rebuildGrid();
     else
-        QMetaObject::invokeMethod(this, [this] { rebuildGrid(); }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            this, [this] { rebuildGrid(); }, Qt::QueuedConnection);
 }
 
 void ConstantDisplay::slot_apply()
@@ -193,47 +193,36 @@ void ConstantDisplay::slot_apply()
 
 void ConstantDisplay::slot_add_row()
 {
-    {
-        QMutexLocker lock(&mirrorMutex);
-        if (mRows >= 32)
-            return;
-        mirror[mRows].fill(0.0);
-        ++mRows;
-    }
-    rebuildGrid();
+    resizeGrid(1, 0);
 }
-
 void ConstantDisplay::slot_add_col()
 {
-    {
-        QMutexLocker lock(&mirrorMutex);
-        if (mCols >= 32)
-            return;
-        for (auto &row : mirror)
-            row[mCols] = 0.0;
-        ++mCols;
-    }
-    rebuildGrid();
+    resizeGrid(0, 1);
 }
-
 void ConstantDisplay::slot_del_row()
 {
-    {
-        QMutexLocker lock(&mirrorMutex);
-        if (mRows < 2)
-            return;
-        --mRows;
-    }
-    rebuildGrid();
+    resizeGrid(-1, 0);
+}
+void ConstantDisplay::slot_del_col()
+{
+    resizeGrid(0, -1);
 }
 
-void ConstantDisplay::slot_del_col()
+void ConstantDisplay::resizeGrid(int dRows, int dCols)
 {
     {
         QMutexLocker lock(&mirrorMutex);
-        if (mCols < 2)
+        // Buttons add up to 32 and always leave at least one row and one column.
+        if ((dRows > 0 && mRows >= 32) || (dRows < 0 && mRows < 2) || (dCols > 0 && mCols >= 32) ||
+            (dCols < 0 && mCols < 2))
             return;
-        --mCols;
+        if (dRows > 0)
+            mirror[mRows].fill(0.0);
+        if (dCols > 0)
+            for (auto &row : mirror)
+                row[mCols] = 0.0;
+        mRows += dRows;
+        mCols += dCols;
     }
     rebuildGrid();
 }

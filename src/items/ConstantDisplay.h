@@ -42,6 +42,8 @@ public slots:
 
 private:
     void rebuildGrid();
+    /// One more or one fewer row (dRows) or column (dCols), within 1..32.
+    void resizeGrid(int dRows, int dCols);
     void cellEdited(int row, int col);
     QTableWidgetItem *newCell(double v) const;
 

@@ -18,7 +18,8 @@ Z::Z(bool isGraphical) : scaled(32, QVector<double>(32, 0.0))
     graphical = isGraphical;
     if (graphical) {
         placeOnBoard();
-        calculusDisplay = new ZDisplay(name, QStringLiteral("Objective function for the optimization"));
+        calculusDisplay =
+            new ZDisplay(name, QStringLiteral("Objective function for the optimization"));
         calculusDisplay->setEnabled(true);
         calculusDisplay->setVisible(false);
         calculusDisplay->setName(name);
@@ -28,9 +29,9 @@ Z::Z(bool isGraphical) : scaled(32, QVector<double>(32, 0.0))
               << QPoint(w2, 10) << QPoint(w2 - 10, 10) << QPoint(w2 - 10, -h2);
     upArrow << QPoint(10 - w2, h2) << QPoint(10 - w2, -10) << QPoint(-w2, -10) << QPoint(0, -h2)
             << QPoint(w2, -10) << QPoint(w2 - 10, -10) << QPoint(w2 - 10, h2);
-    doubleArrow << QPoint(10 - w2, 10) << QPoint(10 - w2, -10) << QPoint(-w2, -10)
-                << QPoint(0, -h2) << QPoint(w2, -10) << QPoint(w2 - 10, -10)
-                << QPoint(w2 - 10, 10) << QPoint(w2, 10) << QPoint(0, h2) << QPoint(-w2, 10);
+    doubleArrow << QPoint(10 - w2, 10) << QPoint(10 - w2, -10) << QPoint(-w2, -10) << QPoint(0, -h2)
+                << QPoint(w2, -10) << QPoint(w2 - 10, -10) << QPoint(w2 - 10, 10) << QPoint(w2, 10)
+                << QPoint(0, h2) << QPoint(-w2, 10);
 }
 
 Z::~Z() = default;
@@ -66,7 +67,7 @@ void Z::setOptFactor(double f)
     std::lock_guard<std::mutex> lock(valueMutex);
     factor = f;
     for (int i = 0; i < rows; ++i)
-        scaled[i][0] = factor * M[i][0];
+        scaled[i][0] = f * M[i][0];
 }
 
 int Z::getObj()
@@ -116,8 +117,9 @@ void Z::recompute()
     cols = 1;
     for (int i = 0; i < rows; ++i)
         M[i][0] = arg1->M[i][0];
+    const double f = factor;
     for (int i = 0; i < rows; ++i)
-        scaled[i][0] = factor * arg1->M[i][0];
+        scaled[i][0] = f * arg1->M[i][0];
 }
 
 void Z::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
@@ -126,10 +128,13 @@ void Z::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
         return;
     painter = p;
     readDirections();
+    double f = factor;
     if (!maxFlag)
-        factor = 1.0;
+        f = 1.0;
     if (!minFlag)
-        factor = -1.0;
+        f = -1.0;
+    if (f != factor)
+        setOptFactor(f); // the scaled copy follows at once
 
     setBodyBrush(p, 100, QPointF(3, 3), QPointF(3, 3), QColor(Qt::red).lighter(120),
                  QColor(Qt::darkRed).lighter(120), QColor(Qt::green).lighter(120),
@@ -143,10 +148,10 @@ void Z::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
 
     p->setPen(QPen(Qt::black, 1));
     p->drawText(QRectF(-10, -25, 100, 20), name);
-    const QString line = (shownRows() == 1 && shownCols() == 1)
-                             ? QString::number(shownValue(), 'g', 6)
-                             : QString::number(shownRows()) + QStringLiteral(" x ")
-                                   + QString::number(shownCols());
+    const QString line =
+        (shownRows() == 1 && shownCols() == 1)
+            ? QString::number(shownValue(), 'g', 6)
+            : QString::number(shownRows()) + QStringLiteral(" x ") + QString::number(shownCols());
     p->drawText(QRectF(-40, -10, 100, 20), line);
     paintGivenName(p, QColor(Qt::green).lighter(120), Qt::green);
     paintReportStar(p);

@@ -50,5 +50,6 @@ private:
     QPolygon upArrow;
     QPolygon doubleArrow;
     QVector<QVector<double>> scaled;
-    double factor = 1.0;
+    // Written by painting on the GUI thread, read by computations elsewhere.
+    std::atomic<double> factor{1.0};
 };

@@ -40,7 +40,10 @@ void ZDisplay::setObjMin(bool b)
     cbMax->setEnabled(b);
 }
 
-bool ZDisplay::getObjMin() { return minState; }
+bool ZDisplay::getObjMin()
+{
+    return minState;
+}
 
 void ZDisplay::setObjMax(bool b)
 {
@@ -48,8 +51,17 @@ void ZDisplay::setObjMax(bool b)
     cbMin->setEnabled(b);
 }
 
-bool ZDisplay::getObjMax() { return maxState; }
+bool ZDisplay::getObjMax()
+{
+    return maxState;
+}
 
-void ZDisplay::slot_min_clicked(bool checked) { cbMax->setEnabled(checked); }
+void ZDisplay::slot_min_clicked(bool checked)
+{
+    cbMax->setEnabled(checked);
+}
 
-void ZDisplay::slot_max_clicked(bool checked) { cbMin->setEnabled(checked); }
+void ZDisplay::slot_max_clicked(bool checked)
+{
+    cbMin->setEnabled(checked);
+}

@@ -8,7 +8,10 @@
 #include <QRadialGradient>
 #include <QtGlobal>
 
-infoNODE::infoNODE(QString keyword, bool isGraphical) { initInfo(keyword, isGraphical); }
+infoNODE::infoNODE(QString keyword, bool isGraphical)
+{
+    initInfo(keyword, isGraphical);
+}
 
 void infoNODE::initInfo(const QString &keyword, bool isGraphical)
 {
@@ -24,7 +27,8 @@ void infoNODE::initInfo(const QString &keyword, bool isGraphical)
     y = qrand() % 200;
     placeOnBoard();
     calculusDisplay = new CalculusDisplay(
-        name, QStringLiteral("Some edge related information for graphical representation purpose."));
+        name,
+        QStringLiteral("Some edge related information for graphical representation purpose."));
     calculusDisplay->setEnabled(true);
     calculusDisplay->setVisible(false);
     calculusDisplay->setName(name);
@@ -37,7 +41,10 @@ bool infoNODE::setLink1(Link *link)
     return true;
 }
 
-bool infoNODE::setArg1(Calculus *item) { return takeInfoArg(item); }
+bool infoNODE::setArg1(Calculus *item)
+{
+    return takeInfoArg(item);
+}
 
 bool infoNODE::takeInfoArg(Calculus *item)
 {

@@ -30,6 +30,7 @@ protected:
     /// setArg1 of both information items.
     bool takeInfoArg(Calculus *item);
     void paintDiamond(QPainter *p);
-    struct Tag {};
+    struct Tag {
+    };
     explicit infoNODE(Tag) {}
 };

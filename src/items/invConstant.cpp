@@ -114,9 +114,9 @@ void invConstant::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *
     p->setPen(QPen(Qt::black, 1));
     p->drawEllipse(QRectF(-(w / 2), -(h / 2), w, h));
     p->drawText(QRectF(-50, -20, 100, 20), name);
-    const QString line = (shownRows() == 1 && shownCols() == 1)
-                             ? QString::number(shownValue(), 'g', 6)
-                             : QString::number(shownRows()) + QStringLiteral(" x ")
-                                   + QString::number(shownCols());
+    const QString line =
+        (shownRows() == 1 && shownCols() == 1)
+            ? QString::number(shownValue(), 'g', 6)
+            : QString::number(shownRows()) + QStringLiteral(" x ") + QString::number(shownCols());
     p->drawText(QRectF(-50, 0, 100, 20), line);
 }

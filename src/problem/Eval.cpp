@@ -2,7 +2,10 @@
 
 std::atomic<int> Eval::nbocc{0};
 
-Eval::Eval() { ++nbocc; }
+Eval::Eval()
+{
+    ++nbocc;
+}
 
 Eval::Eval(const Eval *other)
 {
@@ -22,7 +25,10 @@ Eval &Eval::operator=(const Eval &other)
     return *this;
 }
 
-Eval::~Eval() { --nbocc; }
+Eval::~Eval()
+{
+    --nbocc;
+}
 
 void Eval::copy(const Eval *other)
 {
@@ -48,9 +54,15 @@ void Eval::clear()
     m_z.clear();
 }
 
-void Eval::push_back(double v) { m_values.append(stored(v)); }
+void Eval::push_back(double v)
+{
+    m_values.append(stored(v));
+}
 
-void Eval::push_front(double v) { m_values.prepend(stored(v)); }
+void Eval::push_front(double v)
+{
+    m_values.prepend(stored(v));
+}
 
 void Eval::addZ(QVector<double> z)
 {
@@ -59,7 +71,10 @@ void Eval::addZ(QVector<double> z)
     m_z.append(z);
 }
 
-void Eval::clearZ() { m_z.clear(); }
+void Eval::clearZ()
+{
+    m_z.clear();
+}
 
 QVector<double> &Eval::z(int i)
 {

@@ -16,19 +16,34 @@
 
 #include <cstdio>
 
-namespace {
+namespace
+{
 
 const QString kNew = QStringLiteral("<NEW>");
 
 bool isInfoName(const QString &name)
 {
-    return name == QLatin1String("Colors") || name == QLatin1String("Labels")
-           || name == QLatin1String("E_Labels") || name == QLatin1String("E_Hilights");
+    return name == QLatin1String("Colors") || name == QLatin1String("Labels") ||
+           name == QLatin1String("E_Labels") || name == QLatin1String("E_Hilights");
 }
 
 bool isObjectiveName(const QString &name)
 {
     return name == QLatin1String("Z") || name == QLatin1String("OBJECTIVE");
+}
+
+/// A deep copy of the top-left block of an edge information item's value (so that its next
+/// computation writes into a matrix nobody shares); shown when the value is n x n.
+QVector<QVector<double>> edgeData(Calculus *info, int n, bool &shown)
+{
+    std::lock_guard<std::mutex> lock(info->valueMutex);
+    shown = info->rows == n && info->cols == n;
+    const int r = qBound(0, info->rows, 32), c = qBound(0, info->cols, 32);
+    QVector<QVector<double>> m(r, QVector<double>(c));
+    for (int i = 0; i < r; ++i)
+        for (int j = 0; j < c; ++j)
+            m[i][j] = info->M[i][j];
+    return m;
 }
 
 } // namespace
@@ -153,10 +168,14 @@ void Problem::linkK(int k, Calculus *from, Calculus *to)
     Link *existing = incoming[k - 1];
     auto setArg = [k, to](Calculus *a) {
         switch (k) {
-        case 1: return to->setArg1(a);
-        case 2: return to->setArg2(a);
-        case 3: return to->setArg3(a);
-        default: return to->setArg4(a);
+        case 1:
+            return to->setArg1(a);
+        case 2:
+            return to->setArg2(a);
+        case 3:
+            return to->setArg3(a);
+        default:
+            return to->setArg4(a);
         }
     };
     if (existing) {
@@ -170,10 +189,18 @@ void Problem::linkK(int k, Calculus *from, Calculus *to)
         Link *link = new Link(from, to, display);
         bool taken = false;
         switch (k) {
-        case 1: taken = to->setLink1(link); break;
-        case 2: taken = to->setLink2(link); break;
-        case 3: taken = to->setLink3(link); break;
-        default: taken = to->setLink4(link); break;
+        case 1:
+            taken = to->setLink1(link);
+            break;
+        case 2:
+            taken = to->setLink2(link);
+            break;
+        case 3:
+            taken = to->setLink3(link);
+            break;
+        default:
+            taken = to->setLink4(link);
+            break;
         }
         if (!taken || !from->setLinkTo(link)) {
             delete link;
@@ -187,15 +214,39 @@ void Problem::linkK(int k, Calculus *from, Calculus *to)
         compute(true);
 }
 
-void Problem::link1(Calculus *from, Calculus *to) { linkK(1, from, to); }
-void Problem::link2(Calculus *from, Calculus *to) { linkK(2, from, to); }
-void Problem::link3(Calculus *from, Calculus *to) { linkK(3, from, to); }
-void Problem::link4(Calculus *from, Calculus *to) { linkK(4, from, to); }
+void Problem::link1(Calculus *from, Calculus *to)
+{
+    linkK(1, from, to);
+}
+void Problem::link2(Calculus *from, Calculus *to)
+{
+    linkK(2, from, to);
+}
+void Problem::link3(Calculus *from, Calculus *to)
+{
+    linkK(3, from, to);
+}
+void Problem::link4(Calculus *from, Calculus *to)
+{
+    linkK(4, from, to);
+}
 
-void Problem::slot_link1() { slotLink(1); }
-void Problem::slot_link2() { slotLink(2); }
-void Problem::slot_link3() { slotLink(3); }
-void Problem::slot_link4() { slotLink(4); }
+void Problem::slot_link1()
+{
+    slotLink(1);
+}
+void Problem::slot_link2()
+{
+    slotLink(2);
+}
+void Problem::slot_link3()
+{
+    slotLink(3);
+}
+void Problem::slot_link4()
+{
+    slotLink(4);
+}
 
 void Problem::slotLink(int k)
 {
@@ -219,8 +270,9 @@ void Problem::slotLink(int k)
                 if (c->selected)
                     linkK(k, source, c);
         if (k == 1)
-            for (Calculus *info : {static_cast<Calculus *>(Colors), static_cast<Calculus *>(E_Labels),
-                                   static_cast<Calculus *>(E_Hilights), static_cast<Calculus *>(Labels)})
+            for (Calculus *info :
+                 {static_cast<Calculus *>(Colors), static_cast<Calculus *>(E_Labels),
+                  static_cast<Calculus *>(E_Hilights), static_cast<Calculus *>(Labels)})
                 if (info->selected)
                     linkK(1, source, info);
     }
@@ -228,20 +280,15 @@ void Problem::slotLink(int k)
         return;
     if (k == 1) {
         const int n = graph->getNbNodes();
-        auto matrixOf = [](Calculus *c, bool &valid, int n) {
-            std::lock_guard<std::mutex> lock(c->valueMutex);
-            valid = c->rows == n && c->cols == n;
-            return c->M;
-        };
         bool valid = false;
         if (Colors->selected)
             graph->setColors(Colors->getFirstCol());
         if (E_Labels->selected) {
-            const auto m = matrixOf(E_Labels, valid, n);
+            const auto m = edgeData(E_Labels, n, valid);
             graph->setELabels(m, valid);
         }
         if (E_Hilights->selected) {
-            const auto m = matrixOf(E_Hilights, valid, n);
+            const auto m = edgeData(E_Hilights, n, valid);
             graph->setEHilight(m, valid);
         }
         if (Labels->selected)
@@ -296,8 +343,9 @@ bool Problem::compute(bool all)
     if (all) {
         for (Calculus *o : objectives)
             o->set_crucial(true);
-        for (Calculus *info : {static_cast<Calculus *>(Colors), static_cast<Calculus *>(Labels),
-                               static_cast<Calculus *>(E_Labels), static_cast<Calculus *>(E_Hilights)})
+        for (Calculus *info :
+             {static_cast<Calculus *>(Colors), static_cast<Calculus *>(Labels),
+              static_cast<Calculus *>(E_Labels), static_cast<Calculus *>(E_Hilights)})
             info->set_crucial(true);
         for (Calculus *c : constraints)
             c->set_crucial(true);
@@ -417,22 +465,17 @@ void Problem::best_backup()
     graph->setColors(Colors->getFirstCol());
     graph->setLabels(Labels->getFirstCol());
     const int n = graph->getNbNodes();
-    for (infoEDGE *info : {E_Labels, E_Hilights}) {
-        QVector<QVector<double>> m;
-        bool shown;
-        {
-            std::lock_guard<std::mutex> valueLock(info->valueMutex);
-            m = info->M;
-            shown = info->rows == n && info->cols == n;
-        }
-        if (info == E_Labels)
-            graph->setELabels(m, shown);
-        else
-            graph->setEHilight(m, shown);
-    }
+    bool shown = false;
+    const auto labels = edgeData(E_Labels, n, shown);
+    graph->setELabels(labels, shown);
+    const auto hilights = edgeData(E_Hilights, n, shown);
+    graph->setEHilight(hilights, shown);
 }
 
-void Problem::slot_best_backup() { best_backup(); }
+void Problem::slot_best_backup()
+{
+    best_backup();
+}
 
 void Problem::slot_refresh()
 {
@@ -494,8 +537,8 @@ bool Problem::checkText(const QStringList &records)
         for (int k = 2; k <= 9; ++k)
             if (f.size() < k) {
                 reportFailure(QStringLiteral("Critical error, missing argument."),
-                              QStringLiteral("Critical error, missing argument")
-                                  + QString(k - 1, QLatin1Char('.')));
+                              QStringLiteral("Critical error, missing argument") +
+                                  QString(k - 1, QLatin1Char('.')));
                 return false;
             }
 
@@ -505,7 +548,8 @@ bool Problem::checkText(const QStringList &records)
             if (!registered.contains(itemName) || category == 0) {
                 if (!registered.contains(itemName))
                     delete catalogue.makeCalculus(itemName, false); // the catalogue's own line
-                const QString msg = itemName + QStringLiteral(" is not a valid name in problem description.");
+                const QString msg =
+                    itemName + QStringLiteral(" is not a valid name in problem description.");
                 reportFailure(msg, msg);
                 return false;
             }
@@ -600,8 +644,9 @@ void Problem::readChecked(const QStringList &records)
             if (list != &objectives || objectivesToo)
                 for (Calculus *c : *list)
                     c->select(false);
-        for (Calculus *info : {static_cast<Calculus *>(Colors), static_cast<Calculus *>(Labels),
-                               static_cast<Calculus *>(E_Labels), static_cast<Calculus *>(E_Hilights)})
+        for (Calculus *info :
+             {static_cast<Calculus *>(Colors), static_cast<Calculus *>(Labels),
+              static_cast<Calculus *>(E_Labels), static_cast<Calculus *>(E_Hilights)})
             info->select(false);
     };
 
@@ -632,8 +677,8 @@ void Problem::readChecked(const QStringList &records)
         }
         Calculus *item = nullptr;
         if (isInfoName(itemName)) {
-            item = itemName == QLatin1String("Colors")   ? static_cast<Calculus *>(Colors)
-                   : itemName == QLatin1String("Labels") ? static_cast<Calculus *>(Labels)
+            item = itemName == QLatin1String("Colors")     ? static_cast<Calculus *>(Colors)
+                   : itemName == QLatin1String("Labels")   ? static_cast<Calculus *>(Labels)
                    : itemName == QLatin1String("E_Labels") ? static_cast<Calculus *>(E_Labels)
                                                            : static_cast<Calculus *>(E_Hilights);
             applyRecord(item, f, true);
@@ -643,11 +688,21 @@ void Problem::readChecked(const QStringList &records)
             // Settings first, so that the item's first computation already uses them.
             applyRecord(item, f, true);
             switch (catalogue.type(itemName)) {
-            case 1: addInvariantItemLoadMode(item); break;
-            case 2: addFamilyItem(item); break;
-            case 3: addOperatorItem(item); break;
-            case 4: addConstraintItem(item); break;
-            default: addZItem(item); break;
+            case 1:
+                addInvariantItemLoadMode(item);
+                break;
+            case 2:
+                addFamilyItem(item);
+                break;
+            case 3:
+                addOperatorItem(item);
+                break;
+            case 4:
+                addConstraintItem(item);
+                break;
+            default:
+                addZItem(item);
+                break;
             }
         }
         linkArguments(item, f);

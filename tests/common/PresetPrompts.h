@@ -20,12 +20,14 @@ public:
     QStringList asked;         ///< one entry per dialog, in order
     QStringList messages;      ///< texts of the message boxes
 
-    QString openFileName(QWidget *, const QString &caption, const QString &, const QString &) override
+    QString openFileName(QWidget *, const QString &caption, const QString &,
+                         const QString &) override
     {
         asked << QStringLiteral("open: ") + caption;
         return files.isEmpty() ? QString() : files.dequeue();
     }
-    QString saveFileName(QWidget *, const QString &caption, const QString &, const QString &) override
+    QString saveFileName(QWidget *, const QString &caption, const QString &,
+                         const QString &) override
     {
         asked << QStringLiteral("save: ") + caption;
         return files.isEmpty() ? QString() : files.dequeue();

@@ -1,5 +1,6 @@
 #include "../items/ItemProbes.h"
 
+#include "BoardFixtures.h"
 #include "graph/Graph.h"
 #include "items/BuildCalculus.h"
 #include "items/Link.h"
@@ -9,14 +10,19 @@
 #include "problem/Eval.h"
 #include "problem/Problem.h"
 
+#include "graph/Node.h"
+#include "items/CalculusDisplay.h"
+
 #include <QGraphicsScene>
 #include <QSignalSpy>
 #include <QtTest>
 
 #include <cmath>
 #include <limits>
+#include <thread>
 
-namespace {
+namespace
+{
 
 /// A column vector whose entries the test sets; recomputed only when the graph moves.
 class Column : public Invariant
@@ -60,15 +66,6 @@ public:
     bool failing = false;
 };
 
-void makePath(Graph &g, int n)
-{
-    g.clear();
-    for (int i = 0; i < n; ++i)
-        g.addNode();
-    for (int i = 0; i + 1 < n; ++i)
-        g.addEdge(i, i + 1);
-}
-
 /// Edges of the graph counted through edge(), pair by pair.
 int edgesByPairs(const Graph &g)
 {
@@ -105,6 +102,7 @@ private slots:
     void bestBackupPublishes();
     void cloneEvaluatesIndependently();
     void randomGraphsAgainstPairCount();
+    void publishFromWorkerThread();
     void cleanupTestCase();
 };
 
@@ -119,8 +117,10 @@ void tst_Problem::freshBoards()
     QCOMPARE(bare.maxEvals(), 0);
     QVERIFY(!bare.needOptimization());
     QVERIFY(bare.getOptimizationPattern().isEmpty());
-    for (Calculus *info : {static_cast<Calculus *>(bare.getColors()), static_cast<Calculus *>(bare.getLabels()),
-                           static_cast<Calculus *>(bare.getELabels()), static_cast<Calculus *>(bare.getEHilights())}) {
+    for (Calculus *info :
+         {static_cast<Calculus *>(bare.getColors()), static_cast<Calculus *>(bare.getLabels()),
+          static_cast<Calculus *>(bare.getELabels()),
+          static_cast<Calculus *>(bare.getEHilights())}) {
         QCOMPARE(info->graph, &g);
         QVERIFY(!info->getCalculusDisplay());
     }
@@ -146,10 +146,9 @@ void tst_Problem::maximiseSizeOnPath()
     Graph g(QStringLiteral("g"), false);
     makePath(g, 4);
     Problem board(&g, QStringLiteral("board"), false);
-    const QString text = QStringLiteral(
-        "SIZE\t\t0\t0\t0\t0\t10\t20\tNULL\tNULL\tNULL\tNULL<NEW>"
-        "Z\t\t0\t0\t0\t0\t10\t90\t0\tNULL\tNULL\tNULL\tmax<NEW>"
-        "DESC\tmax size\t");
+    const QString text = QStringLiteral("SIZE\t\t0\t0\t0\t0\t10\t20\tNULL\tNULL\tNULL\tNULL<NEW>"
+                                        "Z\t\t0\t0\t0\t0\t10\t90\t0\tNULL\tNULL\tNULL\tmax<NEW>"
+                                        "DESC\tmax size\t");
     QVERIFY(board.openString(text));
     QCOMPARE(board.getOptimizationPattern(), QVector<int>{-1});
     board.setOptFactors({-1.0});
@@ -222,8 +221,8 @@ void tst_Problem::objectiveStoredValues_data()
     const double nan = std::numeric_limits<double>::quiet_NaN();
     QTest::newRow("bounds") << QVector<double>{3, 1e12, -1e12, -2e13, 999999999999.0} << 1.0
                             << QVector<double>{3, 1e12, 1e12, 1e12, 999999999999.0};
-    QTest::newRow("maximised undefined") << QVector<double>{1e12, 5, -7} << -1.0
-                                         << QVector<double>{1e12, -5, 7};
+    QTest::newRow("maximised undefined")
+        << QVector<double>{1e12, 5, -7} << -1.0 << QVector<double>{1e12, -5, 7};
     QTest::newRow("NaN") << QVector<double>{nan, 2} << 1.0 << QVector<double>{1e12, 2};
     QTest::newRow("infinite") << QVector<double>{-std::numeric_limits<double>::infinity()} << 1.0
                               << QVector<double>{1e12};
@@ -258,12 +257,7 @@ void tst_Problem::factorTakesEffectAtOnce()
     Graph g(QStringLiteral("g"), false);
     makePath(g, 5);
     Problem board(&g, QStringLiteral("b"), false);
-    BuildCalculus catalogue;
-    Calculus *size = catalogue.makeCalculus(QStringLiteral("SIZE"), false);
-    Calculus *z = catalogue.makeCalculus(QStringLiteral("MAXIMIZE"), false);
-    board.addInvariantItemLoadMode(size);
-    board.addZItem(z);
-    board.link1(size, z);
+    addMaximisedSize(board);
     Eval e;
     board.eval(&e);
     QCOMPARE(e.zvalue(0), 4.0);
@@ -499,11 +493,13 @@ void tst_Problem::slotLinkChain()
     Graph g(QStringLiteral("g"), false);
     makePath(g, 3);
     Problem board(&g, QStringLiteral("b"), true);
-    OperatorProbe *a = new OperatorProbe(true), *b = new OperatorProbe(true), *c = new OperatorProbe(true);
+    OperatorProbe *a = new OperatorProbe(true), *b = new OperatorProbe(true),
+                  *c = new OperatorProbe(true);
     board.addOperatorItem(a);
     board.addOperatorItem(b);
     board.addOperatorItem(c);
-    for (Calculus *x : {static_cast<Calculus *>(a), static_cast<Calculus *>(b), static_cast<Calculus *>(c)})
+    for (Calculus *x :
+         {static_cast<Calculus *>(a), static_cast<Calculus *>(b), static_cast<Calculus *>(c)})
         x->select(true);
     board.slot_link1();
     QVERIFY(!a->arg1);
@@ -574,12 +570,7 @@ void tst_Problem::cloneEvaluatesIndependently()
     Graph g(QStringLiteral("g"), false);
     makePath(g, 6);
     Problem board(&g, QStringLiteral("b"), false);
-    BuildCalculus catalogue;
-    Calculus *size = catalogue.makeCalculus(QStringLiteral("SIZE"), false);
-    Calculus *z = catalogue.makeCalculus(QStringLiteral("MAXIMIZE"), false);
-    board.addInvariantItemLoadMode(size);
-    board.addZItem(z);
-    board.link1(size, z);
+    addMaximisedSize(board);
     board.setNbNod(17);
     board.slot_set_max_eval(40);
     std::unique_ptr<Problem> copy(board.clone());
@@ -608,11 +599,11 @@ void tst_Problem::randomGraphsAgainstPairCount()
     // Minimise SIZE subject to a constraint probe, on random graphs of every order.
     Graph g(QStringLiteral("g"), false);
     Problem board(&g, QStringLiteral("b"), false);
-    QVERIFY(board.openString(QStringLiteral(
-        "SIZE\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
-        "ORDER\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
-        "MINIMIZE\t\t0\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL<NEW>"
-        "Z\t\t0\t0\t0\t0\t0\t0\t1\tNULL\tNULL\tNULL\tmaxmin<NEW>DESC\t\t")));
+    QVERIFY(board.openString(
+        QStringLiteral("SIZE\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
+                       "ORDER\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
+                       "MINIMIZE\t\t0\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL<NEW>"
+                       "Z\t\t0\t0\t0\t0\t0\t0\t1\tNULL\tNULL\tNULL\tmaxmin<NEW>DESC\t\t")));
     QCOMPARE(board.getOptimizationPattern(), (QVector<int>{1, 0}));
     board.setOptFactors({1.0, -1.0});
     Eval e;
@@ -624,6 +615,27 @@ void tst_Problem::randomGraphsAgainstPairCount()
         QCOMPARE(e.zvalue(1), double(-n));
         QCOMPARE(e.value(0), 0.0);
     }
+}
+
+void tst_Problem::publishFromWorkerThread()
+{
+    // A worker publishes into the display board: values reach the dialogs and the drawing
+    // through the GUI thread's event loop.
+    Graph g(QStringLiteral("g"), true);
+    makePath(g, 4);
+    Problem board(&g, QStringLiteral("b"), true);
+    QVERIFY(board.openString(
+        QStringLiteral("DEGREES\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
+                       "CONSTANT\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL\t1\t1\t2.5<NEW>"
+                       "Z\t\t0\t0\t0\t0\t0\t0\t1\tNULL\tNULL\tNULL\tmax<NEW>"
+                       "Colors\t\t0\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL<NEW>DESC\t\t")));
+    g.addEdge(0, 3); // the cycle: every degree is 2
+    std::thread worker([&] { board.best_backup(); });
+    worker.join();
+    QCOMPARE(board.nbEvals(), 1);
+    QTRY_COMPARE(g.getNode(3)->getColor(), 2);
+    QTRY_COMPARE(board.getObjectives().at(0)->getCalculusDisplay()->getValue(), 2.5);
+    QCOMPARE(board.getItems().at(0)->getCalculusDisplay()->getNbRows(), 4);
 }
 
 void tst_Problem::cleanupTestCase()

@@ -1,47 +1,21 @@
+#include "../items/StderrCapture.h"
+
+#include "BoardFixtures.h"
 #include "graph/Graph.h"
 #include "items/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "items/Link.h"
-#include "items/invConstant.h"
 #include "items/infoEDGE.h"
 #include "items/infoNODE.h"
+#include "items/invConstant.h"
 #include "problem/Eval.h"
 #include "problem/Problem.h"
 
 #include <QSignalSpy>
-#include <QTemporaryFile>
 #include <QtTest>
 
-#include <cstdio>
-#include <unistd.h>
-
-namespace {
-
-/// Runs f with standard error sent to a temporary file and returns what was written.
-template <class F> QByteArray captureStderr(F f)
+namespace
 {
-    QTemporaryFile file;
-    if (!file.open())
-        return "cannot capture";
-    std::fflush(stderr);
-    const int saved = dup(2);
-    dup2(file.handle(), 2);
-    f();
-    std::fflush(stderr);
-    dup2(saved, 2);
-    close(saved);
-    file.seek(0);
-    return file.readAll();
-}
-
-void makePath(Graph &g, int n)
-{
-    g.clear();
-    for (int i = 0; i < n; ++i)
-        g.addNode();
-    for (int i = 0; i + 1 < n; ++i)
-        g.addEdge(i, i + 1);
-}
 
 /// One item record with the usual eight leading fields.
 QString line(const QString &name, const QStringList &args, const QStringList &tail = {},
@@ -62,8 +36,8 @@ QString firstOfCategory(int category, const QStringList &among = {})
 {
     BuildCalculus c;
     for (const QString &k : BuildCalculus::registeredKeywords())
-        if (c.type(k) == category && k != QLatin1String("CONSTANT")
-            && (among.isEmpty() || among.contains(k)))
+        if (c.type(k) == category && k != QLatin1String("CONSTANT") &&
+            (among.isEmpty() || among.contains(k)))
             return k;
     return QString();
 }
@@ -146,6 +120,8 @@ void tst_ProblemText::roundTrip()
 
     const QString first = board.saveString();
     Problem second(&g, QStringLiteral("second"), display);
+    // As the application wires it: every accepted argument republishes the board.
+    connect(&g, &Graph::signal_best_graph_changed, &second, &Problem::slot_best_backup);
     QSignalSpy console(&second, &Problem::signal_console);
     QSignalSpy titles(&second, &Problem::signal_problem_title);
     QVERIFY(second.openString(first));
@@ -224,38 +200,42 @@ void tst_ProblemText::failures_data()
                                 << "Critical error, missing argument.\n";
 
     const QString wrongZ = QStringLiteral("Critical error, wrong argument for Z");
-    QTest::newRow("index beyond the items read") << line("Z", {"1", "NULL", "NULL", "NULL"}, {"min"})
-                                                 << wrongZ << wrongZ + "\n";
-    QTest::newRow("negative index") << line("Z", {"-1", "NULL", "NULL", "NULL"}, {"min"}) << wrongZ
-                                    << wrongZ + "\n";
-    QTest::newRow("index in slot 4") << line("Z", {"NULL", "NULL", "NULL", "7"}, {"min"}) << wrongZ
-                                     << wrongZ + "\n";
+    QTest::newRow("index beyond the items read")
+        << line("Z", {"1", "NULL", "NULL", "NULL"}, {"min"}) << wrongZ << wrongZ + "\n";
+    QTest::newRow("negative index")
+        << line("Z", {"-1", "NULL", "NULL", "NULL"}, {"min"}) << wrongZ << wrongZ + "\n";
+    QTest::newRow("index in slot 4")
+        << line("Z", {"NULL", "NULL", "NULL", "7"}, {"min"}) << wrongZ << wrongZ + "\n";
     QTest::newRow("ends before argument 2") << line("Z", {"0"}) << wrongZ << wrongZ + "\n";
-    QTest::newRow("ends before argument 4") << line("Z", {"0", "NULL", "NULL"}) << wrongZ
-                                            << wrongZ + "\n";
-    QTest::newRow("objective without direction") << line("Z", {"0", "NULL", "NULL", "NULL"})
-                                                  << wrongZ << wrongZ + "\n";
+    QTest::newRow("ends before argument 4")
+        << line("Z", {"0", "NULL", "NULL"}) << wrongZ << wrongZ + "\n";
+    QTest::newRow("objective without direction")
+        << line("Z", {"0", "NULL", "NULL", "NULL"}) << wrongZ << wrongZ + "\n";
     const QString wrongSize = QStringLiteral("Critical error, wrong argument for SIZE");
-    QTest::newRow("invariant ends before argument 3") << line("SIZE", {"NULL", "NULL"})
-                                                      << wrongSize << wrongSize + "\n";
+    QTest::newRow("invariant ends before argument 3")
+        << line("SIZE", {"NULL", "NULL"}) << wrongSize << wrongSize + "\n";
 
     const QString wrongC = QStringLiteral("Critical error, wrong argument for CONSTANT");
-    QTest::newRow("constant ends before argument 2") << line("CONSTANT", {"NULL"}) << "*" + wrongC
-                                                     << "*" + wrongC + "\n";
-    QTest::newRow("constant ends before argument 3") << line("CONSTANT", {"NULL", "NULL"})
-                                                     << "*" + wrongC << "*" + wrongC + "\n";
-    QTest::newRow("constant ends before argument 4") << line("CONSTANT", {"NULL", "NULL", "NULL"})
-                                                     << wrongC << "*" + wrongC + "\n";
-    QTest::newRow("constant bad argument 1") << line("CONSTANT", {"5", "NULL", "NULL", "NULL"}, {"1", "1", "0"})
-                                             << "*" + wrongC << "*" + wrongC + "\n";
-    QTest::newRow("constant bad argument 3") << line("CONSTANT", {"NULL", "NULL", "1", "NULL"}, {"1", "1", "0"})
-                                             << "*" + wrongC << "*" + wrongC + "\n";
-    QTest::newRow("constant bad argument 4") << line("CONSTANT", {"NULL", "NULL", "NULL", "1"}, {"1", "1", "0"})
-                                             << wrongC << "*" + wrongC + "\n";
+    QTest::newRow("constant ends before argument 2")
+        << line("CONSTANT", {"NULL"}) << "*" + wrongC << "*" + wrongC + "\n";
+    QTest::newRow("constant ends before argument 3")
+        << line("CONSTANT", {"NULL", "NULL"}) << "*" + wrongC << "*" + wrongC + "\n";
+    QTest::newRow("constant ends before argument 4")
+        << line("CONSTANT", {"NULL", "NULL", "NULL"}) << wrongC << "*" + wrongC + "\n";
+    QTest::newRow("constant bad argument 1")
+        << line("CONSTANT", {"5", "NULL", "NULL", "NULL"}, {"1", "1", "0"}) << "*" + wrongC
+        << "*" + wrongC + "\n";
+    QTest::newRow("constant bad argument 3")
+        << line("CONSTANT", {"NULL", "NULL", "1", "NULL"}, {"1", "1", "0"}) << "*" + wrongC
+        << "*" + wrongC + "\n";
+    QTest::newRow("constant bad argument 4")
+        << line("CONSTANT", {"NULL", "NULL", "NULL", "1"}, {"1", "1", "0"}) << wrongC
+        << "*" + wrongC + "\n";
     const QString loading = QStringLiteral("Problem : ERROR LOADING CONSTANT");
-    QTest::newRow("constant without dimensions") << line("CONSTANT", kNoArgs) << loading << loading + "\n";
-    QTest::newRow("constant with one dimension") << line("CONSTANT", kNoArgs, {"1"}) << loading
-                                                 << loading + "\n";
+    QTest::newRow("constant without dimensions")
+        << line("CONSTANT", kNoArgs) << loading << loading + "\n";
+    QTest::newRow("constant with one dimension")
+        << line("CONSTANT", kNoArgs, {"1"}) << loading << loading + "\n";
     const QString invalid = QStringLiteral("Critical error, invalid value in loading constant");
     QTest::newRow("33 rows") << line("CONSTANT", kNoArgs, {"33", "1"}) << invalid + "."
                              << invalid + "\n";
@@ -268,8 +248,7 @@ void tst_ProblemText::failures_data()
     QTest::newRow("more values") << line("CONSTANT", kNoArgs, {"1", "2", "1", "2", "3"}) << loading
                                  << loading + ".\n";
     QTest::newRow("unknown name")
-        << line("NOSUCHITEM", kNoArgs)
-        << "NOSUCHITEM is not a valid name in problem description."
+        << line("NOSUCHITEM", kNoArgs) << "NOSUCHITEM is not a valid name in problem description."
         << "NOSUCHITEM unknown!!\nNOSUCHITEM is not a valid name in problem description.\n";
 }
 
@@ -282,9 +261,9 @@ void tst_ProblemText::failures()
     Graph g(QStringLiteral("g"), false);
     makePath(g, 4);
     Problem board(&g, QStringLiteral("b"), false);
-    const QString good = line("SIZE", kNoArgs) + "<NEW>" + line("DEGREES", kNoArgs, {}, "1\t1\t0\t1")
-                         + "<NEW>" + line("Colors", {"1", "NULL", "NULL", "NULL"})
-                         + "<NEW>DESC\told title\told description";
+    const QString good =
+        line("SIZE", kNoArgs) + "<NEW>" + line("DEGREES", kNoArgs, {}, "1\t1\t0\t1") + "<NEW>" +
+        line("Colors", {"1", "NULL", "NULL", "NULL"}) + "<NEW>DESC\told title\told description";
     QVERIFY(board.openString(good));
     const QString before = board.saveString();
     QCOMPARE(board.getColors()->arg1, board.getItems().at(1));
@@ -317,11 +296,11 @@ void tst_ProblemText::settingsBeforeFirstComputation()
     Graph g(QStringLiteral("g"), false);
     makePath(g, 5);
     Problem board(&g, QStringLiteral("b"), false);
-    QVERIFY(board.openString(line("SIZE", kNoArgs, {}, "0\t0\t0\t1") + "<NEW>"
-                             + line("Z", {"0", "NULL", "NULL", "NULL"}, {"min"}) + "<NEW>"
-                             + line("DEGREES", kNoArgs) + "<NEW>"
-                             + line("Colors", {"1", "NULL", "NULL", "NULL"}, {}, "0\t0\t0\t1")
-                             + "<NEW>DESC\t\t"));
+    QVERIFY(board.openString(line("SIZE", kNoArgs, {}, "0\t0\t0\t1") + "<NEW>" +
+                             line("Z", {"0", "NULL", "NULL", "NULL"}, {"min"}) + "<NEW>" +
+                             line("DEGREES", kNoArgs) + "<NEW>" +
+                             line("Colors", {"1", "NULL", "NULL", "NULL"}, {}, "0\t0\t0\t1") +
+                             "<NEW>DESC\t\t"));
     Eval e;
     board.eval(&e);
     QCOMPARE(e.zvalue(0), 6.0);
@@ -371,7 +350,8 @@ void tst_ProblemText::withoutDescription()
     Problem board(&g, QStringLiteral("b"), true);
     board.setTitle(QStringLiteral("kept"));
     QSignalSpy spy(&board, &Problem::signal_console);
-    QVERIFY(board.openString(line("SIZE", kNoArgs) + "<NEW>" + line("Z", {"0", "NULL", "NULL", "NULL"}, {"max"})));
+    QVERIFY(board.openString(line("SIZE", kNoArgs) + "<NEW>" +
+                             line("Z", {"0", "NULL", "NULL", "NULL"}, {"max"})));
     QCOMPARE(board.getTitle(), QStringLiteral("kept"));
     QCOMPARE(spy.last().at(0).toString(), QStringLiteral("Problem loaded"));
     QVERIFY(!board.getItems().at(0)->selected);
@@ -404,15 +384,16 @@ void tst_ProblemText::fuzzReader()
     BuildCalculus catalogue;
     Problem source(&g, QStringLiteral("s"), false);
     QVERIFY(source.openString(
-        line("SIZE", kNoArgs) + "<NEW>" + line("DEGREES", kNoArgs, {}, "1\t1\t0\t1") + "<NEW>"
-        + line("CONSTANT", {"1", "NULL", "NULL", "NULL"}, {"2", "3", "1", "2", "3", "4", "5", "6"})
-        + "<NEW>" + line("Z", {"0", "NULL", "NULL", "NULL"}, {"maxmin"}) + "<NEW>"
-        + line("Colors", {"1", "NULL", "NULL", "NULL"}) + "<NEW>"
-        + line("E_Labels", {"2", "NULL", "NULL", "NULL"}) + "<NEW>DESC\tfuzz\ttext"));
+        line("SIZE", kNoArgs) + "<NEW>" + line("DEGREES", kNoArgs, {}, "1\t1\t0\t1") + "<NEW>" +
+        line("CONSTANT", {"1", "NULL", "NULL", "NULL"}, {"2", "3", "1", "2", "3", "4", "5", "6"}) +
+        "<NEW>" + line("Z", {"0", "NULL", "NULL", "NULL"}, {"maxmin"}) + "<NEW>" +
+        line("Colors", {"1", "NULL", "NULL", "NULL"}) + "<NEW>" +
+        line("E_Labels", {"2", "NULL", "NULL", "NULL"}) + "<NEW>DESC\tfuzz\ttext"));
     const QString seed = source.saveString();
-    const QStringList pieces{"NULL", "33", "-1", "2147483648", "99999999999999999999", "1e308",
-                             "nan", "", "\t", "<NEW>", "DESC", "CONSTANT", "Z", "Colors",
-                             QString(QChar(0)), "0", "1", "32", "min"};
+    const QStringList pieces{"NULL",  "33",       "-1", "2147483648", "99999999999999999999",
+                             "1e308", "nan",      "",   "\t",         "<NEW>",
+                             "DESC",  "CONSTANT", "Z",  "Colors",     QString(QChar(0)),
+                             "0",     "1",        "32", "min"};
 
     Problem board(&g, QStringLiteral("b"), false);
     QVERIFY(board.openString(seed));
@@ -426,13 +407,27 @@ void tst_ProblemText::fuzzReader()
                 QStringList f = records[r].split(QLatin1Char('\t'));
                 const int i = qrand() % f.size();
                 switch (qrand() % 7) {
-                case 0: f.removeAt(i); break;
-                case 1: f.swapItemsAt(i, qrand() % f.size()); break;
-                case 2: f[i] = pieces[qrand() % pieces.size()]; break;
-                case 3: f.insert(i, pieces[qrand() % pieces.size()]); break;
-                case 4: f = f.mid(0, i); break;
-                case 5: records.swapItemsAt(r, qrand() % records.size()); break;
-                default: records.insert(r, records[qrand() % records.size()]); break;
+                case 0:
+                    f.removeAt(i);
+                    break;
+                case 1:
+                    f.swapItemsAt(i, qrand() % f.size());
+                    break;
+                case 2:
+                    f[i] = pieces[qrand() % pieces.size()];
+                    break;
+                case 3:
+                    f.insert(i, pieces[qrand() % pieces.size()]);
+                    break;
+                case 4:
+                    f = f.mid(0, i);
+                    break;
+                case 5:
+                    records.swapItemsAt(r, qrand() % records.size());
+                    break;
+                default:
+                    records.insert(r, records[qrand() % records.size()]);
+                    break;
                 }
                 if (r < records.size())
                     records[r] = f.join(QLatin1Char('\t'));
