@@ -89,6 +89,8 @@ void VNS::init(int n, qint64 ms, OptimalSolutions *archive, QVector<double> optF
 
 void VNS::endJob()
 {
+    if (boardClone)
+        totalEvals.fetch_add(boardClone->nbEvals());
     jobActive.store(false, std::memory_order_release);
     emit signal_job_ended(threadNo);
 }

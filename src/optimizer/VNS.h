@@ -69,6 +69,8 @@ public:
     int getKMin() const { return kmin.load(); }
     int getKMax() const { return kmax.load(); }
     int getThreadNo() const { return threadNo; }
+    /// Evaluations of every job this worker has ended.
+    qint64 evaluationsDone() const { return totalEvals.load(); }
     /// Seeds every job's generator with seed + job number instead of the clock (-1: clock).
     void setSeed(int seed) { fixedSeed.store(seed); }
     /// Sets the stop flag without the manager, as another thread would.
@@ -139,6 +141,7 @@ private:
     bool localChange = false;
     std::atomic<bool> amnesyMode{true};
     std::atomic<int> fixedSeed{-1};
+    std::atomic<qint64> totalEvals{0};
     double stoquadMatrix[64][64];
     Eval scratch;
     int order[32];
