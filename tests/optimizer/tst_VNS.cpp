@@ -372,6 +372,33 @@ private slots:
         QCOMPARE(progress.count(), 1);
     }
 
+    void fastMarkingFollowsRelinks()
+    {
+        // The fast-mode marking is kept between evaluations: a relink must still be seen.
+        Graph g(QStringLiteral("g"), false);
+        setOrder(g, 6);
+        g.addEdge(0, 1);
+        Problem board(&g, QStringLiteral("b"), false);
+        BuildCalculus catalogue;
+        Calculus *order = catalogue.makeCalculus("ORDER", false);
+        Calculus *size = catalogue.makeCalculus("SIZE", false);
+        Calculus *z = catalogue.makeCalculus("MINIMIZE", false);
+        board.addInvariantItemLoadMode(order);
+        board.addInvariantItemLoadMode(size);
+        board.addZItem(z);
+        board.link1(order, z);
+        Eval e;
+        board.eval(&e);
+        QCOMPARE(e.zvalue(0), 6.0);
+        board.link1(size, z);
+        g.addEdge(2, 3);
+        board.eval(&e);
+        QCOMPARE(e.zvalue(0), 2.0);
+        g.addEdge(3, 4);
+        board.eval(&e);
+        QCOMPARE(e.zvalue(0), 3.0);
+    }
+
     void settingMessages()
     {
         Rig rig(5, {"MINIMIZE"});
