@@ -75,7 +75,11 @@ void VNS::init(int n, qint64 ms, OptimalSolutions *archive, QVector<double> optF
     nbnod.store(n);
     maxTime.store(ms);
     jobNumber.store(number);
-    graph->copy(mainGraph);
+    {
+        // Publishing workers rewrite the main graph under this mutex: copy it whole.
+        std::lock_guard<std::mutex> workerLock(*workerMutex);
+        graph->copy(mainGraph);
+    }
     if (boardClone) {
         boardClone->resetNbEvals();
         boardClone->openString(problemText);

@@ -49,6 +49,12 @@ VNSManager::VNSManager(Problem *whiteBoard, Graph *graph, AnalystWidget *, Analy
 
 VNSManager::~VNSManager()
 {
+    // The shell waits for the run to end first; should it not, the run is stopped here so
+    // that its thread no longer uses the workers about to be deleted.
+    if (isRunning()) {
+        slot_stopVNS();
+        wait();
+    }
     for (const QMetaObject::Connection &c : connections)
         disconnect(c);
     // A deleted worker stops its search and waits for its own thread.

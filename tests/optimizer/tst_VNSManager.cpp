@@ -14,25 +14,26 @@ Q_DECLARE_METATYPE(QVector<double>)
 namespace
 {
 
-/// Everything the manager says, whatever thread says it.
+/// Everything the manager says, whatever thread says it; deleting it disconnects it.
 struct Recorder {
+    QObject context;
     explicit Recorder(VNSManager *m)
     {
         using Console4 = void (VNSManager::*)(QString, bool, int, QColor);
         QObject::connect(
-            m, static_cast<Console4>(&VNSManager::signal_console), m,
+            m, static_cast<Console4>(&VNSManager::signal_console), &context,
             [this](QString text, bool, int, QColor) { add(lines, text); }, Qt::DirectConnection);
         QObject::connect(
-            m, &VNSManager::signal_nb_graphs, m, [this](QString text) { add(labels, text); },
+            m, &VNSManager::signal_nb_graphs, &context, [this](QString text) { add(labels, text); },
             Qt::DirectConnection);
         QObject::connect(
-            m, &VNSManager::signal_enable_add_graphs, m,
+            m, &VNSManager::signal_enable_add_graphs, &context,
             [this](bool b) { add(buttons, b ? "on" : "off"); }, Qt::DirectConnection);
         QObject::connect(
-            m, &VNSManager::signal_nb_jobs, m, [this](int n) { add(jobs, QString::number(n)); },
+            m, &VNSManager::signal_nb_jobs, &context, [this](int n) { add(jobs, QString::number(n)); },
             Qt::DirectConnection);
         QObject::connect(
-            m, &VNSManager::signal_new_solution, m, [this] { add(solutions, "new"); },
+            m, &VNSManager::signal_new_solution, &context, [this] { add(solutions, "new"); },
             Qt::DirectConnection);
     }
     void add(QStringList &list, const QString &s)
@@ -62,8 +63,8 @@ struct ManagerRig {
     }
     ~ManagerRig()
     {
-        delete recorder;
         delete manager;
+        delete recorder;
     }
     void runToEnd(int evalLimit)
     {
@@ -247,6 +248,20 @@ private slots:
                  QString::number(rig.loader.size()) + " Graphs added.");
         for (int j = started; j < rig.manager->nbJobs(); ++j)
             QCOMPARE(rig.manager->jobArchive(j)->size(), 0);
+    }
+
+    void destroyedDuringRun()
+    {
+        ManagerRig rig({"MAXIMIZE"}, 8);
+        rig.manager->slot_set_p1min(8);
+        rig.manager->slot_set_p1max(20);
+        rig.manager->slot_set_max_evals(0);
+        rig.manager->slot_startVNS();
+        QTRY_VERIFY_WITH_TIMEOUT(!rig.recorder->get(rig.recorder->solutions).isEmpty(), 20000);
+        delete rig.manager;
+        rig.manager = nullptr;
+        // The run was cut short and poured before the workers went.
+        QVERIFY(rig.loader.size() > 0);
     }
 
     void secondRunReplacesArchives()
