@@ -235,6 +235,22 @@ private slots:
         QVERIFY(!a.graphs().contains("nan"));
     }
 
+    void acceptedIsNeverDeletedByItsOwnOffer()
+    {
+        OptimalSolutions a;
+        QVERIFY(offer(a, {0.0}, {{1.0}, {1.0}}, "seed"));
+        QVERIFY(offer(a, {0.0}, {{2.0}, {2.0}}, "pair"));
+        // A record of another objective count meets a stored point of another length: taken
+        // without a point, and the update that follows must not drop it.
+        const Eval odd = record({0.0}, {{0.5}});
+        Solution *s = new Solution(&odd, "odd");
+        QVERIFY(a.addSolution(s));
+        QCOMPARE(a.lastSolution(), s);
+        QCOMPARE(s->getGraph(), QString("odd"));
+        a.updateSolutions();
+        QVERIFY(!a.graphs().contains("odd"));
+    }
+
     void closedRefusesEverything()
     {
         OptimalSolutions a;
