@@ -45,9 +45,9 @@ struct MaxRandic {
     Problem board;
 };
 
-/// Shaking and add/remove passes of one worker: every move is evaluated and offered to the
+/// Shaking and local-search passes of one worker: every move is evaluated and offered to the
 /// local archive, accepted ones to the job archive and published. Rate: evaluations.
-void workerPath(benchmark::State &state)
+void workerPath(benchmark::State &state, bool fourVertex)
 {
     ensureApplication();
     qsrand(1234);
@@ -62,12 +62,18 @@ void workerPath(benchmark::State &state)
     const int start = clone->nbEvals();
     for (auto _ : state) {
         worker.perturb(n / 2);
-        benchmark::DoNotOptimize(worker.ls_add_rem());
+        benchmark::DoNotOptimize(fourVertex ? worker.ls_stoquad() : worker.ls_add_rem());
     }
     state.counters["evals_per_second"] =
         benchmark::Counter(clone->nbEvals() - start, benchmark::Counter::kIsRate);
 }
-BENCHMARK(workerPath)->Arg(10)->Arg(20)->Arg(32)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(workerPath, addRemove, false)
+    ->Arg(10)
+    ->Arg(20)
+    ->Arg(32)
+    ->Unit(benchmark::kMillisecond);
+// The learned four-vertex search after add/remove, as the search loop runs it.
+BENCHMARK_CAPTURE(workerPath, fourVertex, true)->Arg(10)->Arg(20)->Unit(benchmark::kMillisecond);
 
 /// The same board evaluated alone after one edge flip (the counter moves, so the board
 /// recomputes), nothing offered.
@@ -96,29 +102,6 @@ void evalAlone(benchmark::State &state)
         benchmark::Counter(state.iterations(), benchmark::Counter::kIsRate);
 }
 BENCHMARK(evalAlone)->Arg(10)->Arg(20)->Arg(32);
-
-/// The learned four-vertex search after add/remove, as the search loop runs it.
-void stoquadPath(benchmark::State &state)
-{
-    ensureApplication();
-    qsrand(1234);
-    const int n = static_cast<int>(state.range(0));
-    MaxRandic problem(n);
-    std::mutex workerMutex;
-    OptimalSolutions job;
-    VNS worker(&problem.board, &problem.main, 0, &workerMutex);
-    worker.init(n, 600000, &job, {-1.0}, 0, problem.board.saveString());
-    worker.getGraph()->randomGraph(n);
-    Problem *clone = worker.getBoard();
-    const int start = clone->nbEvals();
-    for (auto _ : state) {
-        worker.perturb(n / 2);
-        benchmark::DoNotOptimize(worker.ls_stoquad());
-    }
-    state.counters["evals_per_second"] =
-        benchmark::Counter(clone->nbEvals() - start, benchmark::Counter::kIsRate);
-}
-BENCHMARK(stoquadPath)->Arg(10)->Arg(20)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
