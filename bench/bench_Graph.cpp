@@ -2,6 +2,8 @@
 #include "graph/Node.h"
 
 #include <QApplication>
+#include <QMouseEvent>
+#include <QTemporaryDir>
 #include <benchmark/benchmark.h>
 
 namespace
@@ -81,6 +83,49 @@ void BM_GraphStringRead(benchmark::State &state)
     delete g;
 }
 BENCHMARK(BM_GraphStringRead);
+
+// A drag of a selected vertex: every mouse move ends with a full display refresh.
+void BM_DragRefresh(benchmark::State &state)
+{
+    ensureApplication();
+    qsrand(1234);
+    Graph g("bench", true);
+    g.resize(800, 600);
+    g.randomGraph(32);
+    g.place_circle(400);
+    g.best_backup();
+    g.update_display();
+    g.getNode(0)->setSelected(true);
+    const QPoint at = g.mapFromScene(g.getNode(0)->pos());
+    QMouseEvent press(QEvent::MouseButtonPress, at, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(g.viewport(), &press);
+    int k = 0;
+    for (auto _ : state) {
+        const QPoint to = at + QPoint(k % 40, (k / 40) % 40);
+        ++k;
+        QMouseEvent move(QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(g.viewport(), &move);
+        // As the event loop would between two moves: pending scene updates are handled.
+        QCoreApplication::processEvents();
+    }
+}
+BENCHMARK(BM_DragRefresh);
+
+void BM_GraphFileSaveOpen(benchmark::State &state)
+{
+    ensureApplication();
+    qsrand(1234);
+    Graph g("bench", true);
+    g.randomGraph(32);
+    g.best_backup();
+    QTemporaryDir dir;
+    const QString name = dir.path() + "/g.gmvx3";
+    for (auto _ : state) {
+        g.save(name);
+        g.open(name);
+    }
+}
+BENCHMARK(BM_GraphFileSaveOpen);
 
 } // namespace
 

@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QVector>
-#include <cmath>
 
 int main(int argc, char *argv[])
 {
@@ -17,12 +16,8 @@ int main(int argc, char *argv[])
     Graph graph(QStringLiteral("graph"), true);
     graph.setWindowTitle(QStringLiteral("Morvane-III"));
     // A new graph stacks its vertices at one point: spread them on a circle to be readable.
-    const int n = graph.getNbNodes();
     const double radius = 150.0;
-    for (int i = 0; i < n; ++i) {
-        const double a = 2.0 * M_PI * i / n;
-        graph.getNode(i)->setPosition(radius * std::cos(a), radius * std::sin(a));
-    }
+    graph.place_circle(2 * radius);
     graph.update_display();
     const double margin = radius + 40.0;
     graph.setSceneRect(-margin, -margin, 2 * margin, 2 * margin);

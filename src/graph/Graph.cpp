@@ -45,15 +45,6 @@ void transpose32(uint32_t *a)
     }
 }
 
-// Calls f(i, j) for every edge {i, j}, i > j, among the first n rows of an adjacency.
-template <class F> void forEachBestEdge(int n, const uint32_t *rows, F f)
-{
-    for (int i = 0; i < n && i < 32; ++i)
-        for (int j = 0; j < i; ++j)
-            if ((rows[i] >> j) & 1u)
-                f(i, j);
-}
-
 } // namespace
 
 Graph::Graph(QString name, bool display)
@@ -695,92 +686,3 @@ bool Graph::loadg6(std::istream &in)
     return true;
 }
 
-// ---------------------------------------------------------------- information from the board
-// A shown graph's nodes and edges are written on the GUI thread; a graph without display is
-// written by its only user, in place.
-
-void Graph::setColors(QVector<double> colors)
-{
-    if (m_display && !onGuiThread()) {
-        QMetaObject::invokeMethod(this, [this, colors] { setColors(colors); }, Qt::QueuedConnection);
-        return;
-    }
-    if (colors.isEmpty()) {
-        resetColors();
-        return;
-    }
-    for (int i = 0; i < colors.size() && i < 32; ++i) {
-        const double v = colors.at(i);
-        // Checked conversion: NaN and values beyond int give colour 0.
-        const bool fits = v == v && v > -2147483648.0 && v < 2147483648.0;
-        m_nodes[i]->setColor(fits ? static_cast<int>(v) : 0);
-    }
-    repaintNodes();
-}
-
-void Graph::setLabels(QVector<double> labels)
-{
-    if (m_display && !onGuiThread()) {
-        QMetaObject::invokeMethod(this, [this, labels] { setLabels(labels); }, Qt::QueuedConnection);
-        return;
-    }
-    if (labels.isEmpty()) {
-        resetLabels();
-        return;
-    }
-    for (int i = 0; i < labels.size() && i < 32; ++i)
-        m_nodes[i]->setLabel(QString::number(labels.at(i), 'g', 6));
-    repaintNodes();
-}
-
-void Graph::setELabels(QVector<QVector<double> > m, bool shown)
-{
-    if (m_display && !onGuiThread()) {
-        QMetaObject::invokeMethod(this, [this, m, shown] { setELabels(m, shown); },
-                                  Qt::QueuedConnection);
-        return;
-    }
-    QMutexLocker best(&m_bestMutex);
-    forEachBestEdge(m_nBest, m_best, [&](int i, int j) {
-        const bool has = shown && i < m.size() && j < m.at(i).size();
-        m_edges[i][j]->setLabel(has ? QString::number(m.at(i).at(j), 'g', 6) : QString());
-        m_edges[i][j]->update();
-    });
-}
-
-void Graph::setEHilight(QVector<QVector<double> > m, bool shown)
-{
-    if (m_display && !onGuiThread()) {
-        QMetaObject::invokeMethod(this, [this, m, shown] { setEHilight(m, shown); },
-                                  Qt::QueuedConnection);
-        return;
-    }
-    QMutexLocker best(&m_bestMutex);
-    forEachBestEdge(m_nBest, m_best, [&](int i, int j) {
-        m_edges[i][j]->setHilight(shown && i < m.size() && j < m.at(i).size()
-                                  && m.at(i).at(j) > 0.999999);
-        m_edges[i][j]->update();
-    });
-}
-
-void Graph::resetColors()
-{
-    if (m_display && !onGuiThread()) {
-        QMetaObject::invokeMethod(this, [this] { resetColors(); }, Qt::QueuedConnection);
-        return;
-    }
-    for (Node *node : qAsConst(m_nodes))
-        node->setColor(0);
-    repaintNodes();
-}
-
-void Graph::resetLabels()
-{
-    if (m_display && !onGuiThread()) {
-        QMetaObject::invokeMethod(this, [this] { resetLabels(); }, Qt::QueuedConnection);
-        return;
-    }
-    for (Node *node : qAsConst(m_nodes))
-        node->setLabel(QString());
-    repaintNodes();
-}

@@ -11,6 +11,7 @@
 #include <QVector>
 #include <atomic>
 #include <cstdint>
+#include <functional>
 #include <istream>
 
 class Node;
@@ -62,24 +63,66 @@ public:
     void update_display();
     void setViolated(bool v);
     bool isViolated() const { return m_violated.load(std::memory_order_relaxed); }
-    /// Colour index of vertex i (i < 32) from entry i, truncated (NaN or out of the int range
-    /// gives 0); an empty vector resets all 32 vertices to 0.
-    void setColors(QVector<double> colors);
-    /// Label of vertex i (i < 32) from entry i, six significant digits; an empty vector clears
-    /// every label.
-    void setLabels(QVector<double> labels);
-    /// Label of each edge {i, j}, i > j, of the best graph from m[i][j], or empty when not shown.
-    void setELabels(QVector<QVector<double> > m, bool shown);
-    /// Highlight of each edge {i, j}, i > j, of the best graph: shown and m[i][j] > 0.999999.
-    void setEHilight(QVector<QVector<double> > m, bool shown);
-    void resetColors();
-    void resetLabels();
     bool hasDisplay() const { return m_display; }
     QString getName() const { return m_name; }
     /// Vertex item of slot i (0 to 31), null outside.
     Node *getNode(int i) const;
     /// Edge item of the pair {i, j}, null on the diagonal or outside 0 to 31.
     Edge *getEdge(int i, int j) const;
+
+    // Values the board feeds into the drawing, and vertex positions.
+    /// Colour index of vertex i (i < 32) from entry i, truncated toward zero; NaN or a value
+    /// beyond int gives 0. An empty vector sets all 32 to 0.
+    void setColors(QVector<double> colors);
+    /// Label of vertex i (i < 32) from entry i, six significant digits; an empty vector clears all.
+    void setLabels(QVector<double> labels);
+    /// Label of each pair j < i < nBest that is an edge of the current graph, from m[i][j] when
+    /// show holds (a cell outside m keeps the label), else empty.
+    void setELabels(QVector<QVector<double>> m, bool show);
+    /// Highlight of the same pairs: show and m[i][j] > 0.999999.
+    void setEHilight(QVector<QVector<double>> m, bool show);
+    void resetLabels();
+    void resetColors();
+    /// Highlights vertex k alone (none when k is outside 0..31).
+    void hilight(int k);
+    /// Only for 0 <= i < n; the first form stores z = 0.
+    void setPos(int i, QPointF p);
+    void setPos(int i, double x, double y, double z);
+    /// Vertices 0..n-1 on a circle of diameter size about the origin, vertex 0 at (size/2, 0).
+    void place_circle(double size);
+    /// Moves the centroid of the drawn vertices (scene x, y and stored z) to the origin.
+    void center();
+    /// Dumps the counter and both adjacencies (n x n) to standard error.
+    void display() const;
+
+    // Files, export and printing. Writers report failure and never leave a half-written file;
+    // readers change nothing unless the whole file was accepted.
+    bool save(QString fileName);
+    bool open(QString fileName);
+    /// Writes the autosave file; false when it could not be written.
+    bool autosave();
+    bool autoload();
+    /// ".mvxgr" in the working directory (the process's current directory when none is set).
+    QString autosaveFileName() const;
+    bool export_graph(QString fileName);
+    /// Renders the visible part of the drawing into a landscape PDF; false when it failed.
+    bool printToFile(QString fileName);
+    /// Maps the best graph's stored coordinates into the box [-W/2, W/2] x [-H/2, H/2].
+    void scaleCoords(double W, double H);
+
+    // View commands.
+    void addK();
+    void addBip();
+    void addTail();
+    void relabel();
+    void rotate(double a, double b, double c);
+    /// Zoom by f unless the unit square would then be drawn narrower than 0.07 or wider than 100.
+    void scaleView(double f);
+    int getAddMode() const { return m_addMode; }
+    void optimizationStarts();
+    void optimizationStops();
+    /// Starts or stops the rotation animation; the new timer id, 0 when stopped.
+    int toggleAnim();
 
     void setWD(QString wd) { m_wd = wd; }
     QString getWD() const { return m_wd; }
@@ -115,6 +158,24 @@ public:
     bool loadg6(std::istream &in);
 
 public slots:
+    void slot_update();
+    void slot_set_node_radius(double r);
+    void slot_setScalePos(int s);
+    void slot_randomPosition();
+    void slot_scalePosition();
+    void slot_save();
+    void slot_open();
+    void slot_export_graph();
+    void slot_print();
+    void slot_addv();
+    void slot_adde();
+    void slot_reme();
+    void slot_complement();
+    void slot_remv();
+    void slot_set_add_k();
+    void slot_set_add_bip();
+    void slot_set_add_tail();
+    void slot_relabel();
     void slot_select_all();
     void slot_unselect_all();
     void slot_invert_selection();
@@ -123,11 +184,24 @@ signals:
     void signal_best_graph_changed();
     void signal_interactive_graph_changed();
     void signal_start_vns();
+    void signal_stop_vns();
+    void signal_hilight_node(int k);
     void signal_place_graph();
     void signal_load_next();
     void signal_console(QString text, bool debug, int level, QColor colour);
 
+protected:
+    void timerEvent(QTimerEvent *e) override;
+    void mousePressEvent(QMouseEvent *e) override;
+    void mouseReleaseEvent(QMouseEvent *e) override;
+    void mouseDoubleClickEvent(QMouseEvent *e) override;
+    void mouseMoveEvent(QMouseEvent *e) override;
+    void wheelEvent(QWheelEvent *e) override;
+    void keyPressEvent(QKeyEvent *e) override;
+    void keyReleaseEvent(QKeyEvent *e) override;
+
 private:
+    struct FileContent;
     bool onGuiThread() const;
     void bumpID(quint32 by) { m_id.fetch_add(by, std::memory_order_acq_rel); }
     void setExistsBelow(int n);
@@ -143,6 +217,32 @@ private:
     static bool parseGraphString(const QString &text, int &n, uint32_t *rows);
     static bool parseGraph6(const QString &line, int &n, uint32_t *rows);
     void applyGraphString(int n, const uint32_t *rows, bool reset, bool makeBest);
+
+    /// Scene position of vertex slot i; the stored coordinates when there is no scene.
+    QPointF nodePos(int i) const;
+    /// Moves the item of slot i in the scene only (stored coordinates kept).
+    void moveItemTo(int i, QPointF p);
+    QPointF lastMouseScenePos() const;
+    /// Text of the graph file from the best graph; the caller holds the best mutex.
+    QByteArray graphFileText(bool withCounter) const;
+    bool readGraphFile(const QString &fileName, bool withCounter, FileContent &out,
+                       bool &opened) const;
+    void applyGraphFile(const FileContent &f);
+    void publish(bool redraw);
+    void insertVertex(int mode);
+    bool zoomWithin(double f);
+    /// The vertex item held by the mouse when it is one of this graph's.
+    Node *heldNode() const;
+    /// Slot of the topmost visible vertex item under the scene point, -1 when none.
+    int nodeAt(QPointF scenePoint) const;
+    /// True when f was queued to the GUI thread: a displayed graph called from another thread.
+    bool deferredToGui(std::function<void()> f);
+    /// Calls set on the edge item of every pair j < i < nBest that is an edge of the current graph,
+    /// with cell m[i][j] when show holds (pairs outside m are skipped), with null otherwise.
+    void setEdgeValues(const QVector<QVector<double>> &m, bool show,
+                       void (*set)(Edge *, const double *));
+    /// Selected vertex items among slots 0..limit-1, as bits.
+    uint32_t selectedSlots(int limit) const;
 
     QGraphicsScene *m_scene = nullptr;
     QVector<Node *> m_nodes;

@@ -242,13 +242,6 @@ void MDS::writePositions()
     if (!m_graph)
         return;
     const int n = qMin(static_cast<int>(m_n), m_graph->getNbNodes());
-    for (int i = 0; i < n; ++i) {
-        Node *node = m_graph->getNode(i);
-        if (!node)
-            continue;
-        if (m_dim == 3)
-            node->setPosition(m_X[i][0], m_X[i][1], m_X[i][2]);
-        else
-            node->setPosition(m_X[i][0], m_X[i][1]);
-    }
+    for (int i = 0; i < n; ++i)
+        m_graph->setPos(i, m_X[i][0], m_X[i][1], m_dim == 3 ? m_X[i][2] : 0.0);
 }

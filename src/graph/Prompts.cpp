@@ -38,6 +38,12 @@ bool Prompts::question(QWidget *parent, const QString &title, const QString &tex
            QMessageBox::Yes;
 }
 
+bool Prompts::confirm(QWidget *parent, const QString &title, const QString &text)
+{
+    return QMessageBox::question(parent, title, text, QMessageBox::Ok | QMessageBox::Cancel,
+                                 QMessageBox::Cancel) == QMessageBox::Ok;
+}
+
 void Prompts::message(QWidget *parent, Level level, const QString &title, const QString &text)
 {
     switch (level) {

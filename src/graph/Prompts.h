@@ -25,6 +25,8 @@ public:
     virtual QString directory(QWidget *parent, const QString &caption, const QString &dir);
     /// A yes/no question; true for yes.
     virtual bool question(QWidget *parent, const QString &title, const QString &text);
+    /// An OK/Cancel confirmation, Cancel being the escape answer; true for OK.
+    virtual bool confirm(QWidget *parent, const QString &title, const QString &text);
     /// A message box with an OK button.
     virtual void message(QWidget *parent, Level level, const QString &title, const QString &text);
     /// The print dialog for the printer; true when the user accepts.

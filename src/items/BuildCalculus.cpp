@@ -73,6 +73,8 @@
 #include "invariants/invWIENER.h"
 #include "invariants/invZAGREBM1.h"
 #include "invariants/invZAGREBM2.h"
+#include "items/Z.h"
+#include "items/invConstant.h"
 #include "operators/operANGLE.h"
 #include "operators/operCHOLESKY.h"
 #include "operators/operCORR.h"
@@ -99,6 +101,12 @@
 #include "operators/operSUMPRODUCT.h"
 #include "operators/operSUMROW.h"
 #include "operators/operVAR.h"
+#include "optimizer/ConstraintEQ.h"
+#include "optimizer/ConstraintGE.h"
+#include "optimizer/ConstraintGT.h"
+#include "optimizer/ConstraintLE.h"
+#include "optimizer/ConstraintLT.h"
+#include "optimizer/constraintConnected.h"
 #include "items/Z.h"
 #include "items/invConstant.h"
 
@@ -137,6 +145,11 @@ Calculus *makeObjective(bool graphical, bool minimise, bool maximise)
 
 // clang-format off: one row a line keeps additions apart
 const CatalogueRow catalogue[] = {
+    {"<", &make<ConstraintLT>},
+    {"<=", &make<ConstraintLE>},
+    {"==", &make<ConstraintEQ>},
+    {">", &make<ConstraintGT>},
+    {">=", &make<ConstraintGE>},
     {"ADJACENCY", &make<invADJACENCY>},
     {"ANGLE", &make<operANGLE>},
     {"AVDIST", &make<invAVDIST>},
@@ -152,6 +165,7 @@ const CatalogueRow catalogue[] = {
     {"CLOSENESS", &make<invCLOSENESS>},
     {"COMET", &make<famCOMET>},
     {"COMNEIGH", &make<invCOMNEIGH>},
+    {"CONNECTED", &make<constraintConnected>},
     {"CONSTANT", &make<invConstant>},
     {"CORR", &make<operCORR>},
     {"CUTCENTRALITY", &make<invCUTCENTRALITY>},

@@ -3,6 +3,8 @@
 #include <QColor>
 #include <QGraphicsView>
 #include <QMutex>
+#include <QPoint>
+#include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -99,11 +101,55 @@ public:
     void setDescription(const QString &d) { description = d; }
     void setWD(const QString &wd) { workingDirectory = wd; }
     QString getWD() const { return workingDirectory; }
-    bool isDisplay() const { return display; }
+    bool isDisplay() const { return displayed; }
     QGraphicsScene *getScene() const { return scene; }
     QGraphicsRectItem *getRubberBand() const { return rubberBand; }
 
+    // Problem files: the problem text as Latin-1, written through a temporary file.
+    /// Writes the problem text to fileName; false when the file could not be written whole,
+    /// the previous file then being intact.
+    bool save(QString fileName);
+    /// Replaces the board by the problem of the file; false when the file cannot be read or
+    /// its text is refused, the board then being as it was.
+    bool open(QString fileName);
+    /// Writes the hidden autosave file; when that fails the working directory is emptied.
+    void autosave();
+    bool autoload();
+    QString getFileName() const { return fileName; }
+    QString getBaseName() const { return baseName; }
+
+    // Report and description texts; they read the values of the last computation.
+    /// Column names of the graph-values (false) or vertex-values (true) explorer.
+    QStringList getReportNames(bool vertexMode);
+    QVector<double> getReportValues();
+    /// The row of the 1-based vertex v.
+    QVector<double> getReportValues(int v);
+    QString algDefinition();
+    QString currentDescription();
+    /// The board listing to standard error and to the console (debug flag as given).
+    void display(bool debug);
+    QString userTitle() const { return title; }
+    QString userDescription() const { return description; }
+
+    /// Zooms by factor, refused when the scale would leave [0.07, 100].
+    void scaleView(double factor);
+
 public slots:
+    void slot_save();
+    void slot_open();
+    void slot_set_title(QString t);
+    void slot_set_description(QString d);
+    void slot_print();
+    void slot_delete_items();
+    void slot_unselect_all();
+    void slot_select_all();
+    void slot_invert_selection();
+    void slot_move_all(double dx, double dy);
+    void slot_move_selected(double dx, double dy);
+    void slot_alignX();
+    void slot_alignY();
+    void slot_spaceX();
+    void slot_spaceY();
     void slot_best_backup();
     void slot_refresh();
     void slot_set_max_eval(int max);
@@ -121,7 +167,31 @@ signals:
     void signal_problem_title(QString title);
     void signal_max_eval_reached();
 
+protected:
+    void mousePressEvent(QMouseEvent *event) override;
+    void mouseMoveEvent(QMouseEvent *event) override;
+    void mouseReleaseEvent(QMouseEvent *event) override;
+    void mouseDoubleClickEvent(QMouseEvent *event) override;
+    void wheelEvent(QWheelEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void keyReleaseEvent(QKeyEvent *event) override;
+    void timerEvent(QTimerEvent *event) override;
+
 private:
+    QString autosavePath() const;
+    bool readText(const QString &path, QString &text) const;
+    void adoptFileName(const QString &chosen);
+    /// The board item that is the scene item, or null (links, rubber band).
+    Calculus *boardItem(QGraphicsItem *item) const;
+    /// Selected board items in the spacing order: each list from its last member to its
+    /// first, then the info items.
+    QVector<Calculus *> selectedBackwards() const;
+    /// Members of the items, families and objectives lists that go to the explorers.
+    QVector<Calculus *> reportedItems() const;
+    void selectEvery(bool s);
+    void moveItems(double dx, double dy, bool selectedOnly);
+    void alignOn(bool alongX);
+    void spaceOut(bool alongX);
     struct ItemRecord;
     void addItem(QVector<Calculus *> &list, int position, Calculus *item, double z, bool select);
     void linkK(int k, Calculus *from, Calculus *to);
@@ -140,12 +210,16 @@ private:
     Graph *graph = nullptr;
     QString name;
     QString fileName;
-    QString filePath;
-    bool display = false;
+    QString baseName;
+    bool displayed = false;
     QString workingDirectory;
     QMutex boardMutex;
     bool altPressed = false;
     bool ctrlPressed = false;
+    QPointF pressScenePos;
+    double maxDragDist2 = 0;
+    bool rubberBandActive = false;
+    QPoint lastMousePos;
     QGraphicsRectItem *rubberBand = nullptr;
     int nbNod = 10;
     // The fast-mode marking depends only on the lists and links: made once per change of them.

@@ -15,7 +15,7 @@ public:
     ~PresetPrompts() override { Prompts::install(previous); }
 
     QQueue<QString> files;     ///< answers of openFileName, saveFileName and directory
-    QQueue<bool> answers;      ///< answers of question
+    QQueue<bool> answers;      ///< answers of question and confirm
     QQueue<bool> printAnswers; ///< answers of print
     QStringList asked;         ///< one entry per dialog, in order
     QStringList messages;      ///< texts of the message boxes
@@ -41,6 +41,10 @@ public:
     {
         asked << QStringLiteral("question: ") + title;
         return !answers.isEmpty() && answers.dequeue();
+    }
+    bool confirm(QWidget *parent, const QString &title, const QString &text) override
+    {
+        return question(parent, title, text);
     }
     void message(QWidget *, Level, const QString &title, const QString &text) override
     {

@@ -1,0 +1,345 @@
+// Graph file, autosave file, export file and PDF output of class Graph.
+
+#include "graph/Graph.h"
+
+#include "graph/Node.h"
+#include "graph/Prompts.h"
+#include "graph/writeWholeFile.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QMutexLocker>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QPrinter>
+#include <QRegularExpression>
+#include <QVector>
+#include <cmath>
+#include <iostream>
+
+struct Graph::FileContent {
+    int n = 0;
+    QStringList names;
+    QVector<QPointF> positions;
+    uint32_t rows[32] = {};
+};
+
+namespace
+{
+
+// A name holding a separator would break its own line.
+QString fieldSafe(QString name)
+{
+    name.replace(QLatin1Char('\t'), QLatin1Char(' '));
+    name.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    return name;
+}
+
+QString number(double v)
+{
+    return QString::number(v, 'g', 6);
+}
+
+// A coordinate that is not a finite number reads as 0.
+double coordinate(const QString &field)
+{
+    bool ok = false;
+    const double v = field.toDouble(&ok);
+    return ok && std::isfinite(v) ? v : 0.0;
+}
+
+int cell(const QString &field)
+{
+    bool ok = false;
+    const int v = field.toInt(&ok);
+    return ok ? v : 0;
+}
+
+// Whole-number text too large for an int.
+bool integerOutOfRange(const QString &field)
+{
+    static const QRegularExpression integer(QStringLiteral("^\\s*[+-]?[0-9]+\\s*$"));
+    bool ok = false;
+    field.toInt(&ok);
+    return !ok && integer.match(field).hasMatch();
+}
+
+void formatError()
+{
+    std::cerr << "ERROR IN FILE FORMAT" << std::endl;
+}
+
+} // namespace
+
+QString Graph::autosaveFileName() const
+{
+    return m_wd.isEmpty() ? QStringLiteral(".mvxgr") : m_wd + QStringLiteral("/.mvxgr");
+}
+
+QByteArray Graph::graphFileText(bool withCounter) const
+{
+    const int n = m_nBest;
+    QString text = QString::number(n) + QLatin1Char('\n');
+    if (withCounter)
+        text += QString::number(getID()) + QLatin1Char('\n');
+    for (int i = 0; i < n; ++i) {
+        const QPointF p = nodePos(i);
+        text += fieldSafe(m_nodes[i]->nodeName()) + QLatin1Char('\t') + number(p.x()) +
+                QLatin1Char('\t') + number(p.y()) + QLatin1Char('\n');
+    }
+    text.reserve(text.size() + 2 * n * n);
+    for (int i = 0; i < n; ++i)
+        for (int j = 0; j < n; ++j) {
+            const bool adjacent = i != j && (((m_best[i] >> j) | (m_best[j] >> i)) & 1u);
+            text += QLatin1Char(adjacent ? '1' : '0');
+            text += QLatin1Char('\t');
+        }
+    // toLatin1 writes a character outside Latin-1 as '?'.
+    return text.toLatin1();
+}
+
+bool Graph::save(QString fileName)
+{
+    QByteArray bytes;
+    {
+        QMutexLocker best(&m_bestMutex);
+        bytes = graphFileText(false);
+    }
+    return writeWholeFile(fileName, bytes);
+}
+
+bool Graph::autosave()
+{
+    QByteArray bytes;
+    {
+        QMutexLocker best(&m_bestMutex);
+        bytes = graphFileText(true);
+    }
+    return writeWholeFile(autosaveFileName(), bytes);
+}
+
+bool Graph::readGraphFile(const QString &fileName, bool withCounter, FileContent &out,
+                          bool &opened) const
+{
+    QFile file(fileName);
+    opened = !fileName.isEmpty() && file.open(QIODevice::ReadOnly);
+    if (!opened)
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (file.error() != QFileDevice::NoError || bytes.isEmpty()) {
+        formatError();
+        return false;
+    }
+    const QStringList lines = QString::fromLatin1(bytes).split(QLatin1Char('\n'));
+    int next = 0;
+    const QString &countLine = lines.at(next++);
+    int n = cell(countLine);
+    // Beyond 32 there is no vertex item to hold the vertex.
+    if (n > 32 || integerOutOfRange(countLine)) {
+        formatError();
+        return false;
+    }
+    if (n < 0)
+        n = 0;
+    if (withCounter && next++ >= lines.size()) {
+        formatError();
+        return false;
+    }
+    out.n = n;
+    out.names.clear();
+    out.positions.clear();
+    for (int i = 0; i < n; ++i) {
+        if (next >= lines.size()) {
+            formatError();
+            return false;
+        }
+        const QStringList fields = lines.at(next++).split(QLatin1Char('\t'));
+        if (fields.size() < 3) {
+            formatError();
+            return false;
+        }
+        out.names.append(fields.at(0));
+        out.positions.append(QPointF(coordinate(fields.at(1)), coordinate(fields.at(2))));
+    }
+    std::fill(out.rows, out.rows + 32, 0u);
+    if (n == 0)
+        return true;
+    if (next >= lines.size()) {
+        formatError();
+        return false;
+    }
+    const QStringList cells = lines.at(next).split(QLatin1Char('\t'));
+    if (cells.size() < n * n) {
+        formatError();
+        return false;
+    }
+    // Only the upper triangle counts.
+    for (int i = 0; i < n; ++i)
+        for (int j = i + 1; j < n; ++j)
+            if (cell(cells.at(i * n + j)) != 0) {
+                out.rows[i] |= 1u << j;
+                out.rows[j] |= 1u << i;
+            }
+    return true;
+}
+
+void Graph::applyGraphFile(const FileContent &f)
+{
+    // The counter only moves forward from here, so no item can meet a value it cached before.
+    clear();
+    best_backup();
+    for (int k = 0; k < f.n; ++k)
+        addNode();
+    {
+        QMutexLocker best(&m_bestMutex);
+        for (int i = 0; i < f.n; ++i) {
+            m_nodes[i]->setNodeName(f.names.at(i));
+            m_nodes[i]->setPosition(f.positions.at(i).x(), f.positions.at(i).y());
+            m_nodes[i]->setSelected(false);
+        }
+        writePairs(f.n, f.rows);
+        bumpID(1);
+    }
+    bumpID(1);
+    best_backup();
+    emit signal_best_graph_changed();
+}
+
+bool Graph::open(QString fileName)
+{
+    FileContent f;
+    bool opened = false;
+    if (!readGraphFile(fileName, false, f, opened)) {
+        if (!opened)
+            Prompts::instance().message(this, Prompts::Level::Warning, QStringLiteral("Opening"),
+                                        QStringLiteral("Cannot open graph"));
+        return false;
+    }
+    emit signal_console(QStringLiteral("Graph:") + QString::number(f.n), false, 1,
+                        QColor(Qt::gray));
+    applyGraphFile(f);
+    return true;
+}
+
+bool Graph::autoload()
+{
+    FileContent f;
+    bool opened = false;
+    if (!readGraphFile(autosaveFileName(), true, f, opened))
+        return false;
+    applyGraphFile(f);
+    return true;
+}
+
+void Graph::slot_save()
+{
+    const QString name = Prompts::instance().saveFileName(this, QStringLiteral("Save graph as"),
+                                                          m_wd, QStringLiteral("*.gmvx3"));
+    if (!save(name))
+        Prompts::instance().message(this, Prompts::Level::Warning, QStringLiteral("Warning"),
+                                    QStringLiteral("Failed to save graph."));
+}
+
+void Graph::slot_open()
+{
+    const QString name = Prompts::instance().openFileName(
+        this, QStringLiteral("Choose graph to load"), m_wd, QStringLiteral("*.gmvx3"));
+    if (!open(name))
+        Prompts::instance().message(this, Prompts::Level::Warning, QStringLiteral("Warning"),
+                                    QStringLiteral("Failed to load graph."));
+    update_display();
+}
+
+bool Graph::export_graph(QString fileName)
+{
+    QByteArray bytes;
+    {
+        QMutexLocker best(&m_bestMutex);
+        const int n = m_nBest;
+        QString vertices;
+        QString edges;
+        int m = 0;
+        for (int i = 0; i < n; ++i) {
+            const QPointF p = nodePos(i);
+            const QString name = fieldSafe(m_nodes[i]->nodeName());
+            vertices += name + QLatin1Char('\t') + number(p.x()) + QLatin1Char('\t') +
+                        number(p.y()) + QLatin1Char('\n');
+            for (int j = 0; j < n; ++j) {
+                if (i == j || !(((m_best[i] >> j) | (m_best[j] >> i)) & 1u))
+                    continue;
+                m += j > i;
+                edges += name + QLatin1Char('\t') + fieldSafe(m_nodes[j]->nodeName()) +
+                         QStringLiteral("\t1\t0\n");
+            }
+        }
+        bytes = (QString::number(n) + QLatin1Char('\n') + QString::number(m) + QLatin1Char('\n') +
+                 vertices + edges)
+                    .toLatin1();
+    }
+    return writeWholeFile(fileName, bytes);
+}
+
+void Graph::slot_export_graph()
+{
+    const QString name = Prompts::instance().saveFileName(this, QStringLiteral("Export graph as"),
+                                                          m_wd, QStringLiteral("*.cg"));
+    if (!export_graph(name))
+        Prompts::instance().message(this, Prompts::Level::Warning, QStringLiteral("Warning"),
+                                    QStringLiteral("Failed to export graph."));
+}
+
+bool Graph::printToFile(QString fileName)
+{
+    if (fileName.isEmpty() || !m_display)
+        return false;
+    // Rendered in memory first: the PDF writer does not report a failed write.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(1200); // the printer's high resolution
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return false;
+        render(&painter, QRectF(), QRect(), Qt::KeepAspectRatio);
+        if (!painter.end())
+            return false;
+    }
+    return writeWholeFile(fileName, buffer.data());
+}
+
+void Graph::slot_print()
+{
+    if (!m_display)
+        return;
+    QPrinter printer(QPrinter::HighResolution);
+    if (!Prompts::instance().print(nullptr, &printer))
+        return;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return;
+    render(&painter, QRectF(), QRect(), Qt::KeepAspectRatio);
+    painter.end();
+}
+
+void Graph::scaleCoords(double W, double H)
+{
+    const int n = getNbBestNodes();
+    double minX = 1e12, minY = 1e12, maxX = -1e12, maxY = -1e12;
+    for (int k = 0; k < n; ++k) {
+        minX = std::min(minX, m_nodes[k]->getCoordX());
+        maxX = std::max(maxX, m_nodes[k]->getCoordX());
+        minY = std::min(minY, m_nodes[k]->getCoordY());
+        maxY = std::max(maxY, m_nodes[k]->getCoordY());
+    }
+    if (maxX - minX < 0.1)
+        maxX = minX + 10;
+    if (maxY - minY < 0.1)
+        maxY = minY + 10;
+    for (int k = 0; k < n; ++k) {
+        Node *node = m_nodes[k];
+        node->setPosition((node->getCoordX() - minX) * W / (maxX - minX) - W / 2,
+                          (node->getCoordY() - minY) * H / (maxY - minY) - H / 2);
+    }
+}
