@@ -3,6 +3,7 @@
 #include "graph/Graph.h"
 #include "items/BuildCalculus.h"
 #include "items/Calculus.h"
+#include "items/invConstant.h"
 #include "problem/Problem.h"
 
 #include <QStringList>
@@ -19,6 +20,29 @@ inline void addObjectives(Problem &board, const QString &invariant, const QStrin
         board.addZItem(z);
         board.link1(item, z);
     }
+}
+
+/// "minimise SIZE subject to CONNECTED".
+inline void minSizeConnected(Problem &board)
+{
+    addObjectives(board, QStringLiteral("SIZE"), {QStringLiteral("MINIMIZE")});
+    board.addConstraintItem(BuildCalculus().makeCalculus(QStringLiteral("CONNECTED"), false));
+}
+
+/// "maximise SIZE subject to TRIANGLES <= 0".
+inline void maxSizeTriangleFree(Problem &board)
+{
+    BuildCalculus catalogue;
+    addObjectives(board, QStringLiteral("SIZE"), {QStringLiteral("MAXIMIZE")});
+    Calculus *triangles = catalogue.makeCalculus(QStringLiteral("TRIANGLES"), false);
+    board.addInvariantItemLoadMode(triangles);
+    auto *zero = static_cast<invConstant *>(catalogue.makeConstant(false));
+    zero->loadData(1, 1, {0.0});
+    board.addOperatorItem(zero);
+    Calculus *atMost = catalogue.makeCalculus(QStringLiteral("<="), false);
+    board.addConstraintItem(atMost);
+    board.link1(triangles, atMost);
+    board.link2(zero, atMost);
 }
 
 /// Degrees of the current graph, counted pair by pair.
