@@ -19,6 +19,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QRegularExpression>
 #include <QStringList>
 
 #include <cstdio>
@@ -61,6 +62,66 @@ bool readProblem(const QString &path, Problem &board, QString &error)
         return false;
     }
     return true;
+}
+
+/// A graph string: the order, then exactly one "0" or "1" per pair of the lower triangle.
+bool wellFormed(const QString &line)
+{
+    static const QRegularExpression shape(QStringLiteral("^([0-9]+)(?: ([01]*))?$"));
+    const QRegularExpressionMatch m = shape.match(line);
+    if (!m.hasMatch())
+        return false;
+    const int n = m.captured(1).toInt();
+    return n <= 32 && m.captured(2).size() == n * (n - 1) / 2;
+}
+
+int runEval(const QStringList &args)
+{
+    if (args.size() != 3)
+        return usage();
+    Graph graph(QStringLiteral("main"), false);
+    Problem board(&graph, QStringLiteral("white"), false);
+    QString error;
+    if (!readProblem(args.at(1), board, error))
+        return fail(error);
+    QFile list(args.at(2));
+    if (!list.open(QIODevice::ReadOnly | QIODevice::Text))
+        return fail(QStringLiteral("cannot read graph list %1: %2").arg(args.at(2), list.errorString()));
+    const bool graph6 = args.at(2).endsWith(QLatin1String(".g6"));
+
+    bool headerDone = false;
+    auto header = [&] {
+        printLine((QStringList{QStringLiteral("graph")} + board.getReportNames(false))
+                      .join(QLatin1Char('\t')));
+        headerDone = true;
+    };
+    Eval record;
+    int lineNumber = 0;
+    while (!list.atEnd()) {
+        const QString line = QString::fromLatin1(list.readLine()).trimmed();
+        ++lineNumber;
+        if (line.isEmpty())
+            continue;
+        const bool read = graph6 ? graph.loadg6(line, true)
+                                 : wellFormed(line) && graph.loadCurrentGraph(line);
+        if (!read) {
+            std::fprintf(stderr, "morvane-bench: line %d: cannot read graph \"%s\"\n", lineNumber,
+                         qPrintable(line));
+            continue;
+        }
+        // As the results explorer does: a full computation, then the record.
+        board.compute(true);
+        board.eval(&record);
+        if (!headerDone)
+            header();
+        QStringList row{graph.currentGraphData()};
+        for (double v : board.getReportValues())
+            row << QString::number(v, 'g', 6);
+        printLine(row.join(QLatin1Char('\t')));
+    }
+    if (!headerDone)
+        header();
+    return 0;
 }
 
 int runSearch(const QStringList &args)
@@ -162,5 +223,7 @@ int main(int argc, char **argv)
         return usage();
     if (args.first() == QLatin1String("search"))
         return runSearch(args);
+    if (args.first() == QLatin1String("eval"))
+        return runEval(args);
     return usage();
 }
