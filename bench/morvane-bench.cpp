@@ -86,7 +86,8 @@ int runEval(const QStringList &args)
         return fail(error);
     QFile list(args.at(2));
     if (!list.open(QIODevice::ReadOnly | QIODevice::Text))
-        return fail(QStringLiteral("cannot read graph list %1: %2").arg(args.at(2), list.errorString()));
+        return fail(
+            QStringLiteral("cannot read graph list %1: %2").arg(args.at(2), list.errorString()));
     const bool graph6 = args.at(2).endsWith(QLatin1String(".g6"));
 
     bool headerDone = false;
@@ -102,8 +103,8 @@ int runEval(const QStringList &args)
         ++lineNumber;
         if (line.isEmpty())
             continue;
-        const bool read = graph6 ? graph.loadg6(line, true)
-                                 : wellFormed(line) && graph.loadCurrentGraph(line);
+        const bool read =
+            graph6 ? graph.loadg6(line, true) : wellFormed(line) && graph.loadCurrentGraph(line);
         if (!read) {
             std::fprintf(stderr, "morvane-bench: line %d: cannot read graph \"%s\"\n", lineNumber,
                          qPrintable(line));

@@ -71,7 +71,10 @@ FrontView viewOf(const QList<QVector<double>> &points, int q, Coordinate at)
 
 OptimalSolutions::OptimalSolutions() = default;
 
-OptimalSolutions::~OptimalSolutions() { deleteAll(); }
+OptimalSolutions::~OptimalSolutions()
+{
+    deleteAll();
+}
 
 void OptimalSolutions::deleteAll()
 {
@@ -281,10 +284,10 @@ Solution *OptimalSolutions::OSSolution(int i) const
 
 void OptimalSolutions::display() const
 {
-    const QByteArray head = (QString::number(m_solutions.size())
-                             + QStringLiteral("-----------Solutions-------------") + m_name)
-                                .toLocal8Bit()
-                            + '\n';
+    const QByteArray head = (QString::number(m_solutions.size()) +
+                             QStringLiteral("-----------Solutions-------------") + m_name)
+                                .toLocal8Bit() +
+                            '\n';
     std::fputs(head.constData(), stderr);
     for (const Solution *s : m_solutions)
         s->display();

@@ -19,7 +19,10 @@ Solution::Solution(const Solution *other)
     }
 }
 
-Solution::~Solution() { --nbocc; }
+Solution::~Solution()
+{
+    --nbocc;
+}
 
 double Solution::violation(int i) const
 {

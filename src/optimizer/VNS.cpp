@@ -59,7 +59,10 @@ qint64 VNS::nowMs()
     return clock.msecsSinceReference();
 }
 
-double VNS::timeOpt() const { return static_cast<double>(nowMs() - jobStart.load()); }
+double VNS::timeOpt() const
+{
+    return static_cast<double>(nowMs() - jobStart.load());
+}
 
 void VNS::say(const QString &text, bool debug, int level, const QColor &colour)
 {
@@ -68,8 +71,8 @@ void VNS::say(const QString &text, bool debug, int level, const QColor &colour)
 
 // ------------------------------------------------------------------ jobs
 
-void VNS::init(int n, qint64 ms, OptimalSolutions *archive, QVector<double> optFactors,
-               int number, const QString &problemText)
+void VNS::init(int n, qint64 ms, OptimalSolutions *archive, QVector<double> optFactors, int number,
+               const QString &problemText)
 {
     jobArchive.store(archive);
     nbnod.store(n);
@@ -133,7 +136,10 @@ bool VNS::stopping()
     return false;
 }
 
-void VNS::evaluate() { boardClone->eval(&scratch); }
+void VNS::evaluate()
+{
+    boardClone->eval(&scratch);
+}
 
 void VNS::optimize()
 {
@@ -228,13 +234,13 @@ void VNS::best_backup(const QString &label)
             if (mainGraph)
                 mainGraph->loadCurrentGraph(text);
             size = job->size();
-            message = label + QStringLiteral(" [") + QString::number(threadNo)
-                      + QStringLiteral("] : ") + s->getValue()->display()
-                      + QStringLiteral("\t time = ") + QString::number(timeOpt(), 'g', 6)
-                      + QLatin1Char('/') + QString::number(maxTime.load())
-                      + QStringLiteral(" nb evals = ")
-                      + QString::number(boardClone ? boardClone->nbEvals() : 0)
-                      + QStringLiteral(" #sol = ") + QString::number(size);
+            message = label + QStringLiteral(" [") + QString::number(threadNo) +
+                      QStringLiteral("] : ") + s->getValue()->display() +
+                      QStringLiteral("\t time = ") + QString::number(timeOpt(), 'g', 6) +
+                      QLatin1Char('/') + QString::number(maxTime.load()) +
+                      QStringLiteral(" nb evals = ") +
+                      QString::number(boardClone ? boardClone->nbEvals() : 0) +
+                      QStringLiteral(" #sol = ") + QString::number(size);
             published = true;
         }
         graph->best_backup();

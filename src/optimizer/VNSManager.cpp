@@ -24,25 +24,23 @@ VNSManager::VNSManager(Problem *whiteBoard, Graph *graph, AnalystWidget *, Analy
     for (int t = 0; t < kPoolSize; ++t) {
         VNS *w = new VNS(board, mainGraph, t, workerMutex);
         workers.append(w);
-        connections << connect(this, &VNSManager::signal_max_evals, w, &VNS::slot_set_max_evals)
-                    << connect(this, &VNSManager::signal_terminate_jobs, w, &VNS::slot_terminateVNS)
-                    << connect(this, &VNSManager::signal_set_amnesy_mode, w,
-                               &VNS::slot_set_amnesy_mode)
-                    << connect(this, &VNSManager::signal_optimize_family_in_ls, w,
-                               &VNS::slot_optimize_family_in_ls)
-                    << connect(this, &VNSManager::signal_set_start_random, w,
-                               &VNS::slot_set_start_random)
-                    << connect(this, &VNSManager::signal_reset_stats, w, &VNS::slot_reset_stats)
-                    << connect(this, &VNSManager::signal_set_agressivity, w,
-                               &VNS::slot_set_agressivity)
-                    << connect(this, &VNSManager::signal_timer, w, &VNS::slot_timer)
-                    << connect(w, &VNS::signal_best_solution_changed, this,
-                               &VNSManager::slot_new_solution)
-                    << connect(w, &VNS::signal_console, this, &VNSManager::slot_console)
-                    << connect(w, &VNS::signal_progress_vns, this, &VNSManager::slot_vns_progress)
-                    // Runs in the worker's thread: the dispatch sleeps until a worker is free.
-                    << connect(w, &VNS::signal_job_ended, this, [this] { wakeDispatch(); },
-                               Qt::DirectConnection);
+        connections
+            << connect(this, &VNSManager::signal_max_evals, w, &VNS::slot_set_max_evals)
+            << connect(this, &VNSManager::signal_terminate_jobs, w, &VNS::slot_terminateVNS)
+            << connect(this, &VNSManager::signal_set_amnesy_mode, w, &VNS::slot_set_amnesy_mode)
+            << connect(this, &VNSManager::signal_optimize_family_in_ls, w,
+                       &VNS::slot_optimize_family_in_ls)
+            << connect(this, &VNSManager::signal_set_start_random, w, &VNS::slot_set_start_random)
+            << connect(this, &VNSManager::signal_reset_stats, w, &VNS::slot_reset_stats)
+            << connect(this, &VNSManager::signal_set_agressivity, w, &VNS::slot_set_agressivity)
+            << connect(this, &VNSManager::signal_timer, w, &VNS::slot_timer)
+            << connect(w, &VNS::signal_best_solution_changed, this, &VNSManager::slot_new_solution)
+            << connect(w, &VNS::signal_console, this, &VNSManager::slot_console)
+            << connect(w, &VNS::signal_progress_vns, this, &VNSManager::slot_vns_progress)
+            // Runs in the worker's thread: the dispatch sleeps until a worker is free.
+            << connect(
+                   w, &VNS::signal_job_ended, this, [this] { wakeDispatch(); },
+                   Qt::DirectConnection);
     }
     startTimer(1000, Qt::CoarseTimer);
 }
@@ -72,7 +70,10 @@ void VNSManager::setSeed(int seed)
         w->setSeed(seed);
 }
 
-void VNSManager::timerEvent(QTimerEvent *) { emit signal_timer(); }
+void VNSManager::timerEvent(QTimerEvent *)
+{
+    emit signal_timer();
+}
 
 void VNSManager::say(const QString &text, const QColor &colour)
 {
@@ -100,21 +101,45 @@ void VNSManager::slot_vns_progress(int job, qint64 value, qint64 maximum)
     emit signal_vns_progress(job, value, maximum);
 }
 
-void VNSManager::slot_new_solution() { emit signal_new_solution(); }
+void VNSManager::slot_new_solution()
+{
+    emit signal_new_solution();
+}
 
-void VNSManager::slot_set_max_evals(int max) { emit signal_max_evals(max); }
+void VNSManager::slot_set_max_evals(int max)
+{
+    emit signal_max_evals(max);
+}
 
-void VNSManager::slot_set_amnesy_mode(bool b) { emit signal_set_amnesy_mode(b); }
+void VNSManager::slot_set_amnesy_mode(bool b)
+{
+    emit signal_set_amnesy_mode(b);
+}
 
-void VNSManager::slot_optimize_family_in_ls(bool b) { emit signal_optimize_family_in_ls(b); }
+void VNSManager::slot_optimize_family_in_ls(bool b)
+{
+    emit signal_optimize_family_in_ls(b);
+}
 
-void VNSManager::slot_set_start_random(bool b) { emit signal_set_start_random(b); }
+void VNSManager::slot_set_start_random(bool b)
+{
+    emit signal_set_start_random(b);
+}
 
-void VNSManager::slot_reset_stats(bool b) { emit signal_reset_stats(b); }
+void VNSManager::slot_reset_stats(bool b)
+{
+    emit signal_reset_stats(b);
+}
 
-void VNSManager::slot_set_agressivity(double value) { emit signal_set_agressivity(value); }
+void VNSManager::slot_set_agressivity(double value)
+{
+    emit signal_set_agressivity(value);
+}
 
-void VNSManager::slot_setMaxTime(int seconds) { maxTime.store(qint64(seconds) * 1000); }
+void VNSManager::slot_setMaxTime(int seconds)
+{
+    maxTime.store(qint64(seconds) * 1000);
+}
 
 void VNSManager::slot_add_graphs_analyst()
 {
@@ -244,8 +269,8 @@ void VNSManager::run()
         }
         if (j < 0)
             continue;
-        say(QStringLiteral("Starting job ") + QString::number(j + 1) + QLatin1Char('/')
-                + QString::number(N),
+        say(QStringLiteral("Starting job ") + QString::number(j + 1) + QLatin1Char('/') +
+                QString::number(N),
             QColor(Qt::black));
         w->start();
     }

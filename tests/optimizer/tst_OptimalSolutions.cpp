@@ -93,7 +93,8 @@ private slots:
         QTest::addColumn<bool>("accepted");
         QTest::addColumn<int>("points");
         QTest::addColumn<bool>("oldKept");
-        QTest::newRow("half tolerance above") << QVector<double>{1.0 + 0.5e-6, 2.0} << false << 1 << true;
+        QTest::newRow("half tolerance above")
+            << QVector<double>{1.0 + 0.5e-6, 2.0} << false << 1 << true;
         QTest::newRow("exact tie") << QVector<double>{1.0, 2.0} << false << 1 << true;
         QTest::newRow("beside it") << QVector<double>{0.9, 2.5} << true << 2 << true;
         QTest::newRow("below it") << QVector<double>{0.9, 1.9} << true << 1 << false;

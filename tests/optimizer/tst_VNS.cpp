@@ -51,8 +51,8 @@ bool hasSwap(const Graph &g)
         for (int b = 0; b < n; ++b)
             for (int c = 0; c < n; ++c)
                 for (int d = 0; d < n; ++d)
-                    if (a != c && b != d && a != d && b != c && g.edge(a, b) && g.edge(c, d)
-                        && !g.edge(a, d) && !g.edge(c, b))
+                    if (a != c && b != d && a != d && b != c && g.edge(a, b) && g.edge(c, d) &&
+                        !g.edge(a, d) && !g.edge(c, b))
                         return true;
     return false;
 }

@@ -30,8 +30,8 @@ struct Recorder {
             m, &VNSManager::signal_enable_add_graphs, &context,
             [this](bool b) { add(buttons, b ? "on" : "off"); }, Qt::DirectConnection);
         QObject::connect(
-            m, &VNSManager::signal_nb_jobs, &context, [this](int n) { add(jobs, QString::number(n)); },
-            Qt::DirectConnection);
+            m, &VNSManager::signal_nb_jobs, &context,
+            [this](int n) { add(jobs, QString::number(n)); }, Qt::DirectConnection);
         QObject::connect(
             m, &VNSManager::signal_new_solution, &context, [this] { add(solutions, "new"); },
             Qt::DirectConnection);
@@ -98,19 +98,19 @@ private slots:
         QTest::addColumn<int>("nmax");
         QTest::addColumn<QVector<int>>("orders");
         QTest::addColumn<QVector<QVector<double>>>("patterns");
-        QTest::newRow("one minimised") << QStringList{"MINIMIZE"} << 10 << 10
-                                       << QVector<int>{10} << QVector<QVector<double>>{{1.0}};
+        QTest::newRow("one minimised") << QStringList{"MINIMIZE"} << 10 << 10 << QVector<int>{10}
+                                       << QVector<QVector<double>>{{1.0}};
         QTest::newRow("free then maximised")
             << QStringList{"MAXMIN", "MAXIMIZE"} << 8 << 9 << QVector<int>{8, 8, 9, 9}
             << QVector<QVector<double>>{{-1, -1}, {1, -1}, {-1, -1}, {1, -1}};
         QTest::newRow("two free") << QStringList{"MAXMIN", "MAXMIN"} << 5 << 5
                                   << QVector<int>{5, 5, 5, 5}
                                   << QVector<QVector<double>>{{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-        QTest::newRow("orders clamped") << QStringList{"MINIMIZE"} << 31 << 40
-                                        << QVector<int>{31, 32}
-                                        << QVector<QVector<double>>{{1.0}, {1.0}};
-        QTest::newRow("empty range") << QStringList{"MINIMIZE"} << 9 << 8 << QVector<int>{}
-                                     << QVector<QVector<double>>{};
+        QTest::newRow("orders clamped")
+            << QStringList{"MINIMIZE"} << 31 << 40 << QVector<int>{31, 32}
+            << QVector<QVector<double>>{{1.0}, {1.0}};
+        QTest::newRow("empty range")
+            << QStringList{"MINIMIZE"} << 9 << 8 << QVector<int>{} << QVector<QVector<double>>{};
     }
     void jobs()
     {
@@ -131,7 +131,8 @@ private slots:
             const QString g = rig.manager->jobArchive(j)->graph(0);
             QCOMPARE(g.section(' ', 0, 0).toInt(), orders[j]);
         }
-        QCOMPARE(rig.recorder->get(rig.recorder->jobs), QStringList{QString::number(orders.size())});
+        QCOMPARE(rig.recorder->get(rig.recorder->jobs),
+                 QStringList{QString::number(orders.size())});
         QCOMPARE(startingLines(rig.recorder->get(rig.recorder->lines)).size(), orders.size());
     }
 
