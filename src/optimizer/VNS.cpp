@@ -47,6 +47,8 @@ VNS::~VNS()
     if (isRunning())
         std::fputs("VNS waits\n", stderr);
     wait();
+    // Acquire what the last job wrote before it ended (QThread::wait is opaque to sanitizers).
+    jobActive.load(std::memory_order_acquire);
     delete boardClone;
     delete graph;
 }
@@ -98,8 +100,11 @@ void VNS::endJob()
 {
     if (boardClone)
         totalEvals.fetch_add(boardClone->nbEvals());
+    // Nothing of this object is read after the store: the manager may delete it once it sees
+    // the job ended and the thread finished.
+    const int number = threadNo;
     jobActive.store(false, std::memory_order_release);
-    emit signal_job_ended(threadNo);
+    emit signal_job_ended(number);
 }
 
 void VNS::run()
