@@ -75,31 +75,55 @@
 #include "invariants/invZAGREBM2.h"
 #include "items/Z.h"
 #include "items/invConstant.h"
+#include "operators/operABS.h"
+#include "operators/operADD.h"
+#include "operators/operADDCOLS.h"
 #include "operators/operANGLE.h"
+#include "operators/operCEIL.h"
+#include "operators/operCENTER.h"
 #include "operators/operCHOLESKY.h"
+#include "operators/operCOL.h"
 #include "operators/operCORR.h"
 #include "operators/operDETERMINANT.h"
+#include "operators/operDIAG.h"
+#include "operators/operDIV.h"
 #include "operators/operDPALINDROMIC.h"
 #include "operators/operECORR.h"
 #include "operators/operEIG.h"
 #include "operators/operEIGVEC.h"
 #include "operators/operEUCLIDIANDIST.h"
+#include "operators/operEXP.h"
+#include "operators/operFIRST.h"
+#include "operators/operFLOOR.h"
+#include "operators/operIFGE.h"
 #include "operators/operINERTIA.h"
 #include "operators/operLAPLACIANOF.h"
+#include "operators/operLAST.h"
 #include "operators/operMANHATTANDIST.h"
 #include "operators/operMAX.h"
 #include "operators/operMAXCOL.h"
 #include "operators/operMAXROW.h"
 #include "operators/operMIN.h"
+#include "operators/operMMAX.h"
+#include "operators/operMMIN.h"
 #include "operators/operMOMENT.h"
+#include "operators/operMULT.h"
+#include "operators/operMULTTERMS.h"
 #include "operators/operNBEQ.h"
 #include "operators/operNBVALUES.h"
 #include "operators/operNORMALIZEMAT.h"
+#include "operators/operROW.h"
+#include "operators/operSECOND.h"
+#include "operators/operSORT.h"
+#include "operators/operSQRT.h"
+#include "operators/operSUBSTRACT.h"
 #include "operators/operSUM.h"
 #include "operators/operSUMCOL.h"
 #include "operators/operSUMGE.h"
 #include "operators/operSUMPRODUCT.h"
 #include "operators/operSUMROW.h"
+#include "operators/operTRANSPOSE.h"
+#include "operators/operVALUEAT.h"
 #include "operators/operVAR.h"
 #include "optimizer/ConstraintEQ.h"
 #include "optimizer/ConstraintGE.h"
@@ -145,17 +169,26 @@ Calculus *makeObjective(bool graphical, bool minimise, bool maximise)
 
 // clang-format off: one row a line keeps additions apart
 const CatalogueRow catalogue[] = {
+    {"*", &make<operMULT>},
+    {"+", &make<operADD>},
+    {"-", &make<operSUBSTRACT>},
+    {".*", &make<operMULTTERMS>},
+    {"/", &make<operDIV>},
     {"<", &make<ConstraintLT>},
     {"<=", &make<ConstraintLE>},
     {"==", &make<ConstraintEQ>},
     {">", &make<ConstraintGT>},
     {">=", &make<ConstraintGE>},
+    {"ABS", &make<operABS>},
+    {"ADDCOLS", &make<operADDCOLS>},
     {"ADJACENCY", &make<invADJACENCY>},
     {"ANGLE", &make<operANGLE>},
     {"AVDIST", &make<invAVDIST>},
     {"BALABAN", &make<invBALABAN>},
     {"BETWEENNESS", &make<invBETWEENNESS>},
     {"CATERPILLAR", &make<famCATERPILLAR>},
+    {"CEIL", &make<operCEIL>},
+    {"CENTER", &make<operCENTER>},
     {"CENTRALITY", &make<invCENTRALITY>},
     {"CHOLESKY", &make<operCHOLESKY>},
     {"CHROMATIC", &make<invCHROMATIC>},
@@ -163,6 +196,7 @@ const CatalogueRow catalogue[] = {
     {"CLAWS", &make<invCLAWS>},
     {"CLIQMAX", &make<invCLIQMAX>},
     {"CLOSENESS", &make<invCLOSENESS>},
+    {"COLUMN", &make<operCOL>},
     {"COMET", &make<famCOMET>},
     {"COMNEIGH", &make<invCOMNEIGH>},
     {"CONNECTED", &make<constraintConnected>},
@@ -177,6 +211,7 @@ const CatalogueRow catalogue[] = {
     {"DEGMIN", &make<invDEGMIN>},
     {"DEGREES", &make<invDEGREES>},
     {"DETERMINANT", &make<operDETERMINANT>},
+    {"DIAG", &make<operDIAG>},
     {"DIAMETER", &make<invDIAMETER>},
     {"DISTANCES", &make<invDISTANCE>},
     {"DISTCLOSESTLEAF", &make<invDISTCLOSESTLEAF>},
@@ -189,10 +224,14 @@ const CatalogueRow catalogue[] = {
     {"EINCLIQMAX", &make<invEINCLIQMAX>},
     {"ENERGY", &make<invENERGY>},
     {"EUCLIDIANDIST", &make<operEUCLIDIANDIST>},
+    {"EXP", &make<operEXP>},
+    {"FIRST", &make<operFIRST>},
+    {"FLOOR", &make<operFLOOR>},
     {"GIRTH", &make<invGIRTH>},
     {"HARARY", &make<invHARARY>},
     {"HARMONIC", &make<invHARMONIC>},
     {"IDENTITY", &make<invIDENTITY>},
+    {"IFGE", &make<operIFGE>},
     {"IINDEX", &make<invIINDEX>},
     {"INCLIQMAX", &make<invINCLIQMAX>},
     {"INDIAMETER", &make<invINDIAMETER>},
@@ -206,6 +245,7 @@ const CatalogueRow catalogue[] = {
     {"KIRCHHOFF", &make<invKIRCHHOFF>},
     {"LAPLACIAN", &make<invLAPLACIAN>},
     {"LAPLACIANOF", &make<operLAPLACIANOF>},
+    {"LAST", &make<operLAST>},
     {"LOBSTER", &make<famLOBSTER>},
     {"MANHATTANDIST", &make<operMANHATTANDIST>},
     {"MAX", &make<operMAX>},
@@ -215,6 +255,8 @@ const CatalogueRow catalogue[] = {
     {"MAXROW", &make<operMAXROW>},
     {"MIN", &make<operMIN>},
     {"MINIMIZE", [](bool g) { return makeObjective(g, true, false); }},
+    {"MMAX", &make<operMMAX>},
+    {"MMIN", &make<operMMIN>},
     {"MODULARITY", &make<invMODULARITY>},
     {"MOMENT", &make<operMOMENT>},
     {"NBEQ", &make<operNBEQ>},
@@ -233,9 +275,13 @@ const CatalogueRow catalogue[] = {
     {"PLATT", &make<invPLATT>},
     {"RADIUS", &make<invRADIUS>},
     {"RANDIC", &make<invRANDIC>},
+    {"ROW", &make<operROW>},
+    {"SECOND", &make<operSECOND>},
     {"SIZE", &make<invSIZE>},
     {"SLLAPLACIAN", &make<invSLLAPLACIAN>},
+    {"SORT", &make<operSORT>},
     {"SPIDER", &make<famSPIDER>},
+    {"SQRT", &make<operSQRT>},
     {"STABLEMAX", &make<invSTABLEMAX>},
     {"STAR", &make<famSTAR>},
     {"SUM", &make<operSUM>},
@@ -246,8 +292,10 @@ const CatalogueRow catalogue[] = {
     {"SUMROW", &make<operSUMROW>},
     {"SZEGED", &make<invSZEGED>},
     {"TRANSMISSION", &make<invTRANSMISSION>},
+    {"TRANSPOSE", &make<operTRANSPOSE>},
     {"TREE", &make<famTREE>},
     {"TRIANGLES", &make<invTRIANGLES>},
+    {"VALUE AT", &make<operVALUEAT>},
     {"VAR", &make<operVAR>},
     {"WIENER", &make<invWIENER>},
     {"Z", &make<Z>},

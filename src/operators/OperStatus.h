@@ -23,6 +23,10 @@ enum class OperStatus {
     ColumnVectorNeeded,  ///< not a column of exactly n entries
     WrongLength,         ///< a vector whose length is not the vertex count
     NonPositiveProduct,  ///< an edge whose end values multiply to <= 0 or give no finite result
+    FormatError,         ///< shapes that cannot be combined, selected or reshaped as asked
+    NegativeArgument,    ///< an entry below -1e-6 where a square root is taken
+    NotEnoughValues,     ///< fewer entries than the position asked for
+    IndexOutOfRange,     ///< an index that names no row, column or entry
     Degenerate           ///< no spread along the edges: a neutral value, no message (last)
 };
 

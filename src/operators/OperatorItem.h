@@ -1,8 +1,9 @@
 #pragma once
 
 // Writing an operator item (see operDPALINDROMIC for one argument with messages of its own,
-// operSUMGE and operNBEQ for optional arguments, and the bases ReductionOperator,
-// EntrywiseMeasure and SymmetricMatrixOperator for items that share one computation):
+// operSUMGE, operNBEQ and operVALUEAT for optional arguments, and the bases ReductionOperator,
+// EntrywiseMeasure, SymmetricMatrixOperator, BroadcastOperator, EntrywiseMap, PickEntry and
+// LineSelection for items that share one computation):
 //  1. Derive from OperatorItem, passing the arity (argument slots used, 1 to 4: links and
 //     arguments beyond it are refused) and how many leading slots are required (0 when even
 //     argument 1 is optional). Keep one constructor taking `bool graphical`.

@@ -33,3 +33,13 @@ const OperatorMessages &OperatorMessages::pairOfValues()
             .set(OperStatus::DivisionByZero, "NUMERICAL ERROR: DIV by 0");
     return m;
 }
+
+const OperatorMessages &OperatorMessages::shaping()
+{
+    static const OperatorMessages m = OperatorMessages()
+                                          .set(OperStatus::FormatError, "Format error")
+                                          .set(OperStatus::NegativeArgument, "Negative argument")
+                                          .set(OperStatus::NotEnoughValues, "Not enough values")
+                                          .set(OperStatus::IndexOutOfRange, "Index out of range");
+    return m;
+}

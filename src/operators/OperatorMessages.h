@@ -21,6 +21,9 @@ public:
     /// The texts of the items comparing two values entry by entry: "VECTORS NEEDED", "ARG SIZE
     /// DIFFER" and "NUMERICAL ERROR: DIV by 0".
     static const OperatorMessages &pairOfValues();
+    /// The texts of the arithmetic and shaping items: "Format error", "Negative argument",
+    /// "Not enough values" and "Index out of range".
+    static const OperatorMessages &shaping();
 
 private:
     static const int kCount = int(OperStatus::Degenerate) + 1;
