@@ -164,6 +164,31 @@ private slots:
             QCOMPARE(rig.manager->worker(t)->getBoard()->nbEvals(), 0);
     }
 
+    void threadCountHeldInPool_data()
+    {
+        QTest::addColumn<int>("requested");
+        QTest::addColumn<int>("used");
+        QTest::newRow("zero") << 0 << 1;
+        QTest::newRow("negative") << -3 << 1;
+        QTest::newRow("nine") << 9 << 4;
+    }
+    void threadCountHeldInPool()
+    {
+        QFETCH(int, requested);
+        QFETCH(int, used);
+        ManagerRig rig({"MINIMIZE"});
+        rig.manager->slot_set_nb_threads(requested);
+        rig.manager->slot_set_p1min(5);
+        rig.manager->slot_set_p1max(12);
+        rig.runToEnd(40);
+        QCOMPARE(startingLines(rig.recorder->get(rig.recorder->lines)).size(), 8);
+        int busy = 0;
+        for (int t = 0; t < 4; ++t)
+            busy += rig.manager->worker(t)->evaluationsDone() > 0;
+        QVERIFY(busy <= used);
+        QVERIFY(busy >= 1);
+    }
+
     void pourAndLabels()
     {
         ManagerRig rig({"MAXIMIZE"});
