@@ -109,6 +109,9 @@ private slots:
         QTest::newRow("orders clamped")
             << QStringList{"MINIMIZE"} << 31 << 40 << QVector<int>{31, 32}
             << QVector<QVector<double>>{{1.0}, {1.0}};
+        QTest::newRow("tiny orders") << QStringList{"MAXIMIZE"} << 0 << 4
+                                     << QVector<int>{0, 1, 2, 3, 4}
+                                     << QVector<QVector<double>>(5, {-1.0});
         QTest::newRow("empty range")
             << QStringList{"MINIMIZE"} << 9 << 8 << QVector<int>{} << QVector<QVector<double>>{};
     }
