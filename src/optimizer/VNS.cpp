@@ -456,11 +456,32 @@ void VNS::setQuadGraph(const int *q, int code)
     }
 }
 
+void VNS::rewireQuad(const int *q, int from, int to)
+{
+    // Only the pairs whose bit differs: the same graph as setQuadGraph(q, to), fewer locks.
+    const int differing = from ^ to;
+    for (int p = 0; p < 6; ++p) {
+        if (!(differing & (1 << p)))
+            continue;
+        const int u = q[kQuadPairs[p][0]], v = q[kQuadPairs[p][1]];
+        if (to & (1 << p))
+            graph->addEdge(u, v);
+        else
+            graph->remEdge(u, v);
+    }
+}
+
 void VNS::clear_stoquad_matrix()
 {
-    for (auto &row : stoquadMatrix)
-        for (double &x : row)
-            x = 0.0;
+    for (int s = 0; s < 64; ++s)
+        for (int t = 0; t < 64; ++t)
+            stoquadMatrix[s][t] = stoquadTanh[s][t] = 0.0;
+}
+
+void VNS::setScore(int s, int t, double v)
+{
+    stoquadMatrix[s][t] = v;
+    stoquadTanh[s][t] = std::tanh(v);
 }
 
 void VNS::centreStoquad()
@@ -476,10 +497,10 @@ void VNS::centreStoquad()
     if (count == 0)
         return;
     const double mean = sum / count;
-    for (auto &row : stoquadMatrix)
-        for (double &x : row)
-            if (std::fabs(x) > 0.01)
-                x -= mean;
+    for (int s = 0; s < 64; ++s)
+        for (int t = 0; t < 64; ++t)
+            if (std::fabs(stoquadMatrix[s][t]) > 0.01)
+                setScore(s, t, stoquadMatrix[s][t] - mean);
 }
 
 bool VNS::ls_stoquad()
@@ -510,19 +531,19 @@ bool VNS::ls_stoquad()
                             if (t == s)
                                 continue;
                             const double threshold = 2.0 * mvx_rand() - 0.5;
-                            if (!(std::tanh(stoquadMatrix[s][t]) + bias > threshold))
+                            if (!(stoquadTanh[s][t] + bias > threshold))
                                 continue;
-                            setQuadGraph(q, t);
+                            rewireQuad(q, s, t);
                             evaluate();
                             if (offerScratch("ls_stoquad", published)) {
                                 localChange = true;
-                                stoquadMatrix[s][t] += 1.0;
+                                setScore(s, t, stoquadMatrix[s][t] + 1.0);
                                 result = result || published;
                                 changed = true;
                                 s = t;
                             } else {
-                                stoquadMatrix[s][t] += -0.1;
-                                setQuadGraph(q, s);
+                                setScore(s, t, stoquadMatrix[s][t] - 0.1);
+                                rewireQuad(q, t, s);
                             }
                         }
                     }

@@ -61,7 +61,7 @@ public:
     OptimalSolutions *getLocalArchive() { return &localArchive; }
     OptimalSolutions *getJobArchive() const { return jobArchive.load(); }
     double stoquad(int s, int t) const { return stoquadMatrix[s][t]; }
-    void setStoquad(int s, int t, double v) { stoquadMatrix[s][t] = v; }
+    void setStoquad(int s, int t, double v) { setScore(s, t, v); }
     /// A job was handed over and its run has not ended yet.
     bool isJobActive() const { return jobActive.load(std::memory_order_acquire); }
     bool isStopped() const { return stopFlag.load(std::memory_order_acquire); }
@@ -111,6 +111,10 @@ private:
     /// tells whether the job archive did.
     bool offerScratch(const char *label, bool &published);
     void shuffleOrder(int n);
+    /// Writes a stoquad entry and its cached hyperbolic tangent.
+    void setScore(int s, int t, double v);
+    /// The quadruple q, of signature `from`, rewired to signature `to`.
+    void rewireQuad(const int *q, int from, int to);
     void centreStoquad();
     void say(const QString &text, bool debug, int level, const QColor &colour);
     void endJob();
@@ -143,6 +147,8 @@ private:
     std::atomic<int> fixedSeed{-1};
     std::atomic<qint64> totalEvals{0};
     double stoquadMatrix[64][64];
+    // tanh of each entry, kept with it: the four-vertex search reads 63 of them per quadruple.
+    double stoquadTanh[64][64];
     Eval scratch;
     int order[32];
 };
