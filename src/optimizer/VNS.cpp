@@ -91,6 +91,9 @@ void VNS::init(int n, qint64 ms, OptimalSolutions *archive, QVector<double> optF
         boardClone->setNbNod(n);
         boardClone->setOptFactors(optFactors);
     }
+    // The timer may tick before run() starts: it then measures from the hand-over, not from
+    // the previous job's start.
+    jobStart.store(nowMs());
     stopFlag.store(false, std::memory_order_release);
     jobActive.store(true, std::memory_order_release);
     readyFlag.store(true, std::memory_order_release);

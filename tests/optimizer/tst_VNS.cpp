@@ -316,6 +316,12 @@ private slots:
         QSignalSpy progress(rig.worker, &VNS::signal_progress_vns);
         rig.worker->slot_terminateVNS(); // Idle: no bar to move.
         QCOMPARE(progress.count(), 0);
+        // A tick between the hand-over and the start measures from the hand-over.
+        rig.init(5, 0, {1.0}, 60000);
+        rig.worker->slot_timer();
+        QVERIFY(!rig.worker->isStopped());
+        QVERIFY(!rig.job.isClosed());
+        QVERIFY(progress.takeFirst().at(1).toLongLong() != 100);
         rig.init(5, 0, {1.0}, 0);
         rig.worker->slot_timer(); // Max time 0: the first tick ends the job.
         QCOMPARE(progress.count(), 1);
