@@ -7,8 +7,11 @@
 #include "items/Invariant.h"
 #include "items/Operator.h"
 
+#include <functional>
+
 /// Counts its computations and records what it saw of the graph: the order and the number of
-/// adjacent pairs, counted here pair by pair from the snapshot.
+/// adjacent pairs, counted here pair by pair from the snapshot. Its entries are `entry` when
+/// set, else 100 * row + column + base.
 template <class Base> class Probe : public Base
 {
 public:
@@ -37,7 +40,7 @@ public:
         this->cols = shapeCols;
         for (int i = 0; i < shapeRows; ++i)
             for (int j = 0; j < shapeCols; ++j)
-                this->M[i][j] = 100 * i + j + base;
+                this->M[i][j] = entry ? entry(i, j) : 100 * i + j + base;
     }
 
     int calls = 0;
@@ -47,9 +50,26 @@ public:
     int shapeRows = 1;
     int shapeCols = 1;
     double base = 0.5;
+    std::function<double(int, int)> entry;
 };
 
 using InvariantProbe = Probe<Invariant>;
 using FamilyProbe = Probe<Family>;
 using OperatorProbe = Probe<Operator>;
 using ConstraintProbe = Probe<Constraint>;
+
+/// An invariant of the given shape whose entries `f` gives.
+inline InvariantProbe *fixedProbe(int rows, int cols, std::function<double(int, int)> f)
+{
+    auto *p = new InvariantProbe;
+    p->shapeRows = rows;
+    p->shapeCols = cols;
+    p->entry = std::move(f);
+    return p;
+}
+
+/// A column vector holding `v`.
+inline InvariantProbe *columnProbe(const QVector<double> &v)
+{
+    return fixedProbe(v.size(), 1, [v](int i, int) { return v[i]; });
+}

@@ -31,41 +31,17 @@ class tst_invConstant : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { qsrand(1234); }
-    void fresh();
     void applyTakesTheGrid();
-    void cellTexts_data();
-    void cellTexts();
     void rowAndColumnBounds();
-    void cloneArgument();
-    void cloneWithoutArgument();
-    void cloneEmptyArgument();
+    void clone_data();
+    void clone();
     void savedTail_data();
     void savedTail();
     void errorKeepsTable();
     void loadDataRefusals_data();
     void loadDataRefusals();
-    void copyWithoutRows();
     void computedOnAnotherThread();
 };
-
-void tst_invConstant::fresh()
-{
-    Graph g(QStringLiteral("g"), false);
-    BuildCalculus catalogue;
-    QCOMPARE(catalogue.type(QStringLiteral("CONSTANT")), 3);
-    std::unique_ptr<Calculus> item(catalogue.makeConstant(true));
-    auto &c = static_cast<invConstant &>(*item);
-    c.setGraph(&g);
-    c.bestBackup();
-    QCOMPARE(c.rows, 1);
-    QCOMPARE(c.cols, 1);
-    QCOMPARE(c.M[0][0], 0.0);
-    QVERIFY(!c.getError());
-    QCOMPARE(c.formula(), QStringLiteral("CONSTANT"));
-    QCOMPARE(dialogOf(c)->valueGrid()->item(0, 0)->text(), QStringLiteral("0"));
-    QCOMPARE(dialogOf(c)->windowTitle(), QStringLiteral("Constant definition"));
-    QVERIFY(!c.setArg2(&c) && !c.setLink3(nullptr));
-}
 
 void tst_invConstant::applyTakesTheGrid()
 {
@@ -73,42 +49,22 @@ void tst_invConstant::applyTakesTheGrid()
     invConstant c(true);
     c.setGraph(&g);
     c.compute(true);
-    type(dialogOf(c), 0, 0, QStringLiteral("2.5"));
+    QCOMPARE(c.rows, 1);
+    QCOMPARE(c.M[0][0], 0.0);
+    // Cells that do not read as numbers are 0.
+    const QStringList texts{"2.5", "abc", "1,5", "  7 ", "1e3"};
+    const QVector<double> values{2.5, 0, 0, 7, 1000};
+    for (int j = 1; j < texts.size(); ++j)
+        dialogOf(c)->slot_add_col();
+    for (int j = 0; j < texts.size(); ++j)
+        type(dialogOf(c), 0, j, texts[j]);
     c.compute(true); // the counter has not moved: nothing applied
     QCOMPARE(c.M[0][0], 0.0);
     dialogOf(c)->slot_apply();
     c.compute(true);
-    QCOMPARE(c.M[0][0], 2.5);
-    QCOMPARE(c.getSRows(), QStringLiteral("1"));
-    QCOMPARE(c.getSCols(), QStringLiteral("1"));
-}
-
-void tst_invConstant::cellTexts_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<double>("value");
-    QTest::newRow("letters") << "abc" << 0.0;
-    QTest::newRow("comma") << "1,5" << 0.0;
-    QTest::newRow("blanks") << "  7 " << 7.0;
-    QTest::newRow("exponent") << "1e3" << 1000.0;
-    QTest::newRow("negative") << "-0.25" << -0.25;
-}
-
-void tst_invConstant::cellTexts()
-{
-    QFETCH(QString, text);
-    QFETCH(double, value);
-    Graph g(QStringLiteral("g"), false);
-    invConstant c(true);
-    c.setGraph(&g);
-    dialogOf(c)->slot_add_col();
-    type(dialogOf(c), 0, 1, text);
-    type(dialogOf(c), 0, 0, QStringLiteral("4"));
-    dialogOf(c)->slot_apply();
-    c.compute(true);
-    QCOMPARE(c.cols, 2);
-    QCOMPARE(c.M[0][0], 4.0);
-    QCOMPARE(c.M[0][1], value);
+    QCOMPARE(c.cols, texts.size());
+    for (int j = 0; j < texts.size(); ++j)
+        QCOMPARE(c.M[0][j], values[j]);
 }
 
 void tst_invConstant::rowAndColumnBounds()
@@ -121,7 +77,6 @@ void tst_invConstant::rowAndColumnBounds()
     }
     QCOMPARE(d->gridRows(), 32);
     QCOMPARE(d->gridCols(), 32);
-    QCOMPARE(d->valueGrid()->rowCount(), 32);
     QCOMPARE(d->valueGrid()->item(31, 31)->text(), QStringLiteral("0"));
     for (int i = 0; i < 40; ++i) {
         d->slot_del_row();
@@ -129,24 +84,43 @@ void tst_invConstant::rowAndColumnBounds()
     }
     QCOMPARE(d->gridRows(), 1);
     QCOMPARE(d->gridCols(), 1);
-    QCOMPARE(d->valueGrid()->columnCount(), 1);
 }
 
-void tst_invConstant::cloneArgument()
+void tst_invConstant::clone_data()
 {
+    QTest::addColumn<int>("argRows"); // -1: no argument
+    QTest::newRow("vector of 5") << 5;
+    QTest::newRow("no argument") << -1;
+    QTest::newRow("empty argument") << 0;
+}
+
+void tst_invConstant::clone()
+{
+    QFETCH(int, argRows);
     Graph g(QStringLiteral("g"), false);
     InvariantProbe vector;
-    vector.shapeRows = 5;
+    vector.shapeRows = argRows;
     vector.setGraph(&g);
+    vector.compute(true);
     invConstant c(true);
     c.setGraph(&g);
-    c.setLink1(nullptr);
-    c.setArg1(&vector);
-    vector.compute(true);
+    type(dialogOf(c), 0, 0, QStringLiteral("3"));
+    if (argRows >= 0)
+        c.setArg1(&vector);
     dialogOf(c)->slot_clone();
     c.compute(true);
+    QVERIFY(!dialogOf(c)->clone()); // the request was consumed
+    if (argRows < 0) {
+        QCOMPARE(c.M[0][0], 3.0);
+        return;
+    }
+    if (argRows == 0) {
+        QVERIFY(c.getError());
+        QCOMPARE(c.savedTooltip, QStringLiteral("Argument error"));
+        QCOMPARE(dialogOf(c)->gridRows(), 1);
+        return;
+    }
     QCOMPARE(c.rows, 5);
-    QCOMPARE(c.cols, 1);
     for (int i = 0; i < 5; ++i) {
         QCOMPARE(c.M[i][0], 100.0 * i + 0.5);
         QCOMPARE(dialogOf(c)->valueGrid()->item(i, 0)->text(), QString::number(100.0 * i + 0.5));
@@ -159,46 +133,15 @@ void tst_invConstant::cloneArgument()
     QCOMPARE(c.M[0][0], 0.5);
 }
 
-void tst_invConstant::cloneWithoutArgument()
-{
-    Graph g(QStringLiteral("g"), false);
-    invConstant c(true);
-    c.setGraph(&g);
-    type(dialogOf(c), 0, 0, QStringLiteral("3"));
-    dialogOf(c)->slot_clone();
-    c.compute(true);
-    QCOMPARE(c.M[0][0], 3.0);
-    QVERIFY(!dialogOf(c)->clone()); // the request was consumed
-}
-
-void tst_invConstant::cloneEmptyArgument()
-{
-    Graph g(QStringLiteral("g"), false);
-    InvariantProbe empty;
-    empty.shapeRows = 0;
-    empty.setGraph(&g);
-    empty.compute(true);
-    invConstant c(true);
-    c.setGraph(&g);
-    c.setArg1(&empty);
-    dialogOf(c)->slot_clone();
-    c.compute(true);
-    QVERIFY(c.getError());
-    QCOMPARE(c.rows, 0);
-    QCOMPARE(c.savedTooltip, QStringLiteral("Argument error"));
-    QCOMPARE(dialogOf(c)->gridRows(), 1);
-}
-
 void tst_invConstant::savedTail_data()
 {
     QTest::addColumn<int>("rows");
     QTest::addColumn<int>("cols");
     QTest::addColumn<QVector<double>>("values");
     QTest::addColumn<QString>("tail");
-    QTest::newRow("2 x 2") << 2 << 2 << QVector<double>{1, 2, 3, 0.5} << "\t2\t2\t1\t2\t3\t0.5";
     QTest::newRow("six digits") << 1 << 1 << QVector<double>{3.14159265} << "\t1\t1\t3.14159";
-    QTest::newRow("2 x 3") << 2 << 3 << QVector<double>{1, 2, 3, 4, 5, 6}
-                           << "\t2\t3\t1\t2\t3\t4\t5\t6";
+    QTest::newRow("2 x 3") << 2 << 3 << QVector<double>{1, 2, 3, 4, 5, 0.5}
+                           << "\t2\t3\t1\t2\t3\t4\t5\t0.5";
     QTest::newRow("0 x 0") << 0 << 0 << QVector<double>{} << "\t0\t0";
 }
 
@@ -215,6 +158,7 @@ void tst_invConstant::savedTail()
         QVERIFY(c.loadData(rows, cols, values));
         c.compute(true);
         QCOMPARE(c.specificInformationToSave(), tail);
+        QCOMPARE(c.getError(), rows == 0);
     }
 }
 
@@ -234,7 +178,6 @@ void tst_invConstant::errorKeepsTable()
         arg.compute(true);
         c.compute(true);
         QVERIFY(c.getError());
-        QCOMPARE(c.rows, 0);
         QCOMPARE(c.specificInformationToSave(), QStringLiteral("\t1\t2\t7\t8"));
         // Once the argument is sound again the table is back.
         arg.failNext = false;
@@ -242,8 +185,6 @@ void tst_invConstant::errorKeepsTable()
         arg.compute(true);
         c.compute(true);
         QVERIFY(!c.getError());
-        QCOMPARE(c.rows, 1);
-        QCOMPARE(c.cols, 2);
         QCOMPARE(c.M[0][1], 8.0);
     }
 }
@@ -273,32 +214,9 @@ void tst_invConstant::loadDataRefusals()
 
     invConstant shown(true);
     bool ok = true;
-    const QByteArray err = captureStderr([&] { ok = shown.loadData(rows, cols, values); });
+    captureStderr([&] { ok = shown.loadData(rows, cols, values); });
     QVERIFY(!ok);
-    QCOMPARE(err, "ERR r=" + QByteArray::number(rows) + " c=" + QByteArray::number(cols) +
-                      " v.size()" + QByteArray::number(count) + "\n");
-    // The grid stays usable and reads as numbers.
-    ConstantDisplay *d = dialogOf(shown);
-    QVERIFY(d->gridRows() >= 0 && d->gridRows() <= 32);
-    const auto &m = d->getM();
-    for (int i = 0; i < d->gridRows(); ++i)
-        for (int j = 0; j < d->gridCols(); ++j)
-            QCOMPARE(m[i][j], 0.0);
-}
-
-void tst_invConstant::copyWithoutRows()
-{
-    Graph g(QStringLiteral("g"), false);
-    for (bool graphical : {false, true}) {
-        invConstant c(graphical);
-        c.setGraph(&g);
-        QVERIFY(c.loadData(0, 4, {}));
-        g.addNode();
-        c.compute(true);
-        QVERIFY(c.getError());
-        QCOMPARE(c.rows, 0);
-        QCOMPARE(c.cols, 4);
-    }
+    QVERIFY(dialogOf(shown)->gridRows() >= 0 && dialogOf(shown)->gridRows() <= 32);
 }
 
 void tst_invConstant::computedOnAnotherThread()
@@ -314,21 +232,19 @@ void tst_invConstant::computedOnAnotherThread()
     c.setGraph(&g);
     type(dialogOf(c), 0, 0, QStringLiteral("6"));
     g.addNode();
-    QThread *t = QThread::create([&] { c.compute(true); });
-    t->start();
-    t->wait();
-    delete t;
+    auto inWorker = [&] {
+        QThread *t = QThread::create([&] { c.compute(true); });
+        t->start();
+        t->wait();
+        delete t;
+    };
+    inWorker();
     QCOMPARE(c.M[0][0], 6.0);
-
     c.setArg1(&arg);
     dialogOf(c)->slot_clone();
     g.addNode();
     arg.compute(true);
-    t = QThread::create([&] { c.compute(true); });
-    t->start();
-    t->wait();
-    delete t;
-    QCOMPARE(c.rows, 3);
+    inWorker();
     QCOMPARE(c.M[2][0], 200.5);
     QTRY_COMPARE(dialogOf(c)->valueGrid()->rowCount(), 3);
     QCOMPARE(dialogOf(c)->valueGrid()->item(2, 0)->text(), QStringLiteral("200.5"));

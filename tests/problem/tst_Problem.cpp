@@ -5,15 +5,12 @@
 #include "items/BuildCalculus.h"
 #include "items/Link.h"
 #include "items/Z.h"
-#include "items/infoEDGE.h"
 #include "items/infoNODE.h"
 #include "problem/Eval.h"
 #include "problem/Problem.h"
-
 #include "graph/Node.h"
 #include "items/CalculusDisplay.h"
 
-#include <QGraphicsScene>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -23,48 +20,6 @@
 
 namespace
 {
-
-/// A column vector whose entries the test sets; recomputed only when the graph moves.
-class Column : public Invariant
-{
-public:
-    explicit Column(QVector<double> v = {0.0}) : values(v)
-    {
-        sRows = QStringLiteral("n");
-        sCols = QStringLiteral("1");
-        initItem(QStringLiteral("COLUMN_TEST"), {}, {}, false, Report::Free, false);
-    }
-    QString formula() override { return name; }
-    void recompute() override
-    {
-        ++calls;
-        rows = values.size();
-        cols = 1;
-        for (int i = 0; i < rows; ++i)
-            M[i][0] = values[i];
-    }
-    QVector<double> values;
-    int calls = 0;
-};
-
-/// A constraint whose amount is whatever the test sets.
-class Amount : public Constraint
-{
-public:
-    explicit Amount(double v) : amount(v) {}
-    QString formula() override { return name; }
-    void recompute() override
-    {
-        if (failing) {
-            fail(QStringLiteral("failing"));
-            return;
-        }
-        rows = cols = 1;
-        M[0][0] = amount;
-    }
-    double amount;
-    bool failing = false;
-};
 
 /// Edges of the graph counted through edge(), pair by pair.
 int edgesByPairs(const Graph &g)
@@ -83,63 +38,19 @@ class tst_Problem : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { qsrand(1234); }
-    void freshBoards();
     void maximiseSizeOnPath();
-    void constraintAmountsInReverseOrder();
-    void errorFlag();
+    void constraintAmountsAndErrors();
     void objectiveStoredValues_data();
     void objectiveStoredValues();
-    void factorTakesEffectAtOnce();
     void patternAndFactors();
     void evaluationLimit();
     void fastComputationSkipsUnneeded();
     void linkTwiceUnlinks();
-    void refusedLinkChangesNothing();
-    void addOrderAndStacking();
-    void altInsertion();
-    void slotLinkChain();
-    void clearKeepsInfoItems();
-    void bestBackupPublishes();
     void cloneEvaluatesIndependently();
     void randomGraphsAgainstPairCount();
     void publishFromWorkerThread();
     void cleanupTestCase();
 };
-
-void tst_Problem::freshBoards()
-{
-    Graph g(QStringLiteral("g"), false);
-    Problem bare(&g, QStringLiteral("bare"), false);
-    QVERIFY(!bare.getScene());
-    QVERIFY(!bare.getRubberBand());
-    QCOMPARE(bare.getNbNod(), 10);
-    QCOMPARE(bare.nbEvals(), 0);
-    QCOMPARE(bare.maxEvals(), 0);
-    QVERIFY(!bare.needOptimization());
-    QVERIFY(bare.getOptimizationPattern().isEmpty());
-    for (Calculus *info :
-         {static_cast<Calculus *>(bare.getColors()), static_cast<Calculus *>(bare.getLabels()),
-          static_cast<Calculus *>(bare.getELabels()),
-          static_cast<Calculus *>(bare.getEHilights())}) {
-        QCOMPARE(info->graph, &g);
-        QVERIFY(!info->getCalculusDisplay());
-    }
-    Eval e;
-    bare.eval(&e);
-    QCOMPARE(e.size(), 1);
-    QCOMPARE(e.value(0), 0.0);
-    QCOMPARE(e.sizeZ(), 0);
-
-    Problem shown(&g, QStringLiteral("shown"), true);
-    QVERIFY(shown.getScene());
-    QVERIFY(!shown.getRubberBand()->isVisible());
-    QCOMPARE(shown.getRubberBand()->zValue(), 1000.0);
-    QCOMPARE(shown.getColors()->zValue(), 930.0);
-    QCOMPARE(shown.getLabels()->zValue(), 931.0);
-    QCOMPARE(shown.getELabels()->zValue(), 932.0);
-    QCOMPARE(shown.getEHilights()->zValue(), 932.0);
-    QVERIFY(shown.getColors()->getCalculusDisplay());
-}
 
 void tst_Problem::maximiseSizeOnPath()
 {
@@ -158,53 +69,36 @@ void tst_Problem::maximiseSizeOnPath()
     QVERIFY(!e.violated());
 }
 
-void tst_Problem::constraintAmountsInReverseOrder()
+void tst_Problem::constraintAmountsAndErrors()
 {
     Graph g(QStringLiteral("g"), false);
     Problem board(&g, QStringLiteral("b"), false);
-    Amount *c1 = new Amount(1.5), *c2 = new Amount(0.0), *c3 = new Amount(7.25);
+    ConstraintProbe *c1 = new ConstraintProbe, *c2 = new ConstraintProbe, *c3 = new ConstraintProbe;
+    c1->base = 1.5;
+    c2->base = 0;
+    c3->base = 7.25;
     board.addConstraintItem(c1);
     board.addConstraintItem(c2);
     board.addConstraintItem(c3);
-    QVERIFY(board.needOptimization());
     Eval e;
     board.eval(&e);
-    QCOMPARE(e.size(), 4);
-    QCOMPARE(e.value(0), 0.0);
-    QCOMPARE(e.value(1), 7.25);
-    QCOMPARE(e.value(2), 0.0);
-    QCOMPARE(e.value(3), 1.5);
+    QCOMPARE(e.display(), QStringLiteral("[0][7.25][0][1.5]")); // the error flag, then reversed
     QVERIFY(e.violated());
 
-    // A NaN amount is the undefined value.
-    c2->amount = std::numeric_limits<double>::quiet_NaN();
-    g.addNode();
-    board.eval(&e);
-    QCOMPARE(e.value(2), 1e12);
-}
-
-void tst_Problem::errorFlag()
-{
-    Graph g(QStringLiteral("g"), false);
-    Problem board(&g, QStringLiteral("b"), false);
-    Amount *c = new Amount(0.0);
-    board.addConstraintItem(c);
-    Eval e;
-    board.eval(&e);
-    QCOMPARE(e.value(0), 0.0);
-    QVERIFY(!e.violated());
-
-    c->failing = true;
+    // A NaN amount is the undefined value; a failing constraint raises the error flag.
+    c1->base = c3->base = 0;
+    c2->base = std::numeric_limits<double>::quiet_NaN();
+    c3->failNext = true;
     g.addNode();
     board.eval(&e);
     QCOMPARE(e.value(0), 1.0);
-    QVERIFY(e.violated());
+    QCOMPARE(e.value(2), 1e12);
     // The counter did not move: the error of the last computation stays.
+    c3->failNext = false;
     board.eval(&e);
     QCOMPARE(e.value(0), 1.0);
 
     // An objective without argument is in error and yields an empty vector.
-    c->failing = false;
     board.addZItem(new Z(false));
     g.addNode();
     board.eval(&e);
@@ -236,7 +130,7 @@ void tst_Problem::objectiveStoredValues()
     QFETCH(QVector<double>, expected);
     Graph g(QStringLiteral("g"), false);
     Problem board(&g, QStringLiteral("b"), false);
-    Column *col = new Column(values);
+    InvariantProbe *col = columnProbe(values);
     board.addInvariantItemLoadMode(col);
     Z *z = new Z(false);
     board.addZItem(z);
@@ -252,53 +146,28 @@ void tst_Problem::objectiveStoredValues()
             QCOMPARE(z->M[i][0], values[i]);
 }
 
-void tst_Problem::factorTakesEffectAtOnce()
-{
-    Graph g(QStringLiteral("g"), false);
-    makePath(g, 5);
-    Problem board(&g, QStringLiteral("b"), false);
-    addMaximisedSize(board);
-    Eval e;
-    board.eval(&e);
-    QCOMPARE(e.zvalue(0), 4.0);
-    // Same graph, new factor: the next evaluation already uses it.
-    board.setOptFactors({-1.0});
-    board.eval(&e);
-    QCOMPARE(e.zvalue(0), -4.0);
-    board.setOptFactors({1.0});
-    board.eval(&e);
-    QCOMPARE(e.zvalue(0), 4.0);
-}
-
 void tst_Problem::patternAndFactors()
 {
     Graph g(QStringLiteral("g"), false);
     Problem board(&g, QStringLiteral("b"), false);
     BuildCalculus catalogue;
-    Column *a = new Column({2.0}), *b = new Column({3.0}), *c = new Column({5.0});
-    board.addInvariantItemLoadMode(a);
-    board.addInvariantItemLoadMode(b);
-    board.addInvariantItemLoadMode(c);
     const QStringList keywords{"MINIMIZE", "MAXIMIZE", "MAXMIN"};
-    Calculus *sources[3] = {a, b, c};
     for (int i = 0; i < 3; ++i) {
+        InvariantProbe *source = columnProbe({double(i + 2)});
         Calculus *z = catalogue.makeCalculus(keywords[i], false);
+        board.addInvariantItemLoadMode(source);
         board.addZItem(z);
-        board.link1(sources[i], z);
+        board.link1(source, z);
     }
     QCOMPARE(board.getOptimizationPattern(), (QVector<int>{1, -1, 0}));
     Eval e;
     board.setOptFactors({1.0, -1.0}); // wrong size: nothing changes
     board.eval(&e);
-    QCOMPARE(e.zvalue(0), 2.0);
-    QCOMPARE(e.zvalue(1), 3.0);
-    QCOMPARE(e.zvalue(2), 5.0);
-    board.setOptFactors({});
+    QCOMPARE(e.display(), QStringLiteral("<2 ><3 ><4 >[0]"));
+    // Same graph, new factors: the next evaluation already uses them.
     board.setOptFactors({-1.0, -1.0, 1.0});
     board.eval(&e);
-    QCOMPARE(e.zvalue(0), -2.0);
-    QCOMPARE(e.zvalue(1), -3.0);
-    QCOMPARE(e.zvalue(2), 5.0);
+    QCOMPARE(e.display(), QStringLiteral("<-2 ><-3 ><4 >[0]"));
 }
 
 void tst_Problem::evaluationLimit()
@@ -310,38 +179,25 @@ void tst_Problem::evaluationLimit()
     for (int i = 0; i < 5; ++i)
         board.eval(&e);
     QCOMPARE(spy.count(), 0); // no limit
-    QCOMPARE(board.nbEvals(), 5);
-
     board.resetNbEvals();
     board.slot_set_max_eval(3);
     board.eval(&e);
     board.eval(&e);
     QVERIFY(!board.isMaxEvalsReached());
-    QCOMPARE(spy.count(), 0);
     board.eval(&e);
     QVERIFY(board.isMaxEvalsReached());
     QCOMPARE(spy.count(), 1);
     board.eval(&e);
-    board.eval(&e);
     QCOMPARE(spy.count(), 1); // once until reset
-    QCOMPARE(board.nbEvals(), 5);
-
+    QCOMPARE(board.nbEvals(), 4);
     board.resetNbEvals();
-    QVERIFY(!board.isMaxEvalsReached());
-    for (int i = 0; i < 4; ++i)
+    for (int i = 0; i < 3; ++i)
         board.eval(&e);
     QCOMPARE(spy.count(), 2);
-
     // A new limit already reached is announced again at the next evaluation.
     board.slot_set_max_eval(2);
     board.eval(&e);
     QCOMPARE(spy.count(), 3);
-
-    // Publishing counts as one evaluation.
-    board.resetNbEvals();
-    board.slot_set_max_eval(0);
-    board.best_backup();
-    QCOMPARE(board.nbEvals(), 1);
 }
 
 void tst_Problem::fastComputationSkipsUnneeded()
@@ -349,9 +205,9 @@ void tst_Problem::fastComputationSkipsUnneeded()
     Graph g(QStringLiteral("g"), false);
     makePath(g, 4);
     Problem board(&g, QStringLiteral("b"), false);
-    Column *forObjective = new Column({1.0});
-    Column *forColors = new Column({0.0, 1.0, 2.0, 3.0});
-    Column *unused = new Column({9.0});
+    InvariantProbe *forObjective = columnProbe({1.0});
+    InvariantProbe *forColors = columnProbe({0.0, 1.0, 2.0, 3.0});
+    InvariantProbe *unused = columnProbe({9.0});
     FamilyProbe *family = new FamilyProbe;
     board.addInvariantItemLoadMode(forObjective);
     board.addInvariantItemLoadMode(forColors);
@@ -384,185 +240,27 @@ void tst_Problem::linkTwiceUnlinks()
     Graph g(QStringLiteral("g"), false);
     Problem board(&g, QStringLiteral("b"), false);
     OperatorProbe *a = new OperatorProbe, *b = new OperatorProbe, *c = new OperatorProbe;
+    FamilyProbe *f = new FamilyProbe;
     board.addOperatorItem(a);
     board.addOperatorItem(b);
     board.addOperatorItem(c);
+    board.addFamilyItem(f);
     board.link2(a, c);
     QCOMPARE(c->arg2, a);
-    QVERIFY(c->isLinked(2));
-    QCOMPARE(a->links.size(), 1);
     board.link2(a, c);
-    QVERIFY(!c->arg2);
-    QVERIFY(!c->isLinked(2));
+    QVERIFY(!c->arg2 && !c->isLinked(2));
     QVERIFY(a->links.isEmpty());
-
     // Moving an existing link to another source.
     board.link1(a, c);
     board.link1(b, c);
     QCOMPARE(c->arg1, b);
     QVERIFY(a->links.isEmpty());
-    QCOMPARE(b->links.size(), 1);
     QCOMPARE(c->link1->from(), static_cast<Calculus *>(b));
-    board.link1(b, c);
-    QVERIFY(!c->arg1);
-}
-
-void tst_Problem::refusedLinkChangesNothing()
-{
-    Graph g(QStringLiteral("g"), false);
-    Problem board(&g, QStringLiteral("b"), false);
-    InvariantProbe *a = new InvariantProbe;
-    FamilyProbe *f = new FamilyProbe;
-    ConstraintProbe *c = new ConstraintProbe;
-    board.addInvariantItemLoadMode(a);
-    board.addFamilyItem(f);
-    board.addConstraintItem(c);
+    // Refused links change nothing.
     board.link1(a, f);
-    board.link3(a, c);
-    board.link1(a, board.getColors()); // accepted: info items take argument 1
-    board.link2(a, board.getLabels()); // refused
-    QVERIFY(!f->arg1 && !f->isLinked(1));
-    QVERIFY(!c->arg3 && !c->isLinked(3));
-    QVERIFY(!board.getLabels()->isLinked(2));
-    QCOMPARE(a->links.size(), 1);
-}
-
-void tst_Problem::addOrderAndStacking()
-{
-    Graph g(QStringLiteral("g"), false);
-    Problem board(&g, QStringLiteral("b"), true);
-    InvariantProbe *a = new InvariantProbe(true), *b = new InvariantProbe(true);
-    board.addInvariantItemLoadMode(a);
-    board.addInvariantItemLoadMode(b);
-    QCOMPARE(a->zValue(), 1.0);
-    QCOMPARE(b->zValue(), 2.0);
-    InvariantProbe *front = new InvariantProbe(true);
-    board.addInvariantItem(front);
-    QCOMPARE(board.getItems(), (QVector<Calculus *>{front, a, b}));
-    QCOMPARE(front->zValue(), 3.0);
-    QVERIFY(front->selected);
-    OperatorProbe *op = new OperatorProbe(true);
-    board.addOperatorItem(op);
-    QCOMPARE(board.getItems().last(), static_cast<Calculus *>(op));
-    QVERIFY(!op->selected);
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(board.getItems()[i]->zValue(), double(i + 1));
-    FamilyProbe *f = new FamilyProbe(true);
-    ConstraintProbe *c = new ConstraintProbe(true);
-    Z *z = new Z(true);
-    board.addFamilyItem(f);
-    board.addConstraintItem(c);
-    board.addZItem(z);
-    QCOMPARE(f->zValue(), 201.0);
-    QCOMPARE(c->zValue(), 501.0);
-    QCOMPARE(z->zValue(), 501.0);
-    QCOMPARE(f->scene(), board.getScene());
-}
-
-void tst_Problem::altInsertion()
-{
-    Graph g(QStringLiteral("g"), false);
-    Problem board(&g, QStringLiteral("b"), true);
-    QVector<Calculus *> five;
-    for (int i = 0; i < 5; ++i) {
-        Calculus *c = (i == 2) ? static_cast<Calculus *>(new InvariantProbe(true))
-                               : static_cast<Calculus *>(new OperatorProbe(true));
-        board.addOperatorItem(c);
-        five << c;
-    }
-    five[1]->select(true);
-    five[3]->select(true);
-    five[2]->select(true); // a selected invariant does not move the position
-    board.setAltPressed(true);
-    OperatorProbe *op = new OperatorProbe(true);
-    board.addOperatorItem(op);
-    QCOMPARE(board.getItems().indexOf(op), 1);
-    for (int i = 0; i < 6; ++i)
-        QCOMPARE(board.getItems()[i]->zValue(), double(i + 1));
-
-    for (Calculus *c : board.getItems())
-        c->select(false);
-    five[2]->select(true);
-    OperatorProbe *last = new OperatorProbe(true);
-    board.addOperatorItem(last);
-    QCOMPARE(board.getItems().indexOf(last), 6);
-}
-
-void tst_Problem::slotLinkChain()
-{
-    Graph g(QStringLiteral("g"), false);
-    makePath(g, 3);
-    Problem board(&g, QStringLiteral("b"), true);
-    OperatorProbe *a = new OperatorProbe(true), *b = new OperatorProbe(true),
-                  *c = new OperatorProbe(true);
-    board.addOperatorItem(a);
-    board.addOperatorItem(b);
-    board.addOperatorItem(c);
-    for (Calculus *x :
-         {static_cast<Calculus *>(a), static_cast<Calculus *>(b), static_cast<Calculus *>(c)})
-        x->select(true);
-    board.slot_link1();
-    QVERIFY(!a->arg1);
-    QCOMPARE(b->arg1, a);
-    QCOMPARE(c->arg1, b);
-    QVERIFY(!a->selected);
-    QVERIFY(!b->selected);
-    QVERIFY(c->selected);
-
-    // Two invariants, a new constraint and a new objective.
-    Problem other(&g, QStringLiteral("o"), true);
-    InvariantProbe *x = new InvariantProbe(true), *y = new InvariantProbe(true);
-    other.addInvariantItemLoadMode(x);
-    other.addInvariantItemLoadMode(y);
-    ConstraintProbe *k = new ConstraintProbe(true);
-    Z *z = new Z(true);
-    other.addConstraintItem(k);
-    other.addZItem(z);
-    for (Calculus *item : {static_cast<Calculus *>(x), static_cast<Calculus *>(y),
-                           static_cast<Calculus *>(k), static_cast<Calculus *>(z)})
-        item->select(true);
-    other.slot_link1();
-    QCOMPARE(k->arg1, y);
-    QCOMPARE(z->arg1, x);
-}
-
-void tst_Problem::clearKeepsInfoItems()
-{
-    Graph g(QStringLiteral("g"), false);
-    makePath(g, 4);
-    Problem board(&g, QStringLiteral("b"), false);
-    board.setTitle(QStringLiteral("t"));
-    board.setDescription(QStringLiteral("d"));
-    Column *degrees = new Column({1, 2, 2, 1});
-    board.addInvariantItemLoadMode(degrees);
-    board.addFamilyItem(new FamilyProbe);
-    board.addConstraintItem(new ConstraintProbe);
-    board.addZItem(new Z(false));
-    board.link1(degrees, board.getColors());
-    QCOMPARE(board.getColors()->arg1, static_cast<Calculus *>(degrees));
-    board.clear();
-    QVERIFY(board.getItems().isEmpty() && board.getFamilies().isEmpty());
-    QVERIFY(board.getConstraints().isEmpty() && board.getObjectives().isEmpty());
-    QVERIFY(!board.getColors()->arg1);
-    QVERIFY(!board.getColors()->isLinked(1));
-    QCOMPARE(board.getTitle(), QStringLiteral("t"));
-    QCOMPARE(board.getDescription(), QStringLiteral("d"));
-}
-
-void tst_Problem::bestBackupPublishes()
-{
-    Graph g(QStringLiteral("g"), false);
-    makePath(g, 4);
-    Problem board(&g, QStringLiteral("b"), false);
-    Amount *violated = new Amount(2.0);
-    board.addConstraintItem(violated);
-    board.best_backup();
-    QVERIFY(g.isViolated());
-    violated->amount = 0.0;
-    g.addEdge(0, 3);
-    board.best_backup();
-    QVERIFY(!g.isViolated());
-    QCOMPARE(violated->bestError.load(), false);
+    board.link2(a, board.getLabels());
+    QVERIFY(!f->isLinked(1) && !board.getLabels()->isLinked(2));
+    QVERIFY(a->links.isEmpty());
 }
 
 void tst_Problem::cloneEvaluatesIndependently()
@@ -571,15 +269,10 @@ void tst_Problem::cloneEvaluatesIndependently()
     makePath(g, 6);
     Problem board(&g, QStringLiteral("b"), false);
     addMaximisedSize(board);
-    board.setNbNod(17);
     board.slot_set_max_eval(40);
     std::unique_ptr<Problem> copy(board.clone());
-    QCOMPARE(copy->getName(), QStringLiteral("clone"));
-    QCOMPARE(copy->getNbNod(), 17);
     QCOMPARE(copy->maxEvals(), 0);
-    QCOMPARE(copy->getOptimizationPattern(), QVector<int>{-1});
     QCOMPARE(copy->saveString(), board.saveString());
-
     Graph mine(QStringLiteral("VNS"), false);
     makePath(mine, 3);
     mine.addEdge(0, 2);
@@ -590,7 +283,6 @@ void tst_Problem::cloneEvaluatesIndependently()
     board.eval(&f);
     QCOMPARE(e.zvalue(0), -3.0);
     QCOMPARE(f.zvalue(0), 5.0);
-    QCOMPARE(copy->nbEvals(), 1);
     QCOMPARE(board.nbEvals(), 1);
 }
 

@@ -1,11 +1,8 @@
-#include "../items/StderrCapture.h"
-
 #include "graph/Graph.h"
 #include "items/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "problem/Problem.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 namespace
@@ -39,60 +36,50 @@ private slots:
     void algDefinition();
     void namesAndValuesLineUp_data();
     void namesAndValuesLineUp();
-    void currentDescription();
-    void listing_data();
-    void listing();
-    void titleAndDescription();
 };
 
 void tst_ProblemReport::algDefinition_data()
 {
-    QTest::addColumn<QString>("board");
+    QTest::addColumn<QStringList>("items"); // keyword, or keyword/argument1/argument2 by index
     QTest::addColumn<QString>("expected");
-    QTest::newRow("empty") << "empty"
-                           << "";
+    QTest::newRow("empty") << QStringList{} << "";
     QTest::newRow("maximise with constraint")
-        << "max"
+        << QStringList{"SIZE", "ORDER", "WIENER", ">=/0/1", "MAXIMIZE/2"}
         << "Max\tZ1 = WIENER(G)\nSubject to\nConstraint1 : SIZE(G) >= ORDER(G)\n";
     QTest::newRow("both directions and minimise")
-        << "two"
+        << QStringList{"~SIZE", "MAXMIN/0", "MINIMIZE"}
         << "MinMax\tZ1 = SIZE(GBAR)\nMin\tZ2 = MISSING ARGUMENT\n";
     QTest::newRow("constraints only")
-        << "constraints"
-        << "Subject to\nConstraint1 : CONNECTED(GBAR)\nConstraint2 : MISSING "
-           "ARGUMENT\n";
+        << QStringList{"~CONNECTED", "<"}
+        << "Subject to\nConstraint1 : CONNECTED(GBAR)\nConstraint2 : MISSING ARGUMENT\n";
 }
 
 void tst_ProblemReport::algDefinition()
 {
-    QFETCH(QString, board);
+    QFETCH(QStringList, items);
     QFETCH(QString, expected);
     Graph g("G", false);
     g.randomGraph(5);
     Problem p(&g, "board", false);
-    if (board == "max") {
-        Calculus *size = make("SIZE"), *order = make("ORDER"), *wiener = make("WIENER");
-        Calculus *ge = make(">="), *z = make("MAXIMIZE");
-        for (Calculus *c : {size, order, wiener})
+    BuildCalculus catalogue;
+    QVector<Calculus *> made;
+    for (const QString &entry : items) {
+        QStringList parts = entry.split('/');
+        const bool complement = parts[0].startsWith('~');
+        Calculus *c = make(qPrintable(parts[0].mid(complement ? 1 : 0)));
+        c->setInvertGraph(complement);
+        const int code = catalogue.type(c->name == "Z" ? parts[0] : c->name);
+        if (code == 4)
+            p.addConstraintItem(c);
+        else if (code == 5)
+            p.addZItem(c);
+        else
             p.addInvariantItemLoadMode(c);
-        p.addConstraintItem(ge);
-        p.addZItem(z);
-        p.link1(size, ge);
-        p.link2(order, ge);
-        p.link1(wiener, z);
-    } else if (board == "two") {
-        Calculus *size = make("SIZE");
-        size->setInvertGraph(true);
-        Calculus *both = make("MAXMIN"), *none = make("MINIMIZE");
-        p.addInvariantItemLoadMode(size);
-        p.addZItem(both);
-        p.addZItem(none);
-        p.link1(size, both);
-    } else if (board == "constraints") {
-        Calculus *connected = make("CONNECTED");
-        connected->setInvertGraph(true);
-        p.addConstraintItem(connected);
-        p.addConstraintItem(make("<"));
+        if (parts.size() > 1)
+            p.link1(made[parts[1].toInt()], c);
+        if (parts.size() > 2)
+            p.link2(made[parts[2].toInt()], c);
+        made << c;
     }
     QCOMPARE(p.algDefinition(), expected);
 }
@@ -100,7 +87,7 @@ void tst_ProblemReport::algDefinition()
 void tst_ProblemReport::namesAndValuesLineUp_data()
 {
     QTest::addColumn<int>("n");
-    for (int n : {0, 1, 5, 32})
+    for (int n : {0, 1, 5})
         QTest::newRow(qPrintable(QString("n = %1").arg(n))) << n;
 }
 
@@ -160,79 +147,6 @@ void tst_ProblemReport::namesAndValuesLineUp()
     QCOMPARE(outside.size(), vertexNames.size());
     QCOMPARE(outside[1], 1e12);
     QCOMPARE(outside[outside.size() - 2], 1e12);
-}
-
-void tst_ProblemReport::currentDescription()
-{
-    Graph g("G", false);
-    g.randomGraph(4);
-    Problem p(&g, "board", true);
-    Calculus *size = make("SIZE", QString(), true), *order = make("ORDER", "n", true);
-    Calculus *ge = make(">=", QString(), true);
-    p.addInvariantItemLoadMode(size);
-    p.addInvariantItemLoadMode(order);
-    p.addConstraintItem(ge);
-    p.link1(size, ge);
-    p.link2(order, ge);
-    QCOMPARE(p.currentDescription(), QString("Invariant-1: SIZE\nRows: 1\nColumns: 1\n\n"
-                                             "Invariant-2: ORDER (n)\nRows: 1\nColumns: 1\n\n"
-                                             "Constraint-501: >=\nRows: NA\nColumns: NA\n"
-                                             "arg1 = Invariant-1\narg2 = Invariant-2\n\n"));
-}
-
-void tst_ProblemReport::listing_data()
-{
-    QTest::addColumn<bool>("debug");
-    QTest::newRow("debug") << true;
-    QTest::newRow("not debug") << false;
-}
-
-void tst_ProblemReport::listing()
-{
-    QFETCH(bool, debug);
-    Graph g("G", false);
-    g.randomGraph(4);
-    Problem p(&g, "board", false);
-    Calculus *size = make("SIZE"), *order = make("ORDER"), *ge = make(">=");
-    p.addInvariantItemLoadMode(size);
-    // Inserted in front: the list is ORDER, SIZE.
-    p.addInvariantItem(order);
-    p.addConstraintItem(ge);
-    p.addZItem(make("MINIMIZE"));
-    p.link1(size, ge);
-    p.link2(order, ge);
-    QSignalSpy console(&p, &Problem::signal_console);
-    const QByteArray err = captureStderr([&] { p.display(debug); });
-    QCOMPARE(console.count(), 1);
-    const QString text = console.at(0).at(0).toString();
-    QCOMPARE(console.at(0).at(1).toBool(), debug);
-    QCOMPARE(err, text.toUtf8() + "\n");
-    const QStringList lines = text.split('\n');
-    // Rulers, three names, three item lines each followed by an empty line, final newline.
-    QCOMPARE(lines.size(), 1 + 3 + 6 + 1 + 1);
-    QCOMPARE(lines[0], QString(19, '='));
-    QCOMPARE(lines.mid(1, 3), QStringList({"Name     = board", "FileName = ", "BaseName = "}));
-    QVERIFY(lines[4].startsWith("ORDER\t"));
-    QVERIFY(lines[6].startsWith("SIZE\t"));
-    QVERIFY(lines[8].startsWith(">=\t"));
-    QVERIFY(lines[8].endsWith("\t1\t0\tNULL\tNULL"));
-    QCOMPARE(lines[5] + lines[7] + lines[9], QString());
-    QCOMPARE(lines[10], QString(19, '='));
-}
-
-void tst_ProblemReport::titleAndDescription()
-{
-    Graph g("G", false);
-    Problem p(&g, "board", false);
-    p.slot_set_title("  A title ");
-    p.slot_set_description("first\n\tsecond\n");
-    QCOMPARE(p.userTitle(), QString("  A title "));
-    QCOMPARE(p.userDescription(), QString("first\n\tsecond\n"));
-    p.addInvariantItemLoadMode(make("ORDER"));
-    p.clear();
-    QCOMPARE(p.userTitle(), QString("  A title "));
-    p.slot_set_title(QString());
-    QCOMPARE(p.userTitle(), QString());
 }
 
 QTEST_MAIN(tst_ProblemReport)
