@@ -1,7 +1,7 @@
 #include "invariants/invADJACENCY.h"
 
 #include "invariants/AdjacencyMatrices.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invADJACENCY::invADJACENCY(bool graphical)
 {
@@ -20,5 +20,5 @@ void invADJACENCY::recompute()
     const BitGraph &g = readGraph();
     SquareBlock block;
     adjacencyMatrix(g, block);
-    writeSquareBlock(*this, block, g.n);
+    putMatrix(*this, g.n, block);
 }

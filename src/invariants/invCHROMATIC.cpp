@@ -1,7 +1,7 @@
 #include "invariants/invCHROMATIC.h"
 
 #include "invariants/Colouring.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invCHROMATIC::invCHROMATIC(bool graphical)
 {
@@ -25,5 +25,5 @@ void invCHROMATIC::recompute()
         return;
     }
     int colour[32];
-    writeValue(*this, chromaticColouring(g, colour));
+    putValue(*this, chromaticColouring(g, colour));
 }

@@ -1,7 +1,7 @@
 #include "invariants/invCHROMATICVAL.h"
 
 #include "invariants/Colouring.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invCHROMATICVAL::invCHROMATICVAL(bool graphical)
 {

@@ -1,6 +1,6 @@
 #include "invariants/invCLAWS.h"
 
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 #include "invariants/SubgraphCounts.h"
 
 invCLAWS::invCLAWS(bool graphical)
@@ -19,5 +19,5 @@ void invCLAWS::recompute()
         return;
     }
     const BitGraph &g = readGraph();
-    writeValue(*this, clawCount(g));
+    putValue(*this, clawCount(g));
 }

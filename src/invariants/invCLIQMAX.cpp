@@ -1,7 +1,7 @@
 #include "invariants/invCLIQMAX.h"
 
 #include "invariants/CliqueSearch.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invCLIQMAX::invCLIQMAX(bool graphical)
 {
@@ -19,5 +19,5 @@ void invCLIQMAX::recompute()
         return;
     }
     const BitGraph &g = readGraph();
-    writeValue(*this, maximumClique(g, nullptr));
+    putValue(*this, maximumClique(g, nullptr));
 }

@@ -1,7 +1,7 @@
 #include "invariants/invCOMNEIGH.h"
 
 #include "invariants/AdjacencyMatrices.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invCOMNEIGH::invCOMNEIGH(bool graphical)
 {
@@ -20,5 +20,5 @@ void invCOMNEIGH::recompute()
     const BitGraph &g = readGraph();
     SquareBlock block;
     commonNeighbourMatrix(g, block);
-    writeSquareBlock(*this, block, g.n);
+    putMatrix(*this, g.n, block);
 }

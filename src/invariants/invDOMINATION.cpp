@@ -1,7 +1,7 @@
 #include "invariants/invDOMINATION.h"
 
 #include "invariants/DominationSearch.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invDOMINATION::invDOMINATION(bool graphical)
 {
@@ -22,5 +22,5 @@ void invDOMINATION::recompute()
         return;
     }
     const BitGraph &g = readGraph();
-    writeValue(*this, minimumDominatingSet(g, nullptr));
+    putValue(*this, minimumDominatingSet(g, nullptr));
 }

@@ -1,7 +1,7 @@
 #include "invariants/invEINCLIQMAX.h"
 
 #include "invariants/CliqueSearch.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invEINCLIQMAX::invEINCLIQMAX(bool graphical)
 {
@@ -24,5 +24,5 @@ void invEINCLIQMAX::recompute()
     marks.n = g.n;
     for (int v = 0; v < g.n; ++v)
         marks.row[v] = (members >> v) & 1u ? members & ~(1u << v) : 0u;
-    writeEdgeMarks(*this, marks);
+    putEdgeMarks(*this, marks);
 }

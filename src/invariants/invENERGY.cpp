@@ -1,8 +1,8 @@
 #include "invariants/invENERGY.h"
 
 #include "invariants/AdjacencyMatrices.h"
+#include "invariants/ItemValues.h"
 #include "invariants/SpectralIndices.h"
-#include "invariants/StructuralItemOutput.h"
 #include "numerics/Eig.h"
 
 invENERGY::invENERGY(bool graphical)
@@ -28,5 +28,5 @@ void invENERGY::recompute()
     saveTooltip(QStringLiteral("Energy"));
     const Eig eig(work, g.n);
     const QVector<double> lambda = eig.eigvals();
-    writeValue(*this, energyFromEigenvalues(lambda.constData(), g.n));
+    putValue(*this, energyFromEigenvalues(lambda.constData(), g.n));
 }

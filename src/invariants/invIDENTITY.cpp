@@ -1,7 +1,7 @@
 #include "invariants/invIDENTITY.h"
 
 #include "graph/Graph.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invIDENTITY::invIDENTITY(bool graphical)
 {
@@ -18,5 +18,5 @@ void invIDENTITY::recompute()
         fail();
         return;
     }
-    writeConstantSquare(*this, graph->getNbNodes(), 1.0, 0.0);
+    putConstantMatrix(*this, graph->getNbNodes(), 1.0, 0.0);
 }

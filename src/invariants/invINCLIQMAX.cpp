@@ -1,7 +1,7 @@
 #include "invariants/invINCLIQMAX.h"
 
 #include "invariants/CliqueSearch.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invINCLIQMAX::invINCLIQMAX(bool graphical)
 {
@@ -21,5 +21,5 @@ void invINCLIQMAX::recompute()
     const BitGraph &g = readGraph();
     uint32_t members = 0;
     maximumClique(g, &members);
-    writeMembership(*this, members, g.n);
+    putMembership(*this, members, g.n);
 }

@@ -1,7 +1,7 @@
 #include "invariants/invINDIAMETER.h"
 
 #include "invariants/HighlightSearch.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invINDIAMETER::invINDIAMETER(bool graphical)
 {
@@ -23,5 +23,5 @@ void invINDIAMETER::recompute()
         fail();
         return;
     }
-    writeEdgeMarks(*this, marks);
+    putEdgeMarks(*this, marks);
 }

@@ -1,7 +1,7 @@
 #include "invariants/invINDOMINATION.h"
 
 #include "invariants/DominationSearch.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invINDOMINATION::invINDOMINATION(bool graphical)
 {
@@ -21,5 +21,5 @@ void invINDOMINATION::recompute()
     const BitGraph &g = readGraph();
     uint32_t members = 0;
     minimumDominatingSet(g, &members);
-    writeMembership(*this, members, g.n);
+    putMembership(*this, members, g.n);
 }

@@ -1,7 +1,7 @@
 #include "invariants/invINGIRTH.h"
 
 #include "invariants/HighlightSearch.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invINGIRTH::invINGIRTH(bool graphical)
 {
@@ -21,7 +21,7 @@ void invINGIRTH::recompute()
     const BitGraph &g = readGraph();
     BitGraph marks;
     if (shortestCycle(g, &marks))
-        writeEdgeMarks(*this, marks);
+        putEdgeMarks(*this, marks);
     else
         error = true; // a forest: the block keeps what it held
     rows = cols = g.n;

@@ -2,7 +2,7 @@
 
 #include "graph/Graph.h"
 #include "invariants/HighlightSearch.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invINPCC::invINPCC(bool graphical)
 {
@@ -24,5 +24,5 @@ void invINPCC::recompute()
     BitGraph marks;
     if (!breadthFirstTree(g, graph->getLastClickedNode(), &marks))
         error = true;
-    writeEdgeMarks(*this, marks);
+    putEdgeMarks(*this, marks);
 }

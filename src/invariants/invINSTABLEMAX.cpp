@@ -1,7 +1,7 @@
 #include "invariants/invINSTABLEMAX.h"
 
 #include "invariants/CliqueSearch.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invINSTABLEMAX::invINSTABLEMAX(bool graphical)
 {
@@ -22,5 +22,5 @@ void invINSTABLEMAX::recompute()
     const BitGraph &g = readGraph();
     uint32_t members = 0;
     maximumStableSet(g, &members);
-    writeMembership(*this, members, g.n);
+    putMembership(*this, members, g.n);
 }

@@ -1,6 +1,6 @@
 #include "invariants/invK4.h"
 
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 #include "invariants/SubgraphCounts.h"
 
 invK4::invK4(bool graphical)
@@ -18,5 +18,5 @@ void invK4::recompute()
         return;
     }
     const BitGraph &g = readGraph();
-    writeValue(*this, k4Count(g));
+    putValue(*this, k4Count(g));
 }

@@ -1,8 +1,8 @@
 #include "invariants/invKIRCHHOFF.h"
 
 #include "invariants/AdjacencyMatrices.h"
+#include "invariants/ItemValues.h"
 #include "invariants/SpectralIndices.h"
-#include "invariants/StructuralItemOutput.h"
 #include "numerics/Eig.h"
 
 invKIRCHHOFF::invKIRCHHOFF(bool graphical)
@@ -30,7 +30,7 @@ void invKIRCHHOFF::recompute()
     // The Laplacian stays in the value matrix outside the 1 x 1 value.
     SquareBlock block;
     laplacianMatrix(g, -1.0, block);
-    writeSquareBlock(*this, block, g.n);
+    putMatrix(*this, g.n, block);
     const Eig eig(M, g.n);
     const QVector<double> lambda = eig.eigvals();
     double value = 0.0;
@@ -38,5 +38,5 @@ void invKIRCHHOFF::recompute()
         fail();
         return;
     }
-    writeValue(*this, value);
+    putValue(*this, value);
 }

@@ -1,7 +1,7 @@
 #include "invariants/invLAPLACIAN.h"
 
 #include "invariants/AdjacencyMatrices.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invLAPLACIAN::invLAPLACIAN(bool graphical)
 {
@@ -22,5 +22,5 @@ void invLAPLACIAN::recompute()
     const BitGraph &g = readGraph();
     SquareBlock block;
     laplacianMatrix(g, -1.0, block);
-    writeSquareBlock(*this, block, g.n);
+    putMatrix(*this, g.n, block);
 }

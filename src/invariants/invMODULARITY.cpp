@@ -1,7 +1,7 @@
 #include "invariants/invMODULARITY.h"
 
 #include "invariants/AdjacencyMatrices.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invMODULARITY::invMODULARITY(bool graphical)
 {
@@ -20,5 +20,5 @@ void invMODULARITY::recompute()
     const BitGraph &g = readGraph();
     SquareBlock block;
     modularityMatrix(g, block);
-    writeSquareBlock(*this, block, g.n);
+    putMatrix(*this, g.n, block);
 }

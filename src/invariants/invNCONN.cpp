@@ -1,6 +1,6 @@
 #include "invariants/invNCONN.h"
 
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 #include "invariants/VertexConnectivity.h"
 
 #include <cstdio>
@@ -22,5 +22,5 @@ void invNCONN::recompute()
         fail();
         return;
     }
-    writeValue(*this, vertexConnectivity(readGraph()));
+    putValue(*this, vertexConnectivity(readGraph()));
 }

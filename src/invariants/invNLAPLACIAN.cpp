@@ -1,7 +1,7 @@
 #include "invariants/invNLAPLACIAN.h"
 
 #include "invariants/AdjacencyMatrices.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invNLAPLACIAN::invNLAPLACIAN(bool graphical)
 {
@@ -24,5 +24,5 @@ void invNLAPLACIAN::recompute()
     const BitGraph &g = readGraph();
     SquareBlock block;
     normalizedLaplacianMatrix(g, block);
-    writeSquareBlock(*this, block, g.n);
+    putMatrix(*this, g.n, block);
 }

@@ -1,7 +1,7 @@
 #include "invariants/invNUMERO.h"
 
 #include "graph/Graph.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invNUMERO::invNUMERO(bool graphical)
 {
@@ -17,5 +17,5 @@ void invNUMERO::recompute()
         fail();
         return;
     }
-    writeColumn(*this, graph->getNbNodes(), 1.0, 1.0);
+    putSequence(*this, graph->getNbNodes(), 1.0, 1.0);
 }

@@ -1,7 +1,7 @@
 #include "invariants/invONEMAT.h"
 
 #include "graph/Graph.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invONEMAT::invONEMAT(bool graphical)
 {
@@ -17,5 +17,5 @@ void invONEMAT::recompute()
         fail();
         return;
     }
-    writeConstantSquare(*this, graph->getNbNodes(), 1.0, 1.0);
+    putConstantMatrix(*this, graph->getNbNodes(), 1.0, 1.0);
 }

@@ -1,7 +1,7 @@
 #include "invariants/invONEVEC.h"
 
 #include "graph/Graph.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invONEVEC::invONEVEC(bool graphical)
 {
@@ -17,5 +17,5 @@ void invONEVEC::recompute()
         fail();
         return;
     }
-    writeColumn(*this, graph->getNbNodes(), 1.0, 0.0);
+    putSequence(*this, graph->getNbNodes(), 1.0, 0.0);
 }

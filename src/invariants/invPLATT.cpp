@@ -1,7 +1,7 @@
 #include "invariants/invPLATT.h"
 
 #include "invariants/DegreeIndices.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invPLATT::invPLATT(bool graphical)
 {
@@ -19,5 +19,5 @@ void invPLATT::recompute()
         return;
     }
     const BitGraph &g = readGraph();
-    writeDegreeIndex(*this, g, plattIndex(g));
+    putDegreeIndex(*this, g, plattIndex(g));
 }

@@ -1,7 +1,7 @@
 #include "invariants/invRANDIC.h"
 
 #include "invariants/DegreeIndices.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invRANDIC::invRANDIC(bool graphical)
 {
@@ -24,5 +24,5 @@ void invRANDIC::recompute()
         return;
     }
     const BitGraph &g = readGraph();
-    writeDegreeIndex(*this, g, randicIndex(g));
+    putDegreeIndex(*this, g, randicIndex(g));
 }

@@ -1,7 +1,7 @@
 #include "invariants/invSLLAPLACIAN.h"
 
 #include "invariants/AdjacencyMatrices.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invSLLAPLACIAN::invSLLAPLACIAN(bool graphical)
 {
@@ -24,5 +24,5 @@ void invSLLAPLACIAN::recompute()
     const BitGraph &g = readGraph();
     SquareBlock block;
     laplacianMatrix(g, 1.0, block);
-    writeSquareBlock(*this, block, g.n);
+    putMatrix(*this, g.n, block);
 }

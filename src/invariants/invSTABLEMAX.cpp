@@ -1,7 +1,7 @@
 #include "invariants/invSTABLEMAX.h"
 
 #include "invariants/CliqueSearch.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invSTABLEMAX::invSTABLEMAX(bool graphical)
 {
@@ -19,5 +19,5 @@ void invSTABLEMAX::recompute()
         return;
     }
     const BitGraph &g = readGraph();
-    writeValue(*this, maximumStableSet(g, nullptr));
+    putValue(*this, maximumStableSet(g, nullptr));
 }

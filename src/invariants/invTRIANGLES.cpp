@@ -1,6 +1,6 @@
 #include "invariants/invTRIANGLES.h"
 
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 #include "invariants/SubgraphCounts.h"
 
 invTRIANGLES::invTRIANGLES(bool graphical)
@@ -18,5 +18,5 @@ void invTRIANGLES::recompute()
         return;
     }
     const BitGraph &g = readGraph();
-    writeValue(*this, triangleCount(g));
+    putValue(*this, triangleCount(g));
 }

@@ -1,7 +1,7 @@
 #include "invariants/invZAGREBM1.h"
 
 #include "invariants/DegreeIndices.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invZAGREBM1::invZAGREBM1(bool graphical)
 {
@@ -21,5 +21,5 @@ void invZAGREBM1::recompute()
         return;
     }
     const BitGraph &g = readGraph();
-    writeDegreeIndex(*this, g, zagrebM1(g));
+    putDegreeIndex(*this, g, zagrebM1(g));
 }

@@ -1,7 +1,7 @@
 #include "invariants/invZAGREBM2.h"
 
 #include "invariants/DegreeIndices.h"
-#include "invariants/StructuralItemOutput.h"
+#include "invariants/ItemValues.h"
 
 invZAGREBM2::invZAGREBM2(bool graphical)
 {
@@ -21,5 +21,5 @@ void invZAGREBM2::recompute()
         return;
     }
     const BitGraph &g = readGraph();
-    writeDegreeIndex(*this, g, zagrebM2(g));
+    putDegreeIndex(*this, g, zagrebM2(g));
 }

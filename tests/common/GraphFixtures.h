@@ -2,13 +2,18 @@
 
 #include "graph/BitGraph.h"
 
+#include <QByteArray>
+#include <QList>
 #include <QPair>
+#include <QProcess>
 #include <QString>
+#include <QStringList>
 #include <QVector>
 #include <QtGlobal>
 #include <utility>
 
-// Small graph builders for the tests, drawn from the calling thread's qrand().
+// Small graph builders for the tests, drawn from the calling thread's qrand(), and the
+// graph6 bridge to nauty's programs.
 
 inline BitGraph fromEdges(int n, const QVector<QPair<int, int>> &edges)
 {
@@ -66,4 +71,47 @@ inline QString toGraphString(const BitGraph &g)
         for (int j = 0; j < i; ++j)
             s += ((g.row[i] >> j) & 1u) ? '1' : '0';
     return s;
+}
+
+/// graph6 line of g, written from the published format.
+inline QByteArray toGraph6(const BitGraph &g)
+{
+    QByteArray out(1, char(63 + g.n));
+    int bits = 0, k = 0;
+    for (int j = 1; j < g.n; ++j)
+        for (int i = 0; i < j; ++i) {
+            bits = (bits << 1) | int(g.edge(i, j));
+            if (++k == 6) {
+                out.append(char(63 + bits));
+                bits = k = 0;
+            }
+        }
+    if (k > 0)
+        out.append(char(63 + (bits << (6 - k))));
+    return out;
+}
+
+/// Non-empty output lines of a program fed with input; none when it cannot start.
+inline QList<QByteArray> runProgram(const QString &program, const QStringList &args,
+                                    const QByteArray &input = QByteArray())
+{
+    QProcess p;
+    p.start(program, args);
+    if (!p.waitForStarted())
+        return {};
+    p.write(input);
+    p.closeWriteChannel();
+    p.waitForFinished(-1);
+    QList<QByteArray> lines = p.readAllStandardOutput().split('\n');
+    lines.removeAll(QByteArray());
+    return lines;
+}
+
+/// nauty's canonical form of each graph: equal exactly for isomorphic graphs.
+inline QList<QByteArray> canonicalForms(const QList<BitGraph> &graphs)
+{
+    QByteArray input;
+    for (const BitGraph &g : graphs)
+        input += toGraph6(g) + '\n';
+    return runProgram("nauty-labelg", {"-q"}, input);
 }

@@ -7,7 +7,6 @@
 
 #include <QDir>
 #include <QImage>
-#include <QPrinter>
 #include <QProcess>
 #include <QSignalSpy>
 #include <QStandardPaths>
@@ -69,56 +68,26 @@ QString num(double v)
     return QString::number(v, 'g', 6);
 }
 
-// The graph file as the format defines it, written from the test's own description.
-QByteArray fileOf(const Spec &s, const QString &counterLine = QString())
+// The graph file (export file when exported) as the format defines it, written from the test's
+// own description.
+QByteArray fileOf(const Spec &s, const QString &counterLine = QString(), bool exported = false)
 {
-    QString t = QString::number(s.n) + "\n";
-    if (!counterLine.isNull())
-        t += counterLine + "\n";
-    for (int i = 0; i < s.n; ++i)
-        t += s.names[i] + "\t" + num(s.pos[i].x()) + "\t" + num(s.pos[i].y()) + "\n";
-    for (int i = 0; i < s.n; ++i)
-        for (int j = 0; j < s.n; ++j)
-            t += QString(s.adj[i][j] ? "1" : "0") + "\t";
-    return t.toLatin1();
-}
-
-QByteArray exportOf(const Spec &s)
-{
+    QString vertices, cells, edges;
     int m = 0;
-    QString edges;
-    for (int i = 0; i < s.n; ++i)
-        for (int j = 0; j < s.n; ++j)
-            if (s.adj[i][j]) {
-                m += i < j;
-                edges += s.names[i] + "\t" + s.names[j] + "\t1\t0\n";
-            }
-    QString t = QString::number(s.n) + "\n" + QString::number(m) + "\n";
-    for (int i = 0; i < s.n; ++i)
-        t += s.names[i] + "\t" + num(s.pos[i].x()) + "\t" + num(s.pos[i].y()) + "\n";
-    return (t + edges).toLatin1();
-}
-
-// Mismatch between a graph's best graph and drawing and the description, empty when none.
-QString differs(const Graph &g, const Spec &s)
-{
-    if (g.getNbBestNodes() != s.n || g.getNbNodes() != s.n)
-        return QString("count %1").arg(g.getNbBestNodes());
     for (int i = 0; i < s.n; ++i) {
-        const Node *node = g.getNode(i);
-        if (node->nodeName() != s.names[i])
-            return QString("name %1: %2").arg(i).arg(node->nodeName());
-        // Six significant digits are what the file keeps.
-        if (!fuzzyCompare(node->pos().x(), num(s.pos[i].x()).toDouble(), 1e-12) ||
-            !fuzzyCompare(node->pos().y(), num(s.pos[i].y()).toDouble(), 1e-12))
-            return QString("position %1").arg(i);
-        if (node->isSelected())
-            return QString("selected %1").arg(i);
-        for (int j = 0; j < s.n; ++j)
-            if (i != j && (g.bestEdge(i, j) != s.adj[i][j] || g.edge(i, j) != s.adj[i][j]))
-                return QString("pair %1 %2").arg(i).arg(j);
+        vertices += s.names[i] + "\t" + num(s.pos[i].x()) + "\t" + num(s.pos[i].y()) + "\n";
+        for (int j = 0; j < s.n; ++j) {
+            cells += QString(s.adj[i][j] ? "1" : "0") + "\t";
+            if (s.adj[i][j])
+                edges += s.names[i] + "\t" + s.names[j] + "\t1\t0\n";
+            m += s.adj[i][j] && i < j;
+        }
     }
-    return QString();
+    const QString head =
+        QString::number(s.n) + "\n" + (counterLine.isNull() ? "" : counterLine + "\n");
+    return (exported ? head + QString::number(m) + "\n" + vertices + edges
+                     : head + vertices + cells)
+        .toLatin1();
 }
 
 QByteArray readAll(const QString &path)
@@ -138,11 +107,11 @@ QString state(const Graph &g)
 {
     QString t = g.graphData() + "|" + g.currentGraphData() + "|" + QString::number(g.getID());
     for (int k = 0; k < 32; ++k)
-        t += QString("|%1,%2,%3,%4")
+        t += QString("|%1,%2,%3")
                  .arg(g.getNode(k)->nodeName())
                  .arg(g.getNode(k)->pos().x())
-                 .arg(g.getNode(k)->pos().y())
-                 .arg(g.getNode(k)->isSelected());
+                 .arg(g.getNode(k)->pos().y()) +
+             (g.getNode(k)->isSelected() ? "s" : "");
     return t;
 }
 
@@ -166,20 +135,6 @@ int inkOfPdf(const QString &pdf, const QString &dir)
     return ink;
 }
 
-// Accepts the print dialog and points the printer at a PDF file.
-class PrintToPdf : public PresetPrompts
-{
-public:
-    QString target;
-    bool print(QWidget *parent, QPrinter *printer) override
-    {
-        PresetPrompts::print(parent, printer);
-        printer->setOutputFormat(QPrinter::PdfFormat);
-        printer->setOutputFileName(target);
-        return true;
-    }
-};
-
 } // namespace
 
 class tst_GraphFiles : public QObject
@@ -195,13 +150,10 @@ private slots:
     void examples_data();
     void examples();
     void roundTrip();
-    void reads_data();
-    void reads();
     void malformedKeepsGraph_data();
     void malformedKeepsGraph();
     void failuresAreReported();
     void failedWriteKeepsOldFile();
-    void counterMovesForward();
     void pdfIsDrawn();
     void scaleCoords();
 
@@ -222,14 +174,7 @@ void tst_GraphFiles::examples_data()
         << QByteArray("3\n2\nNode 1\t0\t0\nNode 2\t12.5\t-3\nNode 3\t250\t1e+06\n"
                       "Node 1\tNode 2\t1\t0\nNode 2\tNode 1\t1\t0\nNode 2\tNode 3\t1\t0\n"
                       "Node 3\tNode 2\t1\t0\n");
-    QTest::newRow("one edge") << QVector<QPointF>{{10, 20}, {30.5, -4}}
-                              << QByteArray("2\nNode 1\t10\t20\nNode 2\t30.5\t-4\n0\t1\t1\t0\t")
-                              << QByteArray("2\n1\nNode 1\t10\t20\nNode 2\t30.5\t-4\n"
-                                            "Node 1\tNode 2\t1\t0\nNode 2\tNode 1\t1\t0\n");
     QTest::newRow("empty") << QVector<QPointF>() << QByteArray("0\n") << QByteArray("0\n0\n");
-    QTest::newRow("rounded") << QVector<QPointF>{{3.14159265, -0.000012345678}}
-                             << QByteArray("1\nNode 1\t3.14159\t-1.23457e-05\n0\t")
-                             << QByteArray("1\n0\nNode 1\t3.14159\t-1.23457e-05\n");
 }
 
 void tst_GraphFiles::examples()
@@ -274,14 +219,24 @@ void tst_GraphFiles::roundTrip()
         const QByteArray first = readAll(path("a.gmvx3"));
         QCOMPARE(first, fileOf(s));
         QVERIFY(g.export_graph(path("a.cg")));
-        QCOMPARE(readAll(path("a.cg")), exportOf(s));
+        QCOMPARE(readAll(path("a.cg")), fileOf(s, QString(), true));
         h.getNode(n % 32)->setSelected(true);
         QSignalSpy changed(&h, &Graph::signal_best_graph_changed);
+        // A file holding the very counter an item may have cached must not bring it back.
+        const int cached = h.getID();
         QVERIFY(n % 2 ? h.open(path("a.gmvx3"))
-                      : writeRaw(h.autosaveFileName(), fileOf(s, "-7")) && h.autoload());
+                      : writeRaw(h.autosaveFileName(), fileOf(s, QString::number(cached))) &&
+                            h.autoload());
+        const quint32 moved = quint32(h.getID()) - quint32(cached);
+        QVERIFY2(moved > 0 && moved < 65536 && h.getBestID() == h.getID(),
+                 qPrintable(QString::number(moved)));
         QCOMPARE(changed.count(), 1);
-        QCOMPARE(differs(h, s), QString());
+        // The file read whole, into the current graph as well, selection cleared.
         QVERIFY(h.save(path("b.gmvx3")));
+        QCOMPARE(h.currentGraphData(), h.graphData());
+        QCOMPARE(h.getNbNodes(), n);
+        for (int k = 0; k < n; ++k)
+            QVERIFY(!h.getNode(k)->isSelected());
         QCOMPARE(readAll(path("b.gmvx3")), first);
     }
     // Only the graph file reader announces the count.
@@ -290,59 +245,15 @@ void tst_GraphFiles::roundTrip()
     QCOMPARE(console.last().at(2).toInt(), 1);
 }
 
-void tst_GraphFiles::reads_data()
-{
-    QTest::addColumn<QByteArray>("file");
-    QTest::addColumn<QStringList>("names");
-    QTest::addColumn<QVector<QPointF>>("pos");
-    QTest::addColumn<QVector<int>>("edges");
-    QTest::newRow("count not a number")
-        << QByteArray("abc\n") << QStringList() << QVector<QPointF>() << QVector<int>();
-    QTest::newRow("negative count")
-        << QByteArray("-4\nx\t1\t2\n") << QStringList() << QVector<QPointF>() << QVector<int>();
-    QTest::newRow("lower triangle ignored")
-        << QByteArray("2\nA\t1\t2\nB\t3\t4\n0\t0\t1\t0\t") << QStringList{"A", "B"}
-        << QVector<QPointF>{{1, 2}, {3, 4}} << QVector<int>();
-    QTest::newRow("nonzero cell is an edge")
-        << QByteArray("2\nA\t1\t2\nB\t3\t4\n0\t5\t0\t0") << QStringList{"A", "B"}
-        << QVector<QPointF>{{1, 2}, {3, 4}} << QVector<int>{0, 1};
-    QTest::newRow("extra fields, empty name, bad numbers")
-        << QByteArray("3\n\t1e+06\tq\tz\nNode 9\tnan\t-inf\nC\t-2.5\t7\n0\t1\tx\t1\t0\t1\t0\t1\t0"
-                      "\tmore\nlines\n")
-        << QStringList{"", "Node 9", "C"} << QVector<QPointF>{{1e6, 0}, {0, 0}, {-2.5, 7}}
-        << QVector<int>{0, 1, 1, 2};
-}
-
-void tst_GraphFiles::reads()
-{
-    QFETCH(QByteArray, file);
-    QFETCH(QStringList, names);
-    QFETCH(QVector<QPointF>, pos);
-    QFETCH(QVector<int>, edges);
-    Spec s;
-    s.n = names.size();
-    s.names = names;
-    s.pos = pos;
-    for (int k = 0; k + 1 < edges.size(); k += 2)
-        s.adj[edges[k]][edges[k + 1]] = s.adj[edges[k + 1]][edges[k]] = true;
-    QVERIFY(writeRaw(path("r.gmvx3"), file));
-    Graph g("graph", true);
-    QVERIFY(g.open(path("r.gmvx3")));
-    QCOMPARE(differs(g, s), QString());
-}
-
 void tst_GraphFiles::malformedKeepsGraph_data()
 {
     QTest::addColumn<QByteArray>("file");
     QTest::addColumn<bool>("autosaveFile");
-    QTest::newRow("two fields") << QByteArray("2\nA\t1\nB\t0\t0\n0\t1\t1\t0\t") << false;
     QTest::newRow("second vertex short") << QByteArray("2\nA\t1\t2\nB\t0\n0\t1\t1\t0\t") << false;
     QTest::newRow("vertex lines missing") << QByteArray("3\nA\t1\t2\n") << false;
-    QTest::newRow("ends after count") << QByteArray("3") << false;
     QTest::newRow("adjacency missing") << QByteArray("2\nA\t1\t2\nB\t0\t0") << false;
     QTest::newRow("adjacency short") << QByteArray("2\nA\t1\t2\nB\t0\t0\n0\t1\t1") << false;
     QTest::newRow("count above 32") << QByteArray("33\n") << false;
-    QTest::newRow("count beyond int") << QByteArray("99999999999\n") << false;
     QTest::newRow("empty file") << QByteArray() << false;
     QTest::newRow("autosave without counter") << QByteArray("2") << true;
     QTest::newRow("autosave short vertex")
@@ -379,30 +290,19 @@ void tst_GraphFiles::failuresAreReported()
     Graph g("graph", true);
     const QString before = state(g);
     QVERIFY(!g.open(path("no such file.gmvx3")));
-    g.slot_open(); // cancelled
-    QCOMPARE(prompts.asked, (QStringList{"message: Opening", "open: Choose graph to load",
-                                         "message: Opening", "message: Warning"}));
-    QCOMPARE(prompts.messages,
-             (QStringList{"Cannot open graph", "Cannot open graph", "Failed to load graph."}));
-    prompts.asked.clear();
-    prompts.messages.clear();
     QVERIFY(writeRaw(path("plain"), "x"));
     const QString bad = path("plain/g.gmvx3"); // below a file: never writable
-    QVERIFY(!g.save(bad));
-    QVERIFY(!g.export_graph(bad));
-    QVERIFY(!g.printToFile(bad));
+    QVERIFY(!g.save(bad) && !g.export_graph(bad) && !g.printToFile(bad));
     g.setWD(path("plain"));
-    QVERIFY(!g.autosave());
-    QVERIFY(!g.autoload());
+    QVERIFY(!g.autosave() && !g.autoload());
     prompts.files << bad << bad;
     g.slot_save();
     g.slot_export_graph();
-    g.slot_save(); // cancelled
     QCOMPARE(prompts.asked,
-             (QStringList{"save: Save graph as", "message: Warning", "save: Export graph as",
-                          "message: Warning", "save: Save graph as", "message: Warning"}));
-    QCOMPARE(prompts.messages, (QStringList{"Failed to save graph.", "Failed to export graph.",
-                                            "Failed to save graph."}));
+             (QStringList{"message: Opening", "save: Save graph as", "message: Warning",
+                          "save: Export graph as", "message: Warning"}));
+    QCOMPARE(prompts.messages, (QStringList{"Cannot open graph", "Failed to save graph.",
+                                            "Failed to export graph."}));
     QCOMPARE(readAll(path("plain")), QByteArray("x"));
     QCOMPARE(state(g), before);
 }
@@ -429,24 +329,6 @@ void tst_GraphFiles::failedWriteKeepsOldFile()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.gmvx3"});
 }
 
-void tst_GraphFiles::counterMovesForward()
-{
-    Graph g("graph", true);
-    g.setWD(tmp.path());
-    const Spec s = randomSpec(7);
-    build(g, s);
-    // A file holding the very value an item may have cached must not bring it back.
-    for (int round = 0; round < 2; ++round) {
-        const int cached = g.getID();
-        QVERIFY(round == 0 ? writeRaw(g.autosaveFileName(), fileOf(s, QString::number(cached))) &&
-                                 g.autoload()
-                           : writeRaw(path("c.gmvx3"), fileOf(s)) && g.open(path("c.gmvx3")));
-        const quint32 moved = quint32(g.getID()) - quint32(cached);
-        QVERIFY2(moved > 0 && moved < 65536, qPrintable(QString::number(moved)));
-        QCOMPARE(g.getBestID(), g.getID());
-    }
-}
-
 void tst_GraphFiles::pdfIsDrawn()
 {
     if (QStandardPaths::findExecutable("pdftoppm").isEmpty())
@@ -460,47 +342,31 @@ void tst_GraphFiles::pdfIsDrawn()
         s.pos[i] = QPointF(100 * std::cos(i), 100 * std::sin(i));
     build(g, s);
     g.centerOn(0, 0);
-    QTemporaryDir out, blank, printed;
+    QTemporaryDir out;
     QVERIFY(g.printToFile(out.path() + "/g.pdf"));
     QVERIFY(readAll(out.path() + "/g.pdf").startsWith("%PDF"));
     QVERIFY(inkOfPdf(out.path() + "/g.pdf", out.path()) > 50);
-    {
-        PrintToPdf prompts;
-        prompts.target = printed.path() + "/p.pdf";
-        g.slot_print();
-        QCOMPARE(prompts.asked, QStringList{"print"});
-        QVERIFY(inkOfPdf(prompts.target, printed.path()) > 50);
-    }
-    // Without vertices the page stays blank: the ink above is the graph's.
-    build(g, Spec());
-    QVERIFY(g.printToFile(blank.path() + "/b.pdf"));
-    QCOMPARE(inkOfPdf(blank.path() + "/b.pdf", blank.path()), 0);
 }
 
 void tst_GraphFiles::scaleCoords()
 {
     Graph g("graph", true);
-    Spec s = randomSpec(9);
-    const double xs[9] = {-300, 20, 0, 999, -1000, 5, -7, 1000, 640};
-    const double ys[9] = {1, -2, 3, -4, 50, 6, -7, -50, 0.5};
-    for (int i = 0; i < 9; ++i)
-        s.pos[i] = QPointF(xs[i], ys[i]);
+    Spec s = randomSpec(5);
+    s.pos = {{-300, 1}, {0, 3}, {999, -4}, {-1000, 50}, {1000, -50}};
     build(g, s);
     g.scaleCoords(400, 300);
     // The extremes land on the box, the middle of the spread on its centre.
-    FUZZY_COMPARE(g.getNode(4)->getCoordX(), -200.0, 1e-9);
-    FUZZY_COMPARE(g.getNode(7)->getCoordX(), 200.0, 1e-9);
-    FUZZY_COMPARE(g.getNode(4)->getCoordY(), 150.0, 1e-9);
-    FUZZY_COMPARE(g.getNode(7)->getCoordY(), -150.0, 1e-9);
-    FUZZY_COMPARE(g.getNode(2)->getCoordX(), 0.0, 1e-9);
-    for (int i = 0; i < 9; ++i)
-        QVERIFY(qAbs(g.getNode(i)->getCoordX()) <= 200 && qAbs(g.getNode(i)->getCoordY()) <= 150);
-    for (int i = 0; i < 9; ++i)
-        s.pos[i].setX(42);
+    const QPointF expected[5] = {{-60, 3}, {0, 9}, {199.8, -12}, {-200, 150}, {200, -150}};
+    for (int i = 0; i < 5; ++i) {
+        FUZZY_COMPARE(g.getNode(i)->getCoordX(), expected[i].x(), 1e-9);
+        FUZZY_COMPARE(g.getNode(i)->getCoordY(), expected[i].y(), 1e-9);
+    }
+    // No spread at all: no division by zero, every vertex on the box's edge.
+    s.pos.fill(QPointF(42, 42));
     build(g, s);
     g.scaleCoords(400, 300);
-    for (int i = 0; i < 9; ++i)
-        FUZZY_COMPARE(g.getNode(i)->getCoordX(), -200.0, 1e-9);
+    for (int i = 0; i < 5; ++i)
+        QVERIFY(g.getNode(i)->getCoordX() == -200 && g.getNode(i)->getCoordY() == -150);
 }
 
 QTEST_MAIN(tst_GraphFiles)
