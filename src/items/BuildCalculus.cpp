@@ -131,6 +131,8 @@
 #include "optimizer/ConstraintLE.h"
 #include "optimizer/ConstraintLT.h"
 #include "optimizer/constraintConnected.h"
+#include "items/Z.h"
+#include "items/invConstant.h"
 
 #include <cstdio>
 
@@ -147,6 +149,10 @@ struct CatalogueRow {
     Calculus *(*create)(bool graphical);
 };
 
+// One row per keyword, in alphabetical order of keyword (byte order, so "+" and "<" come
+// first). The objective keywords build Z and then set its direction, for instance
+//   {"MAXMIN", [](bool g) -> Calculus * { Calculus *z = new Z(g); z->setMax(true);
+//                                         z->setMin(true); return z; }},
 // The direction keywords set the two flags in this order, so the dialog ends consistent.
 Calculus *makeObjective(bool graphical, bool minimise, bool maximise)
 {
@@ -161,7 +167,6 @@ Calculus *makeObjective(bool graphical, bool minimise, bool maximise)
     return z;
 }
 
-// One row per keyword, in byte order of keyword (so "+" and "<" come first).
 // clang-format off: one row a line keeps additions apart
 const CatalogueRow catalogue[] = {
     {"*", &make<operMULT>},

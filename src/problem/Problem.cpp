@@ -121,6 +121,7 @@ Problem *Problem::clone()
 
 void Problem::addItem(QVector<Calculus *> &list, int position, Calculus *item, double z, bool sel)
 {
+    fastMarked = false;
     list.insert(position, item);
     item->setGraph(graph);
     item->compute(true);
@@ -176,6 +177,7 @@ void Problem::addZItem(Calculus *item)
 
 void Problem::linkK(int k, Calculus *from, Calculus *to)
 {
+    fastMarked = false;
     Link *const incoming[4] = {to->link1, to->link2, to->link3, to->link4};
     Link *existing = incoming[k - 1];
     auto setArg = [k, to](Calculus *a) {
@@ -339,6 +341,7 @@ void Problem::update_display()
 
 void Problem::clear()
 {
+    fastMarked = false;
     for (QVector<Calculus *> *list : {&items, &families, &objectives, &constraints})
         while (!list->isEmpty())
             delete list->takeLast();
@@ -349,6 +352,13 @@ void Problem::clear()
 }
 
 // ---------------------------------------------------------------- evaluation
+
+bool Problem::fastMarkingCurrent() const
+{
+    // A list that changed size without passing through addItem or clear also redoes it.
+    return fastMarked && markedSizes[0] == items.size() && markedSizes[1] == families.size()
+           && markedSizes[2] == constraints.size() && markedSizes[3] == objectives.size();
+}
 
 bool Problem::compute(bool all)
 {
@@ -363,7 +373,8 @@ bool Problem::compute(bool all)
             c->set_crucial(true);
         for (int i = items.size() - 1; i >= 0; --i)
             items[i]->set_crucial(true);
-    } else {
+        fastMarked = false;
+    } else if (!fastMarkingCurrent()) {
         for (int i = items.size() - 1; i >= 0; --i)
             items[i]->set_crucial(false);
         for (int i = families.size() - 1; i >= 0; --i)
@@ -379,6 +390,11 @@ bool Problem::compute(bool all)
         // Every entry stands after its arguments: one backward pass reaches every chain.
         for (int i = items.size() - 1; i >= 0; --i)
             items[i]->update_crucial();
+        fastMarked = true;
+        markedSizes[0] = items.size();
+        markedSizes[1] = families.size();
+        markedSizes[2] = constraints.size();
+        markedSizes[3] = objectives.size();
     }
     for (Calculus *c : items)
         c->compute(all);

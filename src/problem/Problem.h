@@ -222,6 +222,10 @@ private:
     QPoint lastMousePos;
     QGraphicsRectItem *rubberBand = nullptr;
     int nbNod = 10;
+    // The fast-mode marking depends only on the lists and links: made once per change of them.
+    bool fastMarked = false;
+    int markedSizes[4] = {-1, -1, -1, -1};
+    bool fastMarkingCurrent() const;
     QVector<Calculus *> items;
     QVector<Calculus *> families;
     QVector<Calculus *> constraints;

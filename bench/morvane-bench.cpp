@@ -1,0 +1,230 @@
+// Headless driver: evaluates a problem on a list of graphs, or runs the job manager without
+// windows, and prints tab-separated results for measurements.
+//
+//   morvane-bench eval PROBLEM GRAPHS
+//   morvane-bench search PROBLEM --nmin A --nmax B --seconds S [--threads T] [--max-evals E]
+//                                [--seed N]
+//
+// Exit code 0 on success, 2 on unreadable input or arguments.
+
+#include "explorer/DataLoader.h"
+#include "graph/Graph.h"
+#include "optimizer/OptimalSolutions.h"
+#include "optimizer/Solution.h"
+#include "optimizer/VNS.h"
+#include "optimizer/VNSManager.h"
+#include "problem/Eval.h"
+#include "problem/Problem.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QRegularExpression>
+#include <QStringList>
+
+#include <cstdio>
+
+namespace
+{
+
+const int kUnreadable = 2;
+
+int fail(const QString &message)
+{
+    std::fprintf(stderr, "morvane-bench: %s\n", qPrintable(message));
+    return kUnreadable;
+}
+
+void printLine(const QString &line)
+{
+    std::fputs(line.toUtf8().constData(), stdout);
+    std::fputc('\n', stdout);
+}
+
+int usage()
+{
+    return fail(QStringLiteral(
+        "usage: morvane-bench eval PROBLEM GRAPHS | morvane-bench search PROBLEM --nmin A "
+        "--nmax B --seconds S [--threads T] [--max-evals E] [--seed N]"));
+}
+
+/// Reads a problem file (Latin-1 problem text) into the board.
+bool readProblem(const QString &path, Problem &board, QString &error)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        error = QStringLiteral("cannot read problem file %1: %2").arg(path, file.errorString());
+        return false;
+    }
+    const QString text = QString::fromLatin1(file.readAll());
+    if (!board.openString(text)) {
+        error = QStringLiteral("%1 is not a readable problem").arg(path);
+        return false;
+    }
+    return true;
+}
+
+/// A graph string: the order, then exactly one "0" or "1" per pair of the lower triangle.
+bool wellFormed(const QString &line)
+{
+    static const QRegularExpression shape(QStringLiteral("^([0-9]+)(?: ([01]*))?$"));
+    const QRegularExpressionMatch m = shape.match(line);
+    if (!m.hasMatch())
+        return false;
+    const int n = m.captured(1).toInt();
+    return n <= 32 && m.captured(2).size() == n * (n - 1) / 2;
+}
+
+int runEval(const QStringList &args)
+{
+    if (args.size() != 3)
+        return usage();
+    Graph graph(QStringLiteral("main"), false);
+    Problem board(&graph, QStringLiteral("white"), false);
+    QString error;
+    if (!readProblem(args.at(1), board, error))
+        return fail(error);
+    QFile list(args.at(2));
+    if (!list.open(QIODevice::ReadOnly | QIODevice::Text))
+        return fail(
+            QStringLiteral("cannot read graph list %1: %2").arg(args.at(2), list.errorString()));
+    const bool graph6 = args.at(2).endsWith(QLatin1String(".g6"));
+
+    bool headerDone = false;
+    auto header = [&] {
+        printLine((QStringList{QStringLiteral("graph")} + board.getReportNames(false))
+                      .join(QLatin1Char('\t')));
+        headerDone = true;
+    };
+    Eval record;
+    int lineNumber = 0;
+    while (!list.atEnd()) {
+        const QString line = QString::fromLatin1(list.readLine()).trimmed();
+        ++lineNumber;
+        if (line.isEmpty())
+            continue;
+        const bool read =
+            graph6 ? graph.loadg6(line, true) : wellFormed(line) && graph.loadCurrentGraph(line);
+        if (!read) {
+            std::fprintf(stderr, "morvane-bench: line %d: cannot read graph \"%s\"\n", lineNumber,
+                         qPrintable(line));
+            continue;
+        }
+        // As the results explorer does: a full computation, then the record.
+        board.compute(true);
+        board.eval(&record);
+        if (!headerDone)
+            header();
+        QStringList row{graph.currentGraphData()};
+        for (double v : board.getReportValues())
+            row << QString::number(v, 'g', 6);
+        printLine(row.join(QLatin1Char('\t')));
+    }
+    if (!headerDone)
+        header();
+    return 0;
+}
+
+int runSearch(const QStringList &args)
+{
+    if (args.size() < 2)
+        return usage();
+    int nmin = -1, nmax = -1, seconds = -1, threads = 4, maxEvals = 0, seed = -1;
+    for (int i = 2; i < args.size(); ++i) {
+        const QString &option = args.at(i);
+        if (i + 1 >= args.size())
+            return fail(QStringLiteral("option %1 needs a value").arg(option));
+        bool ok = false;
+        const int value = args.at(++i).toInt(&ok);
+        if (!ok || value < 0)
+            return fail(QStringLiteral("option %1 needs a non-negative integer").arg(option));
+        if (option == QLatin1String("--nmin"))
+            nmin = value;
+        else if (option == QLatin1String("--nmax"))
+            nmax = value;
+        else if (option == QLatin1String("--seconds"))
+            seconds = value;
+        else if (option == QLatin1String("--threads"))
+            threads = value;
+        else if (option == QLatin1String("--max-evals"))
+            maxEvals = value;
+        else if (option == QLatin1String("--seed"))
+            seed = value;
+        else
+            return fail(QStringLiteral("unknown option %1").arg(option));
+    }
+    if (nmin < 0 || nmax < 0 || seconds < 0)
+        return fail(QStringLiteral("search needs --nmin, --nmax and --seconds"));
+    if (nmin > 32 || nmax > 32 || threads < 1 || threads > 4)
+        return fail(QStringLiteral("orders lie within 0..32 and threads within 1..4"));
+
+    Graph mainGraph(QStringLiteral("main"), false);
+    Problem board(&mainGraph, QStringLiteral("white"), false);
+    QString error;
+    if (!readProblem(args.at(1), board, error))
+        return fail(error);
+    while (mainGraph.getNbNodes() < nmin)
+        mainGraph.addNode();
+
+    DataLoader loader;
+    VNSManager manager(&board, &mainGraph, nullptr, nullptr, &loader);
+    if (seed >= 0)
+        manager.setSeed(seed);
+    manager.slot_set_p1min(nmin);
+    manager.slot_set_p1max(nmax);
+    manager.slot_setMaxTime(seconds);
+    manager.slot_set_nb_threads(threads);
+    manager.slot_set_max_evals(maxEvals);
+    QObject::connect(&manager, &VNSManager::signal_optimization_complete, qApp,
+                     &QCoreApplication::quit, Qt::QueuedConnection);
+
+    QElapsedTimer wall;
+    wall.start();
+    manager.slot_startVNS();
+    if (manager.isRunning())
+        QCoreApplication::exec();
+    manager.wait();
+    const double elapsed = wall.elapsed() / 1000.0;
+
+    for (int j = 0; j < manager.nbJobs(); ++j) {
+        QStringList factors;
+        for (double f : manager.jobPattern(j))
+            factors << QString::number(f);
+        const QString head = QStringLiteral("n=%1\tpattern=%2\t")
+                                 .arg(manager.jobOrder(j))
+                                 .arg(factors.join(QLatin1Char(',')));
+        OptimalSolutions *archive = manager.jobArchive(j);
+        archive->lock();
+        for (int i = 0; i < archive->size(); ++i) {
+            const Solution *s = archive->OSSolution(i);
+            printLine(head + s->getGraph() + QLatin1Char('\t') + s->getValue()->display());
+        }
+        archive->unlock();
+    }
+    qint64 evaluations = 0;
+    for (int t = 0; t < 4; ++t)
+        evaluations += manager.worker(t)->evaluationsDone();
+    printLine(QStringLiteral("evaluations=%1\tseconds=%2\tper_second=%3")
+                  .arg(evaluations)
+                  .arg(elapsed, 0, 'g', 6)
+                  .arg(elapsed > 0 ? evaluations / elapsed : 0.0, 0, 'g', 6));
+    return 0;
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    // Graphs and boards are widgets: an offscreen application with no window shown.
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    const QStringList args = app.arguments().mid(1);
+    if (args.isEmpty())
+        return usage();
+    if (args.first() == QLatin1String("search"))
+        return runSearch(args);
+    if (args.first() == QLatin1String("eval"))
+        return runEval(args);
+    return usage();
+}

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "graph/Graph.h"
+#include "items/BuildCalculus.h"
+#include "items/Calculus.h"
+#include "items/invConstant.h"
+#include "problem/Problem.h"
+
+#include <QStringList>
+
+/// Adds `invariant` to the board and one objective per keyword of `objectives` on it
+/// ("MINIMIZE", "MAXIMIZE" or "MAXMIN").
+inline void addObjectives(Problem &board, const QString &invariant, const QStringList &objectives)
+{
+    BuildCalculus catalogue;
+    Calculus *item = catalogue.makeCalculus(invariant, false);
+    board.addInvariantItemLoadMode(item);
+    for (const QString &keyword : objectives) {
+        Calculus *z = catalogue.makeCalculus(keyword, false);
+        board.addZItem(z);
+        board.link1(item, z);
+    }
+}
+
+/// "minimise SIZE subject to CONNECTED".
+inline void minSizeConnected(Problem &board)
+{
+    addObjectives(board, QStringLiteral("SIZE"), {QStringLiteral("MINIMIZE")});
+    board.addConstraintItem(BuildCalculus().makeCalculus(QStringLiteral("CONNECTED"), false));
+}
+
+/// "maximise SIZE subject to TRIANGLES <= 0".
+inline void maxSizeTriangleFree(Problem &board)
+{
+    BuildCalculus catalogue;
+    addObjectives(board, QStringLiteral("SIZE"), {QStringLiteral("MAXIMIZE")});
+    Calculus *triangles = catalogue.makeCalculus(QStringLiteral("TRIANGLES"), false);
+    board.addInvariantItemLoadMode(triangles);
+    auto *zero = static_cast<invConstant *>(catalogue.makeConstant(false));
+    zero->loadData(1, 1, {0.0});
+    board.addOperatorItem(zero);
+    Calculus *atMost = catalogue.makeCalculus(QStringLiteral("<="), false);
+    board.addConstraintItem(atMost);
+    board.link1(triangles, atMost);
+    board.link2(zero, atMost);
+}
+
+/// Degrees of the current graph, counted pair by pair.
+inline QVector<int> degreesOf(const Graph &g)
+{
+    QVector<int> d(g.getNbNodes(), 0);
+    for (int i = 0; i < g.getNbNodes(); ++i)
+        for (int j = 0; j < g.getNbNodes(); ++j)
+            d[i] += g.edge(i, j);
+    return d;
+}
+
+inline int edgesOf(const Graph &g)
+{
+    int m = 0;
+    for (int i = 0; i < g.getNbNodes(); ++i)
+        for (int j = i + 1; j < g.getNbNodes(); ++j)
+            m += g.edge(i, j);
+    return m;
+}
+
+inline void setOrder(Graph &g, int n)
+{
+    g.clear();
+    while (g.getNbNodes() < n)
+        g.addNode();
+}
