@@ -2,7 +2,7 @@
 #include "operators/GraphAwareKernels.h"
 #include "operators/MatrixReductions.h"
 #include "operators/MatrixTransforms.h"
-#include "operators/SpectralKernels.h"
+#include "operators/EigenKernels.h"
 
 #include <benchmark/benchmark.h>
 #include <random>

@@ -8,7 +8,7 @@
 #include "invariants/CliqueSearch.h"
 #include "invariants/Colouring.h"
 #include "invariants/DominationSearch.h"
-#include "invariants/SpectralIndices.h"
+#include "invariants/EigenvalueIndices.h"
 #include "invariants/VertexConnectivity.h"
 #include "numerics/Eig.h"
 

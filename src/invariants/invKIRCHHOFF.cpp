@@ -2,7 +2,7 @@
 
 #include "invariants/AdjacencyMatrices.h"
 #include "invariants/ItemValues.h"
-#include "invariants/SpectralIndices.h"
+#include "invariants/EigenvalueIndices.h"
 #include "numerics/Eig.h"
 
 invKIRCHHOFF::invKIRCHHOFF(bool graphical)

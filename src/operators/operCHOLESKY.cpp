@@ -1,7 +1,7 @@
 #include "operators/operCHOLESKY.h"
 
 #include "operators/MatrixTransforms.h"
-#include "operators/SpectralKernels.h"
+#include "operators/EigenKernels.h"
 
 operCHOLESKY::operCHOLESKY(bool graphical) : SymmetricMatrixOperator("CHOLESKY", "simmetric")
 {

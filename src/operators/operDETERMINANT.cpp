@@ -1,6 +1,6 @@
 #include "operators/operDETERMINANT.h"
 
-#include "operators/SpectralKernels.h"
+#include "operators/EigenKernels.h"
 
 operDETERMINANT::operDETERMINANT(bool graphical)
     : SymmetricMatrixOperator("DETERMINANT", "symetric")

@@ -1,6 +1,6 @@
 #include "operators/operEIG.h"
 
-#include "operators/SpectralKernels.h"
+#include "operators/EigenKernels.h"
 
 operEIG::operEIG(bool graphical) : SymmetricMatrixOperator("EIG", "symetric")
 {

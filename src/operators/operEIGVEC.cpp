@@ -1,6 +1,6 @@
 #include "operators/operEIGVEC.h"
 
-#include "operators/SpectralKernels.h"
+#include "operators/EigenKernels.h"
 
 operEIGVEC::operEIGVEC(bool graphical) : SymmetricMatrixOperator("EIGENVECTORS", "symetric")
 {

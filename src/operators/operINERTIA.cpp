@@ -1,6 +1,6 @@
 #include "operators/operINERTIA.h"
 
-#include "operators/SpectralKernels.h"
+#include "operators/EigenKernels.h"
 
 operINERTIA::operINERTIA(bool graphical) : SymmetricMatrixOperator("INERTIA", "symetric")
 {

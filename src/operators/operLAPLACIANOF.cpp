@@ -1,7 +1,7 @@
 #include "operators/operLAPLACIANOF.h"
 
 #include "operators/MatrixTransforms.h"
-#include "operators/SpectralKernels.h"
+#include "operators/EigenKernels.h"
 
 operLAPLACIANOF::operLAPLACIANOF(bool graphical)
     : SymmetricMatrixOperator("LAPLACIANOF", "symetric")

@@ -1,4 +1,4 @@
-#include "SpectralIndices.h"
+#include "EigenvalueIndices.h"
 
 #include <cmath>
 

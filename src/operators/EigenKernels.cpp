@@ -1,4 +1,4 @@
-#include "operators/SpectralKernels.h"
+#include "operators/EigenKernels.h"
 
 #include "numerics/Eig.h"
 

@@ -1,4 +1,4 @@
-#include "operators/SpectralKernels.h"
+#include "operators/EigenKernels.h"
 
 #include "CommonTest.h"
 #include "KernelFixture.h"
@@ -38,7 +38,7 @@ StoredValue withSpectrum(const Eigen::VectorXd &lambda)
 
 } // namespace
 
-class tst_SpectralKernels : public QObject
+class tst_EigenKernels : public QObject
 {
     Q_OBJECT
 private slots:
@@ -55,7 +55,7 @@ private slots:
     void nonFiniteInputEnds();
 };
 
-void tst_SpectralKernels::checks_data()
+void tst_EigenKernels::checks_data()
 {
     QTest::addColumn<int>("rows");
     QTest::addColumn<QVector<double>>("entries");
@@ -75,7 +75,7 @@ void tst_SpectralKernels::checks_data()
     QTest::newRow("inf pair") << 2 << QVector<double>{1, qInf(), qInf(), 1} << ok << false;
 }
 
-void tst_SpectralKernels::checks()
+void tst_EigenKernels::checks()
 {
     QFETCH(int, rows);
     QFETCH(QVector<double>, entries);
@@ -90,7 +90,7 @@ void tst_SpectralKernels::checks()
 // Orders 1..32, spectra drawn at random or from a few values with exact zeros: eigenvalues
 // non-increasing, unit orthogonal eigenvectors in matching columns, inertia counts, and the
 // determinant of matrices away from singular against Eigen's.
-void tst_SpectralKernels::decompositionsAgreeWithEigen()
+void tst_EigenKernels::decompositionsAgreeWithEigen()
 {
     static const double few[] = {-3, -1, 0, 0, 0.5, 2, 5};
     int determinants = 0;
@@ -133,7 +133,7 @@ void tst_SpectralKernels::decompositionsAgreeWithEigen()
     QVERIFY(determinants > 10);
 }
 
-void tst_SpectralKernels::diagonals_data()
+void tst_EigenKernels::diagonals_data()
 {
     QTest::addColumn<QVector<double>>("diagonal");
     QTest::addColumn<double>("determinant");
@@ -156,7 +156,7 @@ void tst_SpectralKernels::diagonals_data()
     QTest::newRow("2 3 -1") << QVector<double>{2, 3, -1} << -6.0 << false << QVector<int>{1, 0, 2};
 }
 
-void tst_SpectralKernels::diagonals()
+void tst_EigenKernels::diagonals()
 {
     QFETCH(QVector<double>, diagonal);
     QFETCH(double, determinant);
@@ -178,7 +178,7 @@ void tst_SpectralKernels::diagonals()
 }
 
 // Behind the finiteness check, the kernels must still end when handed such a block.
-void tst_SpectralKernels::nonFiniteInputEnds()
+void tst_EigenKernels::nonFiniteInputEnds()
 {
     for (const double bad : {qQNaN(), qInf(), -qInf()}) {
         StoredValue a = withSpectrum(Eigen::VectorXd::Random(32));
@@ -194,5 +194,5 @@ void tst_SpectralKernels::nonFiniteInputEnds()
     }
 }
 
-QTEST_APPLESS_MAIN(tst_SpectralKernels)
-#include "tst_SpectralKernels.moc"
+QTEST_APPLESS_MAIN(tst_EigenKernels)
+#include "tst_EigenKernels.moc"
