@@ -10,7 +10,9 @@
 #include <QStringList>
 #include <QVector>
 #include <QtGlobal>
+#include <algorithm>
 #include <utility>
+#include <vector>
 
 // Small graph builders for the tests, drawn from the calling thread's qrand(), and the
 // graph6 bridge to nauty's programs.
@@ -114,4 +116,51 @@ inline QList<QByteArray> canonicalForms(const QList<BitGraph> &graphs)
     for (const BitGraph &g : graphs)
         input += toGraph6(g) + '\n';
     return runProgram("nauty-labelg", {"-q"}, input);
+}
+
+/// Adjacency as a plain boolean table, so that the oracles do not lean on the bit rows.
+struct PlainGraph {
+    int n = 0;
+    bool adj[32][32] = {};
+    explicit PlainGraph(const BitGraph &g) : n(g.n)
+    {
+        for (int i = 0; i < n; ++i)
+            for (int j = 0; j < n; ++j)
+                adj[i][j] = i != j && ((g.row[i] >> j) & 1u);
+    }
+    int degree(int v) const
+    {
+        int d = 0;
+        for (int j = 0; j < n; ++j)
+            d += adj[v][j];
+        return d;
+    }
+};
+
+constexpr int kFar = 1000000;
+
+inline std::vector<std::vector<int>> floydWarshall(const PlainGraph &p)
+{
+    std::vector<std::vector<int>> d(p.n, std::vector<int>(p.n, kFar));
+    for (int u = 0; u < p.n; ++u)
+        for (int v = 0; v < p.n; ++v)
+            d[u][v] = u == v ? 0 : p.adj[u][v] ? 1 : kFar;
+    for (int k = 0; k < p.n; ++k)
+        for (int i = 0; i < p.n; ++i)
+            for (int j = 0; j < p.n; ++j)
+                d[i][j] = std::min(d[i][j], d[i][k] + d[k][j]);
+    return d;
+}
+
+/// Decodes one graph6 line of order at most 62.
+inline BitGraph fromGraph6(const QByteArray &line)
+{
+    BitGraph g;
+    g.n = line.at(0) - 63;
+    int bit = 0;
+    for (int j = 1; j < g.n; ++j)
+        for (int i = 0; i < j; ++i, ++bit)
+            if (((line.at(1 + bit / 6) - 63) >> (5 - bit % 6)) & 1)
+                g.addEdge(i, j);
+    return g;
 }

@@ -1,4 +1,5 @@
 #include "GraphFixtures.h"
+#include "graph/Isomorphic.h"
 #include "graph/IsomorphismSearch.h"
 
 #include <Eigen/Dense>
@@ -6,18 +7,6 @@
 
 namespace
 {
-
-BitGraph fromGraph6(const QByteArray &line)
-{
-    BitGraph g;
-    g.n = line.at(0) - 63;
-    int pos = 0;
-    for (int j = 1; j < g.n; ++j)
-        for (int i = 0; i < j; ++i, ++pos)
-            if (((line.at(1 + pos / 6) - 63) >> (5 - pos % 6)) & 1)
-                g.addEdge(i, j);
-    return g;
-}
 
 Eigen::VectorXd spectrum(const BitGraph &g)
 {
@@ -34,18 +23,12 @@ BitGraph torus16(int diagonal)
 {
     BitGraph g;
     g.n = 16;
-    for (int u = 0; u < 16; ++u) {
-        const int r = u / 4, c = u % 4;
-        if (diagonal) {
-            for (int v :
-                 {((r + 1) % 4) * 4 + c, r * 4 + (c + 1) % 4, ((r + 1) % 4) * 4 + (c + 1) % 4})
+    for (int u = 0; u < 16; ++u)
+        for (int v = 0; v < 16; ++v) {
+            const int dr = (v / 4 - u / 4 + 4) % 4, dc = (v % 4 - u % 4 + 4) % 4;
+            if (v != u && (diagonal ? dr < 2 && dc < 2 : !dr || !dc))
                 g.addEdge(u, v);
-        } else {
-            for (int v = 0; v < 16; ++v)
-                if (v != u && (v / 4 == r || v % 4 == c))
-                    g.addEdge(u, v);
         }
-    }
     return g;
 }
 
@@ -69,6 +52,7 @@ private slots:
     void cospectralPairs();
     void edgeCases_data();
     void edgeCases();
+    void graphStringsWired();
 };
 
 void tst_IsomorphismSearch::relabelledCopiesAreFound()
@@ -194,5 +178,30 @@ void tst_IsomorphismSearch::edgeCases()
     QVERIFY(search.isIsomorphism());
 }
 
-QTEST_APPLESS_MAIN(tst_IsomorphismSearch)
+void tst_IsomorphismSearch::graphStringsWired()
+{
+    // Orders differ, the cospectral pair, a relabelled path, tiny graphs; each answer twice, as
+    // the loaded graphs must survive a call.
+    const QString path4 = toGraphString(pathGraph(4));
+    const QString pairs[][2] = {{path4, toGraphString(pathGraph(5))},
+                                {toGraphString(fromEdges(5, {{0, 1}, {0, 2}, {0, 3}, {0, 4}})),
+                                 toGraphString(fromEdges(5, {{0, 1}, {1, 2}, {2, 3}, {3, 0}}))},
+                                {path4, toGraphString(fromEdges(4, {{2, 0}, {0, 3}, {3, 1}}))},
+                                {"0 ", "0 "},
+                                {"1 ", "1 "}};
+    const int expected[] = {-1, 0, 1, 1, 1};
+    Isomorphic test;
+    for (int k = 0; k < 5; ++k) {
+        QVERIFY(test.setG1(pairs[k][0]) && test.setG2(pairs[k][1]));
+        QCOMPARE(test.isIsomorphic(), expected[k]);
+        QCOMPARE(test.isIsomorphic(), expected[k]);
+    }
+    // A string refused is not compared with what was loaded before.
+    QVERIFY(!test.setG2("40 111"));
+    QCOMPARE(test.isIsomorphic(), 0);
+    QVERIFY(test.setG2("1 "));
+    QCOMPARE(test.isIsomorphic(), 1);
+}
+
+QTEST_MAIN(tst_IsomorphismSearch)
 #include "tst_IsomorphismSearch.moc"

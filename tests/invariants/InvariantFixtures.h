@@ -6,7 +6,6 @@
 #include "GraphFixtures.h"
 #include "graph/BitGraph.h"
 
-#include <QProcess>
 #include <QtTest>
 #include <vector>
 
@@ -85,40 +84,6 @@ inline BitGraph randomTree(int n)
     return g;
 }
 
-/// Adjacency as a plain boolean table, so that the oracles do not lean on the bit rows.
-struct PlainGraph {
-    int n = 0;
-    bool adj[32][32] = {};
-    explicit PlainGraph(const BitGraph &g) : n(g.n)
-    {
-        for (int i = 0; i < n; ++i)
-            for (int j = 0; j < n; ++j)
-                adj[i][j] = i != j && ((g.row[i] >> j) & 1u);
-    }
-    int degree(int v) const
-    {
-        int d = 0;
-        for (int j = 0; j < n; ++j)
-            d += adj[v][j];
-        return d;
-    }
-};
-
-constexpr int kFar = 1000000;
-
-inline std::vector<std::vector<int>> floydWarshall(const PlainGraph &p)
-{
-    std::vector<std::vector<int>> d(p.n, std::vector<int>(p.n, kFar));
-    for (int u = 0; u < p.n; ++u)
-        for (int v = 0; v < p.n; ++v)
-            d[u][v] = u == v ? 0 : p.adj[u][v] ? 1 : kFar;
-    for (int k = 0; k < p.n; ++k)
-        for (int i = 0; i < p.n; ++i)
-            for (int j = 0; j < p.n; ++j)
-                d[i][j] = std::min(d[i][j], d[i][k] + d[k][j]);
-    return d;
-}
-
 /// True when the increasing sequence of the members of a is lexicographically before that of b.
 inline bool lexBefore(uint32_t a, uint32_t b)
 {
@@ -128,18 +93,6 @@ inline bool lexBefore(uint32_t a, uint32_t b)
     return !a && b;
 }
 
-/// Decodes one graph6 line of order at most 62.
-inline BitGraph fromGraph6(const QByteArray &line)
-{
-    BitGraph g = emptyGraph(line.at(0) - 63);
-    int bit = 0;
-    for (int j = 1; j < g.n; ++j)
-        for (int i = 0; i < j; ++i, ++bit)
-            if (((line.at(1 + bit / 6) - 63) >> (5 - bit % 6)) & 1)
-                g.addEdge(i, j);
-    return g;
-}
-
 /// Data rows "g": every graph of order 1 to 7 up to isomorphism from nauty-geng, then a few
 /// hundred random graphs of orders 0..12 from seed 1234 (sparse, dense, their complements and
 /// disjoint unions of two parts).
@@ -147,14 +100,10 @@ inline void addSuiteRows()
 {
     QTest::addColumn<BitGraph>("g");
     for (int n = 1; n <= 7; ++n) {
-        QProcess geng;
-        geng.start(QStringLiteral("nauty-geng"), {QStringLiteral("-q"), QString::number(n)});
-        QVERIFY2(geng.waitForFinished(-1) && geng.exitCode() == 0, "nauty-geng did not run");
-        int k = 0;
-        for (const QByteArray &line : geng.readAllStandardOutput().split('\n'))
-            if (!line.isEmpty())
-                QTest::newRow(qPrintable(QString("all n%1 #%2").arg(n).arg(k++)))
-                    << fromGraph6(line);
+        const QList<QByteArray> lines = runProgram("nauty-geng", {"-q", QString::number(n)});
+        QVERIFY2(!lines.isEmpty(), "nauty-geng did not run");
+        for (int k = 0; k < lines.size(); ++k)
+            QTest::newRow(qPrintable(QString("all n%1 #%2").arg(n).arg(k))) << fromGraph6(lines[k]);
     }
     qsrand(1234);
     for (int round = 0; round < 12; ++round)

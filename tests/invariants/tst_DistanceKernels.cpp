@@ -379,26 +379,6 @@ void tst_DistanceKernels::centralityFamilies()
             QCOMPARE(cut[i], 0.0);
             FUZZY_COMPARE(info[i], 6.0 * n / (double(n) * n - 1), 1e-9);
         }
-        const BitGraph complete = completeGraph(n);
-        vertexBetweenness(complete, PairWeight::InverseSquare, vertex);
-        edgeBetweenness(complete, PairWeight::One, edge);
-        QVERIFY(informationCentrality(complete, info));
-        QCOMPARE(vertex[n - 1], 0.0);
-        QCOMPARE(edge[0][n - 1], 1.0);
-        QCOMPARE(edge[n - 1][n - 1], 0.0);
-        FUZZY_COMPARE(info[n - 1], n * double(n) / (2 * (n - 1)), 1e-9);
-        for (int a = 2; a < n; ++a) {
-            const int b = n - a;
-            const BitGraph kab = completeBipartite(a, b);
-            vertexBetweenness(kab, PairWeight::InverseDistance, vertex);
-            edgeBetweenness(kab, PairWeight::One, edge);
-            QVERIFY(informationCentrality(kab, info));
-            FUZZY_COMPARE(vertex[0], b * (b - 1) / 4.0 / a, 1e-12);
-            FUZZY_COMPARE(vertex[n - 1], a * (a - 1) / 4.0 / b, 1e-12);
-            FUZZY_COMPARE(edge[n - 1][a - 1], 1 + double(a - 1) / b + double(b - 1) / a, 1e-12);
-            FUZZY_COMPARE(info[0], n / (2.0 * (a - 1) / b + (n - 1.0) / a), 1e-9);
-            FUZZY_COMPARE(info[a], n / (2.0 * (b - 1) / a + (n - 1.0) / b), 1e-9);
-        }
     }
 }
 

@@ -287,31 +287,25 @@ void tst_StructuralKernels::families()
     QFETCH(BitGraph, g);
     const PlainGraph p(g);
     uint32_t set = 0;
+    // Each set found must be one of the size given: -1 when it is not of its kind.
     QTEST(maximumClique(g, &set), "omega");
-    QVERIFY(isClique(p, set, true));
-    QTEST(__builtin_popcount(set), "omega");
+    QTEST(isClique(p, set, true) ? __builtin_popcount(set) : -1, "omega");
     QTEST(maximumStableSet(g, &set), "alpha");
-    QVERIFY(isClique(p, set, false));
-    QTEST(__builtin_popcount(set), "alpha");
+    QTEST(isClique(p, set, false) ? __builtin_popcount(set) : -1, "alpha");
     QTEST(minimumDominatingSet(g, &set), "gamma");
-    QVERIFY(dominates(p, set));
-    QTEST(__builtin_popcount(set), "gamma");
+    QTEST(dominates(p, set) ? __builtin_popcount(set) : -1, "gamma");
     QTEST(vertexConnectivity(g), "kappa");
     int colour[32];
     QTEST(chromaticColouring(g, colour), "chi");
-    QFETCH(int, chi);
-    expectProperColouring(p, colour, chi);
+    expectProperColouring(p, colour, *static_cast<int *>(QTest::qData("chi", QMetaType::Int)));
     QTEST(triangleCount(g), "triangles");
     QTEST(k4Count(g), "k4");
     QTEST(clawCount(g), "claws");
-    QFETCH(double, randic);
-    QFETCH(double, m1);
-    QFETCH(double, m2);
-    QFETCH(double, platt);
-    FUZZY_COMPARE(randicIndex(g), randic, 1e-9);
-    FUZZY_COMPARE(zagrebM1(g), m1, 1e-9);
-    FUZZY_COMPARE(zagrebM2(g), m2, 1e-9);
-    FUZZY_COMPARE(plattIndex(g), platt, 1e-9);
+    const std::pair<const char *, double (*)(const BitGraph &)> indices[] = {
+        {"randic", randicIndex}, {"m1", zagrebM1}, {"m2", zagrebM2}, {"platt", plattIndex}};
+    for (const auto &k : indices)
+        FUZZY_COMPARE(k.second(g), *static_cast<double *>(QTest::qData(k.first, QMetaType::Double)),
+                      1e-9);
     expectDefinitions(g);
 }
 
