@@ -63,11 +63,6 @@ void build(Graph &g, const Spec &s)
     g.update_display();
 }
 
-QString num(double v)
-{
-    return QString::number(v, 'g', 6);
-}
-
 // The graph file (export file when exported) as the format defines it, written from the test's
 // own description.
 QByteArray fileOf(const Spec &s, const QString &counterLine = QString(), bool exported = false)
@@ -75,7 +70,8 @@ QByteArray fileOf(const Spec &s, const QString &counterLine = QString(), bool ex
     QString vertices, cells, edges;
     int m = 0;
     for (int i = 0; i < s.n; ++i) {
-        vertices += s.names[i] + "\t" + num(s.pos[i].x()) + "\t" + num(s.pos[i].y()) + "\n";
+        vertices += s.names[i] +
+                    QString("\t%1\t%2\n").arg(s.pos[i].x(), 0, 'g', 6).arg(s.pos[i].y(), 0, 'g', 6);
         for (int j = 0; j < s.n; ++j) {
             cells += QString(s.adj[i][j] ? "1" : "0") + "\t";
             if (s.adj[i][j])

@@ -24,15 +24,6 @@ inline BitGraph cycleGraph(int n)
     return g;
 }
 
-/// Centre 0, leaves 1..n-1.
-inline BitGraph starGraph(int n)
-{
-    BitGraph g = emptyGraph(n);
-    for (int i = 1; i < n; ++i)
-        g.addEdge(0, i);
-    return g;
-}
-
 inline BitGraph completeGraph(int n)
 {
     BitGraph g = emptyGraph(n);
@@ -50,6 +41,12 @@ inline BitGraph completeBipartite(int a, int b)
         for (int j = a; j < a + b; ++j)
             g.addEdge(i, j);
     return g;
+}
+
+/// Centre 0, leaves 1..n-1.
+inline BitGraph starGraph(int n)
+{
+    return completeBipartite(1, n - 1);
 }
 
 /// Each pair an edge with probability p, drawn from qrand().

@@ -2,6 +2,7 @@
 
 #include "InvariantFixtures.h"
 
+#include <algorithm>
 #include <tuple>
 
 class tst_HighlightSearch : public QObject
@@ -23,12 +24,7 @@ struct Reference {
     bool error = false;
     explicit Reference(const PlainGraph &pg) : g(pg) { clear(); }
 
-    void clear()
-    {
-        for (int i = 0; i < 32; ++i)
-            for (int j = 0; j < 32; ++j)
-                mark[i][j] = false;
-    }
+    void clear() { std::fill(&mark[0][0], &mark[0][0] + 32 * 32, false); }
     void hilight(int v)
     {
         for (int c = v, p = parent[v]; p >= 0; c = p, p = parent[p])
