@@ -56,30 +56,18 @@ int countAtLeast(const PlainGraph &g, int d)
     return k;
 }
 
-// One vertex of degree 3 or more, and exactly one of its legs longer than one edge.
+// One vertex of degree 3 or more, and exactly one of its legs longer than one edge: all its
+// neighbours but one are leaves.
 bool isComet(const PlainGraph &g)
 {
     if (countAtLeast(g, 3) != 1)
         return false;
-    int centre = 0;
+    int centre = 0, shortLegs = 0;
     while (g.degree(centre) < 3)
         ++centre;
-    int longLegs = 0;
-    for (int first = 0; first < g.n; ++first) {
-        if (!g.adj[centre][first])
-            continue;
-        int prev = centre, cur = first, length = 1;
-        while (g.degree(cur) == 2) {
-            int next = 0;
-            while (!g.adj[cur][next] || next == prev)
-                ++next;
-            prev = cur;
-            cur = next;
-            ++length;
-        }
-        longLegs += length >= 2;
-    }
-    return longLegs == 1;
+    for (int w = 0; w < g.n; ++w)
+        shortLegs += g.adj[centre][w] && g.degree(w) == 1;
+    return shortLegs == g.degree(centre) - 1;
 }
 
 bool expectedOnTree(const PlainGraph &g, TreeFamily f)
