@@ -14,8 +14,8 @@
 #include <utility>
 #include <vector>
 
-// Small graph builders for the tests, drawn from the calling thread's qrand(), and the
-// graph6 bridge to nauty's programs.
+// Small graph builders for the tests, drawn from the calling thread's qrand(), the graph6
+// bridge to nauty's programs, and a plain distance oracle that shares nothing with the kernels.
 
 inline BitGraph fromEdges(int n, const QVector<QPair<int, int>> &edges)
 {
