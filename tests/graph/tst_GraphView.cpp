@@ -313,12 +313,9 @@ void tst_GraphView::insertionModes()
     QCOMPARE(g.graphData(), g.currentGraphData());
     for (int k = 0; k < 3; ++k)
         QCOMPARE(g.getNode(5 + k)->pos(), seen(g, places[k]));
-    if (mode == 2)
-        QCOMPARE(selection(g, 8),
-                 (QVector<bool>{false, false, false, false, false, false, false, true}));
-    else
-        QCOMPARE(selection(g, 8),
-                 (QVector<bool>{false, true, false, true, false, !mode, !mode, !mode}));
+    const bool clique = mode == 0, tail = mode == 2;
+    QCOMPARE(selection(g, 8),
+             (QVector<bool>{false, !tail, false, !tail, false, clique, clique, clique || tail}));
 }
 
 void tst_GraphView::removeSelected()
