@@ -4,6 +4,8 @@
 
 #include <QtTest>
 
+#include <algorithm>
+
 namespace
 {
 
@@ -167,13 +169,12 @@ private slots:
                 offer(a, "0/" + z.join(';') + "/p");
             }
             for (const QVector<double> &v : offered) {
-                bool beaten = false;
-                for (const QVector<double> &w : offered) {
+                const bool beaten = std::any_of(offered.begin(), offered.end(), [&](auto &w) {
                     bool le = w != v;
                     for (int i = 0; i < dimension; ++i)
                         le = le && w[i] <= v[i];
-                    beaten = beaten || le;
-                }
+                    return le;
+                });
                 if (!beaten && !minimal.contains(v))
                     minimal << v;
             }
