@@ -8,18 +8,23 @@
 
 #include <QStringList>
 
+#include <numeric>
+
 /// Adds `invariant` to the board and one objective per keyword of `objectives` on it
-/// ("MINIMIZE", "MAXIMIZE" or "MAXMIN").
-inline void addObjectives(Problem &board, const QString &invariant, const QStringList &objectives)
+/// ("MINIMIZE", "MAXIMIZE" or "MAXMIN"); returns the objectives.
+inline QVector<Calculus *> addObjectives(Problem &board, const QString &invariant,
+                                         const QStringList &objectives)
 {
     BuildCalculus catalogue;
     Calculus *item = catalogue.makeCalculus(invariant, false);
     board.addInvariantItemLoadMode(item);
+    QVector<Calculus *> zs;
     for (const QString &keyword : objectives) {
-        Calculus *z = catalogue.makeCalculus(keyword, false);
-        board.addZItem(z);
-        board.link1(item, z);
+        zs << catalogue.makeCalculus(keyword, false);
+        board.addZItem(zs.last());
+        board.link1(item, zs.last());
     }
+    return zs;
 }
 
 /// "minimise SIZE subject to CONNECTED".
@@ -57,11 +62,8 @@ inline QVector<int> degreesOf(const Graph &g)
 
 inline int edgesOf(const Graph &g)
 {
-    int m = 0;
-    for (int i = 0; i < g.getNbNodes(); ++i)
-        for (int j = i + 1; j < g.getNbNodes(); ++j)
-            m += g.edge(i, j);
-    return m;
+    const QVector<int> d = degreesOf(g);
+    return std::accumulate(d.begin(), d.end(), 0) / 2;
 }
 
 inline void setOrder(Graph &g, int n)

@@ -4,36 +4,34 @@
 
 #include <QtTest>
 
-#include <cmath>
-#include <limits>
+#include <algorithm>
 
 namespace
 {
 
-/// One offer: its values (error flag, then violations), objective vectors and graph name.
-struct Offer {
-    QVector<double> values;
-    QVector<QVector<double>> z;
-    QString name;
-};
-using Offers = QVector<Offer>;
-using Points = QList<QVector<double>>;
-
-Eval record(const Offer &o)
+/// A record from "values/objectives/name": values (error flag, then violations) and an
+/// objective's members split by ',', objectives by ';', "_" an empty objective.
+Eval record(const QString &text)
 {
+    const QStringList f = text.split('/');
     Eval e;
-    for (double v : o.values)
-        e.push_back(v);
-    for (const QVector<double> &z : o.z)
-        e.addZ(z);
+    for (const QString &v : f[0].split(','))
+        e.push_back(v.toDouble());
+    for (const QString &z : f[1].split(';', QString::SkipEmptyParts)) {
+        QVector<double> members;
+        for (const QString &v : z.split(',', QString::SkipEmptyParts))
+            if (v != "_")
+                members << v.toDouble();
+        e.addZ(members);
+    }
     return e;
 }
 
 /// Offers a new solution; a refused one is deleted here, as every caller must.
-bool offer(OptimalSolutions &archive, const Offer &o)
+bool offer(OptimalSolutions &archive, const QString &text)
 {
-    const Eval e = record(o);
-    Solution *s = new Solution(&e, o.name);
+    const Eval e = record(text);
+    Solution *s = new Solution(&e, text.section('/', 2));
     if (archive.addSolution(s))
         return true;
     delete s;
@@ -42,8 +40,6 @@ bool offer(OptimalSolutions &archive, const Offer &o)
 
 } // namespace
 
-Q_DECLARE_METATYPE(Offers)
-
 class tst_OptimalSolutions : public QObject
 {
     Q_OBJECT
@@ -51,182 +47,146 @@ class tst_OptimalSolutions : public QObject
 private slots:
     void cleanup() { QCOMPARE(Solution::nbocc.load(), 0); }
 
-    /// Offers in order: which are taken, which graphs stay, which points the front keeps.
+    /// Offers in order: "which were taken | graphs kept | points of the front".
     void ladder_data()
     {
         QTest::addColumn<bool>("family");
-        QTest::addColumn<Offers>("offers");
-        QTest::addColumn<QString>("taken");
-        QTest::addColumn<QStringList>("kept");
-        QTest::addColumn<Points>("front");
-        const Offer seed{{0}, {{5}, {5}}, "seed"};
-        const Offer old{{0}, {{1}, {2}}, "old"};
+        QTest::addColumn<QString>("offers");
+        QTest::addColumn<QString>("outcome");
+        const QString seed = "0/5;5/seed 0/1;2/old ", held = "0,2,0/10/held ";
         QTest::newRow("first entry has no point, next meets an empty front")
-            << true << Offers{{{0}, {{7}}, "a"}, {{0}, {{9}}, "b"}} << "YY" << QStringList{"b"}
-            << Points{{9}};
-        QTest::newRow("same graph twice: both kept, a third ties and is refused")
-            << true << Offers{{{0}, {{3, 4}}, "x"}, {{0}, {{3, 4}}, "x"}, {{0}, {{3, 4}}, "x"}}
-            << "YYN" << QStringList{"x", "x"} << Points{{3}};
-        QTest::newRow("half tolerance above")
-            << true << Offers{seed, old, {{0}, {{1 + 0.5e-6}, {2}}, "new"}} << "YYN"
-            << QStringList{"old"} << Points{{1, 2}};
-        QTest::newRow("beside") << true << Offers{seed, old, {{0}, {{0.9}, {2.5}}, "new"}} << "YYY"
-                                << QStringList{"old", "new"} << Points{{1, 2}, {0.9, 2.5}};
-        QTest::newRow("below") << true << Offers{seed, old, {{0}, {{0.9}, {1.9}}, "new"}} << "YYY"
-                               << QStringList{"new"} << Points{{0.9, 1.9}};
-        QTest::newRow("broadcast members: (5,1) recorded, (5,2) and (5,3) dominated")
-            << true << Offers{{{0}, {{9}, {9}}, "seed"}, {{0}, {{5}, {1, 2, 3}}, "family"}} << "YY"
-            << QStringList{"family"} << Points{{5, 1}};
-        QTest::newRow("family off refuses a vector")
-            << false << Offers{{{0}, {{5}, {1, 2, 3}}, "v"}} << "N" << QStringList{} << Points{};
+            << true << "0/7/a 0/9/b"
+            << "YY | b | 9";
+        QTest::newRow("same graph twice kept, a third ties") << true << "0/3,4/x 0/3,4/x 0/3,4/x"
+                                                             << "YYN | x x | 3";
+        QTest::newRow("half tolerance above") << true << seed + "0/1.0000005;2/new"
+                                              << "YYN | old | 1,2";
+        QTest::newRow("beside") << true << seed + "0/0.9;2.5/new"
+                                << "YYY | old new | 1,2;0.9,2.5";
+        QTest::newRow("below") << true << seed + "0/0.9;1.9/new"
+                               << "YYY | new | 0.9,1.9";
+        QTest::newRow("broadcast members: (5,1) recorded, (5,2), (5,3) dominated")
+            << true << "0/9;9/seed 0/5;1,2,3/family"
+            << "YY | family | 5,1";
+        QTest::newRow("family off refuses a vector") << false << "0/5;1,2,3/v"
+                                                     << "N |  | ";
         QTest::newRow("family off: an incomparable newcomer replaces")
-            << false
-            << Offers{{{0}, {{3}, {3}}, "a"}, {{0}, {{1}, {5}}, "b"}, {{0}, {{5}, {1}}, "c"}}
-            << "YYY" << QStringList{"c"} << Points{{5, 1}};
-        const Offer held{{0, 2, 0}, {{10}}, "held"};
+            << false << "0/3;3/a 0/1;5/b 0/5;1/c"
+            << "YYY | c | 5,1";
         QTest::newRow("second worse by half tolerance, the third decides")
-            << true << Offers{held, {{0, 2 + 0.5e-6, 5}, {{1}}, "new"}} << "YN"
-            << QStringList{"held"} << Points{};
-        QTest::newRow("second better replaces all")
-            << true << Offers{held, {{0, 1.9, 9}, {{1}}, "new"}} << "YY" << QStringList{"new"}
-            << Points{};
-        QTest::newRow("equal violations go on to the front")
-            << true << Offers{held, {{0, 2, 0}, {{1}}, "new"}} << "YY" << QStringList{"new"}
-            << Points{{1}};
-        QTest::newRow("error flag weighs first") << true << Offers{held, {{1, 0, 0}, {{1}}, "new"}}
-                                                 << "YN" << QStringList{"held"} << Points{};
-        QTest::newRow("shorter record reads 1e12") << true << Offers{held, {{0, 2}, {{1}}, "new"}}
-                                                   << "YN" << QStringList{"held"} << Points{};
+            << true << held + "0,2.0000005,5/1/new"
+            << "YN | held | ";
+        QTest::newRow("second better replaces all") << true << held + "0,1.9,9/1/new"
+                                                    << "YY | new | ";
+        QTest::newRow("equal violations go on to the front") << true << held + "0,2,0/1/new"
+                                                             << "YY | new | 1";
+        QTest::newRow("error flag weighs first") << true << held + "1,0,0/1/new"
+                                                 << "YN | held | ";
+        QTest::newRow("shorter record reads 1e12") << true << held + "0,2/1/new"
+                                                   << "YN | held | ";
         QTest::newRow("feasible newcomer empties the infeasible front")
-            << true
-            << Offers{{{0, 3}, {{1}}, "bad1"},
-                      {{0, 3}, {{0.5}}, "bad2"},
-                      {{0, 0}, {{100}}, "good"},
-                      {{0, 1}, {{-5}}, "infeasible"}}
-            << "YYYN" << QStringList{"good"} << Points{{100}};
+            << true << "0,3/1/bad1 0,3/0.5/bad2 0,0/100/good 0,1/-5/infeasible"
+            << "YYYN | good | 100";
         QTest::newRow("no objectives: ties refused, feasible wins, then nothing more")
-            << true
-            << Offers{{{0, 3}, {}, "bad"},
-                      {{0, 3}, {}, "tie"},
-                      {{0, 0}, {}, "good"},
-                      {{0, 0}, {}, "other"},
-                      {{0, 5}, {}, "worse"}}
-            << "YNYNN" << QStringList{"good"} << Points{};
-        QTest::newRow("empty objective vector")
-            << true << Offers{{{0}, {{}}, "e"}} << "N" << QStringList{} << Points{};
+            << true << "0,3//bad 0,3//tie 0,0//good 0,0//other 0,5//worse"
+            << "YNYNN | good | ";
+        QTest::newRow("empty objective vector") << true << "0/_/e"
+                                                << "N |  | ";
         // Another objective count meets stored points of another length: taken without a
         // point, and the offer's own update does not drop it.
-        QTest::newRow("accepted survives its own update")
-            << true
-            << Offers{{{0}, {{1}, {1}}, "s"}, {{0}, {{2}, {2}}, "pair"}, {{0}, {{0.5}}, "odd"}}
-            << "YYY" << QStringList{"pair", "odd"} << Points{{2, 2}};
+        QTest::newRow("accepted survives its own update") << true << "0/1;1/s 0/2;2/pair 0/0.5/odd"
+                                                          << "YYY | pair odd | 2,2";
     }
     void ladder()
     {
         QFETCH(bool, family);
-        QFETCH(Offers, offers);
-        QFETCH(QString, taken);
-        QFETCH(QStringList, kept);
-        QFETCH(Points, front);
+        QFETCH(QString, offers);
+        QFETCH(QString, outcome);
         OptimalSolutions a;
         a.setFamily(family);
-        QString result;
-        for (const Offer &o : offers)
-            result += offer(a, o) ? 'Y' : 'N';
-        QCOMPARE(result, taken);
-        QCOMPARE(QStringList(a.graphs().toList()), kept);
-        QCOMPARE(a.points(), front);
+        QString taken;
+        for (const QString &o : offers.split(' '))
+            taken += offer(a, o) ? 'Y' : 'N';
+        QStringList front;
+        for (const QVector<double> &p : a.points()) {
+            QStringList coordinates;
+            for (double x : p)
+                coordinates << QString::number(x);
+            front << coordinates.join(',');
+        }
+        QCOMPARE(taken + " | " + QStringList(a.graphs().toList()).join(' ') + " | " +
+                     front.join(';'),
+                 outcome);
     }
 
-    void updatesAndClosing()
+    /// Closing, clearing and reopening; NaN never enters; a refused offer builds nothing.
+    void lifecycleAndRefusals()
     {
         OptimalSolutions a;
-        QVERIFY(offer(a, {{0}, {{1}}, "first"}));
-        a.updateSolutions(); // No recorded point: dropped.
+        QVERIFY(offer(a, "0/1/first"));
+        a.updateSolutions(); // no recorded point: dropped
         QCOMPARE(a.size(), 0);
-        QVERIFY(offer(a, {{0}, {}, "plain"}));
-        a.updateSolutions(); // No objectives: kept.
+        QVERIFY(offer(a, "0//plain"));
+        a.updateSolutions(); // no objectives: kept
         QCOMPARE(a.size(), 1);
         a.close();
-        QVERIFY(!offer(a, {{0}, {}, "late"}));
+        QVERIFY(!offer(a, "0//late"));
         a.clear();
-        QVERIFY(!offer(a, {{0}, {}, "late"}));
+        QVERIFY(!offer(a, "0//late"));
         a.open();
-        QVERIFY(offer(a, {{0}, {}, "again"}));
-        QVERIFY(!a.addSolution(nullptr));
-    }
+        QVERIFY(offer(a, "0//again") && !a.addSolution(nullptr));
 
-    void nanNeverEnters()
-    {
-        OptimalSolutions a;
-        QVERIFY(offer(a, {{0}, {{1}}, "a"}));
-        QVERIFY(offer(a, {{0}, {{2}}, "b"}));
-        Eval e = record({{0}, {{0}}, ""});
-        e.z(0)[0] = std::numeric_limits<double>::quiet_NaN();
-        QVERIFY(!a.offer(&e, nullptr));
-        Solution s(&e, "nan");
-        QVERIFY(!a.addSolution(&s));
-        QCOMPARE(a.points(), Points{{2}});
-    }
-
-    void offerBuildsOnlyOnAcceptance()
-    {
-        OptimalSolutions a;
-        const Eval good = record({{0}, {{1}}, ""});
-        QVERIFY(a.offer(&good, nullptr));
-        QVERIFY(a.offer(&good, nullptr)); // Empty front after the first entry.
+        OptimalSolutions b;
+        const Eval good = record("0/1/");
+        QVERIFY(b.offer(&good, nullptr) && b.offer(&good, nullptr)); // empty front after the first
         const int live = Solution::nbocc.load();
-        QVERIFY(!a.offer(&good, nullptr));
+        QVERIFY(!b.offer(&good, nullptr));
         QCOMPARE(Solution::nbocc.load(), live);
+        Eval nan = record("0/0/");
+        nan.z(0)[0] = qQNaN();
+        QVERIFY(!b.offer(&nan, nullptr));
+        Solution s(&nan, "nan");
+        QVERIFY(!b.addSolution(&s));
+        QCOMPARE(b.points(), QList<QVector<double>>{{1}});
     }
 
     /// Random integer points against the brute-force set of distinct Pareto-minimal points.
-    void frontMatchesBruteForce_data()
-    {
-        QTest::addColumn<int>("dimension");
-        QTest::addColumn<int>("seed");
-        QTest::newRow("one objective") << 1 << 7;
-        QTest::newRow("two objectives") << 2 << 1234;
-        QTest::newRow("three objectives") << 3 << 99;
-    }
     void frontMatchesBruteForce()
     {
-        QFETCH(int, dimension);
-        QFETCH(int, seed);
-        qsrand(seed);
-        OptimalSolutions a;
-        QVERIFY(offer(a, {{0}, QVector<QVector<double>>(dimension, {1e9}), "seed"}));
-        Points offered;
-        for (int k = 0; k < 300; ++k) {
-            Offer o{{0}, {}, "p"};
-            QVector<double> p;
-            for (int i = 0; i < dimension; ++i) {
-                p << qrand() % 15;
-                o.z << QVector<double>{p.last()};
+        for (int dimension = 1; dimension <= 3; ++dimension) {
+            qsrand(1234 + dimension);
+            OptimalSolutions a;
+            QVERIFY(offer(a, "0/" + QVector<QString>(dimension, "1e9").toList().join(';') + "/s"));
+            QList<QVector<double>> offered, minimal;
+            for (int k = 0; k < 300; ++k) {
+                QVector<double> p;
+                QStringList z;
+                for (int i = 0; i < dimension; ++i) {
+                    p << qrand() % 15;
+                    z << QString::number(p.last());
+                }
+                offered << p;
+                offer(a, "0/" + z.join(';') + "/p");
             }
-            offered << p;
-            offer(a, o);
-        }
-        Points minimal;
-        for (const QVector<double> &v : offered) {
-            bool beaten = false;
-            for (const QVector<double> &w : offered) {
-                bool le = w != v;
-                for (int i = 0; i < dimension; ++i)
-                    le = le && w[i] <= v[i];
-                beaten = beaten || le;
+            for (const QVector<double> &v : offered) {
+                const bool beaten = std::any_of(offered.begin(), offered.end(), [&](auto &w) {
+                    bool le = w != v;
+                    for (int i = 0; i < dimension; ++i)
+                        le = le && w[i] <= v[i];
+                    return le;
+                });
+                if (!beaten && !minimal.contains(v))
+                    minimal << v;
             }
-            if (!beaten && !minimal.contains(v))
-                minimal << v;
-        }
-        QCOMPARE(a.nbPoints(), minimal.size());
-        for (const QVector<double> &v : minimal)
-            QVERIFY(a.points().contains(v));
-        for (int i = 0; i < a.size(); ++i) {
-            QVector<double> p;
-            for (const QVector<double> &z : a.OSSolution(i)->getValue()->z())
-                p << z[0];
-            QVERIFY(a.points().contains(p));
+            QCOMPARE(a.nbPoints(), minimal.size());
+            for (const QVector<double> &v : minimal)
+                QVERIFY(a.points().contains(v));
+            for (int i = 0; i < a.size(); ++i) {
+                QVector<double> p;
+                for (const QVector<double> &z : a.OSSolution(i)->getValue()->z())
+                    p << z[0];
+                QVERIFY(a.points().contains(p));
+            }
         }
     }
 };

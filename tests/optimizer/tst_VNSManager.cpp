@@ -7,70 +7,132 @@
 
 #include <QtTest>
 
+#include <functional>
+#include <memory>
 #include <mutex>
-
-Q_DECLARE_METATYPE(QVector<double>)
 
 namespace
 {
 
-/// Everything the manager says, whatever thread says it; deleting it disconnects it.
+/// Everything the manager says, whatever thread says it, as "kind:text"; deleting it
+/// disconnects it.
 struct Recorder {
     QObject context;
+    std::mutex mutex;
+    QStringList log;
     explicit Recorder(VNSManager *m)
     {
         using Console4 = void (VNSManager::*)(QString, bool, int, QColor);
+        const auto direct = Qt::DirectConnection;
         QObject::connect(
             m, static_cast<Console4>(&VNSManager::signal_console), &context,
-            [this](QString text, bool, int, QColor) { add(lines, text); }, Qt::DirectConnection);
+            [this](QString text, bool, int, QColor) { add("line", text); }, direct);
         QObject::connect(
-            m, &VNSManager::signal_nb_graphs, &context, [this](QString text) { add(labels, text); },
-            Qt::DirectConnection);
+            m, &VNSManager::signal_nb_graphs, &context, [this](QString t) { add("label", t); },
+            direct);
         QObject::connect(
             m, &VNSManager::signal_enable_add_graphs, &context,
-            [this](bool b) { add(buttons, b ? "on" : "off"); }, Qt::DirectConnection);
+            [this](bool b) { add("button", b ? "on" : "off"); }, direct);
         QObject::connect(
             m, &VNSManager::signal_nb_jobs, &context,
-            [this](int n) { add(jobs, QString::number(n)); }, Qt::DirectConnection);
+            [this](int n) { add("jobs", QString::number(n)); }, direct);
         QObject::connect(
-            m, &VNSManager::signal_new_solution, &context, [this] { add(solutions, "new"); },
-            Qt::DirectConnection);
+            m, &VNSManager::signal_new_solution, &context, [this] { add("new", ""); }, direct);
     }
-    void add(QStringList &list, const QString &s)
+    void add(const QString &kind, const QString &text)
     {
         std::lock_guard<std::mutex> guard(mutex);
-        list << s;
+        log << kind + ':' + text;
     }
-    QStringList get(const QStringList &list)
+    QStringList get(const QString &kind)
     {
         std::lock_guard<std::mutex> guard(mutex);
-        return list;
+        QStringList out;
+        for (const QString &s : log)
+            if (s.startsWith(kind + ':'))
+                out << s.mid(kind.size() + 1);
+        return out;
     }
-    std::mutex mutex;
-    QStringList lines, labels, buttons, jobs, solutions;
+    QStringList starts() { return get("line").filter(QRegularExpression("^Starting job ")); }
 };
 
-struct ManagerRig {
-    explicit ManagerRig(const QStringList &objectives, int n = 6)
+/// Breadth-first search from vertex 0.
+bool connected(const Graph &g)
+{
+    const int n = g.getNbNodes();
+    QVector<bool> seen(qMax(n, 1), false);
+    QVector<int> queue{0};
+    seen[0] = true;
+    for (int head = 0; head < queue.size(); ++head)
+        for (int v = 0; v < n; ++v)
+            if (!seen[v] && g.edge(queue[head], v)) {
+                seen[v] = true;
+                queue.append(v);
+            }
+    return n == 0 || queue.size() == n;
+}
+
+int triangles(const Graph &g)
+{
+    const int n = g.getNbNodes();
+    int count = 0;
+    for (int a = 0; a < n; ++a)
+        for (int b = a + 1; b < n; ++b)
+            for (int c = b + 1; c < n; ++c)
+                count += g.edge(a, b) && g.edge(b, c) && g.edge(a, c);
+    return count;
+}
+
+/// A manager over a white board built by `build` on a main graph of order n.
+struct Rig {
+    explicit Rig(const std::function<void(Problem &)> &build, int n = 6)
         : main(QStringLiteral("main"), false), board(&main, QStringLiteral("white"), false)
     {
         setOrder(main, n);
-        if (!objectives.isEmpty())
-            addObjectives(board, QStringLiteral("SIZE"), objectives);
+        build(board);
         manager = new VNSManager(&board, &main, nullptr, nullptr, &loader);
         manager->setSeed(1234);
         recorder = new Recorder(manager);
     }
-    ~ManagerRig()
+    ~Rig()
     {
         delete manager;
         delete recorder;
     }
-    void runToEnd(int evalLimit)
+    explicit Rig(const QStringList &objectives, int n = 6)
+        : Rig([&](Problem &b) { addObjectives(b, QStringLiteral("SIZE"), objectives); }, n)
     {
+    }
+    void start(int nmin, int nmax, int evalLimit)
+    {
+        manager->slot_set_p1min(nmin);
+        manager->slot_set_p1max(nmax);
         manager->slot_set_max_evals(evalLimit);
         manager->slot_startVNS();
-        QVERIFY(manager->wait(60000));
+    }
+    /// Runs to the end; every graph found, each with the order of its job, all poured.
+    QVector<std::shared_ptr<Graph>> search(int nmin, int nmax, int evalLimit)
+    {
+        start(nmin, nmax, evalLimit);
+        QVector<std::shared_ptr<Graph>> found;
+        if (!manager->wait(120000))
+            return found;
+        for (int j = 0; j < manager->nbJobs(); ++j)
+            for (const QString &text : manager->jobArchive(j)->graphs()) {
+                found << std::make_shared<Graph>(QStringLiteral("found"), false);
+                if (!found.last()->loadCurrentGraph(text) ||
+                    found.last()->getNbNodes() != manager->jobOrder(j))
+                    return {};
+            }
+        return loader.graphs() == held() ? found : QVector<std::shared_ptr<Graph>>{};
+    }
+    /// Graphs held by every job archive, in job order.
+    QStringList held()
+    {
+        QStringList all;
+        for (int j = 0; j < manager->nbJobs(); ++j)
+            all << manager->jobArchive(j)->graphs().toList();
+        return all;
     }
     Graph main;
     Problem board;
@@ -79,11 +141,6 @@ struct ManagerRig {
     Recorder *recorder;
 };
 
-QStringList startingLines(const QStringList &lines)
-{
-    return lines.filter(QRegularExpression("^Starting job "));
-}
-
 } // namespace
 
 class tst_VNSManager : public QObject
@@ -91,194 +148,153 @@ class tst_VNSManager : public QObject
     Q_OBJECT
 
 private slots:
+    /// One job per order (bounded to 0..32) and sign pattern of the free objectives, as
+    /// "order:pattern" in job order.
     void jobs_data()
     {
         QTest::addColumn<QStringList>("objectives");
         QTest::addColumn<int>("nmin");
         QTest::addColumn<int>("nmax");
-        QTest::addColumn<QVector<int>>("orders");
-        QTest::addColumn<QVector<QVector<double>>>("patterns");
-        QTest::newRow("one minimised") << QStringList{"MINIMIZE"} << 10 << 10 << QVector<int>{10}
-                                       << QVector<QVector<double>>{{1.0}};
+        QTest::addColumn<QString>("jobs");
+        QTest::newRow("one minimised") << QStringList{"MINIMIZE"} << 10 << 10 << "10:1";
         QTest::newRow("free then maximised")
-            << QStringList{"MAXMIN", "MAXIMIZE"} << 8 << 9 << QVector<int>{8, 8, 9, 9}
-            << QVector<QVector<double>>{{-1, -1}, {1, -1}, {-1, -1}, {1, -1}};
+            << QStringList{"MAXMIN", "MAXIMIZE"} << 8 << 9 << "8:-1,-1 8:1,-1 9:-1,-1 9:1,-1";
         QTest::newRow("two free") << QStringList{"MAXMIN", "MAXMIN"} << 5 << 5
-                                  << QVector<int>{5, 5, 5, 5}
-                                  << QVector<QVector<double>>{{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-        QTest::newRow("orders clamped")
-            << QStringList{"MINIMIZE"} << 31 << 40 << QVector<int>{31, 32}
-            << QVector<QVector<double>>{{1.0}, {1.0}};
+                                  << "5:-1,-1 5:1,-1 5:-1,1 5:1,1";
+        QTest::newRow("orders clamped") << QStringList{"MINIMIZE"} << 31 << 40 << "31:1 32:1";
         QTest::newRow("tiny orders")
-            << QStringList{"MAXIMIZE"} << 0 << 4 << QVector<int>{0, 1, 2, 3, 4}
-            << QVector<QVector<double>>(5, {-1.0});
-        QTest::newRow("no objectives")
-            << QStringList{} << 5 << 6 << QVector<int>{} << QVector<QVector<double>>{};
-        QTest::newRow("empty range")
-            << QStringList{"MINIMIZE"} << 9 << 8 << QVector<int>{} << QVector<QVector<double>>{};
+            << QStringList{"MAXIMIZE"} << 0 << 4 << "0:-1 1:-1 2:-1 3:-1 4:-1";
+        QTest::newRow("no objectives") << QStringList{} << 5 << 6 << "";
+        QTest::newRow("empty range") << QStringList{"MINIMIZE"} << 9 << 8 << "";
     }
     void jobs()
     {
         QFETCH(QStringList, objectives);
         QFETCH(int, nmin);
         QFETCH(int, nmax);
-        QFETCH(QVector<int>, orders);
-        QFETCH(QVector<QVector<double>>, patterns);
-        ManagerRig rig(objectives);
-        rig.manager->slot_set_p1min(nmin);
-        rig.manager->slot_set_p1max(nmax);
-        rig.runToEnd(30);
-        QCOMPARE(rig.manager->nbJobs(), orders.size());
-        for (int j = 0; j < orders.size(); ++j) {
-            QCOMPARE(rig.manager->jobOrder(j), orders[j]);
-            QCOMPARE(rig.manager->jobPattern(j), patterns[j]);
+        QFETCH(QString, jobs);
+        Rig rig(objectives);
+        rig.start(nmin, nmax, 30);
+        QVERIFY(rig.manager->wait(60000));
+        QStringList made;
+        for (int j = 0; j < rig.manager->nbJobs(); ++j) {
+            QStringList pattern;
+            for (double f : rig.manager->jobPattern(j))
+                pattern << QString::number(f);
+            made << QString("%1:%2").arg(rig.manager->jobOrder(j)).arg(pattern.join(','));
             // Every job searched graphs of its own order.
-            const QString g = rig.manager->jobArchive(j)->graph(0);
-            QCOMPARE(g.section(' ', 0, 0).toInt(), orders[j]);
+            QCOMPARE(rig.manager->jobArchive(j)->graph(0).section(' ', 0, 0).toInt(),
+                     rig.manager->jobOrder(j));
         }
-        QCOMPARE(rig.recorder->get(rig.recorder->jobs),
-                 QStringList{QString::number(orders.size())});
-        const QStringList lines = rig.recorder->get(rig.recorder->lines);
-        QCOMPARE(startingLines(lines).size(), orders.size());
-        QCOMPARE(lines.last(), QString::number(rig.loader.size()) + " Graphs added.");
-        QCOMPARE(rig.recorder->get(rig.recorder->labels).last(),
-                 QString("0 graphs waiting")); // Auto add handed them over.
+        QCOMPARE(made.join(' '), jobs);
+        QCOMPARE(rig.recorder->get("jobs"), QStringList{QString::number(made.size())});
+        QCOMPARE(rig.recorder->starts().size(), made.size());
+        QCOMPARE(rig.recorder->get("line").last(),
+                 QString::number(rig.loader.size()) + " Graphs added.");
+        QCOMPARE(rig.recorder->get("label").last(), QString("0 graphs waiting")); // auto add
     }
 
-    void threePatternsAfterMaximised()
+    /// The thread count is bounded to 1..4; one worker takes the jobs in order.
+    void threadCountBounded()
     {
-        ManagerRig rig({"MAXIMIZE", "MAXMIN", "MAXMIN", "MAXMIN"});
-        rig.runToEnd(10);
-        QCOMPARE(rig.manager->nbJobs(), 8);
-        QSet<QVector<double>> seen;
-        for (int j = 0; j < 8; ++j) {
-            QCOMPARE(rig.manager->jobPattern(j).value(0), -1.0);
-            seen.insert(rig.manager->jobPattern(j));
-        }
-        QCOMPARE(seen.size(), 8);
-    }
-
-    void threadCountHeldInPool_data()
-    {
-        QTest::addColumn<int>("requested");
-        QTest::addColumn<int>("used");
-        QTest::newRow("one") << 1 << 1;
-        QTest::newRow("zero") << 0 << 1;
-        QTest::newRow("negative") << -3 << 1;
-        QTest::newRow("nine") << 9 << 4;
-    }
-    void threadCountHeldInPool()
-    {
-        QFETCH(int, requested);
-        QFETCH(int, used);
-        ManagerRig rig({"MINIMIZE"});
-        rig.manager->slot_set_nb_threads(requested);
-        rig.manager->slot_set_p1min(5);
-        rig.manager->slot_set_p1max(12);
-        rig.runToEnd(40);
         QStringList inOrder;
         for (int j = 1; j <= 8; ++j)
             inOrder << QString("Starting job %1/8").arg(j);
-        const QStringList starts = startingLines(rig.recorder->get(rig.recorder->lines));
-        // One worker takes the jobs one after another; more may announce them out of order.
-        if (used == 1)
-            QCOMPARE(starts, inOrder);
-        QCOMPARE(starts.size(), 8);
-        int busy = 0;
-        for (int t = 0; t < 4; ++t)
-            busy += rig.manager->worker(t)->evaluationsDone() > 0;
-        QVERIFY(busy <= used);
-        QVERIFY(busy >= 1);
+        for (const QPair<int, int> &c : {qMakePair(1, 1), {0, 1}, {-3, 1}, {9, 4}}) {
+            Rig rig({"MINIMIZE"});
+            rig.manager->slot_set_nb_threads(c.first);
+            rig.start(5, 12, 40);
+            QVERIFY(rig.manager->wait(60000));
+            const QStringList starts = rig.recorder->starts();
+            QVERIFY(c.second > 1 ? starts.size() == 8 : starts == inOrder);
+            int busy = 0;
+            for (int t = 0; t < 4; ++t)
+                busy += rig.manager->worker(t)->evaluationsDone() > 0;
+            QVERIFY(busy >= 1 && busy <= c.second);
+        }
     }
 
+    /// Without auto add the graphs wait, then pour at the end; the size's maximum is complete.
     void pourAndLabels()
     {
-        ManagerRig rig({"MAXIMIZE"});
-        rig.manager->slot_set_p1min(5);
-        rig.manager->slot_set_p1max(6);
+        Rig rig({"MAXIMIZE"});
         rig.manager->slot_auto_add_graphs(false);
-        rig.runToEnd(300);
-        int held = 0;
-        QStringList expected;
-        for (int j = 0; j < rig.manager->nbJobs(); ++j)
-            for (const QString &g : rig.manager->jobArchive(j)->graphs()) {
-                ++held;
-                expected << g;
-            }
-        QVERIFY(held >= 2);
-        QCOMPARE(rig.loader.graphs(), expected);
-        const QStringList lines = rig.recorder->get(rig.recorder->lines);
-        QCOMPARE(lines.last(), QString::number(held) + " Graphs added.");
-        QCOMPARE(rig.recorder->get(rig.recorder->labels),
-                 QStringList({"0 graphs waiting", QString::number(held) + " graphs waiting"}));
-        // "off" from switching auto add off, then "on" at the end of the run.
-        QCOMPARE(rig.recorder->get(rig.recorder->buttons), QStringList({"off", "on"}));
-        // The complete graph is the only maximum of the size.
-        for (int j = 0; j < rig.manager->nbJobs(); ++j) {
+        rig.start(5, 6, 300);
+        QVERIFY(rig.manager->wait(60000));
+        const QStringList held = rig.held();
+        QVERIFY(held.size() >= 2);
+        QCOMPARE(rig.loader.graphs(), held);
+        QCOMPARE(rig.recorder->get("line").last(), QString("%1 Graphs added.").arg(held.size()));
+        QCOMPARE(rig.recorder->get("label"),
+                 QStringList({"0 graphs waiting", QString("%1 graphs waiting").arg(held.size())}));
+        QCOMPARE(rig.recorder->get("button"), QStringList({"off", "on"}));
+        for (const QString &text : held) {
             Graph g(QStringLiteral("check"), false);
-            g.loadCurrentGraph(rig.manager->jobArchive(j)->graph(0));
+            g.loadCurrentGraph(text);
             QCOMPARE(edgesOf(g), g.getNbNodes() * (g.getNbNodes() - 1) / 2);
         }
     }
 
-    void tooManyPatternsRefused()
+    void patternCountAndTimeBounded()
     {
-        QStringList free;
-        for (int i = 0; i < 11; ++i)
-            free << "MAXMIN";
-        ManagerRig rig(free);
+        Rig rig(QVector<QString>(11, "MAXMIN").toList());
         rig.manager->slot_startVNS();
         QVERIFY(rig.manager->wait(10000));
-        QCOMPARE(rig.manager->nbJobs(), 0);
-        QVERIFY(rig.recorder->get(rig.recorder->jobs).isEmpty());
-        QVERIFY(rig.recorder->get(rig.recorder->lines).value(0).startsWith("Too many objectives"));
-    }
-
-    void maxTimeInMilliseconds()
-    {
-        ManagerRig rig({"MINIMIZE"});
-        rig.manager->slot_setMaxTime(90);
-        QCOMPARE(rig.manager->getMaxTime(), qint64(90000));
+        QVERIFY(rig.manager->nbJobs() == 0 && rig.recorder->get("jobs").isEmpty());
+        QVERIFY(rig.recorder->get("line").value(0).startsWith("Too many objectives"));
         rig.manager->slot_setMaxTime(3000000);
         QCOMPARE(rig.manager->getMaxTime(), qint64(3000000) * 1000);
     }
 
+    /// A stop (or the manager's end) during a run keeps later jobs from starting and pours.
     void stopDuringRunPoursWhatWasFound()
     {
-        ManagerRig rig({"MAXIMIZE"}, 8);
-        rig.manager->slot_set_p1min(8);
-        rig.manager->slot_set_p1max(30);
-        rig.manager->slot_set_nb_threads(2);
-        rig.manager->slot_set_max_evals(0);
-        rig.manager->slot_startVNS();
-        QTRY_VERIFY_WITH_TIMEOUT(!rig.recorder->get(rig.recorder->solutions).isEmpty(), 20000);
-        // A start request during a run changes nothing.
-        rig.manager->slot_startVNS();
-        rig.manager->slot_stopVNS();
-        const int started = startingLines(rig.recorder->get(rig.recorder->lines)).size();
-        QVERIFY(rig.manager->wait(20000));
-        QVERIFY(started < rig.manager->nbJobs());
-        QCOMPARE(startingLines(rig.recorder->get(rig.recorder->lines)).size(), started);
-        QCOMPARE(rig.recorder->get(rig.recorder->jobs).size(), 1);
-        QVERIFY(rig.loader.size() > 0);
-        QCOMPARE(rig.recorder->get(rig.recorder->lines).last(),
-                 QString::number(rig.loader.size()) + " Graphs added.");
-        for (int j = started; j < rig.manager->nbJobs(); ++j)
-            QCOMPARE(rig.manager->jobArchive(j)->size(), 0);
+        for (bool destroy : {false, true}) {
+            Rig rig({"MAXIMIZE"}, 8);
+            rig.manager->slot_set_nb_threads(2);
+            rig.start(8, 30, 0);
+            QTRY_VERIFY_WITH_TIMEOUT(!rig.recorder->get("new").isEmpty(), 20000);
+            if (destroy) {
+                delete rig.manager;
+                rig.manager = nullptr;
+                QVERIFY(rig.loader.size() > 0);
+                continue;
+            }
+            rig.manager->slot_startVNS(); // no effect during a run
+            rig.manager->slot_stopVNS();
+            const int started = rig.recorder->starts().size();
+            QVERIFY(rig.manager->wait(20000));
+            QVERIFY(started < rig.manager->nbJobs());
+            QVERIFY(rig.recorder->starts().size() == started && rig.loader.size() > 0);
+            QCOMPARE(rig.recorder->get("jobs").size(), 1);
+            QCOMPARE(rig.loader.graphs(), rig.held());
+            QCOMPARE(rig.recorder->get("line").last(),
+                     QString("%1 Graphs added.").arg(rig.loader.size()));
+        }
     }
 
-    void destroyedDuringRun()
+    void smallestConnectedAreTrees()
     {
-        ManagerRig rig({"MAXIMIZE"}, 8);
-        rig.manager->slot_set_p1min(8);
-        rig.manager->slot_set_p1max(20);
-        rig.manager->slot_set_max_evals(0);
-        rig.manager->slot_startVNS();
-        QTRY_VERIFY_WITH_TIMEOUT(!rig.recorder->get(rig.recorder->solutions).isEmpty(), 20000);
-        delete rig.manager;
-        rig.manager = nullptr;
-        // The run was cut short and poured before the workers went.
-        QVERIFY(rig.loader.size() > 0);
+        Rig rig(&minSizeConnected);
+        QSet<int> orders;
+        for (const auto &g : rig.search(6, 8, 20000)) {
+            QVERIFY2(connected(*g), qPrintable(g->currentGraphData()));
+            QCOMPARE(edgesOf(*g), g->getNbNodes() - 1);
+            orders << g->getNbNodes();
+        }
+        QCOMPARE(orders, QSet<int>({6, 7, 8}));
+    }
+
+    void triangleFreeReachesMantelBound()
+    {
+        Rig rig(&maxSizeTriangleFree);
+        QSet<int> orders;
+        for (const auto &g : rig.search(6, 10, 300000)) {
+            QVERIFY2(triangles(*g) == 0, qPrintable(g->currentGraphData()));
+            QCOMPARE(edgesOf(*g), g->getNbNodes() * g->getNbNodes() / 4);
+            orders << g->getNbNodes();
+        }
+        QCOMPARE(orders, QSet<int>({6, 7, 8, 9, 10}));
     }
 };
 
