@@ -14,7 +14,6 @@ private slots:
     void lazyRecomputation();
     void argumentInError();
     void complementFlag();
-    void getValueBounds_data();
     void getValueBounds();
     void deletingItemDetachesLinks();
     void itemLineAndDialog();
@@ -112,34 +111,21 @@ void tst_Calculus::complementFlag()
     }
 }
 
-void tst_Calculus::getValueBounds_data()
-{
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("cols");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<double>("expected");
-    // The probe writes 100 * row + column + 0.5.
-    QTest::newRow("zero") << 3 << 1 << 0 << 1e12;
-    QTest::newRow("thirty-three") << 3 << 1 << 33 << 1e12;
-    QTest::newRow("negative") << 1 << 1 << -1 << 1e12;
-    QTest::newRow("row vector") << 1 << 3 << 2 << 1.5;
-    QTest::newRow("column vector") << 3 << 1 << 2 << 100.5;
-    QTest::newRow("matrix reads its first row") << 4 << 4 << 4 << 3.5;
-}
-
 void tst_Calculus::getValueBounds()
 {
-    QFETCH(int, rows);
-    QFETCH(int, cols);
-    QFETCH(int, index);
-    QFETCH(double, expected);
+    // rows, cols, index (1-based), expected; the probe writes 100 * row + column + 0.5, and a
+    // matrix reads its first row.
+    const double cases[][4] = {{3, 1, 0, 1e12},  {3, 1, 33, 1e12},    {1, 1, -1, 1e12},
+                               {1, 3, 2, 1.5},   {3, 1, 2, 100.5},    {4, 4, 4, 3.5}};
     Graph g("G", false);
-    OperatorProbe probe;
-    probe.setGraph(&g);
-    probe.shapeRows = rows;
-    probe.shapeCols = cols;
-    probe.compute(true);
-    QCOMPARE(probe.getValue(index), expected);
+    for (const auto &c : cases) {
+        OperatorProbe probe;
+        probe.setGraph(&g);
+        probe.shapeRows = int(c[0]);
+        probe.shapeCols = int(c[1]);
+        probe.compute(true);
+        QCOMPARE(probe.getValue(int(c[2])), c[3]);
+    }
 }
 
 void tst_Calculus::deletingItemDetachesLinks()

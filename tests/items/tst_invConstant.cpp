@@ -49,7 +49,6 @@ private slots:
     void clone_data();
     void clone();
     void savedTailAndErrors();
-    void loadDataRefusals_data();
     void loadDataRefusals();
     void computedOnAnotherThread();
 };
@@ -164,30 +163,19 @@ void tst_invConstant::savedTailAndErrors()
     }
 }
 
-void tst_invConstant::loadDataRefusals_data()
-{
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("cols");
-    QTest::addColumn<int>("count");
-    QTest::newRow("7 values for 2 x 3") << 2 << 3 << 7;
-    QTest::newRow("5 values for 2 x 3") << 2 << 3 << 5;
-    QTest::newRow("33 rows") << 33 << 1 << 33;
-    QTest::newRow("negative") << -1 << -1 << 1;
-}
-
 void tst_invConstant::loadDataRefusals()
 {
-    QFETCH(int, rows);
-    QFETCH(int, cols);
-    QFETCH(int, count);
-    const QVector<double> values(count, 1.0);
-    invConstant bare(false), shown(true);
-    QVERIFY(bare.loadData(1, 1, {4}));
-    QVERIFY(!bare.loadData(rows, cols, values));
-    QCOMPARE(bare.tableRows() + bare.M[0][0], 5.0);
-    bool ok = true;
-    captureStderr([&] { ok = shown.loadData(rows, cols, values); });
-    QVERIFY(!ok && dialogOf(shown)->gridRows() >= 0 && dialogOf(shown)->gridRows() <= 32);
+    // rows, cols, number of values: too many, too few, 33 rows, negative.
+    for (const QVector<int> &c : {QVector<int>{2, 3, 7}, {2, 3, 5}, {33, 1, 33}, {-1, -1, 1}}) {
+        const QVector<double> values(c[2], 1.0);
+        invConstant bare(false), shown(true);
+        QVERIFY(bare.loadData(1, 1, {4}));
+        QVERIFY(!bare.loadData(c[0], c[1], values));
+        QCOMPARE(bare.tableRows() + bare.M[0][0], 5.0);
+        bool ok = true;
+        captureStderr([&] { ok = shown.loadData(c[0], c[1], values); });
+        QVERIFY(!ok && dialogOf(shown)->gridRows() >= 0 && dialogOf(shown)->gridRows() <= 32);
+    }
 }
 
 void tst_invConstant::computedOnAnotherThread()
