@@ -15,14 +15,15 @@ inline void makePath(Graph &g, int n)
         g.addEdge(i, i + 1);
 }
 
-/// One item record of problem text: name, no given name, the flags, a position, then `args`
-/// (four "NULL" when empty) and `tail`.
+/// One item record of problem text: name (with its given name after a tab, if any), the
+/// flags, a position, then `args` (four "NULL" when empty) and `tail`.
 inline QString line(const QString &name, QStringList args = {}, const QStringList &tail = {},
                     const QString &flags = QStringLiteral("0\t0\t0\t0"))
 {
     if (args.isEmpty())
         args = QStringList{"NULL", "NULL", "NULL", "NULL"};
-    return QStringList(QStringList{name, QString(), flags, "10\t20"} + args + tail).join('\t');
+    const QString head = name.contains('\t') ? name : name + '\t';
+    return QStringList(QStringList{head, flags, "10\t20"} + args + tail).join('\t');
 }
 
 /// Records joined into a problem text ending with its description record.

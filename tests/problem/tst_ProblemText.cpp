@@ -39,39 +39,21 @@ void tst_ProblemText::roundTrip()
     QFETCH(bool, display);
     Graph g("g", false);
     makePath(g, 5);
-    BuildCalculus catalogue;
+    QStringList table{"32", "32"}; // the largest table
+    for (int k = 0; k < 32 * 32; ++k)
+        table << (k == 2 ? "3.14159265" : QString::number(k * 0.5 - 7));
+    const auto arg = [](const char *a, const char *b = "NULL") {
+        return QStringList{a, b, "NULL", "NULL"};
+    };
     Problem board(&g, "b", display);
+    QVERIFY(board.openString(text(
+        {line("SIZE", {}, {}, "1\t0\t0\t0"), line("DEGREES\tmy degrees", {}, {}, "0\t0\t0\t1"),
+         line("CONSTANT\ttable", {}, table), line("ADJACENCY"), line("TREE"),
+         line(">=", arg("0", "0")), line("Z\tobjective", arg("0"), {"maxmin"}),
+         line("Z", arg("1"), {"max"}), line("Colors", arg("1")),
+         line("Labels\tvertex labels", arg("1")), line("E_Labels", arg("3"))})));
     board.setTitle("A title");
     board.setDescription("first line\nsecond line");
-    auto make = [&](const char *keyword) { return catalogue.makeCalculus(keyword, display); };
-    Calculus *size = make("SIZE"), *degrees = make("DEGREES"), *matrix = make("ADJACENCY");
-    Calculus *ge = make(">="), *z = make("MAXMIN"), *z2 = make("MAXIMIZE");
-    auto *constant = static_cast<invConstant *>(catalogue.makeConstant(display));
-    QVector<double> values(32 * 32); // the largest table
-    for (int k = 0; k < values.size(); ++k)
-        values[k] = k * 0.5 - 7;
-    values[2] = 3.14159265;
-    QVERIFY(constant->loadData(32, 32, values));
-    board.addInvariantItemLoadMode(size);
-    board.addInvariantItemLoadMode(degrees);
-    board.addOperatorItem(constant);
-    board.addInvariantItemLoadMode(matrix);
-    board.addFamilyItem(make("TREE"));
-    board.addConstraintItem(ge);
-    board.addZItem(z);
-    board.addZItem(z2);
-    const QVector<QPair<Calculus *, Calculus *>> links{
-        {size, ge}, {size, z}, {degrees, z2}, {degrees, board.getColors()},
-        {degrees, board.getLabels()}, {matrix, board.getELabels()}};
-    for (const auto &link : links)
-        board.link1(link.first, link.second);
-    board.link2(size, ge);
-    degrees->setGivenName("my degrees");
-    degrees->setInvertGraph(true);
-    size->setInReport(true);
-    constant->setGivenName("table");
-    z->setGivenName("objective");
-    board.getLabels()->setGivenName("vertex labels");
 
     Problem second(&g, "second", display), third(&g, "third", display);
     // As the application wires it: every accepted argument republishes the board.
