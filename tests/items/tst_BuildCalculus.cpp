@@ -141,8 +141,10 @@ void tst_BuildCalculus::everyKeyword()
         QVERIFY(!item->getError());
 
     const QString givenName = graphical ? QString("name %1").arg(flags) : QString();
-    void (Calculus::*const setFlag[])(bool) = {&Calculus::setInReport, &Calculus::setNodInReport,
-                                               &Calculus::setVecInReport, &Calculus::setInvertGraph};
+    void (Calculus::*const setFlag[])(bool) = {&Calculus::setInReport,
+                                               &Calculus::setNodInReport,
+                                               &Calculus::setVecInReport,
+                                               &Calculus::setInvertGraph};
     item->setGivenName(givenName);
     for (int k = 0; k < 4; ++k)
         (item.get()->*setFlag[k])(flags & (1 << k));
@@ -152,7 +154,8 @@ void tst_BuildCalculus::everyKeyword()
     QVERIFY(f.size() >= 12);
     QCOMPARE(f.mid(0, 2) + f.mid(5, 7),
              QStringList({item->name, givenName, QString::number(flags >> 3),
-                          QString::number(12.5 * flags), "-40.25", "NULL", "NULL", "NULL", "NULL"}));
+                          QString::number(12.5 * flags), "-40.25", "NULL", "NULL", "NULL",
+                          "NULL"}));
     // Read back through the fields alone, the item writes the same line.
     std::unique_ptr<Calculus> again(catalogue.makeCalculus(f[0], graphical));
     QVERIFY(again);

@@ -188,7 +188,9 @@ void tst_Problem::fastComputationSkipsUnneeded()
     board.addInvariantItemLoadMode(unused);
     board.addFamilyItem(family);
     board.link1(colors, board.getColors());
-    auto calls = [&] { return QVector<int>{used->calls, colors->calls, unused->calls, family->calls}; };
+    auto calls = [&] {
+        return QVector<int>{used->calls, colors->calls, unused->calls, family->calls};
+    };
     const QVector<int> c0 = calls();
     g.addEdge(0, 2);
     Eval e;

@@ -230,7 +230,8 @@ void tst_ProblemInput::keyTables()
         expect("selected by " + by, at(QPointF(40, 0) + d, QPointF(-200, 30) + d,
                                        QPointF(100, 90) + d) && size->pos() == QPointF(300, 90));
         expect("all by " + by, order->pos() == QPointF(40, 0) + d &&
-                                   size->pos() == QPointF(300, 90) + d && colours->pos() == colours0 + d);
+                                   size->pos() == QPointF(300, 90) + d &&
+                                   colours->pos() == colours0 + d);
     }
     if (effect == "nothing")
         QVERIFY(order->selected && !size->selected && ge->selected && scale0 == b.scale());
@@ -278,7 +279,8 @@ void tst_ProblemInput::deleteWithConfirmation()
         b.p.slot_delete_items();
         QCOMPARE(prompts.asked, QStringList({"question: About to delete items"}));
         QVERIFY(b.g.getID() != id && b.p.getColors()->selected);
-        QCOMPARE(b.p.getItems(), answer ? QVector<Calculus *>({size}) : QVector<Calculus *>({order, size}));
+        QCOMPARE(b.p.getItems(),
+                 answer ? QVector<Calculus *>({size}) : QVector<Calculus *>({order, size}));
         // The remaining constraint was recomputed without its argument.
         QCOMPARE(ge->formula(), QString(answer ? "MISSING ARGUMENT" : "ORDER(G) >= SIZE(G)"));
         QCOMPARE(ge->getError(), answer);

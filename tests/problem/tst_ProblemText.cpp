@@ -70,7 +70,8 @@ void tst_ProblemText::roundTrip()
     Calculus *readDegrees = second.getItems().at(1);
     QVERIFY(readDegrees->invertGraphFlag && second.getItems().at(0)->inReport());
     QCOMPARE(readDegrees->givenName, QStringLiteral("my degrees"));
-    QCOMPARE(second.getItems().at(2)->M[0][2] + second.getItems().at(2)->M[31][31], 3.14159 + 504.5);
+    const Calculus *readTable = second.getItems().at(2);
+    QCOMPARE(readTable->M[0][2] + readTable->M[31][31], 3.14159 + 504.5);
     QCOMPARE(second.getColors()->arg1, readDegrees);
     QCOMPARE(second.getConstraints().at(0)->formula(), QStringLiteral("SIZE(G) >= SIZE(G)"));
     // The same evaluation on the same graph (factors as a worker would set them).
@@ -124,8 +125,8 @@ void tst_ProblemText::failures_data()
     row(line("CONSTANT", {}, {"2", "2", "1", "2", "3"}), loading, ".");
     row(line("CONSTANT", {}, {"1", "2", "1", "2", "3"}), loading, ".");
     const QString invalid = "Critical error, invalid value in loading constant";
-    QTest::newRow("33 rows") << line("CONSTANT", {}, {"33", "1"}) << invalid + "." << invalid + "\n";
-    QTest::newRow("-1 rows") << line("CONSTANT", {}, {"-1", "1"}) << invalid + "." << invalid + "\n";
+    for (const char *rows : {"33", "-1"})
+        QTest::newRow(rows) << line("CONSTANT", {}, {rows, "1"}) << invalid + "." << invalid + "\n";
     row(line("CONSTANT", {}, {"1", "33"}), invalid + ".");
     QTest::newRow("unknown") << line("NOSUCHITEM")
                              << "NOSUCHITEM is not a valid name in problem description."
