@@ -32,8 +32,7 @@ class tst_CalculusDisplay : public QObject
 private slots:
     void initTestCase() { qsrand(1234); }
     void values();
-    void natureBoxes();
-    void complementRepublishes();
+    void boxes();
     void workerPublicationIsQueued();
     void queuedUpdateAfterDeletionIsDropped();
 };
@@ -62,10 +61,12 @@ void tst_CalculusDisplay::values()
     QCOMPARE(d.valueGrid()->rowCount(), 0);
 }
 
-void tst_CalculusDisplay::natureBoxes()
+void tst_CalculusDisplay::boxes()
 {
-    OperatorProbe op(true);
-    CalculusDisplay &d = *op.getCalculusDisplay();
+    Graph g("G", false);
+    InvariantProbe item(true);
+    item.setGraph(&g);
+    CalculusDisplay &d = *item.getCalculusDisplay();
     box(d, "Insert in explorer")->click();
     QVERIFY(d.inReport() && d.graphInReport());
     box(d, "Vector")->click();
@@ -73,16 +74,10 @@ void tst_CalculusDisplay::natureBoxes()
     box(d, "Insert in explorer")->click();
     for (const char *nature : {"Graph Value", "Node Value", "Vector"})
         QVERIFY(!box(d, nature)->isEnabled());
-}
-
-void tst_CalculusDisplay::complementRepublishes()
-{
-    Graph g("G", false);
-    InvariantProbe item(true);
-    item.setGraph(&g);
+    // The complement box republishes the graph and reaches the item's next computation.
     QSignalSpy published(&g, &Graph::signal_best_graph_changed);
     const int id = g.getID();
-    box(*item.getCalculusDisplay(), "Complement")->click();
+    box(d, "Complement")->click();
     QVERIFY(published.count() == 1 && g.getID() != id);
     item.compute(true);
     QVERIFY(item.invertGraphFlag);
