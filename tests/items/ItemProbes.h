@@ -36,19 +36,14 @@ public:
         for (int i = 0; i < g.n; ++i)
             for (int j = i + 1; j < g.n; ++j)
                 seenPairs += (g.row[i] >> j) & 1u;
-        this->rows = shapeRows;
-        this->cols = shapeCols;
+        this->rows = shapeRows, this->cols = shapeCols;
         for (int i = 0; i < shapeRows; ++i)
             for (int j = 0; j < shapeCols; ++j)
                 this->M[i][j] = entry ? entry(i, j) : 100 * i + j + base;
     }
 
-    int calls = 0;
+    int calls = 0, seenOrder = -1, seenPairs = -1, shapeRows = 1, shapeCols = 1;
     bool failNext = false;
-    int seenOrder = -1;
-    int seenPairs = -1;
-    int shapeRows = 1;
-    int shapeCols = 1;
     double base = 0.5;
     std::function<double(int, int)> entry;
 };

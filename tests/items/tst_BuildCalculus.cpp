@@ -20,7 +20,6 @@ class tst_BuildCalculus : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { qsrand(1234); }
-    void lists_data();
     void lists();
     void categoryCodes_data();
     void categoryCodes();
@@ -30,77 +29,49 @@ private slots:
     void documentation();
 };
 
-void tst_BuildCalculus::lists_data()
-{
-    QTest::addColumn<QString>("list");
-    QTest::addColumn<QStringList>("expected");
-    QTest::newRow("InvariantsVal")
-        << "InvariantsVal"
-        << QString("AVDIST BALABAN CLAWS CLIQMAX CHROMATIC DEGMAX DEGMIN DIAMETER DOMINATION "
-                   "ENERGY GIRTH HARARY K4 KIRCHHOFF NCONN ORDER PENDING PLATT RADIUS RANDIC "
-                   "SIZE STABLEMAX SZEGED TRIANGLES WIENER ZAGREBM1 ZAGREBM2")
-               .split(' ');
-    QTest::newRow("InvariantsVec")
-        << "InvariantsVec"
-        << QString("CENTRALITY CLOSENESS CUTCENTRALITY CHROMATICVAL DCENTRALITY DCENTRALITY2 "
-                   "DEGREES DISTCLOSESTLEAF ECCENTRICITY HARMONIC IINDEX INCLIQMAX "
-                   "INDOMINATION INSTABLEMAX KCHERRIES NUMERO ONEVEC SUMDISTP TRANSMISSION")
-               .split(' ');
-    QTest::newRow("InvariantsMat")
-        << "InvariantsMat"
-        << QString("ADJACENCY BETWEENNESS COMNEIGH DBETW DBETW2 DISTANCES EINCLIQMAX IDENTITY "
-                   "INGIRTH INPCC INDIAMETER LAPLACIAN MODULARITY NLAPLACIAN ONEMAT SLLAPLACIAN")
-               .split(' ');
-    QTest::newRow("InvariantsFam")
-        << "InvariantsFam" << QString("CATERPILLAR COMET LOBSTER PATH SPIDER STAR TREE").split(' ');
-    QStringList operators = QString("CONSTANT + - * .* / ADDCOLS ANGLE ABS CENTER CEIL CHOLESKY "
-                                    "COLUMN CORR DETERMINANT DIAG DPALINDROMIC ECORR EIGENVALUES "
-                                    "EIGENVECTORS EUCLIDIANDIST EXP FIRST FLOOR IFGE INERTIA "
-                                    "LAPLACIANOF LAST MANHATTANDIST MAX MAXCOL MAXROW MIN MMAX "
-                                    "MMIN MOMENT NBEQ NBVALUES NORMALIZEMAT ROW SECOND SORT SQRT "
-                                    "SUM SUMCOL SUMGE SUMPRODUCT SUMROW TRANSPOSE")
-                                .split(' ');
-    operators << "VALUE AT"
-              << "VAR";
-    QTest::newRow("Operators") << "Operators" << operators;
-    QTest::newRow("Constraints") << "Constraints"
-                                 << QStringList{"<", "<=", "==", ">=", ">", "CONNECTED"};
-}
-
 void tst_BuildCalculus::lists()
 {
-    QFETCH(QString, list);
-    QFETCH(QStringList, expected);
     BuildCalculus c;
-    const QMap<QString, QStringList> byName = {
-        {"InvariantsVal", c.InvariantsVal}, {"InvariantsVec", c.InvariantsVec},
-        {"InvariantsMat", c.InvariantsMat}, {"InvariantsFam", c.InvariantsFam},
-        {"Operators", c.Operators},         {"Constraints", c.Constraints}};
-    QCOMPARE(byName[list], expected);
+    const QList<QPair<QStringList, QString>> lists = {
+        {c.InvariantsVal,
+         "AVDIST BALABAN CLAWS CLIQMAX CHROMATIC DEGMAX DEGMIN DIAMETER DOMINATION ENERGY GIRTH "
+         "HARARY K4 KIRCHHOFF NCONN ORDER PENDING PLATT RADIUS RANDIC SIZE STABLEMAX SZEGED "
+         "TRIANGLES WIENER ZAGREBM1 ZAGREBM2"},
+        {c.InvariantsVec,
+         "CENTRALITY CLOSENESS CUTCENTRALITY CHROMATICVAL DCENTRALITY DCENTRALITY2 DEGREES "
+         "DISTCLOSESTLEAF ECCENTRICITY HARMONIC IINDEX INCLIQMAX INDOMINATION INSTABLEMAX "
+         "KCHERRIES NUMERO ONEVEC SUMDISTP TRANSMISSION"},
+        {c.InvariantsMat,
+         "ADJACENCY BETWEENNESS COMNEIGH DBETW DBETW2 DISTANCES EINCLIQMAX IDENTITY INGIRTH INPCC "
+         "INDIAMETER LAPLACIAN MODULARITY NLAPLACIAN ONEMAT SLLAPLACIAN"},
+        {c.InvariantsFam, "CATERPILLAR COMET LOBSTER PATH SPIDER STAR TREE"},
+        {c.Operators,
+         "CONSTANT + - * .* / ADDCOLS ANGLE ABS CENTER CEIL CHOLESKY COLUMN CORR DETERMINANT DIAG "
+         "DPALINDROMIC ECORR EIGENVALUES EIGENVECTORS EUCLIDIANDIST EXP FIRST FLOOR IFGE INERTIA "
+         "LAPLACIANOF LAST MANHATTANDIST MAX MAXCOL MAXROW MIN MMAX MMIN MOMENT NBEQ NBVALUES "
+         "NORMALIZEMAT ROW SECOND SORT SQRT SUM SUMCOL SUMGE SUMPRODUCT SUMROW TRANSPOSE VALUE_AT "
+         "VAR"},
+        {c.Constraints, "< <= == >= > CONNECTED"}};
+    QStringList all;
+    for (const auto &list : lists) {
+        QCOMPARE(list.first, list.second.split(' ').replaceInStrings("_", " "));
+        all += list.first;
+    }
     // All is the lists in order, then the objectives.
-    const QStringList all = c.InvariantsVal + c.InvariantsVec + c.InvariantsMat +
-                            c.InvariantsFam + c.Operators + c.Constraints +
-                            QStringList{"Z", "OBJECTIVE", "MINIMIZE", "MAXIMIZE", "MAXMIN"};
-    QCOMPARE(c.All, all);
+    QCOMPARE(c.All, all + QStringList({"Z", "OBJECTIVE", "MINIMIZE", "MAXIMIZE", "MAXMIN"}));
 }
 
 void tst_BuildCalculus::categoryCodes_data()
 {
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<int>("code");
-    QTest::newRow("value") << "WIENER" << 1;
-    QTest::newRow("matrix") << "DBETW2" << 1;
-    QTest::newRow("family") << "TREE" << 2;
-    QTest::newRow("value at") << "VALUE AT" << 3;
-    QTest::newRow("dot times") << ".*" << 3;
-    QTest::newRow("connected") << "CONNECTED" << 4;
-    for (const char *z : {"Z", "OBJECTIVE", "MINIMIZE", "MAXIMIZE", "MAXMIN"})
-        QTest::newRow(z) << z << 5;
-    QTest::newRow("lower case") << "order" << 0;
-    QTest::newRow("leading blank") << " SIZE" << 0;
-    QTest::newRow("trailing blank") << "SIZE " << 0;
-    QTest::newRow("no blank") << "VALUEAT" << 0;
-    QTest::newRow("category name") << "InvariantsVal" << 0;
+    // Keywords are exact: case, blanks and the category names are not keywords.
+    const QStringList keywords{"WIENER", "DBETW2", "TREE", "VALUE AT", ".*", "CONNECTED", "Z",
+                               "OBJECTIVE", "MINIMIZE", "MAXIMIZE", "MAXMIN", "order", " SIZE",
+                               "SIZE ", "VALUEAT", "InvariantsVal"};
+    const int codes[] = {1, 1, 2, 3, 3, 4, 5, 5, 5, 5, 5, 0, 0, 0, 0, 0};
+    for (int i = 0; i < keywords.size(); ++i)
+        QTest::newRow(qPrintable("'" + keywords[i] + "'")) << keywords[i] << codes[i];
 }
 
 void tst_BuildCalculus::categoryCodes()
@@ -170,35 +141,31 @@ void tst_BuildCalculus::everyKeyword()
         QVERIFY(!item->getError());
 
     const QString givenName = graphical ? QString("name %1").arg(flags) : QString();
+    void (Calculus::*const setFlag[])(bool) = {&Calculus::setInReport,
+                                               &Calculus::setNodInReport,
+                                               &Calculus::setVecInReport,
+                                               &Calculus::setInvertGraph};
     item->setGivenName(givenName);
-    item->setInReport(flags & 1);
-    item->setNodInReport(flags & 2);
-    item->setVecInReport(flags & 4);
-    item->setInvertGraph(flags & 8);
+    for (int k = 0; k < 4; ++k)
+        (item.get()->*setFlag[k])(flags & (1 << k));
     item->setPos(12.5 * flags, -40.25);
     const QString line = item->getCaractToSave();
     const QStringList f = fieldsOf(line);
     QVERIFY(f.size() >= 12);
-    QCOMPARE(f[0], item->name);
-    QCOMPARE(f[1], givenName);
-    QCOMPARE(f[5] == "1", bool(flags & 8));
-    QCOMPARE(f[6].toDouble(), 12.5 * flags);
-    QCOMPARE(f[7].toDouble(), -40.25);
-    QCOMPARE(f.mid(8, 4), (QStringList{"NULL", "NULL", "NULL", "NULL"}));
-
+    QCOMPARE(f.mid(0, 2) + f.mid(5, 7),
+             QStringList({item->name, givenName, QString::number(flags >> 3),
+                          QString::number(12.5 * flags), "-40.25", "NULL", "NULL", "NULL",
+                          "NULL"}));
+    // Read back through the fields alone, the item writes the same line.
     std::unique_ptr<Calculus> again(catalogue.makeCalculus(f[0], graphical));
     QVERIFY(again);
     again->setGivenName(f[1]);
-    again->setInReport(f[2] == "1");
-    again->setNodInReport(f[3] == "1");
-    again->setVecInReport(f[4] == "1");
-    again->setInvertGraph(f[5] == "1");
+    for (int k = 0; k < 4; ++k)
+        (again.get()->*setFlag[k])(f[2 + k] == "1");
     again->setPos(f[6].toDouble(), f[7].toDouble());
-    if (again->getType() == QLatin1String("Z")) {
-        // The objective's direction travels in the line's tail, not in its keyword.
-        const QString direction = f.value(12);
-        again->setMin(direction == "min" || direction == "maxmin");
-        again->setMax(direction == "max" || direction == "maxmin");
+    if (code == 5) { // the objective's direction travels in the line's tail
+        again->setMin(f.value(12).endsWith("min"));
+        again->setMax(f.value(12).startsWith("max"));
     }
     QCOMPARE(again->getCaractToSave(), line);
 }
@@ -208,20 +175,21 @@ void tst_BuildCalculus::documentation()
     BuildCalculus c;
     const QString order = "ORDER : Order of the graph, n = |V| the number of vertices of G.\n";
     const QString degmax = "DEGMAX : Maximum degree among vertices of the graph.\n";
+    QString values, vectors, lower, unknownTip;
     QCOMPARE(c.Documentation("ORDER"), order);
-    QString values, vectors, lower;
-    QByteArray err = captureStderr([&] {
+    QCOMPARE(c.toolTip("ORDER"), "ORDER: " + order);
+    captureStderr([&] {
         values = c.Documentation("InvariantsVal");
         vectors = c.Documentation("InvariantsVec");
+        unknownTip = c.toolTip("FOO");
     });
     QVERIFY(values.indexOf(degmax) >= 0);
     QVERIFY(values.indexOf(degmax) < values.indexOf(order)); // list order, not table order
     QVERIFY(!vectors.contains(order));
-    err = captureStderr([&] { lower = c.Documentation("invariantsval"); });
+    QCOMPARE(unknownTip, QStringLiteral("Undefined object."));
+    const QByteArray err = captureStderr([&] { lower = c.Documentation("invariantsval"); });
     QCOMPARE(lower, QString());
     QCOMPARE(err, QByteArray("invariantsval unknown!!\n"));
-    QCOMPARE(c.toolTip("ORDER"), "ORDER: " + order);
-    captureStderr([&] { QCOMPARE(c.toolTip("FOO"), QStringLiteral("Undefined object.")); });
 }
 
 QTEST_MAIN(tst_BuildCalculus)

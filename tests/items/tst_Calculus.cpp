@@ -12,15 +12,11 @@ class tst_Calculus : public QObject
 private slots:
     void initTestCase() { qsrand(1234); }
     void lazyRecomputation();
-    void argumentInError_data();
     void argumentInError();
-    void complementFlag_data();
     void complementFlag();
-    void getValueBounds_data();
     void getValueBounds();
     void deletingItemDetachesLinks();
-    void itemLine();
-    void bestBackupPublishesToDialog();
+    void itemLineAndDialog();
 };
 
 void tst_Calculus::lazyRecomputation()
@@ -45,13 +41,11 @@ void tst_Calculus::lazyRecomputation()
     probe.set_crucial(true);
     QVERIFY(probe.compute(false));
     QCOMPARE(probe.seenPairs, 5);
-
     // A failure stays until the graph moves.
     probe.failNext = true;
     g.remEdge(0, 4);
     QVERIFY(probe.compute(true));
-    QVERIFY(probe.getError());
-    QCOMPARE(probe.rows, 0);
+    QVERIFY(probe.getError() && probe.rows == 0);
     probe.failNext = false;
     QVERIFY(!probe.compute(true));
     QVERIFY(probe.getError());
@@ -63,107 +57,79 @@ void tst_Calculus::lazyRecomputation()
     QCOMPARE(probe.calls, 4);
 }
 
-void tst_Calculus::argumentInError_data()
-{
-    QTest::addColumn<int>("slot");
-    for (int k = 1; k <= 4; ++k)
-        QTest::newRow(qPrintable(QString("argument %1").arg(k))) << k;
-}
-
 void tst_Calculus::argumentInError()
 {
-    QFETCH(int, slot);
     Graph g("G", false);
     OperatorProbe good[4], bad, user;
-    for (auto &p : good) {
-        p.setGraph(&g);
-        p.compute(true);
-    }
+    for (OperatorProbe *p : {&good[0], &good[1], &good[2], &good[3], &bad, &user})
+        p->setGraph(&g);
     bad.failNext = true;
-    bad.setGraph(&g);
     bad.compute(true);
-    user.setGraph(&g);
     Calculus **args[4] = {&user.arg1, &user.arg2, &user.arg3, &user.arg4};
-    for (int k = 0; k < 4; ++k)
-        *args[k] = (k + 1 == slot) ? static_cast<Calculus *>(&bad) : &good[k];
-    QVERIFY(user.compute(true));
-    QVERIFY(user.getError());
-    QCOMPARE(user.rows, 0);
-    QCOMPARE(user.calls, 0);
+    for (int slot = 0; slot < 4; ++slot) {
+        g.addNode();
+        for (int k = 0; k < 4; ++k) {
+            good[k].compute(true);
+            *args[k] = k == slot ? static_cast<Calculus *>(&bad) : &good[k];
+        }
+        QVERIFY(user.compute(true));
+        QVERIFY2(user.getError() && user.rows == 0 && user.calls == 0,
+                 qPrintable(QString::number(slot)));
+    }
     for (int k = 0; k < 4; ++k)
         *args[k] = nullptr;
 }
 
-void tst_Calculus::complementFlag_data()
-{
-    QTest::addColumn<int>("order");
-    for (int n : {0, 1, 7, 32})
-        QTest::newRow(qPrintable(QString("order %1").arg(n))) << n;
-}
-
 void tst_Calculus::complementFlag()
 {
-    QFETCH(int, order);
-    Graph g("G", false);
-    g.randomGraph(order);
-    int edges = 0;
-    QVector<bool> before;
-    for (int i = 0; i < 32; ++i)
-        for (int j = 0; j < 32; ++j) {
-            before << g.edge(i, j);
-            edges += i < j && g.edge(i, j);
-        }
-    const int id = g.getID();
-    OperatorProbe probe;
-    probe.setGraph(&g);
-    probe.compute(true);
-    QCOMPARE(probe.seenPairs, edges);
-    // Switching the complement on must not serve the value cached for the graph itself.
-    probe.setInvertGraph(true);
-    QVERIFY(probe.compute(true));
-    QCOMPARE(probe.seenOrder, order);
-    QCOMPARE(probe.seenPairs, order * (order - 1) / 2 - edges);
-    QCOMPARE(g.getID(), id);
-    QVector<bool> after;
-    for (int i = 0; i < 32; ++i)
-        for (int j = 0; j < 32; ++j)
-            after << g.edge(i, j);
-    QCOMPARE(after, before);
-}
-
-void tst_Calculus::getValueBounds_data()
-{
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("cols");
-    QTest::addColumn<int>("index");
-    QTest::addColumn<double>("expected");
-    // The probe writes 100 * row + column + 0.5.
-    QTest::newRow("zero") << 3 << 1 << 0 << 1e12;
-    QTest::newRow("thirty-three") << 3 << 1 << 33 << 1e12;
-    QTest::newRow("negative") << 1 << 1 << -1 << 1e12;
-    QTest::newRow("row vector") << 1 << 3 << 2 << 1.5;
-    QTest::newRow("column vector") << 3 << 1 << 2 << 100.5;
-    QTest::newRow("matrix reads its first row") << 4 << 4 << 4 << 3.5;
+    for (int order : {0, 1, 7, 32}) {
+        Graph g("G", false);
+        g.randomGraph(order);
+        int edges = 0;
+        QVector<bool> before, after;
+        for (int i = 0; i < 32; ++i)
+            for (int j = 0; j < 32; ++j) {
+                before << g.edge(i, j);
+                edges += i < j && g.edge(i, j);
+            }
+        const int id = g.getID();
+        OperatorProbe probe;
+        probe.setGraph(&g);
+        probe.compute(true);
+        QCOMPARE(probe.seenPairs, edges);
+        // Switching the complement on must not serve the value cached for the graph itself,
+        // and leaves the graph and its counter as they were.
+        probe.setInvertGraph(true);
+        QVERIFY(probe.compute(true));
+        QCOMPARE(probe.seenOrder, order);
+        QCOMPARE(probe.seenPairs, order * (order - 1) / 2 - edges);
+        QCOMPARE(g.getID(), id);
+        for (int i = 0; i < 32; ++i)
+            for (int j = 0; j < 32; ++j)
+                after << g.edge(i, j);
+        QCOMPARE(after, before);
+    }
 }
 
 void tst_Calculus::getValueBounds()
 {
-    QFETCH(int, rows);
-    QFETCH(int, cols);
-    QFETCH(int, index);
-    QFETCH(double, expected);
+    // rows, cols, index (1-based), expected; the probe writes 100 * row + column + 0.5, and a
+    // matrix reads its first row.
+    const double cases[][4] = {{3, 1, 0, 1e12},  {3, 1, 33, 1e12},    {1, 1, -1, 1e12},
+                               {1, 3, 2, 1.5},   {3, 1, 2, 100.5},    {4, 4, 4, 3.5}};
     Graph g("G", false);
-    OperatorProbe probe;
-    probe.setGraph(&g);
-    probe.shapeRows = rows;
-    probe.shapeCols = cols;
-    probe.compute(true);
-    QCOMPARE(probe.getValue(index), expected);
+    for (const auto &c : cases) {
+        OperatorProbe probe;
+        probe.setGraph(&g);
+        probe.shapeRows = int(c[0]);
+        probe.shapeCols = int(c[1]);
+        probe.compute(true);
+        QCOMPARE(probe.getValue(int(c[2])), c[3]);
+    }
 }
 
 void tst_Calculus::deletingItemDetachesLinks()
 {
-    Graph g("G", false);
     auto *source = new InvariantProbe;
     auto *middle = new OperatorProbe;
     auto *user = new OperatorProbe;
@@ -173,16 +139,14 @@ void tst_Calculus::deletingItemDetachesLinks()
     auto *out = new Link(middle, user, false);
     QVERIFY(user->setLink1(out) && middle->setLinkTo(out) && user->setArg1(middle));
     delete middle;
-    QVERIFY(source->links.isEmpty());
-    QVERIFY(!user->isLinked(1));
-    QVERIFY(!user->arg1);
+    QVERIFY(source->links.isEmpty() && !user->isLinked(1) && !user->arg1);
     delete source;
     delete user;
 }
 
-void tst_Calculus::itemLine()
+void tst_Calculus::itemLineAndDialog()
 {
-    OperatorProbe probe, a, b;
+    OperatorProbe probe(true), a, b;
     a.saveIndex = 5;
     b.saveIndex = 7;
     probe.arg1 = &a;
@@ -195,22 +159,16 @@ void tst_Calculus::itemLine()
     QCOMPARE(probe.getCaractToSave(),
              QString("PROBE\tDegree list\t0\t1\t0\t1\t1.23457e+06\t-0.1\t5\tNULL\t7\tNULL\n"));
     probe.arg1 = probe.arg3 = nullptr;
-}
-
-void tst_Calculus::bestBackupPublishesToDialog()
-{
+    // The best values reach the dialog; a failure empties it and becomes the tooltip.
     Graph g("G", false);
-    OperatorProbe probe(true);
     probe.setGraph(&g);
     probe.shapeRows = 2;
     probe.shapeCols = 3;
     probe.bestBackup();
     CalculusDisplay *d = probe.getCalculusDisplay();
-    QCOMPARE(d->getNbRows(), 2);
-    QCOMPARE(d->getNbCols(), 3);
-    QCOMPARE(d->getM()[1][2], 102.5);
+    QCOMPARE(QVector<double>({double(d->getNbRows()), double(d->getNbCols()), d->getM()[1][2]}),
+             QVector<double>({2, 3, 102.5}));
     QCOMPARE(probe.toolTip(), QString());
-
     probe.failNext = true;
     g.addEdge(0, 1);
     probe.bestBackup();

@@ -32,8 +32,7 @@ class tst_CalculusDisplay : public QObject
 private slots:
     void initTestCase() { qsrand(1234); }
     void values();
-    void natureBoxes();
-    void complementRepublishes();
+    void boxes();
     void workerPublicationIsQueued();
     void queuedUpdateAfterDeletionIsDropped();
 };
@@ -41,51 +40,45 @@ private slots:
 void tst_CalculusDisplay::values()
 {
     CalculusDisplay d("X", "");
-    d.setValues(matrix(1, 1, 1.0 / 3.0), 1, 1);
-    QCOMPARE(d.valueGrid()->item(0, 0)->text(), QStringLiteral("0.333333"));
-    d.setValues(matrix(1, 1, 1e12), 1, 1);
-    QCOMPARE(d.valueGrid()->item(0, 0)->text(), QStringLiteral("1e+12"));
-    d.setValues(matrix(5, 5, 1), 5, 5);
-    QCOMPARE(d.valueGrid()->item(4, 4)->text(), QStringLiteral("45"));
-    d.setValues(matrix(3, 1, 7), 3, 1);
-    QCOMPARE(d.valueGrid()->rowCount(), 3);
-    QCOMPARE(d.valueGrid()->columnCount(), 1);
-    QCOMPARE(d.valueGrid()->item(2, 0)->text(), QStringLiteral("27"));
-    QCOMPARE(d.getValue(), 7.0);
+    // rows, cols, first entry; the grid's last cell at six digits.
+    const struct {
+        int rows, cols;
+        double base;
+        const char *last;
+    } cases[] = {
+        {1, 1, 1.0 / 3.0, "0.333333"}, {1, 1, 1e12, "1e+12"}, {5, 5, 1, "45"}, {3, 1, 7, "27"}};
+    for (const auto &c : cases) {
+        d.setValues(matrix(c.rows, c.cols, c.base), c.rows, c.cols);
+        QCOMPARE(QPoint(d.valueGrid()->rowCount(), d.valueGrid()->columnCount()),
+                 QPoint(c.rows, c.cols));
+        QCOMPARE(d.valueGrid()->item(c.rows - 1, c.cols - 1)->text(), QString(c.last));
+        QCOMPARE(d.getValue(), c.base);
+    }
     // Oversized requests stay within the 32 x 32 store.
     d.setValues(matrix(32, 32, 0), 40, 40);
-    QCOMPARE(d.getNbRows(), 32);
-    QCOMPARE(d.getNbCols(), 32);
+    QCOMPARE(QPoint(d.getNbRows(), d.getNbCols()), QPoint(32, 32));
     d.setValues(matrix(0, 0, 0), 0, 0);
     QCOMPARE(d.valueGrid()->rowCount(), 0);
 }
 
-void tst_CalculusDisplay::natureBoxes()
-{
-    OperatorProbe op(true);
-    CalculusDisplay &d = *op.getCalculusDisplay();
-    box(d, "Insert in explorer")->click();
-    QVERIFY(d.inReport());
-    QVERIFY(d.graphInReport());
-    box(d, "Vector")->click();
-    QVERIFY(d.vecInReport());
-    QVERIFY(!d.graphInReport());
-    box(d, "Insert in explorer")->click();
-    for (const char *nature : {"Graph Value", "Node Value", "Vector"})
-        QVERIFY(!box(d, nature)->isEnabled());
-
-}
-
-void tst_CalculusDisplay::complementRepublishes()
+void tst_CalculusDisplay::boxes()
 {
     Graph g("G", false);
     InvariantProbe item(true);
     item.setGraph(&g);
+    CalculusDisplay &d = *item.getCalculusDisplay();
+    box(d, "Insert in explorer")->click();
+    QVERIFY(d.inReport() && d.graphInReport());
+    box(d, "Vector")->click();
+    QVERIFY(d.vecInReport() && !d.graphInReport());
+    box(d, "Insert in explorer")->click();
+    for (const char *nature : {"Graph Value", "Node Value", "Vector"})
+        QVERIFY(!box(d, nature)->isEnabled());
+    // The complement box republishes the graph and reaches the item's next computation.
     QSignalSpy published(&g, &Graph::signal_best_graph_changed);
     const int id = g.getID();
-    box(*item.getCalculusDisplay(), "Complement")->click();
-    QCOMPARE(published.count(), 1);
-    QVERIFY(g.getID() != id);
+    box(d, "Complement")->click();
+    QVERIFY(published.count() == 1 && g.getID() != id);
     item.compute(true);
     QVERIFY(item.invertGraphFlag);
 }
@@ -98,8 +91,7 @@ void tst_CalculusDisplay::workerPublicationIsQueued()
     item.setGraph(&g);
     item.shapeRows = 4;
     item.shapeCols = 2;
-    std::thread worker([&] { item.bestBackup(); });
-    worker.join();
+    std::thread([&] { item.bestBackup(); }).join();
     // Computed in the worker; the dialog hears of it only through the GUI thread's queue.
     QCOMPARE(item.getCalculusDisplay()->getNbRows(), 0);
     QTRY_COMPARE(item.getCalculusDisplay()->getNbRows(), 4);
@@ -111,8 +103,7 @@ void tst_CalculusDisplay::queuedUpdateAfterDeletionIsDropped()
     Graph g("G", false);
     auto *item = new OperatorProbe(true);
     item->setGraph(&g);
-    std::thread worker([item] { item->bestBackup(); });
-    worker.join();
+    std::thread([item] { item->bestBackup(); }).join();
     delete item; // the queued update now has nobody to update
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents();

@@ -18,26 +18,20 @@ class tst_CalculusThreads : public QObject
 {
     Q_OBJECT
 private slots:
-    void initTestCase() { qsrand(1234); }
     void readersSeeWholeValues();
     void publicationsFromWorker();
 };
 
 void tst_CalculusThreads::readersSeeWholeValues()
 {
-    BuildCalculus catalogue;
     Graph g("VNS", false);
     g.randomGraph(24);
     std::vector<std::unique_ptr<Calculus>> items;
     for (const char *k : {"SIZE", "DEGREES", "KCHERRIES", "DEGMAX"}) {
-        items.emplace_back(catalogue.makeCalculus(k, false));
+        items.emplace_back(BuildCalculus().makeCalculus(k, false));
         items.back()->setGraph(&g);
         items.back()->compute(true);
     }
-    Calculus *size = items[0].get();
-    Calculus *degrees = items[1].get();
-    Calculus *kcherries = items[2].get();
-
     std::atomic<bool> done{false};
     std::thread worker([&] {
         qsrand(99);
@@ -53,45 +47,39 @@ void tst_CalculusThreads::readersSeeWholeValues()
         done = true;
     });
     // Failures are noted, not returned on, so that the worker is always waited for.
-    int reads = 0;
     QString fault;
-    while ((!done || reads < 100) && fault.isEmpty()) {
-        const QVector<double> d = degrees->getFirstCol();
-        double sum = 0;
+    for (int reads = 0; (!done || reads < 100) && fault.isEmpty(); ++reads) {
+        const QVector<double> d = items[1]->getFirstCol();
+        double sum = 0, cherries = 0;
         for (double v : d)
             sum += (v >= 0 && v <= 23) ? v : 1e6;
+        for (double v : items[2]->getFirstCol())
+            cherries += v;
+        const double m = items[0]->getValue(1);
         if (d.size() != 24 || sum > 24 * 23 || int(sum) % 2 != 0)
             fault = "a degree column read half written";
-        double cherries = 0;
-        for (double v : kcherries->getFirstCol())
-            cherries += v;
-        if (cherries > 24)
+        else if (cherries > 24)
             fault = "more pending vertices than vertices";
-        const double m = size->getValue(1);
-        if (m < 0 || m > 276 || size->getError())
+        else if (m < 0 || m > 276 || items[0]->getError())
             fault = "size out of range";
-        ++reads;
     }
     worker.join();
     QVERIFY2(fault.isEmpty(), qPrintable(fault));
-    // After the worker, the values are those of the final graph.
-    int edges = 0;
+    int edges = 0; // after the worker, the values are those of the final graph
     for (int i = 0; i < 24; ++i)
         for (int j = i + 1; j < 24; ++j)
             edges += g.edge(i, j);
-    QCOMPARE(size->getValue(1), double(edges));
+    QCOMPARE(items[0]->getValue(1), double(edges));
 }
 
 void tst_CalculusThreads::publicationsFromWorker()
 {
-    BuildCalculus catalogue;
     Graph g("graph", false);
     g.randomGraph(16);
-    std::unique_ptr<Calculus> order(catalogue.makeCalculus("ORDER", true));
-    std::unique_ptr<Calculus> degrees(catalogue.makeCalculus("DEGREES", true));
+    std::unique_ptr<Calculus> order(BuildCalculus().makeCalculus("ORDER", true));
+    std::unique_ptr<Calculus> degrees(BuildCalculus().makeCalculus("DEGREES", true));
     order->setGraph(&g);
     degrees->setGraph(&g);
-
     std::atomic<bool> done{false};
     std::thread worker([&] {
         for (int step = 0; step < 500; ++step) {
@@ -103,8 +91,7 @@ void tst_CalculusThreads::publicationsFromWorker()
     });
     QImage canvas(200, 200, QImage::Format_ARGB32);
     QStyleOptionGraphicsItem option;
-    while (!done) {
-        // Painting reads what was published to the dialogs, in the GUI thread.
+    while (!done) { // painting reads what was published to the dialogs, in the GUI thread
         QPainter p(&canvas);
         order->paint(&p, &option, nullptr);
         degrees->paint(&p, &option, nullptr);

@@ -19,11 +19,8 @@ private slots:
     void initTestCase() { qsrand(1234); }
     void argumentShapes_data();
     void argumentShapes();
-    void scaledCopy();
     void keywords_data();
     void keywords();
-    void paintSetsFactor_data();
-    void paintSetsFactor();
 };
 
 void tst_Z::argumentShapes_data()
@@ -46,11 +43,11 @@ void tst_Z::argumentShapes()
     QFETCH(int, cols);
     QFETCH(QString, tooltip);
     const bool accepted = rows > 0 && cols == 1;
-    Graph g(QStringLiteral("g"), false);
+    Graph g("g", false);
     InvariantProbe arg;
     arg.shapeRows = rows;
     arg.shapeCols = cols;
-    arg.sRows = QStringLiteral("n");
+    arg.sRows = "n";
     arg.failNext = rows == -2;
     arg.setGraph(&g);
     arg.compute(true); // as the board does before its objectives
@@ -63,31 +60,15 @@ void tst_Z::argumentShapes()
     if (!tooltip.isEmpty())
         QCOMPARE(z.savedTooltip, tooltip);
     QCOMPARE(z.rows, accepted ? rows : 0);
-    QCOMPARE(z.getSRows(), accepted ? QStringLiteral("n") : QStringLiteral("NA"));
-    for (int i = 0; accepted && i < rows; ++i)
-        QCOMPARE((*z.getZ())[i][0], 100.0 * i + 0.5);
+    QCOMPARE(z.getSRows(), QString(accepted ? "n" : "NA"));
+    // The item keeps its argument's column (100 i + 0.5); the copy is scaled, at once.
+    for (double factor : {1.0, -1.0, 2.0}) {
+        z.setOptFactor(factor);
+        for (int i = 0; accepted && i < rows; ++i)
+            QVERIFY(z.M[i][0] == 100.0 * i + 0.5 && (*z.getZ())[i][0] == factor * z.M[i][0]);
+    }
     if (rows == -1)
         QCOMPARE(z.formula(), QStringLiteral("MISSING ARGUMENT"));
-}
-
-void tst_Z::scaledCopy()
-{
-    Graph g(QStringLiteral("g"), false);
-    InvariantProbe arg;
-    arg.shapeRows = 2;
-    arg.setGraph(&g);
-    arg.compute(true);
-    Z z(false);
-    z.setGraph(&g);
-    z.setOptFactor(-1.0);
-    z.setArg1(&arg);
-    // The probe's column is 0.5 + 100 i; the item keeps it, the copy is scaled.
-    QCOMPARE(z.M[1][0], 100.5);
-    QCOMPARE((*z.getZ())[1][0], -100.5);
-    // A new factor is at once in the scaled copy.
-    z.setOptFactor(2.0);
-    QCOMPARE((*z.getZ())[1][0], 201.0);
-    QCOMPARE(z.M[1][0], 100.5);
 }
 
 void tst_Z::keywords_data()
@@ -95,14 +76,12 @@ void tst_Z::keywords_data()
     QTest::addColumn<QString>("keyword");
     QTest::addColumn<bool>("graphical");
     QTest::addColumn<int>("obj");
-    QTest::addColumn<QString>("tail");
     const QStringList keywords{"MAXMIN", "MAXIMIZE", "MINIMIZE", "Z", "OBJECTIVE"};
     const int objs[] = {0, -1, 1, 1, 1};
-    const QStringList tails{"\tmaxmin", "\tmax", "\tmin", "\tmin", "\tmin"};
     for (bool graphical : {false, true})
         for (int i = 0; i < keywords.size(); ++i)
             QTest::newRow(qPrintable(keywords[i] + (graphical ? " shown" : " bare")))
-                << keywords[i] << graphical << objs[i] << tails[i];
+                << keywords[i] << graphical << objs[i];
 }
 
 void tst_Z::keywords()
@@ -110,56 +89,37 @@ void tst_Z::keywords()
     QFETCH(QString, keyword);
     QFETCH(bool, graphical);
     QFETCH(int, obj);
-    QFETCH(QString, tail);
-    BuildCalculus catalogue;
-    std::unique_ptr<Calculus> z(catalogue.makeCalculus(keyword, graphical));
-    QVERIFY(z);
+    std::unique_ptr<Calculus> item(BuildCalculus().makeCalculus(keyword, graphical));
+    auto *z = static_cast<Z *>(item.get());
     QCOMPARE(z->getObj(), obj);
-    QCOMPARE(z->specificInformationToSave(), tail);
+    const QString tails[] = {"\tmax", "\tmaxmin", "\tmin"};
+    QCOMPARE(z->specificInformationToSave(), tails[obj + 1]);
     if (!graphical)
         return;
     auto *dialog = qobject_cast<ZDisplay *>(z->getCalculusDisplay());
-    QVERIFY(dialog);
     QCOMPARE(dialog->getObjMin(), obj >= 0);
     QCOMPARE(dialog->getObjMax(), obj <= 0);
     // The only ticked box is disabled.
-    QCOMPARE(dialog->minBox()->isEnabled(), obj == 0 || obj == -1);
-    QCOMPARE(dialog->maxBox()->isEnabled(), obj == 0 || obj == 1);
-    if (obj != 0)
-        return;
-    dialog->minBox()->click(); // untick Minimization, Maximization stays ticked
-    QVERIFY(!dialog->maxBox()->isEnabled());
-    Graph g(QStringLiteral("g"), false);
-    z->setGraph(&g);
-    z->compute(true);
-    QCOMPARE(z->getObj(), -1);
-    QCOMPARE(z->specificInformationToSave(), QStringLiteral("\tmax"));
-}
-
-void tst_Z::paintSetsFactor_data()
-{
-    QTest::addColumn<QString>("keyword");
-    QTest::addColumn<double>("before");
-    QTest::addColumn<double>("after");
-    QTest::newRow("maximise") << "MAXIMIZE" << 1.0 << -1.0;
-    QTest::newRow("minimise") << "MINIMIZE" << -1.0 << 1.0;
-    QTest::newRow("both keeps") << "MAXMIN" << -1.0 << -1.0;
-}
-
-void tst_Z::paintSetsFactor()
-{
-    QFETCH(QString, keyword);
-    QFETCH(double, before);
-    QFETCH(double, after);
-    BuildCalculus catalogue;
-    std::unique_ptr<Calculus> item(catalogue.makeCalculus(keyword, true));
-    auto *z = static_cast<Z *>(item.get());
-    z->setOptFactor(before);
+    QCOMPARE(dialog->minBox()->isEnabled(), obj <= 0);
+    QCOMPARE(dialog->maxBox()->isEnabled(), obj >= 0);
+    // Painting sets the factor from the direction; both directions keep the one set.
+    z->setOptFactor(-obj);
+    if (obj == 0)
+        z->setOptFactor(-1.0);
     QImage image(200, 200, QImage::Format_ARGB32);
     QPainter painter(&image);
     z->paint(&painter, nullptr, nullptr);
     painter.end();
-    QCOMPARE(z->optFactor(), after);
+    QCOMPARE(z->optFactor(), obj == 0 ? -1.0 : double(obj));
+    if (obj != 0)
+        return;
+    dialog->minBox()->click(); // untick Minimization, Maximization stays ticked
+    QVERIFY(!dialog->maxBox()->isEnabled());
+    Graph g("g", false);
+    z->setGraph(&g);
+    z->compute(true);
+    QCOMPARE(z->getObj(), -1);
+    QCOMPARE(z->specificInformationToSave(), QStringLiteral("\tmax"));
 }
 
 QTEST_MAIN(tst_Z)

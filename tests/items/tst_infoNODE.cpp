@@ -14,14 +14,28 @@
 namespace
 {
 
-void makeCycle(Graph &g, int n)
-{
-    g.clear();
-    for (int i = 0; i < n; ++i)
-        g.addNode();
-    for (int i = 0; i < n; ++i)
-        g.addEdge(i, (i + 1) % n);
-}
+/// A board over the cycle of n vertices.
+struct Cycle {
+    Graph g{"g", false};
+    Problem board{&g, "b", false};
+    explicit Cycle(int n)
+    {
+        g.clear();
+        for (int i = 0; i < n; ++i)
+            g.addNode();
+        for (int i = 0; i < n; ++i)
+            g.addEdge(i, (i + 1) % n);
+    }
+    /// Links a probe of the given shape and entries to `target`, then publishes.
+    InvariantProbe *show(Calculus *target, int rows, int cols, std::function<double(int, int)> f)
+    {
+        InvariantProbe *p = fixedProbe(rows, cols, std::move(f));
+        board.addInvariantItemLoadMode(p);
+        board.link1(p, target);
+        board.best_backup();
+        return p;
+    }
+};
 
 } // namespace
 
@@ -30,123 +44,82 @@ class tst_infoNODE : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { qsrand(1234); }
-    void colors_data();
     void colors();
     void labels();
-    void edgeShapes_data();
-    void edgeShapes();
+    void edgeLabels();
     void edgeHighlights();
 };
 
-void tst_infoNODE::colors_data()
-{
-    QTest::addColumn<QVector<double>>("entries");
-    QTest::addColumn<QVector<int>>("colorSlots");
-    // Colour indexes; the drawing takes them modulo its 16 colours.
-    QTest::newRow("truncation") << QVector<double>{2.9, 17, -1.5, 0.5} << QVector<int>{2, 17, -1, 0};
-    QTest::newRow("NaN and huge") << QVector<double>{std::nan(""), 1e300, -1e300, 3}
-                                  << QVector<int>{0, 0, 0, 3};
-}
-
 void tst_infoNODE::colors()
 {
-    QFETCH(QVector<double>, entries);
-    QFETCH(QVector<int>, colorSlots);
-    Graph g(QStringLiteral("g"), false);
-    makeCycle(g, 4);
-    Problem board(&g, QStringLiteral("b"), false);
-    InvariantProbe *vector = fixedProbe(4, 1, [entries](int i, int) { return entries[i]; });
-    board.addInvariantItemLoadMode(vector);
-    board.link1(vector, board.getColors());
-    board.best_backup();
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(g.getNode(i)->getColor(), colorSlots[i]);
+    // Colour indexes truncated; the drawing takes them modulo its 16 colours; what is not a
+    // number or out of int range is 0.
+    Cycle c(8);
+    const QVector<double> entries{2.9, 17, -1.5, 0.5, std::nan(""), 1e300, -1e300, 3};
+    InvariantProbe *p = c.show(c.board.getColors(), 8, 1, [=](int i, int) { return entries[i]; });
+    QVector<int> colours, zeros(8, 0);
+    for (int i = 0; i < 8; ++i)
+        colours << c.g.getNode(i)->getColor();
+    QCOMPARE(colours, (QVector<int>{2, 17, -1, 0, 0, 0, 0, 3}));
     // Without argument (and once the graph has moved) every vertex goes back to colour 0.
-    board.link1(vector, board.getColors());
-    g.changeBest();
-    board.best_backup();
-    for (int i = 0; i < 4; ++i)
-        QCOMPARE(g.getNode(i)->getColor(), 0);
+    c.board.link1(p, c.board.getColors());
+    c.g.changeBest();
+    c.board.best_backup();
+    colours.clear();
+    for (int i = 0; i < 8; ++i)
+        colours << c.g.getNode(i)->getColor();
+    QCOMPARE(colours, zeros);
 }
 
 void tst_infoNODE::labels()
 {
-    Graph g(QStringLiteral("g"), false);
-    makeCycle(g, 3);
-    Problem board(&g, QStringLiteral("b"), false);
-    InvariantProbe *vector = fixedProbe(3, 1, [](int i, int) { return 1.0 / (i + 3); });
-    InvariantProbe *value = fixedProbe(1, 1, [](int, int) { return 42.0; });
-    InvariantProbe *matrix = fixedProbe(3, 3, [](int, int) { return 1.0; });
-    for (InvariantProbe *f : {vector, value, matrix})
-        board.addInvariantItemLoadMode(f);
-    board.link1(vector, board.getLabels());
-    board.best_backup();
-    QCOMPARE(g.getNode(0)->getLabel(), QStringLiteral("0.333333"));
+    Cycle c(3);
+    Calculus *labels = c.board.getLabels();
+    c.show(labels, 3, 1, [](int i, int) { return 1.0 / (i + 3); });
+    QCOMPARE(c.g.getNode(0)->getLabel(), QStringLiteral("0.333333"));
     // A single value labels vertex 0 only; the others keep their labels.
-    board.link1(value, board.getLabels());
-    board.best_backup();
-    QCOMPARE(g.getNode(0)->getLabel(), QStringLiteral("42"));
-    QCOMPARE(g.getNode(1)->getLabel(), QStringLiteral("0.25"));
-    // A matrix is refused.
-    board.link1(matrix, board.getLabels());
-    QCOMPARE(board.getLabels()->savedTooltip, QStringLiteral("Argument should be a vector"));
-    board.best_backup();
+    c.show(labels, 1, 1, [](int, int) { return 42.0; });
+    QCOMPARE(c.g.getNode(0)->getLabel() + " " + c.g.getNode(1)->getLabel(), QString("42 0.25"));
+    // A matrix is refused, and the labels go.
+    c.show(labels, 3, 3, [](int, int) { return 1.0; });
+    QCOMPARE(labels->savedTooltip, QStringLiteral("Argument should be a vector"));
     for (int i = 0; i < 3; ++i)
-        QCOMPARE(g.getNode(i)->getLabel(), QString());
+        QCOMPARE(c.g.getNode(i)->getLabel(), QString());
 }
 
-void tst_infoNODE::edgeShapes_data()
+void tst_infoNODE::edgeLabels()
 {
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("cols");
-    QTest::newRow("6 x 6") << 6 << 6;
-    QTest::newRow("5 x 6") << 5 << 6;
-    QTest::newRow("6 x 1") << 6 << 1;
-}
-
-void tst_infoNODE::edgeShapes()
-{
-    QFETCH(int, rows);
-    QFETCH(int, cols);
-    const bool shown = rows == 6 && cols == 6;
-    Graph g(QStringLiteral("g"), false);
-    makeCycle(g, 6);
-    Problem board(&g, QStringLiteral("b"), false);
-    InvariantProbe *m = fixedProbe(rows, cols, [](int i, int j) { return 10 * i + j; });
-    board.addInvariantItemLoadMode(m);
-    board.link1(m, board.getELabels());
-    if (!shown)
-        QCOMPARE(board.getELabels()->savedTooltip,
-                 QStringLiteral("Argument should be a matrix n x n"));
-    board.best_backup();
-    for (int i = 0; i < 6; ++i)
-        for (int j = 0; j < i; ++j)
-            if (g.edge(i, j))
-                QCOMPARE(g.getEdge(i, j)->getLabel(),
-                         shown ? QString::number(10 * i + j) : QString());
+    for (int rows : {6, 5}) {
+        for (int cols : {6, 1}) {
+            const bool shown = rows == 6 && cols == 6;
+            Cycle c(6);
+            c.show(c.board.getELabels(), rows, cols, [](int i, int j) { return 10 * i + j; });
+            if (!shown)
+                QCOMPARE(c.board.getELabels()->savedTooltip,
+                         QStringLiteral("Argument should be a matrix n x n"));
+            for (int i = 1; i < 6; ++i)
+                QCOMPARE(c.g.getEdge(i, i - 1)->getLabel(),
+                         shown ? QString::number(11 * i - 1) : QString());
+        }
+    }
 }
 
 void tst_infoNODE::edgeHighlights()
 {
-    Graph g(QStringLiteral("g"), false);
-    makeCycle(g, 5);
-    Problem board(&g, QStringLiteral("b"), false);
     // Entry [i][j] of edge {i, j}: 1 on {1,0}, 0.9999995 on {2,1}, 0.999999 on {3,2}.
-    InvariantProbe *m = fixedProbe(5, 5, [](int i, int j) {
-        return i == 1 && j == 0 ? 1.0 : i == 2 && j == 1 ? 0.9999995 : i == 3 && j == 2 ? 0.999999 : 0.0;
+    Cycle c(5);
+    c.show(c.board.getEHilights(), 5, 5, [](int i, int j) {
+        return j + 1 != i ? 0.0 : i == 1 ? 1.0 : i == 2 ? 0.9999995 : i == 3 ? 0.999999 : 0.0;
     });
-    board.addInvariantItemLoadMode(m);
-    board.link1(m, board.getEHilights());
-    board.best_backup();
-    QVERIFY(g.getEdge(1, 0)->isHilighted());
-    QVERIFY(g.getEdge(2, 1)->isHilighted());
-    QVERIFY(!g.getEdge(3, 2)->isHilighted());
-    QVERIFY(!g.getEdge(4, 0)->isHilighted());
+    QVector<bool> lit;
+    for (auto e : {qMakePair(1, 0), qMakePair(2, 1), qMakePair(3, 2), qMakePair(4, 0)})
+        lit << c.g.getEdge(e.first, e.second)->isHilighted();
+    QCOMPARE(lit, (QVector<bool>{true, true, false, false}));
     // A graph of another order makes the matrix the wrong shape: highlights go.
-    g.addNode();
-    g.best_backup();
-    board.best_backup();
-    QVERIFY(!g.getEdge(1, 0)->isHilighted());
+    c.g.addNode();
+    c.g.best_backup();
+    c.board.best_backup();
+    QVERIFY(!c.g.getEdge(1, 0)->isHilighted());
 }
 
 QTEST_MAIN(tst_infoNODE)

@@ -3,7 +3,6 @@
 #include "ItemProbes.h"
 
 #include "graph/Graph.h"
-#include "items/BuildCalculus.h"
 #include "items/ConstantDisplay.h"
 #include "items/invConstant.h"
 
@@ -19,9 +18,23 @@ ConstantDisplay *dialogOf(invConstant &c)
     return static_cast<ConstantDisplay *>(c.getCalculusDisplay());
 }
 
-void type(ConstantDisplay *d, int row, int col, const QString &text)
+QString cell(invConstant &c, int row, int col)
 {
-    d->valueGrid()->item(row, col)->setText(text);
+    return dialogOf(c)->valueGrid()->item(row, col)->text();
+}
+
+void type(invConstant &c, int row, int col, const QString &text)
+{
+    dialogOf(c)->valueGrid()->item(row, col)->setText(text);
+}
+
+/// A column argument of `rows` entries 100 i + 0.5 (-1: failing), computed on g.
+void prepare(InvariantProbe &arg, Graph &g, int rows)
+{
+    arg.shapeRows = rows;
+    arg.failNext = rows < 0;
+    arg.setGraph(&g);
+    arg.compute(true);
 }
 
 } // namespace
@@ -35,55 +48,46 @@ private slots:
     void rowAndColumnBounds();
     void clone_data();
     void clone();
-    void savedTail_data();
-    void savedTail();
-    void errorKeepsTable();
-    void loadDataRefusals_data();
+    void savedTailAndErrors();
     void loadDataRefusals();
     void computedOnAnotherThread();
 };
 
 void tst_invConstant::applyTakesTheGrid()
 {
-    Graph g(QStringLiteral("g"), false);
+    Graph g("g", false);
     invConstant c(true);
     c.setGraph(&g);
     c.compute(true);
-    QCOMPARE(c.rows, 1);
-    QCOMPARE(c.M[0][0], 0.0);
+    QCOMPARE(c.rows + c.M[0][0], 1.0);
     // Cells that do not read as numbers are 0.
     const QStringList texts{"2.5", "abc", "1,5", "  7 ", "1e3"};
-    const QVector<double> values{2.5, 0, 0, 7, 1000};
-    for (int j = 1; j < texts.size(); ++j)
-        dialogOf(c)->slot_add_col();
-    for (int j = 0; j < texts.size(); ++j)
-        type(dialogOf(c), 0, j, texts[j]);
+    for (int j = 0; j < texts.size(); ++j) {
+        if (j > 0)
+            dialogOf(c)->slot_add_col();
+        type(c, 0, j, texts[j]);
+    }
     c.compute(true); // the counter has not moved: nothing applied
     QCOMPARE(c.M[0][0], 0.0);
     dialogOf(c)->slot_apply();
     c.compute(true);
-    QCOMPARE(c.cols, texts.size());
-    for (int j = 0; j < texts.size(); ++j)
-        QCOMPARE(c.M[0][j], values[j]);
+    QVector<double> row;
+    for (int j = 0; j < c.cols; ++j)
+        row << c.M[0][j];
+    QCOMPARE(row, (QVector<double>{2.5, 0, 0, 7, 1000}));
 }
 
 void tst_invConstant::rowAndColumnBounds()
 {
     invConstant c(true);
     ConstantDisplay *d = dialogOf(c);
-    for (int i = 0; i < 40; ++i) {
-        d->slot_add_row();
-        d->slot_add_col();
-    }
-    QCOMPARE(d->gridRows(), 32);
-    QCOMPARE(d->gridCols(), 32);
-    QCOMPARE(d->valueGrid()->item(31, 31)->text(), QStringLiteral("0"));
-    for (int i = 0; i < 40; ++i) {
-        d->slot_del_row();
-        d->slot_del_col();
-    }
-    QCOMPARE(d->gridRows(), 1);
-    QCOMPARE(d->gridCols(), 1);
+    for (int i = 0; i < 40; ++i)
+        d->slot_add_row(), d->slot_add_col();
+    QCOMPARE(QPoint(d->gridRows(), d->gridCols()), QPoint(32, 32));
+    QCOMPARE(cell(c, 31, 31), QStringLiteral("0"));
+    for (int i = 0; i < 40; ++i)
+        d->slot_del_row(), d->slot_del_col();
+    QCOMPARE(QPoint(d->gridRows(), d->gridCols()), QPoint(1, 1));
 }
 
 void tst_invConstant::clone_data()
@@ -97,33 +101,28 @@ void tst_invConstant::clone_data()
 void tst_invConstant::clone()
 {
     QFETCH(int, argRows);
-    Graph g(QStringLiteral("g"), false);
+    Graph g("g", false);
     InvariantProbe vector;
-    vector.shapeRows = argRows;
-    vector.setGraph(&g);
-    vector.compute(true);
+    prepare(vector, g, qMax(argRows, 0));
     invConstant c(true);
     c.setGraph(&g);
-    type(dialogOf(c), 0, 0, QStringLiteral("3"));
+    type(c, 0, 0, "3");
     if (argRows >= 0)
         c.setArg1(&vector);
     dialogOf(c)->slot_clone();
     c.compute(true);
     QVERIFY(!dialogOf(c)->clone()); // the request was consumed
-    if (argRows < 0) {
-        QCOMPARE(c.M[0][0], 3.0);
-        return;
-    }
-    if (argRows == 0) {
-        QVERIFY(c.getError());
-        QCOMPARE(c.savedTooltip, QStringLiteral("Argument error"));
+    if (argRows <= 0) {
+        QCOMPARE(c.getError(), argRows == 0);
         QCOMPARE(dialogOf(c)->gridRows(), 1);
+        QCOMPARE(argRows == 0 ? c.savedTooltip : QString::number(c.M[0][0]),
+                 QString(argRows == 0 ? "Argument error" : "3"));
         return;
     }
     QCOMPARE(c.rows, 5);
     for (int i = 0; i < 5; ++i) {
         QCOMPARE(c.M[i][0], 100.0 * i + 0.5);
-        QCOMPARE(dialogOf(c)->valueGrid()->item(i, 0)->text(), QString::number(100.0 * i + 0.5));
+        QCOMPARE(cell(c, i, 0), QString::number(100.0 * i + 0.5));
     }
     // A snapshot: the argument's later values do not reach it.
     vector.base = 9;
@@ -133,106 +132,64 @@ void tst_invConstant::clone()
     QCOMPARE(c.M[0][0], 0.5);
 }
 
-void tst_invConstant::savedTail_data()
+void tst_invConstant::savedTailAndErrors()
 {
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("cols");
-    QTest::addColumn<QVector<double>>("values");
-    QTest::addColumn<QString>("tail");
-    QTest::newRow("six digits") << 1 << 1 << QVector<double>{3.14159265} << "\t1\t1\t3.14159";
-    QTest::newRow("2 x 3") << 2 << 3 << QVector<double>{1, 2, 3, 4, 5, 0.5}
-                           << "\t2\t3\t1\t2\t3\t4\t5\t0.5";
-    QTest::newRow("0 x 0") << 0 << 0 << QVector<double>{} << "\t0\t0";
-}
-
-void tst_invConstant::savedTail()
-{
-    QFETCH(int, rows);
-    QFETCH(int, cols);
-    QFETCH(QVector<double>, values);
-    QFETCH(QString, tail);
-    Graph g(QStringLiteral("g"), false);
-    for (bool graphical : {false, true}) {
-        invConstant c(graphical);
-        c.setGraph(&g);
-        QVERIFY(c.loadData(rows, cols, values));
-        c.compute(true);
-        QCOMPARE(c.specificInformationToSave(), tail);
-        QCOMPARE(c.getError(), rows == 0);
-    }
-}
-
-void tst_invConstant::errorKeepsTable()
-{
-    Graph g(QStringLiteral("g"), false);
+    Graph g("g", false);
     InvariantProbe arg;
-    arg.setGraph(&g);
+    prepare(arg, g, 1);
     for (bool graphical : {false, true}) {
-        invConstant c(graphical);
+        // The saved tail: shape, then the values at six digits.
+        invConstant c(graphical), empty(graphical);
         c.setGraph(&g);
-        QVERIFY(c.loadData(1, 2, {7, 8}));
+        empty.setGraph(&g);
+        QVERIFY(c.loadData(2, 3, {1, 2, 3.14159265, 4, 5, 0.5}) && empty.loadData(0, 0, {}));
         c.compute(true);
+        empty.compute(true);
+        QCOMPARE(c.specificInformationToSave(), QStringLiteral("\t2\t3\t1\t2\t3.14159\t4\t5\t0.5"));
+        QCOMPARE(empty.specificInformationToSave(), QStringLiteral("\t0\t0"));
+        QVERIFY(!c.getError() && empty.getError());
+        // An argument in error keeps the table, which is back once the argument is sound.
         c.setArg1(&arg);
-        arg.failNext = true;
         g.addNode();
-        arg.compute(true);
+        prepare(arg, g, -1);
         c.compute(true);
         QVERIFY(c.getError());
-        QCOMPARE(c.specificInformationToSave(), QStringLiteral("\t1\t2\t7\t8"));
-        // Once the argument is sound again the table is back.
-        arg.failNext = false;
+        QCOMPARE(c.specificInformationToSave(), QStringLiteral("\t2\t3\t1\t2\t3.14159\t4\t5\t0.5"));
         g.addNode();
-        arg.compute(true);
+        prepare(arg, g, 1);
         c.compute(true);
         QVERIFY(!c.getError());
-        QCOMPARE(c.M[0][1], 8.0);
+        QCOMPARE(c.M[1][2], 0.5);
     }
-}
-
-void tst_invConstant::loadDataRefusals_data()
-{
-    QTest::addColumn<int>("rows");
-    QTest::addColumn<int>("cols");
-    QTest::addColumn<int>("count");
-    QTest::newRow("7 values for 2 x 3") << 2 << 3 << 7;
-    QTest::newRow("5 values for 2 x 3") << 2 << 3 << 5;
-    QTest::newRow("33 rows") << 33 << 1 << 33;
-    QTest::newRow("negative") << -1 << -1 << 1;
 }
 
 void tst_invConstant::loadDataRefusals()
 {
-    QFETCH(int, rows);
-    QFETCH(int, cols);
-    QFETCH(int, count);
-    const QVector<double> values(count, 1.0);
-    invConstant bare(false);
-    QVERIFY(bare.loadData(1, 1, {4}));
-    QVERIFY(!bare.loadData(rows, cols, values));
-    QCOMPARE(bare.tableRows(), 1);
-    QCOMPARE(bare.M[0][0], 4.0);
-
-    invConstant shown(true);
-    bool ok = true;
-    captureStderr([&] { ok = shown.loadData(rows, cols, values); });
-    QVERIFY(!ok);
-    QVERIFY(dialogOf(shown)->gridRows() >= 0 && dialogOf(shown)->gridRows() <= 32);
+    // rows, cols, number of values: too many, too few, 33 rows, negative.
+    for (const QVector<int> &c : {QVector<int>{2, 3, 7}, {2, 3, 5}, {33, 1, 33}, {-1, -1, 1}}) {
+        const QVector<double> values(c[2], 1.0);
+        invConstant bare(false), shown(true);
+        QVERIFY(bare.loadData(1, 1, {4}));
+        QVERIFY(!bare.loadData(c[0], c[1], values));
+        QCOMPARE(bare.tableRows() + bare.M[0][0], 5.0);
+        bool ok = true;
+        captureStderr([&] { ok = shown.loadData(c[0], c[1], values); });
+        QVERIFY(!ok && dialogOf(shown)->gridRows() >= 0 && dialogOf(shown)->gridRows() <= 32);
+    }
 }
 
 void tst_invConstant::computedOnAnotherThread()
 {
     // A worker publishing into the board recomputes the constant off the GUI thread: it must
     // read the cells as edited, and a clone made there reaches the grid on the GUI thread.
-    Graph g(QStringLiteral("g"), false);
+    Graph g("g", false);
     InvariantProbe arg;
-    arg.shapeRows = 3;
-    arg.setGraph(&g);
-    arg.compute(true);
+    prepare(arg, g, 3);
     invConstant c(true);
     c.setGraph(&g);
-    type(dialogOf(c), 0, 0, QStringLiteral("6"));
-    g.addNode();
+    type(c, 0, 0, "6");
     auto inWorker = [&] {
+        g.addNode();
         QThread *t = QThread::create([&] { c.compute(true); });
         t->start();
         t->wait();
@@ -242,12 +199,10 @@ void tst_invConstant::computedOnAnotherThread()
     QCOMPARE(c.M[0][0], 6.0);
     c.setArg1(&arg);
     dialogOf(c)->slot_clone();
-    g.addNode();
-    arg.compute(true);
     inWorker();
     QCOMPARE(c.M[2][0], 200.5);
     QTRY_COMPARE(dialogOf(c)->valueGrid()->rowCount(), 3);
-    QCOMPARE(dialogOf(c)->valueGrid()->item(2, 0)->text(), QStringLiteral("200.5"));
+    QCOMPARE(cell(c, 2, 0), QStringLiteral("200.5"));
 }
 
 QTEST_MAIN(tst_invConstant)

@@ -15,14 +15,19 @@ inline void makePath(Graph &g, int n)
         g.addEdge(i, i + 1);
 }
 
-/// Adds SIZE and a "MAXIMIZE" objective taking it to the board; returns the objective.
-inline Calculus *addMaximisedSize(Problem &board)
+/// One item record of problem text: name (with its given name after a tab, if any), the
+/// flags, a position, then `args` (four "NULL" when empty) and `tail`.
+inline QString line(const QString &name, QStringList args = {}, const QStringList &tail = {},
+                    const QString &flags = QStringLiteral("0\t0\t0\t0"))
 {
-    BuildCalculus catalogue;
-    Calculus *size = catalogue.makeCalculus(QStringLiteral("SIZE"), board.isDisplay());
-    Calculus *z = catalogue.makeCalculus(QStringLiteral("MAXIMIZE"), board.isDisplay());
-    board.addInvariantItemLoadMode(size);
-    board.addZItem(z);
-    board.link1(size, z);
-    return z;
+    if (args.isEmpty())
+        args = QStringList{"NULL", "NULL", "NULL", "NULL"};
+    const QString head = name.contains('\t') ? name : name + '\t';
+    return QStringList(QStringList{head, flags, "10\t20"} + args + tail).join('\t');
+}
+
+/// Records joined into a problem text ending with its description record.
+inline QString text(const QStringList &records, const QString &desc = QStringLiteral("DESC\t\t"))
+{
+    return QStringList(records + QStringList{desc}).join(QStringLiteral("<NEW>"));
 }

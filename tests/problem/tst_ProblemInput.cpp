@@ -20,7 +20,6 @@ namespace
 struct Board {
     Graph g{"G", false};
     Problem p{&g, "board", true};
-    BuildCalculus catalogue;
 
     Board()
     {
@@ -30,25 +29,18 @@ struct Board {
         p.show();
         p.centerOn(0, 0);
     }
-    Calculus *invariant(const char *keyword, QPointF at, double z = 1)
+    /// Adds an unselected invariant, or a constraint for ">=", at `at`.
+    Calculus *add(const char *keyword, QPointF at, double z = 1)
     {
-        Calculus *c = catalogue.makeCalculus(keyword, true);
-        p.addInvariantItemLoadMode(c);
-        place(c, at, z);
-        return c;
-    }
-    Calculus *constraint(const char *keyword, QPointF at)
-    {
-        Calculus *c = catalogue.makeCalculus(keyword, true);
-        p.addConstraintItem(c);
-        place(c, at, 501);
-        return c;
-    }
-    void place(Calculus *c, QPointF at, double z)
-    {
+        Calculus *c = BuildCalculus().makeCalculus(keyword, true);
+        if (QByteArray(keyword) == ">=")
+            p.addConstraintItem(c);
+        else
+            p.addInvariantItemLoadMode(c);
         c->setPos(at);
         c->setZ(z);
         c->select(false);
+        return c;
     }
     void mouse(QEvent::Type type, QPointF scenePoint)
     {
@@ -61,17 +53,15 @@ struct Board {
     void press(QPointF s) { mouse(QEvent::MouseButtonPress, s); }
     void move(QPointF s) { mouse(QEvent::MouseMove, s); }
     void release(QPointF s) { mouse(QEvent::MouseButtonRelease, s); }
-    void click(QPointF s)
+    void click(QPointF s) { press(s), release(s); }
+    void drag(QPointF from, QPointF to) { press(from), move(to), release(to); }
+    void key(int k, bool ctrl = false) // the board follows the Control key itself
     {
-        press(s);
-        release(s);
-    }
-    void key(int k) { QTest::keyClick(&p, Qt::Key(k)); }
-    void ctrlKey(int k)
-    {
-        QTest::keyPress(&p, Qt::Key_Control);
+        if (ctrl)
+            QTest::keyPress(&p, Qt::Key_Control);
         QTest::keyClick(&p, Qt::Key(k));
-        QTest::keyRelease(&p, Qt::Key_Control);
+        if (ctrl)
+            QTest::keyRelease(&p, Qt::Key_Control);
     }
     double scale() const { return p.transform().m11(); }
 };
@@ -83,26 +73,21 @@ class tst_ProblemInput : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { qsrand(1234); }
-    void click();
-    void drag();
-    void rubberBand();
-    void doubleClick();
+    void clickAndDoubleClick();
+    void dragAndRubberBand();
     void keyTables_data();
     void keyTables();
     void zoomBounds();
-    void deleteWithConfirmation_data();
     void deleteWithConfirmation();
 };
 
-void tst_ProblemInput::click()
+void tst_ProblemInput::clickAndDoubleClick()
 {
     Board b;
-    Calculus *a = b.invariant("ORDER", {0, 0}, 1);
-    Calculus *over = b.invariant("SIZE", {0, 0}, 2);
-    Calculus *c = b.invariant("DEGMAX", {300, 0});
+    Calculus *a = b.add("ORDER", {0, 0}, 1), *over = b.add("SIZE", {0, 0}, 2);
+    Calculus *c = b.add("DEGMAX", {300, 0});
     b.click({10, 5}); // of two overlapping items, the lower one
-    QVERIFY(a->selected);
-    QVERIFY(!over->selected);
+    QVERIFY(a->selected && !over->selected);
     b.click({300, 0});
     QVERIFY(a->selected && c->selected);
     b.click({-10, 0});
@@ -111,17 +96,25 @@ void tst_ProblemInput::click()
     b.click({-600, 400});
     QVERIFY(c->selected);
     QCOMPARE(Calculus::calculusUnderMouse(), nullptr);
+    // A double click shows, then hides, the dialogs of every item under the mouse, and
+    // toggles the lower item's selection once.
+    for (bool shown : {true, false}) {
+        b.click({-10, 0});
+        b.mouse(QEvent::MouseButtonDblClick, {-10, 0});
+        b.release({-10, 0});
+        QCOMPARE(a->getCalculusDisplay()->isVisible(), shown);
+        QCOMPARE(over->getCalculusDisplay()->isVisible(), shown);
+        QVERIFY(!c->getCalculusDisplay()->isVisible() && !b.p.getRubberBand()->isVisible());
+    }
+    QVERIFY(!a->selected);
 }
 
-void tst_ProblemInput::drag()
+void tst_ProblemInput::dragAndRubberBand()
 {
     Board b;
-    Calculus *a = b.invariant("ORDER", {0, 0});
-    Calculus *c = b.invariant("SIZE", {300, 100});
+    Calculus *a = b.add("ORDER", {0, 0}), *c = b.add("SIZE", {300, 100});
     // Exactly 5 units away at the farthest: neither a drag nor a click.
-    b.press({0, 0});
-    b.move({3, 4});
-    b.release({3, 4});
+    b.drag({0, 0}, {3, 4});
     QCOMPARE(a->pos(), QPointF(0, 0));
     QVERIFY(!a->selected);
     // An unselected item moves alone; back near the press point, the drag goes on.
@@ -137,22 +130,18 @@ void tst_ProblemInput::drag()
     // A selected item takes the selection along.
     a->setPos(0, 0);
     a->select(true);
-    b.press({10, 5});
-    b.move({110, 55});
-    b.release({110, 55});
+    b.drag({10, 5}, {110, 55});
     QCOMPARE(a->pos(), QPointF(110, 55));
     QCOMPARE(c->pos(), QPointF(410, 155));
     QVERIFY(a->selected && c->selected);
-}
 
-void tst_ProblemInput::rubberBand()
-{
-    Board b;
-    Calculus *a = b.invariant("ORDER", {0, 0});
-    Calculus *locked = b.invariant("SIZE", {150, 0});
-    Calculus *outside = b.invariant("DEGMAX", {600, 0});
-    Calculus *far = b.invariant("DEGMIN", {600, 400});
+    // Rubber band: selects what it covers, never what is not selectable, never deselects.
+    a->setPos(0, 0);
+    c->select(false);
+    Calculus *locked = b.add("DEGMIN", {150, 0}), *far = b.add("RADIUS", {600, 400});
+    Calculus *outside = b.add("DEGMAX", {600, 0});
     locked->setSelectable(false);
+    a->select(false);
     outside->select(true);
     b.press({-100, -100});
     QVERIFY(b.p.getRubberBand()->isVisible());
@@ -160,37 +149,12 @@ void tst_ProblemInput::rubberBand()
     QCOMPARE(b.p.getRubberBand()->rect(), QRectF(-100, -100, 300, 150));
     b.release({200, 50});
     QVERIFY(!b.p.getRubberBand()->isVisible());
-    QVERIFY(a->selected);
-    QVERIFY(!locked->selected);
-    QVERIFY(outside->selected);
-    QVERIFY(!far->selected);
-    // A band drawn backwards spans the same rectangle, and never deselects.
-    b.press({700, 500});
+    QVERIFY(a->selected && !locked->selected && outside->selected && !far->selected);
+    b.press({700, 500}); // drawn backwards: the same rectangle
     b.move({500, 300});
     QCOMPARE(b.p.getRubberBand()->rect(), QRectF(500, 300, 200, 200));
     b.release({500, 300});
-    QVERIFY(far->selected);
-    QVERIFY(a->selected);
-}
-
-void tst_ProblemInput::doubleClick()
-{
-    Board b;
-    Calculus *a = b.invariant("ORDER", {0, 0}, 1);
-    Calculus *c = b.invariant("SIZE", {20, 0}, 2);
-    Calculus *apart = b.invariant("DEGMAX", {400, 0});
-    for (bool shown : {true, false}) {
-        b.press({10, 0});
-        b.release({10, 0});
-        b.mouse(QEvent::MouseButtonDblClick, {10, 0});
-        b.release({10, 0});
-        QCOMPARE(a->getCalculusDisplay()->isVisible(), shown);
-        QCOMPARE(c->getCalculusDisplay()->isVisible(), shown);
-        QVERIFY(!apart->getCalculusDisplay()->isVisible());
-        QVERIFY(!b.p.getRubberBand()->isVisible());
-    }
-    // Each double click toggled the lower item's selection once.
-    QVERIFY(!a->selected);
+    QVERIFY(far->selected && a->selected);
 }
 
 void tst_ProblemInput::keyTables_data()
@@ -198,33 +162,19 @@ void tst_ProblemInput::keyTables_data()
     QTest::addColumn<bool>("ctrl");
     QTest::addColumn<int>("key");
     QTest::addColumn<QString>("effect");
-    QTest::newRow("X aligns") << false << int(Qt::Key_X) << "aligned";
-    QTest::newRow("Control X deletes") << true << int(Qt::Key_X) << "deleted";
-    QTest::newRow("Delete deletes") << false << int(Qt::Key_Delete) << "deleted";
-    QTest::newRow("Backspace deletes") << false << int(Qt::Key_Backspace) << "deleted";
-    QTest::newRow("A spaces") << false << int(Qt::Key_A) << "spaced";
-    QTest::newRow("Control A selects all") << true << int(Qt::Key_A) << "all selected";
-    QTest::newRow("Control U unselects") << true << int(Qt::Key_U) << "none selected";
-    QTest::newRow("Control I inverts") << true << int(Qt::Key_I) << "inverted";
-    QTest::newRow("Y aligns") << false << int(Qt::Key_Y) << "aligned y";
-    QTest::newRow("V spaces") << false << int(Qt::Key_V) << "spaced y";
-    QTest::newRow("plus zooms") << false << int(Qt::Key_Plus) << "zoom in";
-    QTest::newRow("minus zooms") << false << int(Qt::Key_Minus) << "zoom out";
-    QTest::newRow("Control plus") << true << int(Qt::Key_Plus) << "nothing";
-    QTest::newRow("Control minus") << true << int(Qt::Key_Minus) << "nothing";
-    QTest::newRow("1 links") << false << int(Qt::Key_1) << "linked 1";
-    QTest::newRow("2 links") << false << int(Qt::Key_2) << "linked 2";
-    QTest::newRow("Control 1") << true << int(Qt::Key_1) << "nothing";
-    QTest::newRow("R starts") << false << int(Qt::Key_R) << "start";
-    QTest::newRow("H stops") << false << int(Qt::Key_H) << "stop";
-    QTest::newRow("Control R") << true << int(Qt::Key_R) << "nothing";
-    QTest::newRow("Up") << false << int(Qt::Key_Up) << "selected by 0,-5";
-    QTest::newRow("Down") << false << int(Qt::Key_Down) << "selected by 0,5";
-    QTest::newRow("Right") << false << int(Qt::Key_Right) << "selected by 5,0";
-    QTest::newRow("Left") << false << int(Qt::Key_Left) << "selected by -5,0";
-    QTest::newRow("Control Up") << true << int(Qt::Key_Up) << "all by 0,-5";
-    QTest::newRow("Control Left") << true << int(Qt::Key_Left) << "all by -5,0";
-    QTest::newRow("key without entry") << false << int(Qt::Key_Q) << "nothing";
+    const QStringList rows{
+        "X=aligned", "Ctrl+X=deleted", "Del=deleted", "Backspace=deleted", "A=spaced",
+        "Ctrl+A=all selected", "Ctrl+U=none selected", "Ctrl+I=inverted", "Y=aligned y",
+        "V=spaced y", "+=zoom in", "-=zoom out", "Ctrl++=nothing", "Ctrl+-=nothing",
+        "1=linked 1", "2=linked 2", "Ctrl+1=nothing", "R=start", "H=stop", "Ctrl+R=nothing",
+        "Up=selected by 0,-5", "Down=selected by 0,5", "Right=selected by 5,0",
+        "Left=selected by -5,0", "Ctrl+Up=all by 0,-5", "Ctrl+Left=all by -5,0", "Q=nothing"};
+    for (const QString &r : rows) {
+        const int sep = r.indexOf('=', 1);
+        const int k = QKeySequence::fromString(r.left(sep), QKeySequence::PortableText)[0];
+        QTest::newRow(qPrintable(r)) << bool(k & Qt::ControlModifier)
+                                     << (k & ~int(Qt::KeyboardModifierMask)) << r.mid(sep + 1);
+    }
 }
 
 void tst_ProblemInput::keyTables()
@@ -236,39 +186,33 @@ void tst_ProblemInput::keyTables()
     PresetPrompts prompts;
     prompts.answers << true;
     // Three selected items (two invariants and a constraint) and one unselected item.
-    Calculus *order = b.invariant("ORDER", {40, 0});
-    Calculus *size = b.invariant("SIZE", {300, 90});
-    Calculus *dmax = b.invariant("DEGMAX", {100, 90});
-    Calculus *ge = b.constraint(">=", {-200, 30});
+    Calculus *order = b.add("ORDER", {40, 0}), *size = b.add("SIZE", {300, 90});
+    Calculus *dmax = b.add("DEGMAX", {100, 90}), *ge = b.add(">=", {-200, 30}, 501);
     for (Calculus *c : {order, dmax, ge})
         c->select(true);
     Calculus *colours = b.p.getColors();
     const QPointF colours0 = colours->pos();
     QSignalSpy start(&b.p, &Problem::signal_start_vns), stop(&b.p, &Problem::signal_stop_vns);
     const double scale0 = b.scale();
-    if (ctrl)
-        b.ctrlKey(key);
-    else
-        b.key(key);
+    b.key(key, ctrl);
 
     QSet<QString> seen;
     auto expect = [&](const QString &what, bool happened) {
         seen << what;
         QVERIFY2(happened == (effect == what), qPrintable(what));
     };
+    auto at = [&](QPointF o, QPointF g, QPointF d) {
+        return order->pos() == o && ge->pos() == g && dmax->pos() == d;
+    };
     const bool gone = b.p.getItems().size() == 1 && b.p.getConstraints().isEmpty();
     QVERIFY(!gone || b.p.getItems()[0] == size);
     expect("deleted", gone);
     if (gone)
         return;
-    expect("aligned", order->pos() == QPointF(-200, 0) && ge->pos() == QPointF(-200, 30) &&
-                          dmax->pos() == QPointF(-200, 90));
-    expect("spaced", order->pos() == QPointF(-50, 0) && ge->pos() == QPointF(-200, 30) &&
-                         dmax->pos() == QPointF(100, 90));
-    expect("aligned y", order->pos() == QPointF(40, 0) && ge->pos() == QPointF(-200, 0) &&
-                            dmax->pos() == QPointF(100, 0));
-    expect("spaced y", order->pos() == QPointF(40, 0) && ge->pos() == QPointF(-200, 45) &&
-                           dmax->pos() == QPointF(100, 90));
+    expect("aligned", at({-200, 0}, {-200, 30}, {-200, 90}));
+    expect("spaced", at({-50, 0}, {-200, 30}, {100, 90}));
+    expect("aligned y", at({40, 0}, {-200, 0}, {100, 0}));
+    expect("spaced y", at({40, 0}, {-200, 45}, {100, 90}));
     expect("all selected", order->selected && size->selected && ge->selected && dmax->selected &&
                                colours->selected && b.p.getEHilights()->selected);
     expect("none selected", !order->selected && !size->selected && !ge->selected);
@@ -283,9 +227,8 @@ void tst_ProblemInput::keyTables()
     expect("stop", stop.count() == 1);
     for (QPointF d : {QPointF(0, -5), QPointF(0, 5), QPointF(5, 0), QPointF(-5, 0)}) {
         const QString by = QString("%1,%2").arg(d.x()).arg(d.y());
-        expect("selected by " + by,
-               order->pos() == QPointF(40, 0) + d && ge->pos() == QPointF(-200, 30) + d &&
-                   dmax->pos() == QPointF(100, 90) + d && size->pos() == QPointF(300, 90));
+        expect("selected by " + by, at(QPointF(40, 0) + d, QPointF(-200, 30) + d,
+                                       QPointF(100, 90) + d) && size->pos() == QPointF(300, 90));
         expect("all by " + by, order->pos() == QPointF(40, 0) + d &&
                                    size->pos() == QPointF(300, 90) + d &&
                                    colours->pos() == colours0 + d);
@@ -309,53 +252,38 @@ void tst_ProblemInput::zoomBounds()
     QVERIFY(qFuzzyCompare(b.scale(), std::sqrt(2.0)));
     wheel(0);
     QVERIFY(qFuzzyCompare(b.scale(), std::sqrt(2.0)));
-
     b.p.setTransform(QTransform::fromScale(0.075, 0.075));
     b.key(Qt::Key_Minus);
     QCOMPARE(b.scale(), 0.075);
     for (int i = 0; i < 200; ++i)
         b.key(Qt::Key_Plus);
-    QVERIFY(b.scale() <= 100);
-    QVERIFY(b.scale() * 1.1 > 100);
+    QVERIFY(b.scale() <= 100 && b.scale() * 1.1 > 100);
     for (int i = 0; i < 50; ++i)
         wheel(-120);
     QVERIFY(b.scale() <= 100);
 }
 
-void tst_ProblemInput::deleteWithConfirmation_data()
-{
-    QTest::addColumn<bool>("answer");
-    QTest::newRow("OK") << true;
-    QTest::newRow("Cancel") << false;
-}
-
 void tst_ProblemInput::deleteWithConfirmation()
 {
-    QFETCH(bool, answer);
-    Board b;
-    Calculus *order = b.invariant("ORDER", {0, 0});
-    Calculus *size = b.invariant("SIZE", {100, 0});
-    Calculus *ge = b.constraint(">=", {200, 0});
-    b.p.link1(order, ge);
-    b.p.link2(size, ge);
-    order->select(true);
-    b.p.getColors()->select(true);
-    PresetPrompts prompts;
-    prompts.answers << answer;
-    const int id = b.g.getID();
-    b.p.slot_delete_items();
-    QCOMPARE(prompts.asked, QStringList({"question: About to delete items"}));
-    QVERIFY(b.g.getID() != id);
-    QVERIFY(b.p.getColors()->selected);
-    if (answer) {
-        QCOMPARE(b.p.getItems(), QVector<Calculus *>({size}));
-        QCOMPARE(ge->arg1, nullptr);
-        QCOMPARE(ge->formula(), QString("MISSING ARGUMENT"));
+    for (bool answer : {true, false}) {
+        Board b;
+        Calculus *order = b.add("ORDER", {0, 0}), *size = b.add("SIZE", {100, 0});
+        Calculus *ge = b.add(">=", {200, 0}, 501);
+        b.p.link1(order, ge);
+        b.p.link2(size, ge);
+        order->select(true);
+        b.p.getColors()->select(true);
+        PresetPrompts prompts;
+        prompts.answers << answer;
+        const int id = b.g.getID();
+        b.p.slot_delete_items();
+        QCOMPARE(prompts.asked, QStringList({"question: About to delete items"}));
+        QVERIFY(b.g.getID() != id && b.p.getColors()->selected);
+        QCOMPARE(b.p.getItems(),
+                 answer ? QVector<Calculus *>({size}) : QVector<Calculus *>({order, size}));
         // The remaining constraint was recomputed without its argument.
-        QVERIFY(ge->getError());
-    } else {
-        QCOMPARE(b.p.getItems(), QVector<Calculus *>({order, size}));
-        QCOMPARE(ge->formula(), QString("ORDER(G) >= SIZE(G)"));
+        QCOMPARE(ge->formula(), QString(answer ? "MISSING ARGUMENT" : "ORDER(G) >= SIZE(G)"));
+        QCOMPARE(ge->getError(), answer);
     }
 }
 
