@@ -97,6 +97,11 @@ Q_DECLARE_METATYPE(Args)
 Q_DECLARE_METATYPE(Expected)
 Q_DECLARE_METATYPE(Board)
 
+const QStringList arithmeticKeywords = {
+    "SQRT",   "ABS",       "EXP",  "CEIL",    "FLOOR",  "FIRST", "SECOND",   "LAST",
+    "CENTER", "TRANSPOSE", "DIAG", "SORT",    "+",      "-",     ".*",       "/",
+    "*",      "MMAX",      "MMIN", "ADDCOLS", "COLUMN", "ROW",   "VALUE AT", "IFGE"};
+
 inline std::unique_ptr<Calculus> build(const QString &keyword, bool graphical = false)
 {
     static const BuildCalculus catalogue;

@@ -36,14 +36,13 @@ inline Eigen::MatrixXd toEigen(const StoredValue &a)
     return e;
 }
 
-/// Entries drawn uniformly from [-spread, spread] in steps of spread / 1000.
-inline StoredValue randomValue(int rows, int cols, double spread = 10.0)
+inline StoredValue fromEigen(const Eigen::MatrixXd &e)
 {
-    StoredValue v = stored(rows, cols);
-    for (int i = 0; i < rows; ++i)
-        for (int j = 0; j < cols; ++j)
-            v.m[i][j] = ((qrand() % 2001) / 1000.0 - 1.0) * spread;
-    return v;
+    StoredValue a = stored(int(e.rows()), int(e.cols()));
+    for (int i = 0; i < e.rows(); ++i)
+        for (int j = 0; j < e.cols(); ++j)
+            a.m[i][j] = e(i, j);
+    return a;
 }
 
 /// A fresh 32 x 32 output store filled with a marker, to see which cells a kernel writes.

@@ -16,11 +16,7 @@ StoredValue withSpectrum(const Eigen::VectorXd &lambda)
     const Eigen::MatrixXd q =
         Eigen::HouseholderQR<Eigen::MatrixXd>(Eigen::MatrixXd::Random(n, n)).householderQ();
     const Eigen::MatrixXd m = q * lambda.asDiagonal() * q.transpose();
-    StoredValue a = stored(n, n);
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j)
-            a.m[i][j] = 0.5 * (m(i, j) + m(j, i));
-    return a;
+    return fromEigen(0.5 * (m + m.transpose())); // exactly symmetric
 }
 
 QVector<int> inertia(const StoredValue &a)
