@@ -1,93 +1,188 @@
 #pragma once
 
-// Table-driven cases for operator items: arguments given as value blocks, the expected outcome
-// (error flag, saved message or label, shape, symbolic dimensions and entries).
+// Operator items on a small board: argument items yielding preset value blocks, and table rows
+// giving the arguments, the graph and the whole expected outcome.
 
+#include "graph/Graph.h"
 #include "items/BuildCalculus.h"
+#include "items/Operator.h"
 
 #include "CommonTest.h"
-#include "ValueSource.h"
 
 #include <QtTest>
 #include <memory>
 
-/// One argument as a source yields it; rows < 0 leaves the argument unlinked.
+/// An argument: rows x cols entries row-major and symbolic dimensions; rows = -1 leaves it
+/// unlinked, rows = -2 links an argument in error.
 struct Arg {
     int rows = -1;
     int cols = 0;
     QVector<double> entries;
-    QString symbolRows = "NA";
-    QString symbolCols = "NA";
+    QString symbolRows = "NA", symbolCols = "NA";
 };
 using Args = QVector<Arg>;
+const Arg unlinked, inError{-2, 0, {}};
 
-inline Arg value(int r, int c, const QVector<double> &e, const QString &sr = "NA",
-                 const QString &sc = "NA")
+inline Arg val(int r, int c, const QVector<double> &e, const QString &sr = "NA",
+               const QString &sc = "NA")
 {
     return Arg{r, c, e, sr, sc};
 }
 
-struct Expected {
-    bool error = false;
-    QString saved;
-    QString shownNow; // the tool tip right after the computation (no dialog, no backup)
-    int rows = 0;
-    int cols = 0;
-    QString symbolRows = "NA";
-    QString symbolCols = "NA";
-    QVector<double> entries; // row-major over rows x cols
-};
-
-inline Expected ok(const QString &label, int r, int c, const QVector<double> &e,
-                   const QString &sr = "1", const QString &sc = "1", const QString &now = QString())
+inline Arg one(double v, const QString &s = "NA")
 {
-    return Expected{false, label, now, r, c, sr, sc, e};
+    return Arg{1, 1, {v}, s, s};
 }
 
-inline Expected failed(const QString &message, const QString &sr = "NA", const QString &sc = "NA",
-                       const QString &now = QString())
+/// An argument item yielding its preset value (failing for rows = -2); its formula is its name
+/// followed by "(G)".
+class ValueSource : public Operator
 {
-    return Expected{true, message, now, 0, 0, sr, sc, {}};
+public:
+    explicit ValueSource(const QString &label = QStringLiteral("SRC"))
+    {
+        initItem(label, QString(), QString(), false, Report::Free, false);
+    }
+    QString formula() override { return name + QStringLiteral("(G)"); }
+    void recompute() override
+    {
+        if (value.rows == -2)
+            return fail(QStringLiteral("source failed"));
+        rows = value.rows;
+        cols = value.cols;
+        for (int k = 0; k < value.entries.size() && cols > 0; ++k)
+            M[k / cols][k % cols] = value.entries[k];
+        sRows = value.symbolRows;
+        sCols = value.symbolCols;
+    }
+    Arg value{0, 0, {}};
+};
+
+/// A graph of n vertices with edges i-(i+1) for each i of chain, complemented for the item.
+struct Board {
+    int n = 1;
+    QVector<int> chain;
+    bool complement = false;
+};
+
+struct Expected {
+    bool error = false;
+    QString saved; // null: the keyword
+    int rows = 0, cols = 0;
+    QString symbolRows = "NA", symbolCols = "NA";
+    QVector<double> entries; // row-major over rows x cols; a zero's sign counts
+    bool shownNow = false;   // the saved text is the tool tip at once (no dialog, no backup)
+    QString formula;         // null: not compared
+    Expected labelled(const QString &l) const { return Expected(*this).set(&Expected::saved, l); }
+    Expected now() const { return Expected(*this).set(&Expected::shownNow, true); }
+    Expected writes(const QString &f) const { return Expected(*this).set(&Expected::formula, f); }
+    template <class T> Expected &set(T Expected::*field, const T &v)
+    {
+        return this->*field = v, *this;
+    }
+};
+
+inline Expected ok(int r, int c, const QVector<double> &e, const QString &sr = "1",
+                   const QString &sc = "1")
+{
+    return Expected{false, QString(), r, c, sr, sc, e, false, QString()};
+}
+
+inline Expected failed(const QString &message, const QString &sr = "NA", const QString &sc = "NA")
+{
+    return Expected{true, message, 0, 0, sr, sc, {}, false, QString()};
 }
 
 Q_DECLARE_METATYPE(Args)
 Q_DECLARE_METATYPE(Expected)
+Q_DECLARE_METATYPE(Board)
 
-/// Builds the keyword's item without display, links the arguments, computes them and the item
-/// on a one-vertex graph, and compares the outcome with expected (entries within 1e-9).
-inline void checkOperatorCase(const QString &keyword, const Args &args, const Expected &expected)
+const QStringList arithmeticKeywords = {
+    "SQRT",   "ABS",       "EXP",  "CEIL",    "FLOOR",  "FIRST", "SECOND",   "LAST",
+    "CENTER", "TRANSPOSE", "DIAG", "SORT",    "+",      "-",     ".*",       "/",
+    "*",      "MMAX",      "MMIN", "ADDCOLS", "COLUMN", "ROW",   "VALUE AT", "IFGE"};
+
+inline std::unique_ptr<Calculus> build(const QString &keyword, bool graphical = false)
 {
-    const BuildCalculus catalogue;
-    std::unique_ptr<Calculus> item(catalogue.makeCalculus(keyword, false));
+    static const BuildCalculus catalogue;
+    return std::unique_ptr<Calculus>(catalogue.makeCalculus(keyword, graphical));
+}
+
+inline bool linkArgument(Calculus *item, int k, Calculus *arg)
+{
+    return k == 1   ? item->setArg1(arg)
+           : k == 2 ? item->setArg2(arg)
+           : k == 3 ? item->setArg3(arg)
+                    : item->setArg4(arg);
+}
+
+inline void draw(Graph &g, const Board &b)
+{
+    g.clear();
+    for (int v = 0; v < b.n; ++v)
+        g.addNode();
+    for (int v : b.chain)
+        g.addEdge(v, v + 1);
+}
+
+/// Computes the items in order as the board does: the counter moves, then each computes forced.
+inline void evaluate(Graph &g, const QList<Calculus *> &items)
+{
+    for (Calculus *c : items)
+        c->setGraph(&g);
+    g.changeBest();
+    for (Calculus *c : items)
+        c->compute(true);
+}
+
+inline void addCaseColumns()
+{
+    QTest::addColumn<Args>("args");
+    QTest::addColumn<Expected>("expected");
+    QTest::addColumn<Board>("board");
+}
+
+/// A row whose tag names the keyword: "KEYWORD" or "KEYWORD: what it shows".
+inline void addCase(const QString &tag, const Args &args, const Expected &e, const Board &b = {})
+{
+    QTest::newRow(qPrintable(tag)) << args << e << b;
+}
+
+/// Builds the row's item without display, links its arguments, computes them and the item, and
+/// compares the outcome with the expected one (entries within 1e-9).
+inline void runCase()
+{
+    QFETCH(Args, args);
+    QFETCH(Expected, expected);
+    QFETCH(Board, board);
+    const QString keyword = QString(QTest::currentDataTag()).section(':', 0, 0);
+    auto item = build(keyword);
     QVERIFY(item);
+    item->setInvertGraph(board.complement);
     ValueSource sources[4];
-    TestBoard board(1);
     QList<Calculus *> order;
     for (int k = 0; k < args.size(); ++k) {
-        if (args[k].rows < 0)
-            continue;
-        sources[k].setValue(args[k].rows, args[k].cols, args[k].entries, args[k].symbolRows,
-                            args[k].symbolCols);
-        QVERIFY(k == 0   ? item->setArg1(&sources[k])
-                : k == 1 ? item->setArg2(&sources[k])
-                : k == 2 ? item->setArg3(&sources[k])
-                         : item->setArg4(&sources[k]));
-        order << &sources[k];
+        if (args[k].rows != -1) {
+            sources[k].value = args[k];
+            QVERIFY(linkArgument(item.get(), k + 1, &sources[k]));
+            order << &sources[k];
+        }
     }
-    order << item.get();
-    for (Calculus *c : order)
-        c->setGraph(&board.g);
-    board.g.changeBest();
-    for (Calculus *c : order)
-        c->compute(true);
-
+    Graph g(QStringLiteral("G"), false);
+    draw(g, board);
+    evaluate(g, order << item.get());
+    const QString saved = expected.saved.isNull() ? keyword : expected.saved;
     QCOMPARE(item->getError(), expected.error);
-    QCOMPARE(item->savedTooltip, expected.saved);
-    QCOMPARE(item->toolTip(), expected.shownNow);
-    QCOMPARE(item->rows, expected.rows);
-    QCOMPARE(item->cols, expected.cols);
-    QCOMPARE(item->getSRows(), expected.symbolRows);
-    QCOMPARE(item->getSCols(), expected.symbolCols);
-    for (int k = 0; k < expected.entries.size(); ++k)
-        FUZZY_COMPARE(item->M[k / expected.cols][k % expected.cols], expected.entries[k], 1e-9);
+    QCOMPARE(item->savedTooltip, saved);
+    QCOMPARE(item->toolTip(), expected.shownNow ? saved : QString());
+    QCOMPARE(QSize(item->cols, item->rows), QSize(expected.cols, expected.rows));
+    QCOMPARE(item->getSRows() + " x " + item->getSCols(),
+             expected.symbolRows + " x " + expected.symbolCols);
+    if (!expected.formula.isNull())
+        QCOMPARE(item->formula(), expected.formula);
+    for (int k = 0; k < expected.entries.size(); ++k) {
+        const double x = item->M[k / expected.cols][k % expected.cols], e = expected.entries[k];
+        FUZZY_COMPARE(x, e, 1e-9);
+        QVERIFY(e != 0 || std::signbit(x) == std::signbit(e));
+    }
 }

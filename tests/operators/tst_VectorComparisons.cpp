@@ -9,36 +9,8 @@ class tst_VectorComparisons : public QObject
 {
     Q_OBJECT
 private slots:
-    void cosine_data();
-    void cosine();
     void measuresAgreeWithLawOfCosines();
 };
-
-void tst_VectorComparisons::cosine_data()
-{
-    QTest::addColumn<QVector<double>>("a");
-    QTest::addColumn<QVector<double>>("b");
-    QTest::addColumn<int>("status");
-    QTest::addColumn<double>("expected");
-    const int ok = int(OperStatus::Ok), div0 = int(OperStatus::DivisionByZero);
-    QTest::newRow("norm product below 1e-6")
-        << QVector<double>{1e-4, 0} << QVector<double>{0, 1e-3} << div0 << 0.0;
-    // Beyond 0.999999 the cosine is clamped: (1, 1e-3) and (1, 0) have 1 - 5e-7.
-    QTest::newRow("clamped") << QVector<double>{1, 1e-3} << QVector<double>{1, 0} << ok << 1.0;
-    QTest::newRow("below clamp") << QVector<double>{1, 2e-3} << QVector<double>{1, 0} << ok
-                                 << 1.0 / std::sqrt(1 + 4e-6);
-}
-
-void tst_VectorComparisons::cosine()
-{
-    QFETCH(QVector<double>, a);
-    QFETCH(QVector<double>, b);
-    QFETCH(int, status);
-    QFETCH(double, expected);
-    double c = 99;
-    QCOMPARE(int(cosineBetween(column(a).block(), column(b).block(), c)), status);
-    FUZZY_COMPARE(c, expected, 1e-12);
-}
 
 // |a-b|^2 = |a|^2 + |b|^2 - 2 |a| |b| cos, on random rows, columns and matrices.
 void tst_VectorComparisons::measuresAgreeWithLawOfCosines()
