@@ -13,10 +13,11 @@
 //     only in readGraph(), the shared graph is never flipped. Arguments are read directly
 //     (arg1->M, arg1->rows, ...). No allocation, no string building and no Graph::edge()
 //     calls in recompute().
-//  3. Error exit: `fail("Missing argument"); return;` sets the error flag, rows = cols = 0
-//     and the tool tip shown at the next bestBackup(). Operators answer false from the
-//     setArgK/setLinkK slots they do not use.
-//  4. Register the keyword with one row, kept in alphabetical order, in the table of
+//  3. Error exit: `fail(QStringLiteral("Missing argument")); return;` (a literal: no
+//     allocation) sets the error flag, rows = cols = 0 and the tool tip shown at the next
+//     bestBackup(). Operator items derive from OperatorItem (operators/OperatorItem.h), which
+//     handles arity, formulas and the error exit for them.
+//  4. Register the keyword with one row, kept in byte order of keyword, in the table of
 //     items/BuildCalculus.cpp: `{"DEGMAX", &make<invDEGMAX>},`.
 
 #include "graph/BitGraph.h"
