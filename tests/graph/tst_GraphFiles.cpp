@@ -1,7 +1,7 @@
 #include "graph/Graph.h"
 #include "graph/Node.h"
 
-#include "../items/StderrCapture.h"
+#include "StderrCapture.h"
 #include "CommonTest.h"
 #include "PresetPrompts.h"
 

@@ -17,7 +17,7 @@
 #include "items/Calculus.h"
 #include "items/CalculusDisplay.h"
 
-#include "../items/StderrCapture.h"
+#include "StderrCapture.h"
 #include "CommonTest.h"
 #include "InvariantFixtures.h"
 

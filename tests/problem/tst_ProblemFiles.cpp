@@ -1,4 +1,4 @@
-#include "../items/StderrCapture.h"
+#include "StderrCapture.h"
 #include "PresetPrompts.h"
 
 #include "BoardFixtures.h"

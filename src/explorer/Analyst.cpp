@@ -1,0 +1,63 @@
+#include "explorer/Analyst.h"
+
+#include <cstdio>
+
+Analyst::Analyst(QObject *parent) : QAbstractTableModel(parent) {}
+
+int Analyst::graphNo(int r) const
+{
+    if (r < 0 || r >= m_graphNos.size()) {
+        std::fprintf(stderr, "Analyst::graphNo(%d) failed\n", r);
+        return 0;
+    }
+    return m_graphNos[r];
+}
+
+void Analyst::load(int graphNo)
+{
+    emit signal_load_graph(graphNo);
+}
+
+void Analyst::setTable(QStringList header, QVector<QVector<double>> rows, QVector<int> graphNos)
+{
+    beginResetModel();
+    m_header = std::move(header);
+    m_rows = std::move(rows);
+    m_graphNos = std::move(graphNos);
+    m_graphNos.resize(m_rows.size());
+    endResetModel();
+}
+
+int Analyst::rowCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_rows.size();
+}
+
+int Analyst::columnCount(const QModelIndex &parent) const
+{
+    return parent.isValid() ? 0 : m_header.size();
+}
+
+QVariant Analyst::data(const QModelIndex &index, int role) const
+{
+    if (!index.isValid() || index.row() >= m_rows.size())
+        return QVariant();
+    const QVector<double> &row = m_rows[index.row()];
+    if (index.column() >= row.size())
+        return QVariant();
+    if (role == Qt::DisplayRole)
+        return QString::number(row[index.column()], 'g', 6);
+    if (role == Qt::UserRole)
+        return row[index.column()];
+    return QVariant();
+}
+
+QVariant Analyst::headerData(int section, Qt::Orientation orientation, int role) const
+{
+    if (role != Qt::DisplayRole)
+        return QVariant();
+    if (orientation == Qt::Horizontal)
+        return section >= 0 && section < m_header.size() ? QVariant(m_header[section]) : QVariant();
+    return section >= 0 && section < m_graphNos.size() ? QVariant(m_graphNos[section])
+                                                       : QVariant();
+}
