@@ -93,27 +93,25 @@ OptimalSolutions::Verdict OptimalSolutions::judge(const Eval &e) const
     // NaN compares false both ways and would slip past every ordering below.
     if (hasNaN(e))
         return Verdict::Refuse;
+    // The first entry records its points like any other, so that a worse offer meets them.
     if (m_solutions.isEmpty())
-        return Verdict::Append;
+        return Verdict::Front;
 
     const Eval &e0 = *m_solutions.first()->getValue();
     const bool firstViolated = e0.violated();
     const bool violated = e.violated();
-    bool clearFirst = false;
     if (firstViolated && violated) {
         for (int i = 0; i < e0.size(); ++i) {
             const double mine = e.value(i);
             const double theirs = e0.value(i);
             if (std::fabs(mine - theirs) > kTolerance)
-                return mine > theirs ? Verdict::Refuse : Verdict::ReplaceAll;
+                return mine > theirs ? Verdict::Refuse : Verdict::FrontAfterClear;
         }
     } else if (firstViolated) {
-        clearFirst = true;
+        return Verdict::FrontAfterClear;
     } else if (violated) {
         return Verdict::Refuse;
     }
-    if (clearFirst)
-        return Verdict::FrontAfterClear;
 
     const int q = e.sizeZ();
     for (int j = 0; j < m; ++j) {
@@ -129,13 +127,6 @@ void OptimalSolutions::commit(Verdict verdict, Solution *s)
 {
     switch (verdict) {
     case Verdict::Refuse:
-        return;
-    case Verdict::Append:
-        m_solutions.append(s);
-        return;
-    case Verdict::ReplaceAll:
-        deleteAll();
-        m_solutions.append(s);
         return;
     case Verdict::FrontAfterClear:
         deleteAll();

@@ -61,7 +61,7 @@ public:
     void unlock() { m_mutex.unlock(); }
 
 private:
-    enum class Verdict { Refuse, Append, ReplaceAll, Front, FrontAfterClear };
+    enum class Verdict { Refuse, Front, FrontAfterClear };
     /// Decides the fate of a record without changing anything; mutex held.
     Verdict judge(const Eval &e) const;
     /// Carries out an accepting verdict for s; mutex held.

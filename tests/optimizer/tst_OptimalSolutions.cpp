@@ -54,11 +54,15 @@ private slots:
         QTest::addColumn<QString>("offers");
         QTest::addColumn<QString>("outcome");
         const QString seed = "0/5;5/seed 0/1;2/old ", held = "0,2,0/10/held ";
-        QTest::newRow("first entry has no point, next meets an empty front")
+        QTest::newRow("first entry records its point: a worse second is refused")
             << true << "0/7/a 0/9/b"
-            << "YY | b | 9";
-        QTest::newRow("same graph twice kept, a third ties") << true << "0/3,4/x 0/3,4/x 0/3,4/x"
-                                                             << "YYN | x x | 3";
+            << "YN | a | 7";
+        QTest::newRow("a better second replaces the first") << true << "0/9/a 0/7/b"
+                                                            << "YY | b | 7";
+        QTest::newRow("family off: a worse second is refused") << false << "0/3;3/a 0/4;3/b"
+                                                               << "YN | a | 3,3";
+        QTest::newRow("the same graph again ties") << true << "0/3,4/x 0/3,4/x 0/3,4/x"
+                                                   << "YNN | x | 3";
         QTest::newRow("half tolerance above") << true << seed + "0/1.0000005;2/new"
                                               << "YYN | old | 1,2";
         QTest::newRow("beside") << true << seed + "0/0.9;2.5/new"
@@ -75,15 +79,18 @@ private slots:
             << "YYY | c | 5,1";
         QTest::newRow("second worse by half tolerance, the third decides")
             << true << held + "0,2.0000005,5/1/new"
-            << "YN | held | ";
+            << "YN | held | 10";
         QTest::newRow("second better replaces all") << true << held + "0,1.9,9/1/new"
-                                                    << "YY | new | ";
+                                                    << "YY | new | 1";
         QTest::newRow("equal violations go on to the front") << true << held + "0,2,0/1/new"
                                                              << "YY | new | 1";
         QTest::newRow("error flag weighs first") << true << held + "1,0,0/1/new"
-                                                 << "YN | held | ";
+                                                 << "YN | held | 10";
         QTest::newRow("shorter record reads 1e12") << true << held + "0,2/1/new"
-                                                   << "YN | held | ";
+                                                   << "YN | held | 10";
+        QTest::newRow("the better infeasible records its point")
+            << true << held + "0,1.9,9/1/new 0,1.9,9/5/tie"
+            << "YYN | new | 1";
         QTest::newRow("feasible newcomer empties the infeasible front")
             << true << "0,3/1/bad1 0,3/0.5/bad2 0,0/100/good 0,1/-5/infeasible"
             << "YYYN | good | 100";
@@ -94,8 +101,8 @@ private slots:
                                                 << "N |  | ";
         // Another objective count meets stored points of another length: taken without a
         // point, and the offer's own update does not drop it.
-        QTest::newRow("accepted survives its own update") << true << "0/1;1/s 0/2;2/pair 0/0.5/odd"
-                                                          << "YYY | pair odd | 2,2";
+        QTest::newRow("accepted survives its own update") << true << "0/1;1/s 0/0.5/odd"
+                                                          << "YY | s odd | 1,1";
     }
     void ladder()
     {
@@ -124,8 +131,9 @@ private slots:
     {
         OptimalSolutions a;
         QVERIFY(offer(a, "0/1/first"));
-        a.updateSolutions(); // no recorded point: dropped
-        QCOMPARE(a.size(), 0);
+        a.updateSolutions(); // its point is on the front: kept
+        QCOMPARE(a.size(), 1);
+        a.clear();
         QVERIFY(offer(a, "0//plain"));
         a.updateSolutions(); // no objectives: kept
         QCOMPARE(a.size(), 1);
@@ -138,8 +146,8 @@ private slots:
 
         OptimalSolutions b;
         const Eval good = record("0/1/");
-        QVERIFY(b.offer(&good, nullptr) && b.offer(&good, nullptr)); // empty front after the first
-        const int live = Solution::nbocc.load();
+        QVERIFY(b.offer(&good, nullptr));
+        const int live = Solution::nbocc.load(); // a tie builds nothing
         QVERIFY(!b.offer(&good, nullptr));
         QCOMPARE(Solution::nbocc.load(), live);
         Eval nan = record("0/0/");
