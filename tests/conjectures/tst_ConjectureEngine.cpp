@@ -1,6 +1,7 @@
 #include "conjectures/ConjectureEngine.h"
 
 #include "CommonTest.h"
+#include "Patience.h"
 
 #include <QRegularExpression>
 #include <QtTest>
@@ -50,7 +51,7 @@ public:
     /// Waits for the completion and the thread's end, then for late signals; false on timeout.
     bool finish(ConjectureEngine &e)
     {
-        const bool done = QTest::qWaitFor([&] { return completes > 0; }, 20000);
+        const bool done = QTest::qWaitFor([&] { return completes > 0; }, kPatienceMs);
         if (!done)
             e.cancel(); // so that a failure ends
         e.wait();
@@ -97,11 +98,12 @@ void setUp(ConjectureEngine &e, const Cloud &cloud, const QVector<double> &weigh
         e.addPoint(cloud.rows[i], cloud.graphNos[i]);
 }
 
-/// Starts the engine and cancels it `moreMs` after its first relation (or after `patienceMs`).
-bool runUntilFound(ConjectureEngine &e, Collector &c, int moreMs = 150, int patienceMs = 10000)
+/// Starts the engine and cancels it `moreMs` after its first relation; a run that ends first
+/// ends it. The wait for the first relation depends on no machine's speed.
+bool runUntilFound(ConjectureEngine &e, Collector &c, int moreMs = 150)
 {
     e.start();
-    if (QTest::qWaitFor([&] { return !c.records.empty() || c.completes > 0; }, patienceMs))
+    if (QTest::qWaitFor([&] { return !c.records.empty() || c.completes > 0; }, kPatienceMs))
         QTest::qWait(moreMs);
     e.cancel();
     return c.finish(e);

@@ -72,3 +72,19 @@ inline void setOrder(Graph &g, int n)
     while (g.getNbNodes() < n)
         g.addNode();
 }
+
+/// Breadth-first search from vertex 0.
+inline bool connected(const Graph &g)
+{
+    const int n = g.getNbNodes();
+    QVector<bool> seen(qMax(n, 1), false);
+    QVector<int> queue{0};
+    seen[0] = true;
+    for (int head = 0; head < queue.size(); ++head)
+        for (int v = 0; v < n; ++v)
+            if (!seen[v] && g.edge(queue[head], v)) {
+                seen[v] = true;
+                queue.append(v);
+            }
+    return n == 0 || queue.size() == n;
+}

@@ -1,5 +1,6 @@
 #include "Boards.h"
 
+#include "Patience.h"
 #include "explorer/DataLoader.h"
 #include "optimizer/OptimalSolutions.h"
 #include "optimizer/VNS.h"
@@ -56,22 +57,6 @@ struct Recorder {
     QStringList starts() { return get("line").filter(QRegularExpression("^Starting job ")); }
 };
 
-/// Breadth-first search from vertex 0.
-bool connected(const Graph &g)
-{
-    const int n = g.getNbNodes();
-    QVector<bool> seen(qMax(n, 1), false);
-    QVector<int> queue{0};
-    seen[0] = true;
-    for (int head = 0; head < queue.size(); ++head)
-        for (int v = 0; v < n; ++v)
-            if (!seen[v] && g.edge(queue[head], v)) {
-                seen[v] = true;
-                queue.append(v);
-            }
-    return n == 0 || queue.size() == n;
-}
-
 int triangles(const Graph &g)
 {
     const int n = g.getNbNodes();
@@ -115,7 +100,7 @@ struct Rig {
     {
         start(nmin, nmax, evalLimit);
         QVector<std::shared_ptr<Graph>> found;
-        if (!manager->wait(120000))
+        if (!manager->wait(kPatienceMs))
             return found;
         for (int j = 0; j < manager->nbJobs(); ++j)
             for (const QString &text : manager->jobArchive(j)->graphs()) {
@@ -175,7 +160,7 @@ private slots:
         QFETCH(QString, jobs);
         Rig rig(objectives);
         rig.start(nmin, nmax, 30);
-        QVERIFY(rig.manager->wait(60000));
+        QVERIFY(rig.manager->wait(kPatienceMs));
         QStringList made;
         for (int j = 0; j < rig.manager->nbJobs(); ++j) {
             QStringList pattern;
@@ -204,7 +189,7 @@ private slots:
             Rig rig({"MINIMIZE"});
             rig.manager->slot_set_nb_threads(c.first);
             rig.start(5, 12, 40);
-            QVERIFY(rig.manager->wait(60000));
+            QVERIFY(rig.manager->wait(kPatienceMs));
             const QStringList starts = rig.recorder->starts();
             QVERIFY(c.second > 1 ? starts.size() == 8 : starts == inOrder);
             int busy = 0;
@@ -220,7 +205,7 @@ private slots:
         Rig rig({"MAXIMIZE"});
         rig.manager->slot_auto_add_graphs(false);
         rig.start(5, 6, 300);
-        QVERIFY(rig.manager->wait(60000));
+        QVERIFY(rig.manager->wait(kPatienceMs));
         const QStringList held = rig.held();
         QVERIFY(held.size() >= 2);
         QCOMPARE(rig.loader.graphs(), held);
@@ -239,7 +224,7 @@ private slots:
     {
         Rig rig(QVector<QString>(11, "MAXMIN").toList());
         rig.manager->slot_startVNS();
-        QVERIFY(rig.manager->wait(10000));
+        QVERIFY(rig.manager->wait(kPatienceMs));
         QVERIFY(rig.manager->nbJobs() == 0 && rig.recorder->get("jobs").isEmpty());
         QVERIFY(rig.recorder->get("line").value(0).startsWith("Too many objectives"));
         rig.manager->slot_setMaxTime(3000000);
@@ -253,7 +238,7 @@ private slots:
             Rig rig({"MAXIMIZE"}, 8);
             rig.manager->slot_set_nb_threads(2);
             rig.start(8, 30, 0);
-            QTRY_VERIFY_WITH_TIMEOUT(!rig.recorder->get("new").isEmpty(), 20000);
+            QTRY_VERIFY_WITH_TIMEOUT(!rig.recorder->get("new").isEmpty(), kPatienceMs);
             if (destroy) {
                 delete rig.manager;
                 rig.manager = nullptr;
@@ -263,7 +248,7 @@ private slots:
             rig.manager->slot_startVNS(); // no effect during a run
             rig.manager->slot_stopVNS();
             const int started = rig.recorder->starts().size();
-            QVERIFY(rig.manager->wait(20000));
+            QVERIFY(rig.manager->wait(kPatienceMs));
             QVERIFY(started < rig.manager->nbJobs());
             QVERIFY(rig.recorder->starts().size() == started && rig.loader.size() > 0);
             QCOMPARE(rig.recorder->get("jobs").size(), 1);

@@ -1,0 +1,6 @@
+#pragma once
+
+/// Upper bound, in milliseconds, for a test's wait on a signal, a thread or a process: the
+/// wait ends as soon as its condition holds, so only a broken run ever reaches it, and a slow
+/// or loaded machine (or a sanitizer build) never does.
+constexpr int kPatienceMs = 600000;
