@@ -120,9 +120,16 @@ void VNS::run()
         endJob();
         return;
     }
-    const int n = graph->getNbNodes();
-    kmin.store(n / 4);
-    kmax.store(n);
+    // The main graph's order sets the shake sizes; one below 4 would switch shaking off, and
+    // the job's own order sets them instead.
+    int low = graph->getNbNodes() / 4, high = graph->getNbNodes();
+    if (low < 1 || high < 1) {
+        const int n = nbnod.load();
+        low = qMax(1, n / 4);
+        high = qMax(low, n);
+    }
+    kmin.store(low);
+    kmax.store(high);
     kstep.store(1);
     say(QStringLiteral("optimization running.. thread no=") + QString::number(threadNo), true, 2,
         QColor(Qt::black));

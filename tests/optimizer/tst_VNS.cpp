@@ -1,5 +1,6 @@
 #include "Boards.h"
 
+#include "Patience.h"
 #include "optimizer/OptimalSolutions.h"
 #include "optimizer/Solution.h"
 #include "optimizer/VNS.h"
@@ -115,9 +116,6 @@ private slots:
         for (bool max : {true, false}) {
             Rig rig(7, max ? "MAXIMIZE" : "MINIMIZE");
             Graph *g = rig.init(7, 0, max ? -1.0 : 1.0);
-            // The job archive needs an entry with a point before improvements are published.
-            rig.worker->ls_add_rem();
-            rig.worker->getLocalArchive()->clear();
             rig.worker->ls_add_rem();
             QCOMPARE(edgesOf(*g), max ? 21 : 0);
             QCOMPARE(rig.main.currentGraphData(), g->currentGraphData());
@@ -203,11 +201,40 @@ private slots:
         rig.init(12, 2000, -1.0, 600000, false);
         QSignalSpy changed(rig.worker, &VNS::signal_best_solution_changed);
         rig.worker->start();
-        QVERIFY(rig.worker->wait(20000));
+        QVERIFY(rig.worker->wait(kPatienceMs));
         QVERIFY(!rig.worker->isJobActive() && rig.job.isClosed() && changed.count() > 0);
         QVERIFY(rig.worker->getKMin() == 2 && rig.worker->getKMax() == 8 && rig.job.size() > 0);
         QCOMPARE(rig.job.graph(0).section(' ', 0, 0), QString("12"));
         QCOMPARE(rig.main.currentGraphData(), rig.job.lastSolution()->getGraph());
+    }
+
+    /// Shake sizes from the main graph's order, or from the job's where that would give none.
+    void shakeRange_data()
+    {
+        QTest::addColumn<int>("mainOrder");
+        QTest::addColumn<int>("jobOrder");
+        QTest::addColumn<int>("kmin");
+        QTest::addColumn<int>("kmax");
+        QTest::newRow("main 8, job 12") << 8 << 12 << 2 << 8;
+        QTest::newRow("main 4, job 16") << 4 << 16 << 1 << 4;
+        QTest::newRow("main 3, job 16") << 3 << 16 << 4 << 16;
+        QTest::newRow("empty main, job 16") << 0 << 16 << 4 << 16;
+        QTest::newRow("empty main, job 3") << 0 << 3 << 1 << 3;
+        QTest::newRow("main 1, job 32") << 1 << 32 << 8 << 32;
+        QTest::newRow("empty main, empty job") << 0 << 0 << 1 << 1;
+    }
+    void shakeRange()
+    {
+        QFETCH(int, mainOrder);
+        QFETCH(int, jobOrder);
+        QFETCH(int, kmin);
+        QFETCH(int, kmax);
+        Rig rig(mainOrder, "MAXIMIZE");
+        rig.init(jobOrder, 1, -1.0, 600000, false);
+        rig.worker->run(); // the evaluation limit ends the job at once
+        QCOMPARE(rig.worker->getKMin(), kmin);
+        QCOMPARE(rig.worker->getKMax(), kmax);
+        QCOMPARE(rig.worker->getGraph()->getNbNodes(), jobOrder);
     }
 
     void publishing()
