@@ -104,7 +104,7 @@ OperStatus normalizeByEdges(const BitGraph &g, const ValueBlock &v, ValueRows &o
     if (v.rows == 1 && v.cols == 1)
         return OperStatus::SingleValue;
     const int length = v.cols >= 2 ? v.cols : v.rows;
-    if (length != g.n)
+    if (length < g.n)
         return OperStatus::WrongLength;
     double entry[32];
     for (int i = 0; i < g.n; ++i)

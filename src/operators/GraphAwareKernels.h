@@ -16,8 +16,9 @@ OperStatus edgeCorrelation(const BitGraph &g, const ValueBlock &x, double &corre
 /// Returns false when some pair has no path (the graph is disconnected).
 bool distanceMoments(const BitGraph &g, const double *weights, double *moment);
 
-/// out(i, j) = 1 / sqrt(v_i * v_j) on the edges of g and 0 elsewhere, an n x n block. v must be a
-/// row or a column of exactly g.n >= 2 entries: ArgumentError when empty, NotVector for 2 x 2
-/// or more, SingleValue for 1 x 1, WrongLength otherwise; NonPositiveProduct, with out untouched,
-/// when an edge's product is <= 0 or its entry is not finite.
+/// out(i, j) = 1 / sqrt(v_i * v_j) on the edges of g and 0 elsewhere, an n x n block, from the
+/// first g.n entries of v, a row or a column of at least 2 entries: ArgumentError when empty,
+/// NotVector for 2 x 2 or more, SingleValue for 1 x 1, WrongLength when shorter than g.n;
+/// NonPositiveProduct, with out untouched, when an edge's product is <= 0 or its entry is not
+/// finite.
 OperStatus normalizeByEdges(const BitGraph &g, const ValueBlock &v, ValueRows &out);

@@ -21,7 +21,7 @@ enum class OperStatus {
     SizeDiffer,          ///< the two arguments differ in shape
     DivisionByZero,      ///< a norm product below 1e-6
     ColumnVectorNeeded,  ///< not a column of exactly n entries
-    WrongLength,         ///< a vector whose length is not the vertex count
+    WrongLength,         ///< a vector whose length does not fit the vertex count
     NonPositiveProduct,  ///< an edge whose end values multiply to <= 0 or give no finite result
     FormatError,         ///< shapes that cannot be combined, selected or reshaped as asked
     NegativeArgument,    ///< an entry below -1e-6 where a square root is taken

@@ -10,7 +10,7 @@ const OperatorMessages &vectorMessages()
         OperatorMessages()
             .set(OperStatus::NotVector, "NORMALIZEMAT needs a vector as argument")
             .set(OperStatus::SingleValue, "NORMALIZEMAT needs a vector as argument")
-            .set(OperStatus::WrongLength, "NORMALIZEMAT needs a vector with n entries")
+            .set(OperStatus::WrongLength, "NORMALIZEMAT needs a vector with at least n entries")
             .set(OperStatus::NonPositiveProduct,
                  "NORMALIZEMAT needs positive products on the edges");
     return m;

@@ -2,6 +2,7 @@
 #include "operators/OperatorItem.h"
 
 #include "OperatorCases.h"
+#include "Patience.h"
 
 #include <QCheckBox>
 #include <QThread>
@@ -197,11 +198,16 @@ void tst_OperatorItem::compute_data()
     addCase("NORMALIZEMAT: zero end", {val(3, 1, {1, 0, 1})}, failed(products), path);
     addCase("NORMALIZEMAT: negative product", {val(3, 1, {1, -2, -3})}, failed(products), path);
     addCase("NORMALIZEMAT: underflow", {val(3, 1, {1e-200, 1e-200, 1})}, failed(products), path);
-    addCase("NORMALIZEMAT: long row", {val(1, 4, {1, 1, 1, 1})},
-            failed("NORMALIZEMAT needs a vector with n entries"), path);
+    // A longer vector gives its first n entries; a shorter one is refused.
+    addCase("NORMALIZEMAT: long row", {val(1, 4, {1, 4, 9, -1})},
+            ok(3, 3, {0, 0.5, 0, 0.5, 0, 1.0 / 6, 0, 1.0 / 6, 0}, "n", "n"), path);
+    addCase("NORMALIZEMAT: long column", {val(4, 1, {4, 1, 0, 0})},
+            ok(2, 2, {0, 0.5, 0.5, 0}, "n", "n"), edge);
     addCase("NORMALIZEMAT: 2x2", {m2}, failed("NORMALIZEMAT needs a vector as argument"), edge);
-    addCase("NORMALIZEMAT: length", {col}, failed("NORMALIZEMAT needs a vector with n entries"),
-            edge);
+    addCase("NORMALIZEMAT: short column", {val(2, 1, {1, 1})},
+            failed("NORMALIZEMAT needs a vector with at least n entries"), path);
+    addCase("NORMALIZEMAT: short row", {val(1, 2, {1, 1})},
+            failed("NORMALIZEMAT needs a vector with at least n entries"), path);
     addCase("NORMALIZEMAT: NaN", {val(2, 1, {qQNaN(), 1})}, failed(products), edge);
 }
 
@@ -237,7 +243,7 @@ void tst_OperatorItem::tooltipFromWorkerThread()
         source.compute(true);
         std::unique_ptr<QThread> worker(QThread::create([&item] { item->compute(true); }));
         worker->start();
-        QVERIFY(worker->wait(10000));
+        QVERIFY(worker->wait(kPatienceMs));
         QVERIFY(item->getError());
         QCOMPARE(item->toolTip(), dropped ? refused : before);
         if (dropped)
