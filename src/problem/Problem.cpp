@@ -877,6 +877,13 @@ int columnCount(const Calculus *c, bool vertexMode, int n)
     return c->vecInReport() ? n : 1;
 }
 
+/// Value k (1-based) as the explorers show it: undefined (1e12) while the item is in error,
+/// whose storage then still holds an earlier graph's value.
+double reportValue(Calculus *c, int k)
+{
+    return c->getError() ? 1e12 : c->getValue(k);
+}
+
 } // namespace
 
 QVector<Calculus *> Problem::reportedItems() const
@@ -910,7 +917,7 @@ QVector<double> Problem::getReportValues()
     for (Calculus *c : reportedItems()) {
         const int count = columnCount(c, false, n);
         for (int k = 1; k <= count; ++k)
-            row.append(c->getValue(k));
+            row.append(reportValue(c, k));
     }
     return row;
 }
@@ -921,12 +928,12 @@ QVector<double> Problem::getReportValues(int v)
     QVector<double> row;
     for (Calculus *c : reportedItems()) {
         if (c->nodInReport())
-            row.append(c->getValue(v));
+            row.append(reportValue(c, v));
         else if (c->vecInReport())
             for (int k = 1; k <= n; ++k)
-                row.append(c->getValue(k));
+                row.append(reportValue(c, k));
         else
-            row.append(c->getValue(1));
+            row.append(reportValue(c, 1));
     }
     return row;
 }

@@ -22,6 +22,17 @@ QStringList columns(const QString &label, int count)
     return out;
 }
 
+/// Edge lists "order:a-b,c-d"; built edge by edge so that every change moves the counter.
+void build(Graph &g, const QString &spec)
+{
+    g.clear();
+    const int n = spec.section(':', 0, 0).toInt();
+    for (int i = 0; i < n; ++i)
+        g.addNode();
+    for (const QString &e : spec.section(':', 1).split(',', QString::SkipEmptyParts))
+        g.addEdge(e.section('-', 0, 0).toInt(), e.section('-', 1).toInt());
+}
+
 } // namespace
 
 class tst_ProblemReport : public QObject
@@ -33,6 +44,8 @@ private slots:
     void algDefinition();
     void namesAndValuesLineUp_data();
     void namesAndValuesLineUp();
+    void inErrorReportsUndefined_data();
+    void inErrorReportsUndefined();
 };
 
 void tst_ProblemReport::algDefinition_data()
@@ -134,6 +147,49 @@ void tst_ProblemReport::namesAndValuesLineUp()
     QVector<double> outside = {double(n), 1e12};
     outside << deg << double(n) << 1e12 << double(n);
     QCOMPARE(p.getReportValues(33), outside);
+}
+
+void tst_ProblemReport::inErrorReportsUndefined_data()
+{
+    QTest::addColumn<QString>("keyword");
+    QTest::addColumn<QString>("before");  // a graph the item computes on
+    QTest::addColumn<QString>("failing"); // a graph on which it fails
+    QTest::newRow("AVDIST, disconnected") << "AVDIST"
+                                          << "4:0-1,1-2,2-3"
+                                          << "4:0-1,2-3";
+    QTest::newRow("BALABAN, disconnected") << "BALABAN"
+                                           << "4:0-1,0-2,0-3,1-2"
+                                           << "5:0-1,2-3";
+    QTest::newRow("CHROMATIC of K1") << "CHROMATIC"
+                                     << "4:0-1,0-2,0-3,1-2,1-3,2-3"
+                                     << "1:";
+    QTest::newRow("KIRCHHOFF of K2") << "KIRCHHOFF"
+                                     << "3:0-1,1-2,0-2"
+                                     << "2:0-1";
+}
+
+/// An item in error shows the undefined value in both rows, never an earlier graph's value;
+/// computed again on a sound graph it shows its value again.
+void tst_ProblemReport::inErrorReportsUndefined()
+{
+    QFETCH(QString, keyword);
+    QFETCH(QString, before);
+    QFETCH(QString, failing);
+    Graph g("G", false);
+    Problem p(&g, "board", false);
+    Calculus *c = make(qPrintable(keyword));
+    p.addInvariantItemLoadMode(c);
+    c->setInReport(true);
+    for (const QString &spec : {before, failing, before}) {
+        build(g, spec);
+        p.compute(true);
+        const bool fails = spec == failing;
+        QCOMPARE(c->getError(), fails);
+        const double shown = p.getReportValues().value(0);
+        QCOMPARE(shown == 1e12, fails);
+        QVERIFY(fails || shown == c->getValue(1));
+        QCOMPARE(p.getReportValues(1).value(0), shown);
+    }
 }
 
 QTEST_MAIN(tst_ProblemReport)
