@@ -3,12 +3,14 @@
 //
 //   morvane-bench eval PROBLEM GRAPHS
 //   morvane-bench search PROBLEM --nmin A --nmax B --seconds S [--threads T] [--max-evals E]
-//                                [--seed N]
+//                                [--seed N] [--start-random]
 //
-// Exit code 0 on success, 2 on unreadable input or arguments.
+// Exit code 0 on success, 2 on unreadable input or arguments, or when standard output cannot
+// be written.
 
 #include "explorer/DataLoader.h"
 #include "graph/Graph.h"
+#include "items/Calculus.h"
 #include "optimizer/OptimalSolutions.h"
 #include "optimizer/Solution.h"
 #include "optimizer/VNS.h"
@@ -21,6 +23,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QStringList>
+#include <QTime>
 
 #include <cstdio>
 
@@ -41,11 +44,20 @@ void printLine(const QString &line)
     std::fputc('\n', stdout);
 }
 
+/// Success, or failure when some output never reached standard output (a full disk, a
+/// closed pipe): a measurement must not pass for complete.
+int finish()
+{
+    if (std::fflush(stdout) != 0 || std::ferror(stdout))
+        return fail(QStringLiteral("cannot write standard output"));
+    return 0;
+}
+
 int usage()
 {
     return fail(QStringLiteral(
         "usage: morvane-bench eval PROBLEM GRAPHS | morvane-bench search PROBLEM --nmin A "
-        "--nmax B --seconds S [--threads T] [--max-evals E] [--seed N]"));
+        "--nmax B --seconds S [--threads T] [--max-evals E] [--seed N] [--start-random]"));
 }
 
 /// Reads a problem file (Latin-1 problem text) into the board.
@@ -75,6 +87,36 @@ bool wellFormed(const QString &line)
     return n <= 32 && m.captured(2).size() == n * (n - 1) / 2;
 }
 
+/// For each item of the graph-values table, in its order: whether it gives one column per
+/// vertex (a node value or a vector) rather than a single one.
+QVector<bool> perVertexColumns(const Problem &board)
+{
+    QVector<bool> out;
+    for (const QVector<Calculus *> *list :
+         {&board.getItems(), &board.getFamilies(), &board.getObjectives()})
+        for (const Calculus *c : *list)
+            if (c->inReport())
+                out << (c->nodInReport() || c->vecInReport());
+    return out;
+}
+
+/// The row of a graph of order n under the header of order `widest`: each item's values,
+/// then empty cells up to its width in the header.
+QStringList alignedRow(const QVector<double> &values, const QVector<bool> &perVertex, int n,
+                       int widest)
+{
+    QStringList row;
+    int next = 0;
+    for (bool many : perVertex) {
+        const int width = many ? widest : 1, own = many ? qMax(n, 0) : 1;
+        for (int k = 0; k < width; ++k)
+            row << (k < own && next + k < values.size() ? QString::number(values[next + k], 'g', 6)
+                                                        : QString());
+        next += own;
+    }
+    return row;
+}
+
 int runEval(const QStringList &args)
 {
     if (args.size() != 3)
@@ -90,13 +132,9 @@ int runEval(const QStringList &args)
             QStringLiteral("cannot read graph list %1: %2").arg(args.at(2), list.errorString()));
     const bool graph6 = args.at(2).endsWith(QLatin1String(".g6"));
 
-    bool headerDone = false;
-    auto header = [&] {
-        printLine((QStringList{QStringLiteral("graph")} + board.getReportNames(false))
-                      .join(QLatin1Char('\t')));
-        headerDone = true;
-    };
-    Eval record;
+    // Every graph is read first: the header must cover the largest order of the list.
+    QVector<QString> graphs;
+    int widest = -1, widestAt = -1;
     int lineNumber = 0;
     while (!list.atEnd()) {
         const QString line = QString::fromLatin1(list.readLine()).trimmed();
@@ -110,19 +148,30 @@ int runEval(const QStringList &args)
                          qPrintable(line));
             continue;
         }
+        graphs << graph.currentGraphData();
+        if (graph.getNbNodes() > widest) {
+            widest = graph.getNbNodes();
+            widestAt = graphs.size() - 1;
+        }
+    }
+    if (widestAt >= 0)
+        graph.loadCurrentGraph(graphs.at(widestAt));
+    widest = graph.getNbNodes();
+    printLine((QStringList{QStringLiteral("graph")} + board.getReportNames(false))
+                  .join(QLatin1Char('\t')));
+
+    const QVector<bool> perVertex = perVertexColumns(board);
+    Eval record;
+    for (const QString &text : graphs) {
+        graph.loadCurrentGraph(text);
         // As the results explorer does: a full computation, then the record.
         board.compute(true);
         board.eval(&record);
-        if (!headerDone)
-            header();
-        QStringList row{graph.currentGraphData()};
-        for (double v : board.getReportValues())
-            row << QString::number(v, 'g', 6);
-        printLine(row.join(QLatin1Char('\t')));
+        printLine((QStringList{text} +
+                   alignedRow(board.getReportValues(), perVertex, graph.getNbNodes(), widest))
+                      .join(QLatin1Char('\t')));
     }
-    if (!headerDone)
-        header();
-    return 0;
+    return finish();
 }
 
 int runSearch(const QStringList &args)
@@ -130,8 +179,13 @@ int runSearch(const QStringList &args)
     if (args.size() < 2)
         return usage();
     int nmin = -1, nmax = -1, seconds = -1, threads = 4, maxEvals = 0, seed = -1;
+    bool startRandom = false;
     for (int i = 2; i < args.size(); ++i) {
         const QString &option = args.at(i);
+        if (option == QLatin1String("--start-random")) {
+            startRandom = true;
+            continue;
+        }
         if (i + 1 >= args.size())
             return fail(QStringLiteral("option %1 needs a value").arg(option));
         bool ok = false;
@@ -163,8 +217,10 @@ int runSearch(const QStringList &args)
     QString error;
     if (!readProblem(args.at(1), board, error))
         return fail(error);
-    while (mainGraph.getNbNodes() < nmin)
-        mainGraph.addNode();
+    // Jobs of the main graph's order start from it: a random graph of the first order, drawn
+    // apart from the workers' own seeds, never one padded with isolated vertices.
+    qsrand(seed >= 0 ? uint(seed) ^ 0x5bd1e995u : uint(QTime::currentTime().msec()));
+    mainGraph.randomGraph(nmin);
 
     DataLoader loader;
     VNSManager manager(&board, &mainGraph, nullptr, nullptr, &loader);
@@ -175,6 +231,7 @@ int runSearch(const QStringList &args)
     manager.slot_setMaxTime(seconds);
     manager.slot_set_nb_threads(threads);
     manager.slot_set_max_evals(maxEvals);
+    manager.slot_set_start_random(startRandom);
     QObject::connect(&manager, &VNSManager::signal_optimization_complete, qApp,
                      &QCoreApplication::quit, Qt::QueuedConnection);
 
@@ -208,7 +265,7 @@ int runSearch(const QStringList &args)
                   .arg(evaluations)
                   .arg(elapsed, 0, 'g', 6)
                   .arg(elapsed > 0 ? evaluations / elapsed : 0.0, 0, 'g', 6));
-    return 0;
+    return finish();
 }
 
 } // namespace
