@@ -34,20 +34,27 @@ inline void minSizeConnected(Problem &board)
     board.addConstraintItem(BuildCalculus().makeCalculus(QStringLiteral("CONNECTED"), false));
 }
 
+/// Adds the constraint "invariant relation value", relation one of "==", ">=", ">", "<=", "<".
+inline void addBound(Problem &board, const QString &invariant, const QString &relation,
+                     double value)
+{
+    BuildCalculus catalogue;
+    Calculus *item = catalogue.makeCalculus(invariant, false);
+    board.addInvariantItemLoadMode(item);
+    auto *constant = static_cast<invConstant *>(catalogue.makeConstant(false));
+    constant->loadData(1, 1, {value});
+    board.addOperatorItem(constant);
+    Calculus *constraint = catalogue.makeCalculus(relation, false);
+    board.addConstraintItem(constraint);
+    board.link1(item, constraint);
+    board.link2(constant, constraint);
+}
+
 /// "maximise SIZE subject to TRIANGLES <= 0".
 inline void maxSizeTriangleFree(Problem &board)
 {
-    BuildCalculus catalogue;
     addObjectives(board, QStringLiteral("SIZE"), {QStringLiteral("MAXIMIZE")});
-    Calculus *triangles = catalogue.makeCalculus(QStringLiteral("TRIANGLES"), false);
-    board.addInvariantItemLoadMode(triangles);
-    auto *zero = static_cast<invConstant *>(catalogue.makeConstant(false));
-    zero->loadData(1, 1, {0.0});
-    board.addOperatorItem(zero);
-    Calculus *atMost = catalogue.makeCalculus(QStringLiteral("<="), false);
-    board.addConstraintItem(atMost);
-    board.link1(triangles, atMost);
-    board.link2(zero, atMost);
+    addBound(board, QStringLiteral("TRIANGLES"), QStringLiteral("<="), 0.0);
 }
 
 /// Degrees of the current graph, counted pair by pair.
