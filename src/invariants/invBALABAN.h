@@ -1,9 +1,9 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/InvariantItem.h"
 
 /// Balaban index.
-class invBALABAN : public Invariant
+class invBALABAN : public InvariantItem
 {
 public:
     explicit invBALABAN(bool graphical);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/InvariantItem.h"
 
 /// Chromatic number; an error below two vertices.
-class invCHROMATIC : public Invariant
+class invCHROMATIC : public InvariantItem
 {
 public:
     explicit invCHROMATIC(bool graphical);
