@@ -7,9 +7,25 @@ ValueInvariant::ValueInvariant(Kernel k, Degrees d)
 {
 }
 
+ValueInvariant::ValueInvariant(PartialKernel k, const QString &tip)
+    : InvariantItem(Shape::Value), partialKernel(k), undefinedTip(tip)
+{
+}
+
 void ValueInvariant::recompute()
 {
     const BitGraph &g = readGraph();
+    if (partialKernel) {
+        double value = 0.0;
+        if (!partialKernel(g, value)) {
+            fail(undefinedTip);
+            return;
+        }
+        if (!undefinedTip.isEmpty())
+            saveTooltip(QString());
+        putValue(*this, value);
+        return;
+    }
     if (degrees == Degrees::Kept)
         for (int v = 0; v < g.n; ++v)
             M[v][0] = g.degree(v);

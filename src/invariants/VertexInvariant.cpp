@@ -7,8 +7,8 @@ VertexInvariant::VertexInvariant(Column c, Report report)
 {
 }
 
-VertexInvariant::VertexInvariant(ConnectedColumn c)
-    : InvariantItem(Shape::Vertex), connectedColumn(c)
+VertexInvariant::VertexInvariant(PartialColumn c, const QString &tip)
+    : InvariantItem(Shape::Vertex), partialColumn(c), undefinedTip(tip)
 {
 }
 
@@ -28,11 +28,12 @@ void VertexInvariant::recompute()
     if (column) {
         column(g, values);
     } else {
-        if (!connectedColumn(g, values)) {
-            fail(QStringLiteral("Graph not connected"));
+        if (!partialColumn(g, values)) {
+            fail(undefinedTip);
             return;
         }
-        saveTooltip(QString());
+        if (!undefinedTip.isEmpty())
+            saveTooltip(QString());
     }
     putColumn(*this, g.n, values);
 }

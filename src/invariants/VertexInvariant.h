@@ -11,17 +11,19 @@ public:
 protected:
     /// Writes out[0..n-1].
     using Column = void (*)(const BitGraph &, double out[]);
-    /// The same, false when the graph is disconnected: the item fails with "Graph not connected".
-    using ConnectedColumn = bool (*)(const BitGraph &, double out[]);
+    /// A vector the graph may not have (false): the item then fails with undefinedTip as its
+    /// tool tip, which the next success clears; an empty tip leaves the tool tip alone.
+    using PartialColumn = bool (*)(const BitGraph &, double out[]);
     /// A set of vertices, shown as 1.0 for a member and 0.0 otherwise.
     using Members = uint32_t (*)(const BitGraph &);
     explicit VertexInvariant(Column column, Report report = Report::Node);
-    explicit VertexInvariant(ConnectedColumn column);
+    VertexInvariant(PartialColumn column, const QString &undefinedTip);
     /// Sets are display items, offered to the explorer as one value per graph.
     explicit VertexInvariant(Members members);
 
 private:
     const Column column = nullptr;
-    const ConnectedColumn connectedColumn = nullptr;
+    const PartialColumn partialColumn = nullptr;
+    const QString undefinedTip;
     const Members members = nullptr;
 };

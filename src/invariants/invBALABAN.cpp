@@ -1,9 +1,15 @@
 #include "invariants/invBALABAN.h"
 
 #include "invariants/DistanceIndices.h"
-#include "invariants/ItemValues.h"
 
-invBALABAN::invBALABAN(bool graphical) : InvariantItem(Shape::Value)
+invBALABAN::invBALABAN(bool graphical)
+    : ValueInvariant(
+          [](const BitGraph &g, double &value) {
+              DistanceMatrix dm;
+              allDistances(g, dm);
+              return balabanIndex(g, dm, value);
+          },
+          QStringLiteral("Graph not connected"))
 {
     initInvariant(QStringLiteral("BALABAN"),
                   QStringLiteral("Balaban index, $J = \\frac{m}{\\mu+1} \\sum_{uv \\in E} "
@@ -15,18 +21,4 @@ invBALABAN::invBALABAN(bool graphical) : InvariantItem(Shape::Value)
                                  "m-n+1 the cyclomatic number; undefined (error) on a "
                                  "disconnected graph."),
                   graphical);
-}
-
-void invBALABAN::recompute()
-{
-    const BitGraph &g = readGraph();
-    DistanceMatrix dm;
-    allDistances(g, dm);
-    double value = 0;
-    if (!balabanIndex(g, dm, value)) {
-        fail(QStringLiteral("Graph not connected"));
-        return;
-    }
-    saveTooltip(QString());
-    putValue(*this, value);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "invariants/InvariantItem.h"
+#include "invariants/ValueInvariant.h"
 
 /// Balaban index.
-class invBALABAN : public InvariantItem
+class invBALABAN : public ValueInvariant
 {
 public:
     explicit invBALABAN(bool graphical);
-    void recompute() override;
 };

@@ -2,7 +2,19 @@
 
 #include "invariants/Colouring.h"
 
-invCHROMATICVAL::invCHROMATICVAL(bool graphical) : InvariantItem(Shape::Vertex)
+#include <algorithm>
+
+invCHROMATICVAL::invCHROMATICVAL(bool graphical)
+    : VertexInvariant(
+          [](const BitGraph &g, double out[]) {
+              int colour[32];
+              if (g.n <= 1)
+                  return false;
+              chromaticColouring(g, colour);
+              std::copy(colour, colour + g.n, out);
+              return true;
+          },
+          QString())
 {
     initInvariant(QStringLiteral("CHROMATICVAL"),
                   QStringLiteral("label of the color that is assigned to each vertex in a way "
@@ -10,19 +22,4 @@ invCHROMATICVAL::invCHROMATICVAL(bool graphical) : InvariantItem(Shape::Vertex)
                                  "coloration condition (2 adjacent vertices do not share the "
                                  "same color)."),
                   graphical);
-}
-
-void invCHROMATICVAL::recompute()
-{
-    const BitGraph &g = readGraph();
-    if (g.n <= 1) {
-        fail();
-        return;
-    }
-    int colour[32];
-    chromaticColouring(g, colour);
-    rows = g.n;
-    cols = 1;
-    for (int v = 0; v < g.n; ++v)
-        M[v][0] = colour[v];
 }

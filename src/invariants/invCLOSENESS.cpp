@@ -4,7 +4,8 @@
 #include "invariants/ItemValues.h"
 
 invCLOSENESS::invCLOSENESS(bool graphical)
-    : VertexInvariant(&columnFromDistances<&closenessCentrality>)
+    : VertexInvariant(&columnFromDistances<&closenessCentrality>,
+                      QStringLiteral("Graph not connected"))
 {
     initInvariant(QStringLiteral("CLOSENESS"),
                   QStringLiteral("Closeness centrality of each vertex, $C(u) = (n-1)/t(u)$, "

@@ -2,7 +2,8 @@
 
 #include "invariants/InformationCentrality.h"
 
-invIINDEX::invIINDEX(bool graphical) : VertexInvariant(&informationCentrality)
+invIINDEX::invIINDEX(bool graphical)
+    : VertexInvariant(&informationCentrality, QStringLiteral("Graph not connected"))
 {
     initInvariant(QStringLiteral("IINDEX"),
                   QStringLiteral("Information centrality (Stephenson and Zelen) of each vertex, "
