@@ -135,6 +135,7 @@
 #include "numerics/writeDiagnostic.h"
 
 #include <memory>
+#include <utility>
 
 namespace
 {
