@@ -135,8 +135,8 @@ void tst_BuildCalculus::everyKeyword()
     const Category category = catalogue.type(keyword);
     const QMap<Category, QString> types = {
         {Category::Unknown, "Invariant"}, // NBETWEENNESS
-        {Category::Invariant, "Invariant"},   {Category::Family, "Family"},
-        {Category::Operator, "Operator"},     {Category::Constraint, "Constraint"},
+        {Category::Invariant, "Invariant"}, {Category::Family, "Family"},
+        {Category::Operator, "Operator"},   {Category::Constraint, "Constraint"},
         {Category::Objective, "Z"}};
     QCOMPARE(item->name, category == Category::Objective ? QStringLiteral("Z") : keyword);
     QCOMPARE(item->getType(), types[category]);

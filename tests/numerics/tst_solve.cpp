@@ -65,18 +65,18 @@ private slots:
         QTest::addColumn<Matrix>("a");
         QTest::addColumn<QVector<double>>("b");
         QTest::addColumn<QByteArray>("said");
-        QTest::newRow("one row, two entries") << Matrix{{1, 2}} << QVector<double>{1, 2}
-                                              << QByteArray("VEC :2\nMAT :1 x 2\n");
-        QTest::newRow("two rows of one") << Matrix{{1}, {2}} << QVector<double>{1}
-                                         << QByteArray("VEC :1\nMAT :2 x 1\n");
+        QTest::newRow("one row, two entries")
+            << Matrix{{1, 2}} << QVector<double>{1, 2} << QByteArray("VEC :2\nMAT :1 x 2\n");
+        QTest::newRow("two rows of one")
+            << Matrix{{1}, {2}} << QVector<double>{1} << QByteArray("VEC :1\nMAT :2 x 1\n");
         QTest::newRow("ragged") << Matrix{{1, 2}, {3}} << QVector<double>{1, 2}
                                 << QByteArray("VEC :2\nMAT :2 x 2\n");
         QTest::newRow("wide then short") << Matrix{{1, 2, 3}, {4, 5}} << QVector<double>{1, 2}
                                          << QByteArray("VEC :2\nMAT :2 x 3\n");
-        QTest::newRow("no right-hand side") << Matrix{{1}} << QVector<double>()
-                                            << QByteArray("VEC :0\nMAT :1 x 1\n");
-        QTest::newRow("no matrix") << Matrix() << QVector<double>{1}
-                                   << QByteArray("VEC :1\nMAT :0 x 0\n");
+        QTest::newRow("no right-hand side")
+            << Matrix{{1}} << QVector<double>() << QByteArray("VEC :0\nMAT :1 x 1\n");
+        QTest::newRow("no matrix")
+            << Matrix() << QVector<double>{1} << QByteArray("VEC :1\nMAT :0 x 0\n");
     }
 
     void dimensionMismatchThrows()
