@@ -1,10 +1,10 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those missing.
 set -euo pipefail
-pkgs=(build-essential cmake qtbase5-dev qtbase5-dev-tools libqt5svg5-dev libbenchmark-dev)
+pkgs=(build-essential cmake qtbase5-dev qtbase5-dev-tools)
 if [ "${1:-}" = "--test" ]; then
-  # Independent oracles used only by the tests.
-  pkgs+=(libeigen3-dev nauty poppler-utils)
+  # Independent oracles used only by the tests, and the benchmark library for bench/.
+  pkgs+=(libeigen3-dev nauty poppler-utils libbenchmark-dev)
 fi
 missing=()
 for p in "${pkgs[@]}"; do

@@ -3,7 +3,10 @@
 #include "invariants/Distances.h"
 #include "items/Calculus.h"
 
-// Writing a kernel's result into an item's value matrix, in place, with its logical size.
+#include <type_traits>
+
+// Writing a kernel's result into an item's value matrix, in place, with its logical size, and
+// adapting the distance kernels to the item bases.
 
 /// A single value: 1 x 1.
 inline void putValue(Calculus &item, double value)
@@ -19,15 +22,6 @@ inline void putColumn(Calculus &item, int n, const double values[])
     item.cols = 1;
     for (int i = 0; i < n; ++i)
         item.M[i][0] = values[i];
-}
-
-/// Column 0 holds first, first + 1, ... (step 1) or first everywhere (step 0): n x 1.
-inline void putSequence(Calculus &item, int n, double first, double step)
-{
-    item.rows = n;
-    item.cols = 1;
-    for (int i = 0; i < n; ++i)
-        item.M[i][0] = first + step * i;
 }
 
 /// 1.0 for the vertices of members, 0.0 for the others: n x 1.
@@ -56,15 +50,6 @@ inline void putMatrix(Calculus &item, int n, const double values[][32])
     copyBlock(values, n, item.M);
 }
 
-/// One number on the diagonal and another elsewhere: n x n.
-inline void putConstantMatrix(Calculus &item, int n, double diagonal, double elsewhere)
-{
-    item.rows = item.cols = n;
-    for (int i = 0; i < n; ++i)
-        for (int j = 0; j < n; ++j)
-            item.M[i][j] = i == j ? diagonal : elsewhere;
-}
-
 /// 1.0 on both cells of every marked edge, 0.0 elsewhere: marks.n x marks.n.
 inline void putEdgeMarks(Calculus &item, const BitGraph &marks)
 {
@@ -76,33 +61,33 @@ inline void putEdgeMarks(Calculus &item, const BitGraph &marks)
     }
 }
 
-/// A degree-based index as the value; the degrees of vertices 1..n-1 stay below it in
-/// column 0, where the index's computation has always left them.
-inline void putDegreeIndex(Calculus &item, const BitGraph &g, double index)
-{
-    for (int v = 0; v < g.n; ++v)
-        item.M[v][0] = g.degree(v);
-    putValue(item, index);
-}
-
-/// The vertex vector a distance kernel makes of g's distances, n x 1.
-inline void putDistanceColumn(Calculus &item, const BitGraph &g,
-                              void (*kernel)(const DistanceMatrix &, double[]))
+/// A value kernel over g's distances (and, for some, g itself), as a kernel over g.
+template <auto kernel> double valueFromDistances(const BitGraph &g)
 {
     DistanceMatrix dm;
     allDistances(g, dm);
-    double values[32];
-    kernel(dm, values);
-    putColumn(item, g.n, values);
+    if constexpr (std::is_invocable_v<decltype(kernel), const DistanceMatrix &>)
+        return kernel(dm);
+    else
+        return kernel(g, dm);
 }
 
-/// The same for a kernel that also reads the adjacency.
-inline void putDistanceColumn(Calculus &item, const BitGraph &g,
-                              void (*kernel)(const BitGraph &, const DistanceMatrix &, double[]))
+/// The same for a vertex-vector kernel; it returns what the kernel returns (nothing, or
+/// whether the graph is connected).
+template <auto kernel> auto columnFromDistances(const BitGraph &g, double out[])
 {
     DistanceMatrix dm;
     allDistances(g, dm);
-    double values[32];
-    kernel(g, dm, values);
-    putColumn(item, g.n, values);
+    if constexpr (std::is_invocable_v<decltype(kernel), const DistanceMatrix &, double *>)
+        return kernel(dm, out);
+    else
+        return kernel(g, dm, out);
+}
+
+/// The vertex set a search leaves in its members argument, as a kernel over g.
+template <auto search> uint32_t membersOf(const BitGraph &g)
+{
+    uint32_t members = 0;
+    search(g, &members);
+    return members;
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Family.h"
+#include "invariants/FamilyMembership.h"
 
 /// Whether the graph is a caterpillar; an error below two vertices or when disconnected.
-class famCATERPILLAR : public Family
+class famCATERPILLAR : public FamilyMembership
 {
 public:
     explicit famCATERPILLAR(bool graphical);
-    void recompute() override;
 };

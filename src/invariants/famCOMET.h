@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Family.h"
+#include "invariants/FamilyMembership.h"
 
 /// Whether the graph is a comet; an error below two vertices or when disconnected.
-class famCOMET : public Family
+class famCOMET : public FamilyMembership
 {
 public:
     explicit famCOMET(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Family.h"
+#include "invariants/FamilyMembership.h"
 
 /// Whether the graph is a lobster; an error below two vertices or when disconnected.
-class famLOBSTER : public Family
+class famLOBSTER : public FamilyMembership
 {
 public:
     explicit famLOBSTER(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Family.h"
+#include "invariants/FamilyMembership.h"
 
 /// Whether the graph is a path; an error below two vertices or when disconnected.
-class famPATH : public Family
+class famPATH : public FamilyMembership
 {
 public:
     explicit famPATH(bool graphical);
-    void recompute() override;
 };

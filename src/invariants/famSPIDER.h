@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Family.h"
+#include "invariants/FamilyMembership.h"
 
 /// Whether the graph is a spider; an error below two vertices or when disconnected.
-class famSPIDER : public Family
+class famSPIDER : public FamilyMembership
 {
 public:
     explicit famSPIDER(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Family.h"
+#include "invariants/FamilyMembership.h"
 
 /// Whether the graph is a star; an error below two vertices or when disconnected.
-class famSTAR : public Family
+class famSTAR : public FamilyMembership
 {
 public:
     explicit famSTAR(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Family.h"
+#include "invariants/FamilyMembership.h"
 
 /// Whether the graph is a tree; an error below two vertices or when disconnected.
-class famTREE : public Family
+class famTREE : public FamilyMembership
 {
 public:
     explicit famTREE(bool graphical);
-    void recompute() override;
 };

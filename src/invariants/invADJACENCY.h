@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/MatrixInvariant.h"
 
 /// Adjacency matrix A.
-class invADJACENCY : public Invariant
+class invADJACENCY : public MatrixInvariant
 {
 public:
     explicit invADJACENCY(bool graphical);
-    void recompute() override;
 };

@@ -2,30 +2,22 @@
 
 #include "invariants/DistanceIndices.h"
 #include "invariants/ItemValues.h"
+#include "numerics/writeDiagnostic.h"
 
-#include <cstdio>
-
-invAVDIST::invAVDIST(bool graphical)
+invAVDIST::invAVDIST(bool graphical) : InvariantItem(Shape::Value)
 {
-    sRows = QStringLiteral("1");
-    sCols = QStringLiteral("1");
-    initItem(
-        QStringLiteral("AVDIST"),
-        QStringLiteral("Average distance, $\\bar{d} = W / \\binom{n}{2}$, the Wiener index "
-                       "divided by the number $n(n-1)/2$ of pairs of vertices; undefined "
-                       "(error) below 2 vertices or on a disconnected graph."),
-        QStringLiteral("Average distance, the Wiener index W divided by the number n(n-1)/2 of "
-                       "pairs of vertices; undefined (error) below 2 vertices or on a "
-                       "disconnected graph."),
-        graphical, Report::Value, true);
+    initInvariant(QStringLiteral("AVDIST"),
+                  QStringLiteral("Average distance, $\\bar{d} = W / \\binom{n}{2}$, the Wiener "
+                                 "index divided by the number $n(n-1)/2$ of pairs of vertices; "
+                                 "undefined (error) below 2 vertices or on a disconnected graph."),
+                  QStringLiteral("Average distance, the Wiener index W divided by the number "
+                                 "n(n-1)/2 of pairs of vertices; undefined (error) below 2 "
+                                 "vertices or on a disconnected graph."),
+                  graphical);
 }
 
 void invAVDIST::recompute()
 {
-    if (!graph) {
-        fail();
-        return;
-    }
     const BitGraph &g = readGraph();
     if (g.n < 2) {
         fail(QStringLiteral("Fewer than 2 vertices"));
@@ -35,8 +27,7 @@ void invAVDIST::recompute()
     allDistances(g, dm);
     double value = 0;
     if (!averageDistance(dm, value)) {
-        std::fputs("ERROR IN AVDIST\n", stderr);
-        std::fflush(stderr);
+        writeDiagnostic("ERROR IN AVDIST");
         fail(QStringLiteral("Graph not connected"));
         return;
     }

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/InvariantItem.h"
 
 /// Wiener index over the number of pairs of vertices.
-class invAVDIST : public Invariant
+class invAVDIST : public InvariantItem
 {
 public:
     explicit invAVDIST(bool graphical);

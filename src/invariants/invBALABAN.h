@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Balaban index.
-class invBALABAN : public Invariant
+class invBALABAN : public ValueInvariant
 {
 public:
     explicit invBALABAN(bool graphical);
-    void recompute() override;
 };

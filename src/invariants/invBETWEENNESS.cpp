@@ -1,35 +1,18 @@
 #include "invariants/invBETWEENNESS.h"
 
-#include "invariants/Betweenness.h"
-#include "invariants/ItemValues.h"
-
-invBETWEENNESS::invBETWEENNESS(bool graphical)
+invBETWEENNESS::invBETWEENNESS(bool graphical) : BetweennessInvariant(Over::Edges, PairWeight::One)
 {
-    sRows = QStringLiteral("n");
-    sCols = QStringLiteral("n");
-    initItem(
-        QStringLiteral("BETWEENNESS"),
-        QStringLiteral("Edge betweenness matrix: for an edge $uv$, entries $(u,v)$ and $(v,u)$ "
-                       "are $\\sum_{s<t} \\sigma_{st}(uv)/\\sigma_{st}$, where $\\sigma_{st}$ is "
-                       "the number of shortest paths between $s$ and $t$ and $\\sigma_{st}(uv)$ "
-                       "the number of those through the edge; 0 for non-adjacent pairs; "
-                       "pairs in different components add 0."),
-        QStringLiteral("Edge betweenness matrix: for an edge uv, entries (u,v) and (v,u) are "
-                       "the sum over pairs s < t of sigma_st(uv)/sigma_st, where sigma_st is "
-                       "the number of shortest paths between s and t and sigma_st(uv) the "
-                       "number of those through the edge; 0 for non-adjacent pairs; pairs "
-                       "in different components add 0."),
-        graphical, Report::Matrix, true);
-}
-
-void invBETWEENNESS::recompute()
-{
-    if (!graph) {
-        fail();
-        return;
-    }
-    const BitGraph &g = readGraph();
-    double b[32][32];
-    edgeBetweenness(g, PairWeight::One, b);
-    putMatrix(*this, g.n, b);
+    initInvariant(QStringLiteral("BETWEENNESS"),
+                  QStringLiteral("Edge betweenness matrix: for an edge $uv$, entries $(u,v)$ and "
+                                 "$(v,u)$ are $\\sum_{s<t} \\sigma_{st}(uv)/\\sigma_{st}$, where "
+                                 "$\\sigma_{st}$ is the number of shortest paths between $s$ and "
+                                 "$t$ and $\\sigma_{st}(uv)$ the number of those through the "
+                                 "edge; 0 for non-adjacent pairs; pairs in different components "
+                                 "add 0."),
+                  QStringLiteral("Edge betweenness matrix: for an edge uv, entries (u,v) and "
+                                 "(v,u) are the sum over pairs s < t of sigma_st(uv)/sigma_st, "
+                                 "where sigma_st is the number of shortest paths between s and t "
+                                 "and sigma_st(uv) the number of those through the edge; 0 for "
+                                 "non-adjacent pairs; pairs in different components add 0."),
+                  graphical);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/BetweennessInvariant.h"
 
 /// Edge betweenness of every edge.
-class invBETWEENNESS : public Invariant
+class invBETWEENNESS : public BetweennessInvariant
 {
 public:
     explicit invBETWEENNESS(bool graphical);
-    void recompute() override;
 };

@@ -1,33 +1,16 @@
 #include "invariants/invCENTRALITY.h"
 
-#include "invariants/Betweenness.h"
-#include "invariants/ItemValues.h"
-
-invCENTRALITY::invCENTRALITY(bool graphical)
+invCENTRALITY::invCENTRALITY(bool graphical) : BetweennessInvariant(Over::Vertices, PairWeight::One)
 {
-    sRows = QStringLiteral("n");
-    sCols = QStringLiteral("1");
-    initItem(
-        QStringLiteral("CENTRALITY"),
-        QStringLiteral("Betweenness centrality of each vertex, $B(u) = \\sum_{s<t,\\ s,t \\neq u} "
-                       "\\sigma_{st}(u)/\\sigma_{st}$, where $\\sigma_{st}$ is the number of "
-                       "shortest paths between $s$ and $t$ and $\\sigma_{st}(u)$ the number of "
-                       "those through $u$; pairs in different components add 0."),
-        QStringLiteral("Betweenness centrality of each vertex, B(u) = sum over pairs s < t, s, "
-                       "t != u, of sigma_st(u)/sigma_st, where sigma_st is the number of "
-                       "shortest paths between s and t and sigma_st(u) the number of those "
-                       "through u; pairs in different components add 0."),
-        graphical, Report::Node, true);
-}
-
-void invCENTRALITY::recompute()
-{
-    if (!graph) {
-        fail();
-        return;
-    }
-    const BitGraph &g = readGraph();
-    double v[32];
-    vertexBetweenness(g, PairWeight::One, v);
-    putColumn(*this, g.n, v);
+    initInvariant(QStringLiteral("CENTRALITY"),
+                  QStringLiteral("Betweenness centrality of each vertex, $B(u) = \\sum_{s<t,\\ "
+                                 "s,t \\neq u} \\sigma_{st}(u)/\\sigma_{st}$, where "
+                                 "$\\sigma_{st}$ is the number of shortest paths between $s$ and "
+                                 "$t$ and $\\sigma_{st}(u)$ the number of those through $u$; "
+                                 "pairs in different components add 0."),
+                  QStringLiteral("Betweenness centrality of each vertex, B(u) = sum over pairs s "
+                                 "< t, s, t != u, of sigma_st(u)/sigma_st, where sigma_st is the "
+                                 "number of shortest paths between s and t and sigma_st(u) the "
+                                 "number of those through u; pairs in different components add 0."),
+                  graphical);
 }

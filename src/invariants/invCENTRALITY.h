@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/BetweennessInvariant.h"
 
 /// Betweenness centrality of each vertex.
-class invCENTRALITY : public Invariant
+class invCENTRALITY : public BetweennessInvariant
 {
 public:
     explicit invCENTRALITY(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Chromatic number; an error below two vertices.
-class invCHROMATIC : public Invariant
+class invCHROMATIC : public ValueInvariant
 {
 public:
     explicit invCHROMATIC(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/VertexInvariant.h"
 
 /// Colour 1..q of every vertex in a colouring with the fewest colours; an error below two vertices.
-class invCHROMATICVAL : public Invariant
+class invCHROMATICVAL : public VertexInvariant
 {
 public:
     explicit invCHROMATICVAL(bool graphical);
-    void recompute() override;
 };

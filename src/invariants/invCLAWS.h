@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Number of vertices of degree exactly 3 with pairwise non-adjacent neighbours.
-class invCLAWS : public Invariant
+class invCLAWS : public ValueInvariant
 {
 public:
     explicit invCLAWS(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Clique number.
-class invCLIQMAX : public Invariant
+class invCLIQMAX : public ValueInvariant
 {
 public:
     explicit invCLIQMAX(bool graphical);
-    void recompute() override;
 };

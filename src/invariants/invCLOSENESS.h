@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/VertexInvariant.h"
 
 /// Closeness of each vertex, (n - 1) over its transmission.
-class invCLOSENESS : public Invariant
+class invCLOSENESS : public VertexInvariant
 {
 public:
     explicit invCLOSENESS(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/MatrixInvariant.h"
 
 /// Common neighbours of every pair; zero diagonal.
-class invCOMNEIGH : public Invariant
+class invCOMNEIGH : public MatrixInvariant
 {
 public:
     explicit invCOMNEIGH(bool graphical);
-    void recompute() override;
 };

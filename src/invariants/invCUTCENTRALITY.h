@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/VertexInvariant.h"
 
 /// Number of pairs that each vertex separates.
-class invCUTCENTRALITY : public Invariant
+class invCUTCENTRALITY : public VertexInvariant
 {
 public:
     explicit invCUTCENTRALITY(bool graphical);
-    void recompute() override;
 };

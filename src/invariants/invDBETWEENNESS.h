@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/BetweennessInvariant.h"
 
 /// Edge betweenness, each pair weighted by 1/d.
-class invDBETWEENNESS : public Invariant
+class invDBETWEENNESS : public BetweennessInvariant
 {
 public:
     explicit invDBETWEENNESS(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/BetweennessInvariant.h"
 
 /// Betweenness centrality of each vertex, each pair weighted by 1/d.
-class invDCENTRALITY : public Invariant
+class invDCENTRALITY : public BetweennessInvariant
 {
 public:
     explicit invDCENTRALITY(bool graphical);
-    void recompute() override;
 };

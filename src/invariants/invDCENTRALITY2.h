@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/BetweennessInvariant.h"
 
 /// Betweenness centrality of each vertex, each pair weighted by 1/d^2.
-class invDCENTRALITY2 : public Invariant
+class invDCENTRALITY2 : public BetweennessInvariant
 {
 public:
     explicit invDCENTRALITY2(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Largest vertex degree.
-class invDEGMAX : public Invariant
+class invDEGMAX : public ValueInvariant
 {
 public:
     explicit invDEGMAX(bool graphical);
-    void recompute() override;
 };

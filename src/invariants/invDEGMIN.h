@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Smallest vertex degree.
-class invDEGMIN : public Invariant
+class invDEGMIN : public ValueInvariant
 {
 public:
     explicit invDEGMIN(bool graphical);
-    void recompute() override;
 };

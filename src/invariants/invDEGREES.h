@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/VertexInvariant.h"
 
 /// Degree of every vertex, as a column.
-class invDEGREES : public Invariant
+class invDEGREES : public VertexInvariant
 {
 public:
     explicit invDEGREES(bool graphical);
-    void recompute() override;
 };

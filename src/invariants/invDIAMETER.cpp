@@ -3,27 +3,14 @@
 #include "invariants/DistanceIndices.h"
 #include "invariants/ItemValues.h"
 
-invDIAMETER::invDIAMETER(bool graphical)
+invDIAMETER::invDIAMETER(bool graphical) : ValueInvariant(&valueFromDistances<&diameter>)
 {
-    sRows = QStringLiteral("1");
-    sCols = QStringLiteral("1");
-    initItem(QStringLiteral("DIAMETER"),
-             QStringLiteral("Diameter, $D = \\max_u e(u)$, the largest eccentricity, that is the "
-                            "largest distance between two vertices; 1e12 on a disconnected graph."),
-             QStringLiteral("Diameter, D = max over u of e(u), the largest eccentricity, that is "
-                            "the largest distance between two vertices; 1e12 on a disconnected "
-                            "graph."),
-             graphical, Report::Value, true);
-}
-
-void invDIAMETER::recompute()
-{
-    if (!graph) {
-        fail();
-        return;
-    }
-    const BitGraph &g = readGraph();
-    DistanceMatrix dm;
-    allDistances(g, dm);
-    putValue(*this, diameter(dm));
+    initInvariant(QStringLiteral("DIAMETER"),
+                  QStringLiteral("Diameter, $D = \\max_u e(u)$, the largest eccentricity, that "
+                                 "is the largest distance between two vertices; 1e12 on a "
+                                 "disconnected graph."),
+                  QStringLiteral("Diameter, D = max over u of e(u), the largest eccentricity, "
+                                 "that is the largest distance between two vertices; 1e12 on a "
+                                 "disconnected graph."),
+                  graphical);
 }

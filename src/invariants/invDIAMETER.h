@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Largest distance between two vertices.
-class invDIAMETER : public Invariant
+class invDIAMETER : public ValueInvariant
 {
 public:
     explicit invDIAMETER(bool graphical);
-    void recompute() override;
 };

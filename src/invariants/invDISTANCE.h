@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/MatrixInvariant.h"
 
 /// Shortest-path distance between every two vertices.
-class invDISTANCE : public Invariant
+class invDISTANCE : public MatrixInvariant
 {
 public:
     explicit invDISTANCE(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/VertexInvariant.h"
 
 /// Distance from each vertex to its closest pendant vertex.
-class invDISTCLOSESTLEAF : public Invariant
+class invDISTCLOSESTLEAF : public VertexInvariant
 {
 public:
     explicit invDISTCLOSESTLEAF(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Domination number; 0 for a graph without vertices.
-class invDOMINATION : public Invariant
+class invDOMINATION : public ValueInvariant
 {
 public:
     explicit invDOMINATION(bool graphical);
-    void recompute() override;
 };

@@ -4,23 +4,14 @@
 #include "invariants/ItemValues.h"
 
 invECCENTRICITY::invECCENTRICITY(bool graphical)
+    : VertexInvariant(&columnFromDistances<&eccentricities>)
 {
-    sRows = QStringLiteral("n");
-    sCols = QStringLiteral("1");
-    initItem(QStringLiteral("ECCENTRICITY"),
-             QStringLiteral("Eccentricity of each vertex, $e(u) = \\max_v d(u,v)$, its largest "
-                            "distance to another vertex; 1e12 on a disconnected graph."),
-             QStringLiteral("Eccentricity of each vertex, e(u) = max over v of d(u,v), its largest "
-                            "distance to another vertex; 1e12 on a disconnected graph."),
-             graphical, Report::Node, true);
-}
-
-void invECCENTRICITY::recompute()
-{
-    if (!graph) {
-        fail();
-        return;
-    }
-    const BitGraph &g = readGraph();
-    putDistanceColumn(*this, g, &eccentricities);
+    initInvariant(QStringLiteral("ECCENTRICITY"),
+                  QStringLiteral("Eccentricity of each vertex, $e(u) = \\max_v d(u,v)$, its "
+                                 "largest distance to another vertex; 1e12 on a disconnected "
+                                 "graph."),
+                  QStringLiteral("Eccentricity of each vertex, e(u) = max over v of d(u,v), its "
+                                 "largest distance to another vertex; 1e12 on a disconnected "
+                                 "graph."),
+                  graphical);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/VertexInvariant.h"
 
 /// Largest distance from each vertex.
-class invECCENTRICITY : public Invariant
+class invECCENTRICITY : public VertexInvariant
 {
 public:
     explicit invECCENTRICITY(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/EdgeMarkInvariant.h"
 
 /// Marks the edges of the lexicographically smallest largest clique.
-class invEINCLIQMAX : public Invariant
+class invEINCLIQMAX : public EdgeMarkInvariant
 {
 public:
     explicit invEINCLIQMAX(bool graphical);
-    void recompute() override;
 };

@@ -1,26 +1,21 @@
 #include "invariants/invENERGY.h"
 
 #include "invariants/AdjacencyMatrices.h"
-#include "invariants/ItemValues.h"
 #include "invariants/EigenvalueIndices.h"
+#include "invariants/ItemValues.h"
 #include "numerics/Eig.h"
 
-invENERGY::invENERGY(bool graphical)
+invENERGY::invENERGY(bool graphical) : InvariantItem(Shape::Value)
 {
-    sRows = QStringLiteral("1");
-    sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral(
-        "Energy, sum of the absolute values of the eigenvalues of the adjacency matrix.");
-    initItem(QStringLiteral("ENERGY"), doc, doc, graphical, Report::Value, true);
+    initInvariant(QStringLiteral("ENERGY"),
+                  QStringLiteral("Energy, sum of the absolute values of the eigenvalues of the "
+                                 "adjacency matrix."),
+                  graphical);
     work.fill(QVector<double>(32, 0.0), 32);
 }
 
 void invENERGY::recompute()
 {
-    if (!graph) {
-        fail();
-        return;
-    }
     const BitGraph &g = readGraph();
     SquareBlock block;
     adjacencyMatrix(g, block);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/InvariantItem.h"
 
 /// Energy: sum of the absolute adjacency eigenvalues.
-class invENERGY : public Invariant
+class invENERGY : public InvariantItem
 {
 public:
     explicit invENERGY(bool graphical);

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Length of a shortest cycle.
-class invGIRTH : public Invariant
+class invGIRTH : public ValueInvariant
 {
 public:
     explicit invGIRTH(bool graphical);
-    void recompute() override;
 };

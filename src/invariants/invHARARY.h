@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Sum of the inverse distances over all pairs of vertices.
-class invHARARY : public Invariant
+class invHARARY : public ValueInvariant
 {
 public:
     explicit invHARARY(bool graphical);
-    void recompute() override;
 };

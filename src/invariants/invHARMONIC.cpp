@@ -4,24 +4,12 @@
 #include "invariants/ItemValues.h"
 
 invHARMONIC::invHARMONIC(bool graphical)
+    : VertexInvariant(&columnFromDistances<&harmonicCentrality>)
 {
-    sRows = QStringLiteral("n");
-    sCols = QStringLiteral("1");
-    initItem(
-        QStringLiteral("HARMONIC"),
-        QStringLiteral("Harmonic centrality of each vertex, $H(u) = \\sum_{v \\neq u} 1/d(u,v)$; "
-                       "vertices in other components add 0."),
-        QStringLiteral("Harmonic centrality of each vertex, H(u) = sum over v != u of "
-                       "1/d(u,v); vertices in other components add 0."),
-        graphical, Report::Node, true);
-}
-
-void invHARMONIC::recompute()
-{
-    if (!graph) {
-        fail();
-        return;
-    }
-    const BitGraph &g = readGraph();
-    putDistanceColumn(*this, g, &harmonicCentrality);
+    initInvariant(QStringLiteral("HARMONIC"),
+                  QStringLiteral("Harmonic centrality of each vertex, $H(u) = \\sum_{v \\neq u} "
+                                 "1/d(u,v)$; vertices in other components add 0."),
+                  QStringLiteral("Harmonic centrality of each vertex, H(u) = sum over v != u of "
+                                 "1/d(u,v); vertices in other components add 0."),
+                  graphical);
 }

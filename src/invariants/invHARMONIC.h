@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/VertexInvariant.h"
 
 /// Sum of the inverse distances from each vertex.
-class invHARMONIC : public Invariant
+class invHARMONIC : public VertexInvariant
 {
 public:
     explicit invHARMONIC(bool graphical);
-    void recompute() override;
 };

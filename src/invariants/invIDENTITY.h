@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/MatrixInvariant.h"
 
 /// Identity matrix of order n.
-class invIDENTITY : public Invariant
+class invIDENTITY : public MatrixInvariant
 {
 public:
     explicit invIDENTITY(bool graphical);
-    void recompute() override;
 };

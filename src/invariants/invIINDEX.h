@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/VertexInvariant.h"
 
 /// Information centrality of each vertex.
-class invIINDEX : public Invariant
+class invIINDEX : public VertexInvariant
 {
 public:
     explicit invIINDEX(bool graphical);
-    void recompute() override;
 };

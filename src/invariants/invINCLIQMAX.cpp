@@ -3,23 +3,9 @@
 #include "invariants/CliqueSearch.h"
 #include "invariants/ItemValues.h"
 
-invINCLIQMAX::invINCLIQMAX(bool graphical)
+invINCLIQMAX::invINCLIQMAX(bool graphical) : VertexInvariant(&membersOf<&maximumClique>)
 {
-    sRows = QStringLiteral("n");
-    sCols = QStringLiteral("1");
-    const QString doc =
-        QStringLiteral("Vertices in a maximum cliq. To be used for display purpose.");
-    initItem(QStringLiteral("INCLIQMAX"), doc, doc, graphical, Report::Value, true);
-}
-
-void invINCLIQMAX::recompute()
-{
-    if (!graph) {
-        fail();
-        return;
-    }
-    const BitGraph &g = readGraph();
-    uint32_t members = 0;
-    maximumClique(g, &members);
-    putMembership(*this, members, g.n);
+    initInvariant(QStringLiteral("INCLIQMAX"),
+                  QStringLiteral("Vertices in a maximum cliq. To be used for display purpose."),
+                  graphical);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/VertexInvariant.h"
 
 /// Marks the lexicographically smallest largest clique.
-class invINCLIQMAX : public Invariant
+class invINCLIQMAX : public VertexInvariant
 {
 public:
     explicit invINCLIQMAX(bool graphical);
-    void recompute() override;
 };

@@ -1,27 +1,12 @@
 #include "invariants/invINDIAMETER.h"
 
 #include "invariants/HighlightSearch.h"
-#include "invariants/ItemValues.h"
 
 invINDIAMETER::invINDIAMETER(bool graphical)
+    : EdgeMarkInvariant(
+          [](const BitGraph &g, int, BitGraph &marks) { return diameterPath(g, &marks) >= 0; },
+          Undefined::Fails, Report::Value)
 {
-    sRows = QStringLiteral("n");
-    sCols = QStringLiteral("n");
-    const QString doc = QStringLiteral("Edges belonging to the diameter of the graph.");
-    initItem(QStringLiteral("INDIAMETER"), doc, doc, graphical, Report::Value, true);
-}
-
-void invINDIAMETER::recompute()
-{
-    if (!graph) {
-        fail();
-        return;
-    }
-    const BitGraph &g = readGraph();
-    BitGraph marks;
-    if (diameterPath(g, &marks) < 0) {
-        fail();
-        return;
-    }
-    putEdgeMarks(*this, marks);
+    initInvariant(QStringLiteral("INDIAMETER"),
+                  QStringLiteral("Edges belonging to the diameter of the graph."), graphical);
 }

@@ -1,12 +1,11 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/EdgeMarkInvariant.h"
 
 /// Marks a shortest path between the first pair of vertices at maximum distance; an error when
 /// disconnected.
-class invINDIAMETER : public Invariant
+class invINDIAMETER : public EdgeMarkInvariant
 {
 public:
     explicit invINDIAMETER(bool graphical);
-    void recompute() override;
 };

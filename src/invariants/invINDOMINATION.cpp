@@ -4,22 +4,10 @@
 #include "invariants/ItemValues.h"
 
 invINDOMINATION::invINDOMINATION(bool graphical)
+    : VertexInvariant(&membersOf<&minimumDominatingSet>)
 {
-    sRows = QStringLiteral("n");
-    sCols = QStringLiteral("1");
-    const QString doc =
-        QStringLiteral("Vertices in a minimum domination set. To be used for display purpose.");
-    initItem(QStringLiteral("INDOMINATION"), doc, doc, graphical, Report::Value, true);
-}
-
-void invINDOMINATION::recompute()
-{
-    if (!graph) {
-        fail();
-        return;
-    }
-    const BitGraph &g = readGraph();
-    uint32_t members = 0;
-    minimumDominatingSet(g, &members);
-    putMembership(*this, members, g.n);
+    initInvariant(QStringLiteral("INDOMINATION"),
+                  QStringLiteral("Vertices in a minimum domination set. To be used for display "
+                                 "purpose."),
+                  graphical);
 }

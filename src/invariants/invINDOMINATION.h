@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/VertexInvariant.h"
 
 /// Marks the lexicographically smallest smallest dominating set.
-class invINDOMINATION : public Invariant
+class invINDOMINATION : public VertexInvariant
 {
 public:
     explicit invINDOMINATION(bool graphical);
-    void recompute() override;
 };

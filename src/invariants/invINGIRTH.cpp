@@ -3,21 +3,16 @@
 #include "invariants/HighlightSearch.h"
 #include "invariants/ItemValues.h"
 
-invINGIRTH::invINGIRTH(bool graphical)
+invINGIRTH::invINGIRTH(bool graphical) : InvariantItem(Shape::Matrix)
 {
-    sRows = QStringLiteral("n");
-    sCols = QStringLiteral("n");
-    const QString doc = QStringLiteral("Is the edge in the smallest cycle (only one such cycle is "
-                                       "considered). Function for hilight purpose only.");
-    initItem(QStringLiteral("INGIRTH"), doc, doc, graphical, Report::Matrix, true);
+    initInvariant(QStringLiteral("INGIRTH"),
+                  QStringLiteral("Is the edge in the smallest cycle (only one such cycle is "
+                                 "considered). Function for hilight purpose only."),
+                  graphical);
 }
 
 void invINGIRTH::recompute()
 {
-    if (!graph) {
-        fail();
-        return;
-    }
     const BitGraph &g = readGraph();
     BitGraph marks;
     if (shortestCycle(g, &marks))

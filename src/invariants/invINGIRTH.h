@@ -1,9 +1,9 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/InvariantItem.h"
 
 /// Marks the edges of one shortest cycle; an error when the graph is disconnected or has no cycle.
-class invINGIRTH : public Invariant
+class invINGIRTH : public InvariantItem
 {
 public:
     explicit invINGIRTH(bool graphical);

@@ -1,28 +1,15 @@
 #include "invariants/invINPCC.h"
 
-#include "graph/Graph.h"
 #include "invariants/HighlightSearch.h"
-#include "invariants/ItemValues.h"
 
 invINPCC::invINPCC(bool graphical)
+    : EdgeMarkInvariant([](const BitGraph &g, int root,
+                           BitGraph &marks) { return breadthFirstTree(g, root, &marks); },
+                        Undefined::KeepsMarks, Report::Matrix)
 {
-    sRows = QStringLiteral("n");
-    sCols = QStringLiteral("n");
-    const QString doc =
-        QStringLiteral("Is the edge in the shortest path tree from the last selected node (only "
-                       "one such tree is considered). Function for hilight purpose only.");
-    initItem(QStringLiteral("INPCC"), doc, doc, graphical, Report::Matrix, true);
-}
-
-void invINPCC::recompute()
-{
-    if (!graph) {
-        fail();
-        return;
-    }
-    const BitGraph &g = readGraph();
-    BitGraph marks;
-    if (!breadthFirstTree(g, graph->getLastClickedNode(), &marks))
-        error = true;
-    putEdgeMarks(*this, marks);
+    initInvariant(QStringLiteral("INPCC"),
+                  QStringLiteral("Is the edge in the shortest path tree from the last selected "
+                                 "node (only one such tree is considered). Function for hilight "
+                                 "purpose only."),
+                  graphical);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/VertexInvariant.h"
 
 /// Marks the lexicographically smallest largest stable set.
-class invINSTABLEMAX : public Invariant
+class invINSTABLEMAX : public VertexInvariant
 {
 public:
     explicit invINSTABLEMAX(bool graphical);
-    void recompute() override;
 };

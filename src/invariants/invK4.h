@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Number of complete subgraphs on four vertices.
-class invK4 : public Invariant
+class invK4 : public ValueInvariant
 {
 public:
     explicit invK4(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/VertexInvariant.h"
 
 /// Per vertex, the number of degree-1 vertices attached to it.
-class invKCHERRIES : public Invariant
+class invKCHERRIES : public VertexInvariant
 {
 public:
     explicit invKCHERRIES(bool graphical);
-    void recompute() override;
 };

@@ -1,26 +1,21 @@
 #include "invariants/invKIRCHHOFF.h"
 
 #include "invariants/AdjacencyMatrices.h"
-#include "invariants/ItemValues.h"
 #include "invariants/EigenvalueIndices.h"
+#include "invariants/ItemValues.h"
 #include "numerics/Eig.h"
 
-invKIRCHHOFF::invKIRCHHOFF(bool graphical)
+invKIRCHHOFF::invKIRCHHOFF(bool graphical) : InvariantItem(Shape::Value)
 {
-    sRows = QStringLiteral("1");
-    sCols = QStringLiteral("1");
-    const QString doc =
-        QStringLiteral("KIRCHHOFF index defined as $n\\sum_{k=1}^{n-1}\\frac{1}{\\mu_k}$, where "
-                       "$\\mu_k$ is the $k^{th}$ eigenvalue of the laplacian matrix of $G$.");
-    initItem(QStringLiteral("KIRCHHOFF"), doc, doc, graphical, Report::Value, true);
+    initInvariant(QStringLiteral("KIRCHHOFF"),
+                  QStringLiteral("KIRCHHOFF index defined as "
+                                 "$n\\sum_{k=1}^{n-1}\\frac{1}{\\mu_k}$, where $\\mu_k$ is the "
+                                 "$k^{th}$ eigenvalue of the laplacian matrix of $G$."),
+                  graphical);
 }
 
 void invKIRCHHOFF::recompute()
 {
-    if (!graph) {
-        fail();
-        return;
-    }
     saveTooltip(QStringLiteral("Kirchhoff"));
     const BitGraph &g = readGraph();
     if (g.n < 3) {

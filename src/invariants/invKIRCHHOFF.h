@@ -1,10 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/InvariantItem.h"
 
 /// Kirchhoff index from the Laplacian eigenvalues; an error below three vertices or when
 /// disconnected.
-class invKIRCHHOFF : public Invariant
+class invKIRCHHOFF : public InvariantItem
 {
 public:
     explicit invKIRCHHOFF(bool graphical);

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/MatrixInvariant.h"
 
 /// Laplacian D - A.
-class invLAPLACIAN : public Invariant
+class invLAPLACIAN : public MatrixInvariant
 {
 public:
     explicit invLAPLACIAN(bool graphical);
-    void recompute() override;
 };

@@ -1,24 +1,8 @@
 #include "invariants/invMODULARITY.h"
 
 #include "invariants/AdjacencyMatrices.h"
-#include "invariants/ItemValues.h"
 
-invMODULARITY::invMODULARITY(bool graphical)
+invMODULARITY::invMODULARITY(bool graphical) : MatrixInvariant(&modularityMatrix)
 {
-    sRows = QStringLiteral("n");
-    sCols = QStringLiteral("n");
-    const QString doc = QStringLiteral("Modularity matrix");
-    initItem(QStringLiteral("MODULARITY"), doc, doc, graphical, Report::Matrix, true);
-}
-
-void invMODULARITY::recompute()
-{
-    if (!graph) {
-        fail();
-        return;
-    }
-    const BitGraph &g = readGraph();
-    SquareBlock block;
-    modularityMatrix(g, block);
-    putMatrix(*this, g.n, block);
+    initInvariant(QStringLiteral("MODULARITY"), QStringLiteral("Modularity matrix"), graphical);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/MatrixInvariant.h"
 
 /// Modularity matrix A - d d^T / 2m; all zero without edges.
-class invMODULARITY : public Invariant
+class invMODULARITY : public MatrixInvariant
 {
 public:
     explicit invMODULARITY(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/BetweennessInvariant.h"
 
 /// Edge betweenness divided by the number of pairs of vertices.
-class invNBETWEENNESS : public Invariant
+class invNBETWEENNESS : public BetweennessInvariant
 {
 public:
     explicit invNBETWEENNESS(bool graphical);
-    void recompute() override;
 };

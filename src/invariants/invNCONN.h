@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Vertex connectivity; n - 1 for complete graphs, -1 without vertices.
-class invNCONN : public Invariant
+class invNCONN : public ValueInvariant
 {
 public:
     explicit invNCONN(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/VertexInvariant.h"
 
 /// The column 1, 2, ..., n.
-class invNUMERO : public Invariant
+class invNUMERO : public VertexInvariant
 {
 public:
     explicit invNUMERO(bool graphical);
-    void recompute() override;
 };

@@ -1,21 +1,13 @@
 #include "invariants/invONEMAT.h"
 
 #include "graph/Graph.h"
-#include "invariants/ItemValues.h"
 
 invONEMAT::invONEMAT(bool graphical)
+    : MatrixInvariant([](const BitGraph &g, SquareBlock &out) {
+          for (int i = 0; i < g.n; ++i)
+              for (int j = 0; j < g.n; ++j)
+                  out[i][j] = 1.0;
+      })
 {
-    sRows = QStringLiteral("n");
-    sCols = QStringLiteral("n");
-    const QString doc = QStringLiteral("Matrix of 1's.");
-    initItem(QStringLiteral("ONEMAT"), doc, doc, graphical, Report::Matrix, true);
-}
-
-void invONEMAT::recompute()
-{
-    if (!graph) {
-        fail();
-        return;
-    }
-    putConstantMatrix(*this, graph->getNbNodes(), 1.0, 1.0);
+    initInvariant(QStringLiteral("ONEMAT"), QStringLiteral("Matrix of 1's."), graphical);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/MatrixInvariant.h"
 
 /// All-ones matrix of order n.
-class invONEMAT : public Invariant
+class invONEMAT : public MatrixInvariant
 {
 public:
     explicit invONEMAT(bool graphical);
-    void recompute() override;
 };

@@ -1,21 +1,12 @@
 #include "invariants/invONEVEC.h"
 
 #include "graph/Graph.h"
-#include "invariants/ItemValues.h"
 
 invONEVEC::invONEVEC(bool graphical)
+    : VertexInvariant([](const BitGraph &g, double out[]) {
+          for (int v = 0; v < g.n; ++v)
+              out[v] = 1.0;
+      })
 {
-    sRows = QStringLiteral("n");
-    sCols = QStringLiteral("1");
-    const QString doc = QStringLiteral("Column vector of 1's.");
-    initItem(QStringLiteral("ONEVEC"), doc, doc, graphical, Report::Node, true);
-}
-
-void invONEVEC::recompute()
-{
-    if (!graph) {
-        fail();
-        return;
-    }
-    putSequence(*this, graph->getNbNodes(), 1.0, 0.0);
+    initInvariant(QStringLiteral("ONEVEC"), QStringLiteral("Column vector of 1's."), graphical);
 }

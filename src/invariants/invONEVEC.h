@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/VertexInvariant.h"
 
 /// All-ones column of n entries.
-class invONEVEC : public Invariant
+class invONEVEC : public VertexInvariant
 {
 public:
     explicit invONEVEC(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Order of the graph: its number of vertices.
-class invORDER : public Invariant
+class invORDER : public ValueInvariant
 {
 public:
     explicit invORDER(bool graphical);
-    void recompute() override;
 };

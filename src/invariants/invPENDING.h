@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Number of vertices of degree 1.
-class invPENDING : public Invariant
+class invPENDING : public ValueInvariant
 {
 public:
     explicit invPENDING(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Platt index.
-class invPLATT : public Invariant
+class invPLATT : public ValueInvariant
 {
 public:
     explicit invPLATT(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Smallest eccentricity.
-class invRADIUS : public Invariant
+class invRADIUS : public ValueInvariant
 {
 public:
     explicit invRADIUS(bool graphical);
-    void recompute() override;
 };

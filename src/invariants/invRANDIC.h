@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Randic index.
-class invRANDIC : public Invariant
+class invRANDIC : public ValueInvariant
 {
 public:
     explicit invRANDIC(bool graphical);
-    void recompute() override;
 };

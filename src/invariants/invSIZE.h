@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Size of the graph: its number of edges.
-class invSIZE : public Invariant
+class invSIZE : public ValueInvariant
 {
 public:
     explicit invSIZE(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/MatrixInvariant.h"
 
 /// Signless Laplacian D + A.
-class invSLLAPLACIAN : public Invariant
+class invSLLAPLACIAN : public MatrixInvariant
 {
 public:
     explicit invSLLAPLACIAN(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Stability number.
-class invSTABLEMAX : public Invariant
+class invSTABLEMAX : public ValueInvariant
 {
 public:
     explicit invSTABLEMAX(bool graphical);
-    void recompute() override;
 };

@@ -4,26 +4,14 @@
 #include "invariants/PendantDistances.h"
 
 invSUMDISTP::invSUMDISTP(bool graphical)
+    : VertexInvariant(&columnFromDistances<&sumDistancesToPendants>)
 {
-    sRows = QStringLiteral("n");
-    sCols = QStringLiteral("1");
-    initItem(
-        QStringLiteral("SUMDISTP"),
-        QStringLiteral("Sum of the distances from each vertex to the pendant vertices "
-                       "(vertices of degree 1), $\\sum_{p : d_p = 1} d(u,p)$; pendant vertices "
-                       "in other components add 0."),
-        QStringLiteral("Sum of the distances from each vertex to the pendant vertices "
-                       "(vertices of degree 1), sum over p of degree 1 of d(u,p); pendant "
-                       "vertices in other components add 0."),
-        graphical, Report::Node, true);
-}
-
-void invSUMDISTP::recompute()
-{
-    if (!graph) {
-        fail();
-        return;
-    }
-    const BitGraph &g = readGraph();
-    putDistanceColumn(*this, g, &sumDistancesToPendants);
+    initInvariant(QStringLiteral("SUMDISTP"),
+                  QStringLiteral("Sum of the distances from each vertex to the pendant vertices "
+                                 "(vertices of degree 1), $\\sum_{p : d_p = 1} d(u,p)$; pendant "
+                                 "vertices in other components add 0."),
+                  QStringLiteral("Sum of the distances from each vertex to the pendant vertices "
+                                 "(vertices of degree 1), sum over p of degree 1 of d(u,p); "
+                                 "pendant vertices in other components add 0."),
+                  graphical);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/VertexInvariant.h"
 
 /// Sum of the distances from each vertex to the pendant vertices.
-class invSUMDISTP : public Invariant
+class invSUMDISTP : public VertexInvariant
 {
 public:
     explicit invSUMDISTP(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Szeged index.
-class invSZEGED : public Invariant
+class invSZEGED : public ValueInvariant
 {
 public:
     explicit invSZEGED(bool graphical);
-    void recompute() override;
 };

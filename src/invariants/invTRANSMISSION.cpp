@@ -4,23 +4,13 @@
 #include "invariants/ItemValues.h"
 
 invTRANSMISSION::invTRANSMISSION(bool graphical)
+    : VertexInvariant(&columnFromDistances<&transmissions>)
 {
-    sRows = QStringLiteral("n");
-    sCols = QStringLiteral("1");
-    initItem(QStringLiteral("TRANSMISSION"),
-             QStringLiteral("Transmission of each vertex, $t(u) = \\sum_v d(u,v)$, the sum of its "
-                            "distances to all vertices; 1e12 on a disconnected graph."),
-             QStringLiteral("Transmission of each vertex, t(u) = sum over v of d(u,v), the sum of "
-                            "its distances to all vertices; 1e12 on a disconnected graph."),
-             graphical, Report::Node, true);
-}
-
-void invTRANSMISSION::recompute()
-{
-    if (!graph) {
-        fail();
-        return;
-    }
-    const BitGraph &g = readGraph();
-    putDistanceColumn(*this, g, &transmissions);
+    initInvariant(QStringLiteral("TRANSMISSION"),
+                  QStringLiteral("Transmission of each vertex, $t(u) = \\sum_v d(u,v)$, the sum "
+                                 "of its distances to all vertices; 1e12 on a disconnected graph."),
+                  QStringLiteral("Transmission of each vertex, t(u) = sum over v of d(u,v), the "
+                                 "sum of its distances to all vertices; 1e12 on a disconnected "
+                                 "graph."),
+                  graphical);
 }

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/VertexInvariant.h"
 
 /// Sum of the distances from each vertex.
-class invTRANSMISSION : public Invariant
+class invTRANSMISSION : public VertexInvariant
 {
 public:
     explicit invTRANSMISSION(bool graphical);
-    void recompute() override;
 };

@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Number of triangles.
-class invTRIANGLES : public Invariant
+class invTRIANGLES : public ValueInvariant
 {
 public:
     explicit invTRIANGLES(bool graphical);
-    void recompute() override;
 };

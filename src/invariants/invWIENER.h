@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Sum of the distances over all pairs of vertices.
-class invWIENER : public Invariant
+class invWIENER : public ValueInvariant
 {
 public:
     explicit invWIENER(bool graphical);
-    void recompute() override;
 };

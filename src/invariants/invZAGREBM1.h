@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// First Zagreb index.
-class invZAGREBM1 : public Invariant
+class invZAGREBM1 : public ValueInvariant
 {
 public:
     explicit invZAGREBM1(bool graphical);
-    void recompute() override;
 };

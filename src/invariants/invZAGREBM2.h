@@ -1,11 +1,10 @@
 #pragma once
 
-#include "items/Invariant.h"
+#include "invariants/ValueInvariant.h"
 
 /// Second Zagreb index.
-class invZAGREBM2 : public Invariant
+class invZAGREBM2 : public ValueInvariant
 {
 public:
     explicit invZAGREBM2(bool graphical);
-    void recompute() override;
 };

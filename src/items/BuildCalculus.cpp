@@ -131,10 +131,11 @@
 #include "optimizer/ConstraintLE.h"
 #include "optimizer/ConstraintLT.h"
 #include "optimizer/constraintConnected.h"
-#include "items/Z.h"
-#include "items/invConstant.h"
 
-#include <cstdio>
+#include "numerics/writeDiagnostic.h"
+
+#include <memory>
+#include <utility>
 
 namespace
 {
@@ -144,15 +145,24 @@ template <class T> Calculus *make(bool graphical)
     return new T(graphical);
 }
 
+/// The menu list a keyword belongs to; Objective and None are in no list of their own.
+enum class List {
+    InvariantsVal,
+    InvariantsVec,
+    InvariantsMat,
+    InvariantsFam,
+    Operators,
+    Constraints,
+    Objective,
+    None
+};
+
 struct CatalogueRow {
     const char *keyword;
+    List list;
     Calculus *(*create)(bool graphical);
 };
 
-// One row per keyword, in alphabetical order of keyword (byte order, so "+" and "<" come
-// first). The objective keywords build Z and then set its direction, for instance
-//   {"MAXMIN", [](bool g) -> Calculus * { Calculus *z = new Z(g); z->setMax(true);
-//                                         z->setMin(true); return z; }},
 // The direction keywords set the two flags in this order, so the dialog ends consistent.
 Calculus *makeObjective(bool graphical, bool minimise, bool maximise)
 {
@@ -167,306 +177,210 @@ Calculus *makeObjective(bool graphical, bool minimise, bool maximise)
     return z;
 }
 
+// One row per keyword, in menu order: each list is the rows of its name in table order, and
+// the whole table is the order of All. NBETWEENNESS is made on request but offered in no menu.
 // clang-format off: one row a line keeps additions apart
 const CatalogueRow catalogue[] = {
-    {"*", &make<operMULT>},
-    {"+", &make<operADD>},
-    {"-", &make<operSUBSTRACT>},
-    {".*", &make<operMULTTERMS>},
-    {"/", &make<operDIV>},
-    {"<", &make<ConstraintLT>},
-    {"<=", &make<ConstraintLE>},
-    {"==", &make<ConstraintEQ>},
-    {">", &make<ConstraintGT>},
-    {">=", &make<ConstraintGE>},
-    {"ABS", &make<operABS>},
-    {"ADDCOLS", &make<operADDCOLS>},
-    {"ADJACENCY", &make<invADJACENCY>},
-    {"ANGLE", &make<operANGLE>},
-    {"AVDIST", &make<invAVDIST>},
-    {"BALABAN", &make<invBALABAN>},
-    {"BETWEENNESS", &make<invBETWEENNESS>},
-    {"CATERPILLAR", &make<famCATERPILLAR>},
-    {"CEIL", &make<operCEIL>},
-    {"CENTER", &make<operCENTER>},
-    {"CENTRALITY", &make<invCENTRALITY>},
-    {"CHOLESKY", &make<operCHOLESKY>},
-    {"CHROMATIC", &make<invCHROMATIC>},
-    {"CHROMATICVAL", &make<invCHROMATICVAL>},
-    {"CLAWS", &make<invCLAWS>},
-    {"CLIQMAX", &make<invCLIQMAX>},
-    {"CLOSENESS", &make<invCLOSENESS>},
-    {"COLUMN", &make<operCOL>},
-    {"COMET", &make<famCOMET>},
-    {"COMNEIGH", &make<invCOMNEIGH>},
-    {"CONNECTED", &make<constraintConnected>},
-    {"CONSTANT", &make<invConstant>},
-    {"CORR", &make<operCORR>},
-    {"CUTCENTRALITY", &make<invCUTCENTRALITY>},
-    {"DBETW", &make<invDBETWEENNESS>},
-    {"DBETW2", &make<invDBETWEENNESS2>},
-    {"DCENTRALITY", &make<invDCENTRALITY>},
-    {"DCENTRALITY2", &make<invDCENTRALITY2>},
-    {"DEGMAX", &make<invDEGMAX>},
-    {"DEGMIN", &make<invDEGMIN>},
-    {"DEGREES", &make<invDEGREES>},
-    {"DETERMINANT", &make<operDETERMINANT>},
-    {"DIAG", &make<operDIAG>},
-    {"DIAMETER", &make<invDIAMETER>},
-    {"DISTANCES", &make<invDISTANCE>},
-    {"DISTCLOSESTLEAF", &make<invDISTCLOSESTLEAF>},
-    {"DOMINATION", &make<invDOMINATION>},
-    {"DPALINDROMIC", &make<operDPALINDROMIC>},
-    {"ECCENTRICITY", &make<invECCENTRICITY>},
-    {"ECORR", &make<operECORR>},
-    {"EIGENVALUES", &make<operEIG>},
-    {"EIGENVECTORS", &make<operEIGVEC>},
-    {"EINCLIQMAX", &make<invEINCLIQMAX>},
-    {"ENERGY", &make<invENERGY>},
-    {"EUCLIDIANDIST", &make<operEUCLIDIANDIST>},
-    {"EXP", &make<operEXP>},
-    {"FIRST", &make<operFIRST>},
-    {"FLOOR", &make<operFLOOR>},
-    {"GIRTH", &make<invGIRTH>},
-    {"HARARY", &make<invHARARY>},
-    {"HARMONIC", &make<invHARMONIC>},
-    {"IDENTITY", &make<invIDENTITY>},
-    {"IFGE", &make<operIFGE>},
-    {"IINDEX", &make<invIINDEX>},
-    {"INCLIQMAX", &make<invINCLIQMAX>},
-    {"INDIAMETER", &make<invINDIAMETER>},
-    {"INDOMINATION", &make<invINDOMINATION>},
-    {"INERTIA", &make<operINERTIA>},
-    {"INGIRTH", &make<invINGIRTH>},
-    {"INPCC", &make<invINPCC>},
-    {"INSTABLEMAX", &make<invINSTABLEMAX>},
-    {"K4", &make<invK4>},
-    {"KCHERRIES", &make<invKCHERRIES>},
-    {"KIRCHHOFF", &make<invKIRCHHOFF>},
-    {"LAPLACIAN", &make<invLAPLACIAN>},
-    {"LAPLACIANOF", &make<operLAPLACIANOF>},
-    {"LAST", &make<operLAST>},
-    {"LOBSTER", &make<famLOBSTER>},
-    {"MANHATTANDIST", &make<operMANHATTANDIST>},
-    {"MAX", &make<operMAX>},
-    {"MAXCOL", &make<operMAXCOL>},
-    {"MAXIMIZE", [](bool g) { return makeObjective(g, false, true); }},
-    {"MAXMIN", [](bool g) { return makeObjective(g, true, true); }},
-    {"MAXROW", &make<operMAXROW>},
-    {"MIN", &make<operMIN>},
-    {"MINIMIZE", [](bool g) { return makeObjective(g, true, false); }},
-    {"MMAX", &make<operMMAX>},
-    {"MMIN", &make<operMMIN>},
-    {"MODULARITY", &make<invMODULARITY>},
-    {"MOMENT", &make<operMOMENT>},
-    {"NBEQ", &make<operNBEQ>},
-    {"NBETWEENNESS", &make<invNBETWEENNESS>},
-    {"NBVALUES", &make<operNBVALUES>},
-    {"NCONN", &make<invNCONN>},
-    {"NLAPLACIAN", &make<invNLAPLACIAN>},
-    {"NORMALIZEMAT", &make<operNORMALIZEMAT>},
-    {"NUMERO", &make<invNUMERO>},
-    {"OBJECTIVE", &make<Z>},
-    {"ONEMAT", &make<invONEMAT>},
-    {"ONEVEC", &make<invONEVEC>},
-    {"ORDER", &make<invORDER>},
-    {"PATH", &make<famPATH>},
-    {"PENDING", &make<invPENDING>},
-    {"PLATT", &make<invPLATT>},
-    {"RADIUS", &make<invRADIUS>},
-    {"RANDIC", &make<invRANDIC>},
-    {"ROW", &make<operROW>},
-    {"SECOND", &make<operSECOND>},
-    {"SIZE", &make<invSIZE>},
-    {"SLLAPLACIAN", &make<invSLLAPLACIAN>},
-    {"SORT", &make<operSORT>},
-    {"SPIDER", &make<famSPIDER>},
-    {"SQRT", &make<operSQRT>},
-    {"STABLEMAX", &make<invSTABLEMAX>},
-    {"STAR", &make<famSTAR>},
-    {"SUM", &make<operSUM>},
-    {"SUMCOL", &make<operSUMCOL>},
-    {"SUMDISTP", &make<invSUMDISTP>},
-    {"SUMGE", &make<operSUMGE>},
-    {"SUMPRODUCT", &make<operSUMPRODUCT>},
-    {"SUMROW", &make<operSUMROW>},
-    {"SZEGED", &make<invSZEGED>},
-    {"TRANSMISSION", &make<invTRANSMISSION>},
-    {"TRANSPOSE", &make<operTRANSPOSE>},
-    {"TREE", &make<famTREE>},
-    {"TRIANGLES", &make<invTRIANGLES>},
-    {"VALUE AT", &make<operVALUEAT>},
-    {"VAR", &make<operVAR>},
-    {"WIENER", &make<invWIENER>},
-    {"Z", &make<Z>},
-    {"ZAGREBM1", &make<invZAGREBM1>},
-    {"ZAGREBM2", &make<invZAGREBM2>},
+    {"AVDIST", List::InvariantsVal, &make<invAVDIST>},
+    {"BALABAN", List::InvariantsVal, &make<invBALABAN>},
+    {"CLAWS", List::InvariantsVal, &make<invCLAWS>},
+    {"CLIQMAX", List::InvariantsVal, &make<invCLIQMAX>},
+    {"CHROMATIC", List::InvariantsVal, &make<invCHROMATIC>},
+    {"DEGMAX", List::InvariantsVal, &make<invDEGMAX>},
+    {"DEGMIN", List::InvariantsVal, &make<invDEGMIN>},
+    {"DIAMETER", List::InvariantsVal, &make<invDIAMETER>},
+    {"DOMINATION", List::InvariantsVal, &make<invDOMINATION>},
+    {"ENERGY", List::InvariantsVal, &make<invENERGY>},
+    {"GIRTH", List::InvariantsVal, &make<invGIRTH>},
+    {"HARARY", List::InvariantsVal, &make<invHARARY>},
+    {"K4", List::InvariantsVal, &make<invK4>},
+    {"KIRCHHOFF", List::InvariantsVal, &make<invKIRCHHOFF>},
+    {"NCONN", List::InvariantsVal, &make<invNCONN>},
+    {"ORDER", List::InvariantsVal, &make<invORDER>},
+    {"PENDING", List::InvariantsVal, &make<invPENDING>},
+    {"PLATT", List::InvariantsVal, &make<invPLATT>},
+    {"RADIUS", List::InvariantsVal, &make<invRADIUS>},
+    {"RANDIC", List::InvariantsVal, &make<invRANDIC>},
+    {"SIZE", List::InvariantsVal, &make<invSIZE>},
+    {"STABLEMAX", List::InvariantsVal, &make<invSTABLEMAX>},
+    {"SZEGED", List::InvariantsVal, &make<invSZEGED>},
+    {"TRIANGLES", List::InvariantsVal, &make<invTRIANGLES>},
+    {"WIENER", List::InvariantsVal, &make<invWIENER>},
+    {"ZAGREBM1", List::InvariantsVal, &make<invZAGREBM1>},
+    {"ZAGREBM2", List::InvariantsVal, &make<invZAGREBM2>},
+    {"CENTRALITY", List::InvariantsVec, &make<invCENTRALITY>},
+    {"CLOSENESS", List::InvariantsVec, &make<invCLOSENESS>},
+    {"CUTCENTRALITY", List::InvariantsVec, &make<invCUTCENTRALITY>},
+    {"CHROMATICVAL", List::InvariantsVec, &make<invCHROMATICVAL>},
+    {"DCENTRALITY", List::InvariantsVec, &make<invDCENTRALITY>},
+    {"DCENTRALITY2", List::InvariantsVec, &make<invDCENTRALITY2>},
+    {"DEGREES", List::InvariantsVec, &make<invDEGREES>},
+    {"DISTCLOSESTLEAF", List::InvariantsVec, &make<invDISTCLOSESTLEAF>},
+    {"ECCENTRICITY", List::InvariantsVec, &make<invECCENTRICITY>},
+    {"HARMONIC", List::InvariantsVec, &make<invHARMONIC>},
+    {"IINDEX", List::InvariantsVec, &make<invIINDEX>},
+    {"INCLIQMAX", List::InvariantsVec, &make<invINCLIQMAX>},
+    {"INDOMINATION", List::InvariantsVec, &make<invINDOMINATION>},
+    {"INSTABLEMAX", List::InvariantsVec, &make<invINSTABLEMAX>},
+    {"KCHERRIES", List::InvariantsVec, &make<invKCHERRIES>},
+    {"NUMERO", List::InvariantsVec, &make<invNUMERO>},
+    {"ONEVEC", List::InvariantsVec, &make<invONEVEC>},
+    {"SUMDISTP", List::InvariantsVec, &make<invSUMDISTP>},
+    {"TRANSMISSION", List::InvariantsVec, &make<invTRANSMISSION>},
+    {"ADJACENCY", List::InvariantsMat, &make<invADJACENCY>},
+    {"BETWEENNESS", List::InvariantsMat, &make<invBETWEENNESS>},
+    {"COMNEIGH", List::InvariantsMat, &make<invCOMNEIGH>},
+    {"DBETW", List::InvariantsMat, &make<invDBETWEENNESS>},
+    {"DBETW2", List::InvariantsMat, &make<invDBETWEENNESS2>},
+    {"DISTANCES", List::InvariantsMat, &make<invDISTANCE>},
+    {"EINCLIQMAX", List::InvariantsMat, &make<invEINCLIQMAX>},
+    {"IDENTITY", List::InvariantsMat, &make<invIDENTITY>},
+    {"INGIRTH", List::InvariantsMat, &make<invINGIRTH>},
+    {"INPCC", List::InvariantsMat, &make<invINPCC>},
+    {"INDIAMETER", List::InvariantsMat, &make<invINDIAMETER>},
+    {"LAPLACIAN", List::InvariantsMat, &make<invLAPLACIAN>},
+    {"MODULARITY", List::InvariantsMat, &make<invMODULARITY>},
+    {"NLAPLACIAN", List::InvariantsMat, &make<invNLAPLACIAN>},
+    {"ONEMAT", List::InvariantsMat, &make<invONEMAT>},
+    {"SLLAPLACIAN", List::InvariantsMat, &make<invSLLAPLACIAN>},
+    {"CONSTANT", List::Operators, &make<invConstant>},
+    {"CATERPILLAR", List::InvariantsFam, &make<famCATERPILLAR>},
+    {"COMET", List::InvariantsFam, &make<famCOMET>},
+    {"LOBSTER", List::InvariantsFam, &make<famLOBSTER>},
+    {"PATH", List::InvariantsFam, &make<famPATH>},
+    {"SPIDER", List::InvariantsFam, &make<famSPIDER>},
+    {"STAR", List::InvariantsFam, &make<famSTAR>},
+    {"TREE", List::InvariantsFam, &make<famTREE>},
+    {"+", List::Operators, &make<operADD>},
+    {"-", List::Operators, &make<operSUBSTRACT>},
+    {"*", List::Operators, &make<operMULT>},
+    {".*", List::Operators, &make<operMULTTERMS>},
+    {"/", List::Operators, &make<operDIV>},
+    {"ADDCOLS", List::Operators, &make<operADDCOLS>},
+    {"ANGLE", List::Operators, &make<operANGLE>},
+    {"ABS", List::Operators, &make<operABS>},
+    {"CENTER", List::Operators, &make<operCENTER>},
+    {"CEIL", List::Operators, &make<operCEIL>},
+    {"CHOLESKY", List::Operators, &make<operCHOLESKY>},
+    {"COLUMN", List::Operators, &make<operCOL>},
+    {"CORR", List::Operators, &make<operCORR>},
+    {"DETERMINANT", List::Operators, &make<operDETERMINANT>},
+    {"DIAG", List::Operators, &make<operDIAG>},
+    {"DPALINDROMIC", List::Operators, &make<operDPALINDROMIC>},
+    {"ECORR", List::Operators, &make<operECORR>},
+    {"EIGENVALUES", List::Operators, &make<operEIG>},
+    {"EIGENVECTORS", List::Operators, &make<operEIGVEC>},
+    {"EUCLIDIANDIST", List::Operators, &make<operEUCLIDIANDIST>},
+    {"EXP", List::Operators, &make<operEXP>},
+    {"FIRST", List::Operators, &make<operFIRST>},
+    {"FLOOR", List::Operators, &make<operFLOOR>},
+    {"IFGE", List::Operators, &make<operIFGE>},
+    {"INERTIA", List::Operators, &make<operINERTIA>},
+    {"LAPLACIANOF", List::Operators, &make<operLAPLACIANOF>},
+    {"LAST", List::Operators, &make<operLAST>},
+    {"MANHATTANDIST", List::Operators, &make<operMANHATTANDIST>},
+    {"MAX", List::Operators, &make<operMAX>},
+    {"MAXCOL", List::Operators, &make<operMAXCOL>},
+    {"MAXROW", List::Operators, &make<operMAXROW>},
+    {"MIN", List::Operators, &make<operMIN>},
+    {"MMAX", List::Operators, &make<operMMAX>},
+    {"MMIN", List::Operators, &make<operMMIN>},
+    {"MOMENT", List::Operators, &make<operMOMENT>},
+    {"NBEQ", List::Operators, &make<operNBEQ>},
+    {"NBVALUES", List::Operators, &make<operNBVALUES>},
+    {"NORMALIZEMAT", List::Operators, &make<operNORMALIZEMAT>},
+    {"ROW", List::Operators, &make<operROW>},
+    {"SECOND", List::Operators, &make<operSECOND>},
+    {"SORT", List::Operators, &make<operSORT>},
+    {"SQRT", List::Operators, &make<operSQRT>},
+    {"SUM", List::Operators, &make<operSUM>},
+    {"SUMCOL", List::Operators, &make<operSUMCOL>},
+    {"SUMGE", List::Operators, &make<operSUMGE>},
+    {"SUMPRODUCT", List::Operators, &make<operSUMPRODUCT>},
+    {"SUMROW", List::Operators, &make<operSUMROW>},
+    {"TRANSPOSE", List::Operators, &make<operTRANSPOSE>},
+    {"VALUE AT", List::Operators, &make<operVALUEAT>},
+    {"VAR", List::Operators, &make<operVAR>},
+    {"<", List::Constraints, &make<ConstraintLT>},
+    {"<=", List::Constraints, &make<ConstraintLE>},
+    {"==", List::Constraints, &make<ConstraintEQ>},
+    {">=", List::Constraints, &make<ConstraintGE>},
+    {">", List::Constraints, &make<ConstraintGT>},
+    {"CONNECTED", List::Constraints, &make<constraintConnected>},
+    {"Z", List::Objective, &make<Z>},
+    {"OBJECTIVE", List::Objective, &make<Z>},
+    {"MINIMIZE", List::Objective, [](bool g) { return makeObjective(g, true, false); }},
+    {"MAXIMIZE", List::Objective, [](bool g) { return makeObjective(g, false, true); }},
+    {"MAXMIN", List::Objective, [](bool g) { return makeObjective(g, true, true); }},
+    {"NBETWEENNESS", List::None, &make<invNBETWEENNESS>},
 };
 // clang-format on
+
+const CatalogueRow *rowOf(const QString &keyword)
+{
+    for (const CatalogueRow &row : catalogue)
+        if (keyword == QLatin1String(row.keyword))
+            return &row;
+    return nullptr;
+}
+
+QStringList keywordsOf(List list)
+{
+    QStringList keywords;
+    for (const CatalogueRow &row : catalogue)
+        if (row.list == list)
+            keywords << QLatin1String(row.keyword);
+    return keywords;
+}
+
+/// What read makes of a temporary item built without dialog; "Undefined object." for an
+/// unknown keyword.
+template <class Read>
+QString readItem(const BuildCalculus &catalogue, const QString &keyword, Read read)
+{
+    const std::unique_ptr<Calculus> item(catalogue.makeCalculus(keyword, false));
+    return item ? read(*item) : QStringLiteral("Undefined object.");
+}
 
 } // namespace
 
 BuildCalculus::BuildCalculus()
+    : Operators(keywordsOf(List::Operators)), InvariantsVal(keywordsOf(List::InvariantsVal)),
+      InvariantsVec(keywordsOf(List::InvariantsVec)),
+      InvariantsMat(keywordsOf(List::InvariantsMat)),
+      InvariantsFam(keywordsOf(List::InvariantsFam)), Constraints(keywordsOf(List::Constraints))
 {
-    InvariantsVal << "AVDIST"
-                  << "BALABAN"
-                  << "CLAWS"
-                  << "CLIQMAX"
-                  << "CHROMATIC"
-                  << "DEGMAX"
-                  << "DEGMIN"
-                  << "DIAMETER"
-                  << "DOMINATION"
-                  << "ENERGY"
-                  << "GIRTH"
-                  << "HARARY"
-                  << "K4"
-                  << "KIRCHHOFF"
-                  << "NCONN"
-                  << "ORDER"
-                  << "PENDING"
-                  << "PLATT"
-                  << "RADIUS"
-                  << "RANDIC"
-                  << "SIZE"
-                  << "STABLEMAX"
-                  << "SZEGED"
-                  << "TRIANGLES"
-                  << "WIENER"
-                  << "ZAGREBM1"
-                  << "ZAGREBM2";
-    InvariantsVec << "CENTRALITY"
-                  << "CLOSENESS"
-                  << "CUTCENTRALITY"
-                  << "CHROMATICVAL"
-                  << "DCENTRALITY"
-                  << "DCENTRALITY2"
-                  << "DEGREES"
-                  << "DISTCLOSESTLEAF"
-                  << "ECCENTRICITY"
-                  << "HARMONIC"
-                  << "IINDEX"
-                  << "INCLIQMAX"
-                  << "INDOMINATION"
-                  << "INSTABLEMAX"
-                  << "KCHERRIES"
-                  << "NUMERO"
-                  << "ONEVEC"
-                  << "SUMDISTP"
-                  << "TRANSMISSION";
-    InvariantsMat << "ADJACENCY"
-                  << "BETWEENNESS"
-                  << "COMNEIGH"
-                  << "DBETW"
-                  << "DBETW2"
-                  << "DISTANCES"
-                  << "EINCLIQMAX"
-                  << "IDENTITY"
-                  << "INGIRTH"
-                  << "INPCC"
-                  << "INDIAMETER"
-                  << "LAPLACIAN"
-                  << "MODULARITY"
-                  << "NLAPLACIAN"
-                  << "ONEMAT"
-                  << "SLLAPLACIAN";
-    Operators << "CONSTANT";
-    InvariantsFam << "CATERPILLAR"
-                  << "COMET"
-                  << "LOBSTER"
-                  << "PATH"
-                  << "SPIDER"
-                  << "STAR"
-                  << "TREE";
-    Operators << "+"
-              << "-"
-              << "*"
-              << ".*"
-              << "/"
-              << "ADDCOLS"
-              << "ANGLE"
-              << "ABS"
-              << "CENTER"
-              << "CEIL"
-              << "CHOLESKY"
-              << "COLUMN"
-              << "CORR"
-              << "DETERMINANT"
-              << "DIAG"
-              << "DPALINDROMIC"
-              << "ECORR"
-              << "EIGENVALUES"
-              << "EIGENVECTORS"
-              << "EUCLIDIANDIST"
-              << "EXP"
-              << "FIRST"
-              << "FLOOR"
-              << "IFGE"
-              << "INERTIA"
-              << "LAPLACIANOF"
-              << "LAST"
-              << "MANHATTANDIST"
-              << "MAX"
-              << "MAXCOL"
-              << "MAXROW"
-              << "MIN"
-              << "MMAX"
-              << "MMIN"
-              << "MOMENT"
-              << "NBEQ"
-              << "NBVALUES"
-              << "NORMALIZEMAT"
-              << "ROW"
-              << "SECOND"
-              << "SORT"
-              << "SQRT"
-              << "SUM"
-              << "SUMCOL"
-              << "SUMGE"
-              << "SUMPRODUCT"
-              << "SUMROW"
-              << "TRANSPOSE"
-              << "VALUE AT"
-              << "VAR";
-    Constraints << "<"
-                << "<="
-                << "=="
-                << ">="
-                << ">"
-                << "CONNECTED";
     All << InvariantsVal << InvariantsVec << InvariantsMat << InvariantsFam << Operators
-        << Constraints << "Z"
-        << "OBJECTIVE"
-        << "MINIMIZE"
-        << "MAXIMIZE"
-        << "MAXMIN";
+        << Constraints << keywordsOf(List::Objective);
 }
 
-int BuildCalculus::type(const QString &keyword) const
+BuildCalculus::Category BuildCalculus::type(const QString &keyword) const
 {
-    for (const char *objective : {"Z", "OBJECTIVE", "MINIMIZE", "MAXIMIZE", "MAXMIN"})
-        if (keyword == QLatin1String(objective))
-            return 5;
-    if (InvariantsVal.contains(keyword) || InvariantsVec.contains(keyword) ||
-        InvariantsMat.contains(keyword))
-        return 1;
-    if (InvariantsFam.contains(keyword))
-        return 2;
-    if (Operators.contains(keyword))
-        return 3;
-    if (Constraints.contains(keyword))
-        return 4;
-    return 0;
+    const CatalogueRow *row = rowOf(keyword);
+    switch (row ? row->list : List::None) {
+    case List::InvariantsVal:
+    case List::InvariantsVec:
+    case List::InvariantsMat:
+        return Category::Invariant;
+    case List::InvariantsFam:
+        return Category::Family;
+    case List::Operators:
+        return Category::Operator;
+    case List::Constraints:
+        return Category::Constraint;
+    case List::Objective:
+        return Category::Objective;
+    case List::None:
+        break;
+    }
+    return Category::Unknown;
 }
 
 Calculus *BuildCalculus::makeCalculus(const QString &keyword, bool graphical) const
 {
-    for (const CatalogueRow &row : catalogue)
-        if (keyword == QLatin1String(row.keyword))
-            return row.create(graphical);
-    const QByteArray line = keyword.toUtf8() + " unknown!!\n";
-    std::fputs(line.constData(), stderr);
-    std::fflush(stderr);
+    if (const CatalogueRow *row = rowOf(keyword))
+        return row->create(graphical);
+    writeDiagnostic(keyword.toUtf8() + " unknown!!");
     return nullptr;
 }
 
@@ -485,61 +399,45 @@ QStringList BuildCalculus::registeredKeywords()
 
 QString BuildCalculus::Documentation(const QString &category) const
 {
+    const std::pair<const char *, const QStringList *> lists[] = {{"InvariantsVal", &InvariantsVal},
+                                                                  {"InvariantsVec", &InvariantsVec},
+                                                                  {"InvariantsMat", &InvariantsMat},
+                                                                  {"InvariantsFam", &InvariantsFam},
+                                                                  {"Operators", &Operators},
+                                                                  {"Constraints", &Constraints},
+                                                                  {"All", &All}};
     QStringList keywords;
-    if (category == QLatin1String("InvariantsVal"))
-        keywords = InvariantsVal;
-    else if (category == QLatin1String("InvariantsVec"))
-        keywords = InvariantsVec;
-    else if (category == QLatin1String("InvariantsMat"))
-        keywords = InvariantsMat;
-    else if (category == QLatin1String("InvariantsFam"))
-        keywords = InvariantsFam;
-    else if (category == QLatin1String("Operators"))
-        keywords = Operators;
-    else if (category == QLatin1String("Constraints"))
-        keywords = Constraints;
-    else if (category == QLatin1String("All"))
-        keywords = All;
+    for (const auto &list : lists)
+        if (category == QLatin1String(list.first))
+            keywords = *list.second;
     if (keywords.isEmpty())
         keywords << category;
 
     QString text;
     for (const QString &keyword : keywords) {
-        Calculus *item = makeCalculus(keyword, false);
-        if (!item)
-            continue;
-        text += item->textDocumentation();
-        delete item;
+        const std::unique_ptr<Calculus> item(makeCalculus(keyword, false));
+        if (item)
+            text += item->textDocumentation();
     }
     return text;
 }
 
+// The dialog a graphical item would add changes neither its name nor its documentation.
 QString BuildCalculus::toolTip(const QString &keyword) const
 {
-    Calculus *item = makeCalculus(keyword, true);
-    if (!item)
-        return QStringLiteral("Undefined object.");
-    const QString text = item->name + QStringLiteral(": ") + item->textDocumentation();
-    delete item;
-    return text;
+    return readItem(*this, keyword, [](const Calculus &item) {
+        return item.name + QStringLiteral(": ") + item.textDocumentation();
+    });
 }
 
 QString BuildCalculus::latexDefinition(const QString &keyword) const
 {
-    Calculus *item = makeCalculus(keyword, false);
-    if (!item)
-        return QStringLiteral("Undefined object.");
-    const QString text = item->latexDocumentation() + QStringLiteral("\\n\\n");
-    delete item;
-    return text;
+    return readItem(*this, keyword, [](const Calculus &item) {
+        return item.latexDocumentation() + QStringLiteral("\\n\\n");
+    });
 }
 
 QString BuildCalculus::textDefinition(const QString &keyword) const
 {
-    Calculus *item = makeCalculus(keyword, false);
-    if (!item)
-        return QStringLiteral("Undefined object.");
-    const QString text = item->textDocumentation();
-    delete item;
-    return text;
+    return readItem(*this, keyword, [](const Calculus &item) { return item.textDocumentation(); });
 }

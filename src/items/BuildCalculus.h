@@ -12,14 +12,16 @@ class BuildCalculus
 public:
     BuildCalculus();
 
-    /// 0 unknown, 1 invariant, 2 family, 3 operator, 4 constraint, 5 objective.
-    int type(const QString &keyword) const;
+    /// The category that places a new item on the board; Unknown adds nothing.
+    enum class Category { Unknown, Invariant, Family, Operator, Constraint, Objective };
+
+    Category type(const QString &keyword) const;
     /// A new item of the keyword's class, owned by the caller; null (and a line on standard
     /// error) for a keyword without a registered class.
     Calculus *makeCalculus(const QString &keyword, bool graphical) const;
     /// The user constant, as makeCalculus("CONSTANT", graphical) builds it.
     Calculus *makeConstant(bool graphical) const;
-    /// Every registered keyword, in the table's order ("NBETWEENNESS" included).
+    /// Every registered keyword: the order of All, then "NBETWEENNESS".
     static QStringList registeredKeywords();
 
     QString Documentation(const QString &category) const;

@@ -1,14 +1,16 @@
 #pragma once
 
 // Writing a new item class (see invariants/invDEGMAX for a value, invDEGREES for a vector):
-//  1. Derive from the category base (Invariant, Family, Operator, Constraint) and keep one
-//     constructor taking `bool graphical`. In it set sRows/sCols ("1", "n", ...), then call
-//     initItem(keyword, latexDoc, textDoc, graphical, report, offerComplement); initItem
-//     builds the dialog and puts the item on the board only when graphical is true. Fill any
-//     work arrays to their 32-entry size there, never in recompute().
-//  2. Override recompute(). It runs under the compute and value mutexes; read the graph once
-//     with `const BitGraph& g = readGraph();` (complement already applied when the item's
-//     complement flag is set), call a plain kernel, set rows/cols and write M in place.
+//  1. Derive from the base of the item's shape (invariants/ValueInvariant, VertexInvariant,
+//     MatrixInvariant, ...; operators/OperatorItem's family for operators; Constraint) and
+//     keep one constructor taking `bool graphical`. It hands the kernel to the base and calls
+//     initInvariant(keyword, latexDoc, textDoc, graphical) (initItem for the other
+//     categories), which builds the dialog only when graphical is true. Fill any work arrays
+//     to their 32-entry size there, never in recompute().
+//  2. Where no base fits, override recompute(). It runs under the compute and value mutexes;
+//     read the graph once with `const BitGraph& g = readGraph();` (complement already
+//     applied when the item's complement flag is set), call a plain kernel, set rows/cols
+//     and write M in place.
 //     Never take Graph::snapshot() or call Graph::invert() yourself: the complement lives
 //     only in readGraph(), the shared graph is never flipped. Arguments are read directly
 //     (arg1->M, arg1->rows, ...). No allocation, no string building and no Graph::edge()
@@ -17,8 +19,8 @@
 //     allocation) sets the error flag, rows = cols = 0 and the tool tip shown at the next
 //     bestBackup(). Operator items derive from OperatorItem (operators/OperatorItem.h), which
 //     handles arity, formulas and the error exit for them.
-//  4. Register the keyword with one row, kept in byte order of keyword, in the table of
-//     items/BuildCalculus.cpp: `{"DEGMAX", &make<invDEGMAX>},`.
+//  4. Register the keyword with one row, at its place in its menu list, in the table of
+//     items/BuildCalculus.cpp: `{"DEGMAX", List::InvariantsVal, &make<invDEGMAX>},`.
 
 #include "graph/BitGraph.h"
 
@@ -61,7 +63,7 @@ public:
     void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
 
-    // The item's own virtual operations, in their historical slot order.
+    // The item's own virtual operations; each category base fills the pure ones.
     virtual bool setLink1(Link *) = 0;
     virtual bool setLink2(Link *) = 0;
     virtual bool setLink3(Link *) = 0;

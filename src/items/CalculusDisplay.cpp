@@ -1,6 +1,7 @@
 #include "items/CalculusDisplay.h"
 
 #include "graph/Graph.h"
+#include "numerics/writeDiagnostic.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -13,7 +14,6 @@
 #include <QTextEdit>
 
 #include <algorithm>
-#include <cstdio>
 
 CalculusDisplay::CalculusDisplay(QString name_, QString description_)
     : name(name_), description(description_), values(32, QVector<double>(32, 0.0))
@@ -171,10 +171,7 @@ void CalculusDisplay::loadData(int, int, QVector<double>) {}
 QString CalculusDisplay::givenName() const
 {
     if (!le_name) {
-        const QByteArray line =
-            name.toUtf8() + " CalculusDisplay::givenName() => le_name not allocated\n";
-        std::fputs(line.constData(), stderr);
-        std::fflush(stderr);
+        writeDiagnostic(name.toUtf8() + " CalculusDisplay::givenName() => le_name not allocated");
         return name;
     }
     return le_name->text();

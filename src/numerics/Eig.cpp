@@ -1,8 +1,8 @@
 #include "Eig.h"
+#include "numerics/writeDiagnostic.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdio>
 #include <utility>
 #include <vector>
 
@@ -161,8 +161,7 @@ Eig::~Eig() = default;
 QVector<double> Eig::eigvec(int k) const
 {
     if (k < 0 || k >= n) {
-        std::fputs("Error index out of range for Eig::vector(index)\n", stderr);
-        std::fflush(stderr);
+        writeDiagnostic("Error index out of range for Eig::vector(index)");
         return QVector<double>();
     }
     QVector<double> v(n);
@@ -174,8 +173,7 @@ QVector<double> Eig::eigvec(int k) const
 double Eig::eigval(int k) const
 {
     if (k < 0 || k >= n) {
-        std::fputs("Error index out of range for Eig::value(index)\n", stderr);
-        std::fflush(stderr);
+        writeDiagnostic("Error index out of range for Eig::value(index)");
         return 0.0;
     }
     return eigenvalues.at(k);

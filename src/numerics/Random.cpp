@@ -1,7 +1,7 @@
 #include "Random.h"
+#include "numerics/writeDiagnostic.h"
 
 #include <QtGlobal>
-#include <cstdio>
 
 double mvx_rand()
 {
@@ -16,8 +16,7 @@ int mvx_rand(int n)
     if (k < n)
         return k;
     // Only the largest draw (exactly 1.0) lands here.
-    std::fputs("ERROR IN MVX_RAND(int)\n", stderr);
-    std::fflush(stderr);
+    writeDiagnostic("ERROR IN MVX_RAND(int)");
     return n - 1;
 }
 

@@ -1,7 +1,7 @@
 #include "solve.h"
+#include "numerics/writeDiagnostic.h"
 
 #include <cmath>
-#include <cstdio>
 #include <utility>
 
 QVector<double> solve(QVector<QVector<double>> A, QVector<double> b)
@@ -11,12 +11,10 @@ QVector<double> solve(QVector<QVector<double>> A, QVector<double> b)
     for (int i = 0; fits && i < A.size(); ++i)
         fits = A.at(i).size() == m;
     if (!fits) {
-        std::fprintf(stderr, "DIMENSION ERROR IN solve()\n");
-        std::fflush(stderr);
-        std::fprintf(stderr, "VEC :%d\n", m);
-        std::fflush(stderr);
-        std::fprintf(stderr, "MAT :%d x %d\n", A.size(), A.isEmpty() ? 0 : A.at(0).size());
-        std::fflush(stderr);
+        writeDiagnostic("DIMENSION ERROR IN solve()");
+        writeDiagnostic("VEC :" + QByteArray::number(m));
+        writeDiagnostic("MAT :" + QByteArray::number(A.size()) + " x " +
+                        QByteArray::number(A.isEmpty() ? 0 : A.at(0).size()));
         throw 1;
     }
 

@@ -572,8 +572,8 @@ bool Problem::checkText(const QStringList &records)
 
         const bool constant = itemName == QLatin1String("CONSTANT");
         if (!constant && !isInfoName(itemName)) {
-            const int category = catalogue.type(itemName);
-            if (!registered.contains(itemName) || category == 0) {
+            const BuildCalculus::Category category = catalogue.type(itemName);
+            if (!registered.contains(itemName) || category == BuildCalculus::Category::Unknown) {
                 if (!registered.contains(itemName))
                     delete catalogue.makeCalculus(itemName, false); // the catalogue's own line
                 const QString msg =
@@ -581,7 +581,8 @@ bool Problem::checkText(const QStringList &records)
                 reportFailure(msg, msg);
                 return false;
             }
-            if (category == 1 || category == 3)
+            if (category == BuildCalculus::Category::Invariant ||
+                category == BuildCalculus::Category::Operator)
                 ++itemCount; // joins the items list before its arguments are read
         }
 
@@ -716,16 +717,16 @@ void Problem::readChecked(const QStringList &records)
             // Settings first, so that the item's first computation already uses them.
             applyRecord(item, f, true);
             switch (catalogue.type(itemName)) {
-            case 1:
+            case BuildCalculus::Category::Invariant:
                 addInvariantItemLoadMode(item);
                 break;
-            case 2:
+            case BuildCalculus::Category::Family:
                 addFamilyItem(item);
                 break;
-            case 3:
+            case BuildCalculus::Category::Operator:
                 addOperatorItem(item);
                 break;
-            case 4:
+            case BuildCalculus::Category::Constraint:
                 addConstraintItem(item);
                 break;
             default:

@@ -9,6 +9,9 @@
 
 #include <memory>
 
+using Category = BuildCalculus::Category;
+Q_DECLARE_METATYPE(Category)
+
 /// Fields of an item line cut at every tab, empty ones kept, as the problem reader cuts them.
 static QStringList fieldsOf(const QString &line)
 {
@@ -64,23 +67,27 @@ void tst_BuildCalculus::lists()
 void tst_BuildCalculus::categoryCodes_data()
 {
     QTest::addColumn<QString>("keyword");
-    QTest::addColumn<int>("code");
+    QTest::addColumn<Category>("category");
     // Keywords are exact: case, blanks and the category names are not keywords.
     const QStringList keywords{"WIENER", "DBETW2", "TREE", "VALUE AT", ".*", "CONNECTED", "Z",
                                "OBJECTIVE", "MINIMIZE", "MAXIMIZE", "MAXMIN", "order", " SIZE",
                                "SIZE ", "VALUEAT", "InvariantsVal"};
-    const int codes[] = {1, 1, 2, 3, 3, 4, 5, 5, 5, 5, 5, 0, 0, 0, 0, 0};
+    const Category categories[] = {
+        Category::Invariant, Category::Invariant,  Category::Family,    Category::Operator,
+        Category::Operator,  Category::Constraint, Category::Objective, Category::Objective,
+        Category::Objective, Category::Objective,  Category::Objective, Category::Unknown,
+        Category::Unknown,   Category::Unknown,    Category::Unknown,   Category::Unknown};
     for (int i = 0; i < keywords.size(); ++i)
-        QTest::newRow(qPrintable("'" + keywords[i] + "'")) << keywords[i] << codes[i];
+        QTest::newRow(qPrintable("'" + keywords[i] + "'")) << keywords[i] << categories[i];
 }
 
 void tst_BuildCalculus::categoryCodes()
 {
     QFETCH(QString, keyword);
-    QFETCH(int, code);
+    QFETCH(Category, category);
     BuildCalculus catalogue;
-    QCOMPARE(catalogue.type(keyword), code);
-    if (code != 0)
+    QVERIFY(catalogue.type(keyword) == category);
+    if (category != Category::Unknown)
         return;
     Calculus *item = reinterpret_cast<Calculus *>(1);
     const QByteArray err = captureStderr([&] { item = catalogue.makeCalculus(keyword, false); });
@@ -125,11 +132,18 @@ void tst_BuildCalculus::everyKeyword()
     BuildCalculus catalogue;
     std::unique_ptr<Calculus> item(catalogue.makeCalculus(keyword, graphical));
     QVERIFY(item);
-    const int code = catalogue.type(keyword);
-    const QStringList types = {"Invariant", "Invariant", "Family", "Operator", "Constraint", "Z"};
-    QCOMPARE(item->name, code == 5 ? QStringLiteral("Z") : keyword);
-    QCOMPARE(item->getType(), types[code]); // code 0: NBETWEENNESS
+    const Category category = catalogue.type(keyword);
+    const QMap<Category, QString> types = {
+        {Category::Unknown, "Invariant"}, // NBETWEENNESS
+        {Category::Invariant, "Invariant"}, {Category::Family, "Family"},
+        {Category::Operator, "Operator"},   {Category::Constraint, "Constraint"},
+        {Category::Objective, "Z"}};
+    QCOMPARE(item->name, category == Category::Objective ? QStringLiteral("Z") : keyword);
+    QCOMPARE(item->getType(), types[category]);
     QCOMPARE(item->getCalculusDisplay() != nullptr, graphical);
+    // The tool tip reads the same texts as an item built with its dialog.
+    if (graphical)
+        QCOMPARE(catalogue.toolTip(keyword), item->name + ": " + item->textDocumentation());
     // Several graph invariants are undefined on a disconnected graph: compute on a connected one.
     Graph g("G", false);
     g.randomGraph(9);
@@ -137,7 +151,7 @@ void tst_BuildCalculus::everyKeyword()
         g.addEdge(v - 1, v);
     item->setGraph(&g);
     item->bestBackup();
-    if (code == 1 || code == 2)
+    if (category == Category::Invariant || category == Category::Family)
         QVERIFY(!item->getError());
 
     const QString givenName = graphical ? QString("name %1").arg(flags) : QString();
@@ -163,7 +177,7 @@ void tst_BuildCalculus::everyKeyword()
     for (int k = 0; k < 4; ++k)
         (again.get()->*setFlag[k])(f[2 + k] == "1");
     again->setPos(f[6].toDouble(), f[7].toDouble());
-    if (code == 5) { // the objective's direction travels in the line's tail
+    if (category == Category::Objective) { // the objective's direction travels in the line's tail
         again->setMin(f.value(12).endsWith("min"));
         again->setMax(f.value(12).startsWith("max"));
     }
@@ -184,7 +198,7 @@ void tst_BuildCalculus::documentation()
         unknownTip = c.toolTip("FOO");
     });
     QVERIFY(values.indexOf(degmax) >= 0);
-    QVERIFY(values.indexOf(degmax) < values.indexOf(order)); // list order, not table order
+    QVERIFY(values.indexOf(degmax) < values.indexOf(order)); // list order, not byte order
     QVERIFY(!vectors.contains(order));
     QCOMPARE(unknownTip, QStringLiteral("Undefined object."));
     const QByteArray err = captureStderr([&] { lower = c.Documentation("invariantsval"); });

@@ -2,6 +2,7 @@
 
 #include "CommonTest.h"
 #include "Matrices.h"
+#include "StderrCapture.h"
 
 #include <QtTest>
 #include <limits>
@@ -90,8 +91,14 @@ private slots:
             for (int r = 0; r < n; ++r)
                 FUZZY_COMPARE(eig.eigvecs()[r][k], vectors[r][k], 1e-15);
         }
-        QVERIFY(eig.eigvec(-1).isEmpty() && eig.eigvec(n).isEmpty()); // out of range
-        QVERIFY(eig.eigval(-1) == 0.0 && eig.eigval(n) == 0.0);
+        // Out of range: empty or 0, and one whole line each on standard error.
+        const QByteArray said = captureStderr([&] {
+            QVERIFY(eig.eigvec(-1).isEmpty() && eig.eigvec(n).isEmpty());
+            QVERIFY(eig.eigval(-1) == 0.0 && eig.eigval(n) == 0.0);
+        });
+        const QByteArray vector = "Error index out of range for Eig::vector(index)\n";
+        const QByteArray value = "Error index out of range for Eig::value(index)\n";
+        QCOMPARE(said, vector + vector + value + value);
     }
 
     void nonFiniteInputEnds_data()

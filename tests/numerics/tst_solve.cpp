@@ -2,6 +2,7 @@
 
 #include "CommonTest.h"
 #include "Matrices.h"
+#include "StderrCapture.h"
 
 #include <QtTest>
 
@@ -58,21 +59,41 @@ private slots:
             FUZZY_COMPARE(x[i], expected[i], 1e-8);
     }
 
+    /// The three lines on standard error give b's size, then A's rows and first row's size.
+    void dimensionMismatchThrows_data()
+    {
+        QTest::addColumn<Matrix>("a");
+        QTest::addColumn<QVector<double>>("b");
+        QTest::addColumn<QByteArray>("said");
+        QTest::newRow("one row, two entries")
+            << Matrix{{1, 2}} << QVector<double>{1, 2} << QByteArray("VEC :2\nMAT :1 x 2\n");
+        QTest::newRow("two rows of one")
+            << Matrix{{1}, {2}} << QVector<double>{1} << QByteArray("VEC :1\nMAT :2 x 1\n");
+        QTest::newRow("ragged") << Matrix{{1, 2}, {3}} << QVector<double>{1, 2}
+                                << QByteArray("VEC :2\nMAT :2 x 2\n");
+        QTest::newRow("wide then short") << Matrix{{1, 2, 3}, {4, 5}} << QVector<double>{1, 2}
+                                         << QByteArray("VEC :2\nMAT :2 x 3\n");
+        QTest::newRow("no right-hand side")
+            << Matrix{{1}} << QVector<double>() << QByteArray("VEC :0\nMAT :1 x 1\n");
+        QTest::newRow("no matrix")
+            << Matrix() << QVector<double>{1} << QByteArray("VEC :1\nMAT :0 x 0\n");
+    }
+
     void dimensionMismatchThrows()
     {
-        const QVector<QPair<Matrix, QVector<double>>> cases{
-            {Matrix{{1, 2}}, {1, 2}},         {Matrix{{1}, {2}}, {1}},
-            {Matrix{{1, 2}, {3}}, {1, 2}},    {Matrix{{1, 2, 3}, {4, 5}}, {1, 2}},
-            {Matrix{{1}}, QVector<double>()}, {Matrix(), {1}}};
-        for (const auto &c : cases) {
-            int thrown = 0;
+        QFETCH(Matrix, a);
+        QFETCH(QVector<double>, b);
+        QFETCH(QByteArray, said);
+        int thrown = 0;
+        const QByteArray err = captureStderr([&] {
             try {
-                solve(c.first, c.second);
+                solve(a, b);
             } catch (int code) {
                 thrown = code;
             }
-            QCOMPARE(thrown, 1);
-        }
+        });
+        QCOMPARE(thrown, 1);
+        QCOMPARE(err, "DIMENSION ERROR IN solve()\n" + said);
     }
 };
 

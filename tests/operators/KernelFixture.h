@@ -1,6 +1,6 @@
 #pragma once
 
-#include "../invariants/InvariantFixtures.h"
+#include "InvariantFixtures.h"
 #include "operators/OperStatus.h"
 
 #include <Eigen/Dense>

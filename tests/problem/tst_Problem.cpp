@@ -1,4 +1,4 @@
-#include "../items/ItemProbes.h"
+#include "ItemProbes.h"
 
 #include "BoardFixtures.h"
 #include "graph/Node.h"

@@ -1,0 +1,13 @@
+#include "invariants/MatrixInvariant.h"
+
+#include "invariants/ItemValues.h"
+
+MatrixInvariant::MatrixInvariant(Kernel k) : InvariantItem(Shape::Matrix), kernel(k) {}
+
+void MatrixInvariant::recompute()
+{
+    const BitGraph &g = readGraph();
+    SquareBlock block;
+    kernel(g, block);
+    putMatrix(*this, g.n, block);
+}
