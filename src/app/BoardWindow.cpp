@@ -6,6 +6,7 @@
 #include <QAction>
 #include <QMenu>
 #include <QMenuBar>
+#include <QStatusBar>
 #include <QToolBar>
 
 BoardWindow::BoardWindow(Problem *board, const BuildCalculus *catalogue, QWidget *parent)
@@ -48,7 +49,10 @@ BoardWindow::BoardWindow(Problem *board, const BuildCalculus *catalogue, QWidget
                                   : k == 2 ? &Problem::slot_link2
                                   : k == 3 ? &Problem::slot_link3
                                            : &Problem::slot_link4;
-        command(edit, tr("Link as argument %1").arg(k), link, true, true);
+        QAction *a = command(edit, tr("Link as argument %1").arg(k), link, true, true);
+        a->setStatusTip(tr("Each selected item takes the selected item before it as argument "
+                           "%1; linking the same pair again removes the link")
+                            .arg(k));
     }
     command(edit, tr("Delete selected items"), &Problem::slot_delete_items, true, true);
     edit->addSeparator();
@@ -62,6 +66,8 @@ BoardWindow::BoardWindow(Problem *board, const BuildCalculus *catalogue, QWidget
 
     connect(board, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &p) { m_contextMenu->popup(m_board->mapToGlobal(p)); });
+    statusBar()->showMessage(tr("Click an item to select it, drag to move it, double click to "
+                                "open its dialog; the right button opens this window's menu"));
     resize(900, 640);
 }
 
