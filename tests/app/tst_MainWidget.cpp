@@ -6,6 +6,7 @@
 #include "app/ProgressBar.h"
 #include "explorer/DataLoader.h"
 #include "graph/Graph.h"
+#include "graph/Node.h"
 #include "items/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "optimizer/VNS.h"
@@ -64,6 +65,16 @@ void maxSize(MainWidget &w)
     w.boardWindow()->action("Link as argument 1")->trigger();
 }
 
+/// Counts a signal in the GUI thread, whichever thread emits it (a QSignalSpy would count in the
+/// emitting thread).
+struct Count : QObject {
+    int n = 0;
+    template <class Signal> Count(VNSManager *m, Signal s)
+    {
+        connect(m, s, this, [this] { ++n; });
+    }
+};
+
 QByteArray readFile(const QString &name)
 {
     QFile f(name);
@@ -87,6 +98,8 @@ private slots:
     void graphCommands_data();
     void graphCommands();
     void relabelTest();
+    void layout_data();
+    void layout();
 
 private:
     BuildCalculus catalogue;
@@ -215,12 +228,12 @@ void tst_MainWidget::optimization()
     w.findChild<QSpinBox *>("Optimization time (sec 0:infty)")->setValue(1);
     w.findChild<QCheckBox *>("Auto add Graphs")->setChecked(autoAdd);
     VNSManager *m = w.manager();
-    QSignalSpy starts(m, &VNSManager::signal_optimization_starts);
-    QSignalSpy complete(m, &VNSManager::signal_optimization_complete);
-    QSignalSpy ready(m, &VNSManager::signal_graphs_ready);
+    Count starts(m, &VNSManager::signal_optimization_starts);
+    Count complete(m, &VNSManager::signal_optimization_complete);
+    Count ready(m, &VNSManager::signal_graphs_ready);
 
     w.runAction()->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(starts.count(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(starts.n, 1, 20000);
     QTRY_VERIFY_WITH_TIMEOUT(!w.board()->isEnabled(), 20000);
     const QList<bool> locked = {w.catalogueTree()->isEnabled(), w.graph()->isEnabled(),
                                 w.runAction()->isEnabled(),
@@ -230,7 +243,7 @@ void tst_MainWidget::optimization()
     QVERIFY(w.haltAction()->isEnabled());
     QCOMPARE(w.progressBar()->nbBars(), 2);
 
-    QTRY_COMPARE_WITH_TIMEOUT(complete.count(), 1, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(complete.n, 1, 60000);
     QTRY_VERIFY_WITH_TIMEOUT(w.board()->isEnabled(), 20000);
     QVERIFY(w.catalogueTree()->isEnabled() && w.runAction()->isEnabled());
     for (int b = 0; b < 2; ++b) {
@@ -247,12 +260,12 @@ void tst_MainWidget::optimization()
 
     auto *add = w.findChild<QPushButton *>("Add graphs");
     auto *waiting = w.findChild<QLabel *>("graphs waiting");
-    QTRY_COMPARE(ready.count(), autoAdd ? 1 : 0);
+    QTRY_COMPARE(ready.n, autoAdd ? 1 : 0);
     if (!autoAdd) {
         QTRY_VERIFY(add->isEnabled());
         QCOMPARE(waiting->text(), QStringLiteral("%1 graphs waiting").arg(found.size()));
         QTest::mouseClick(add, Qt::LeftButton);
-        QCOMPARE(ready.count(), 1);
+        QCOMPARE(ready.n, 1);
     }
     QTRY_COMPARE(waiting->text(), QStringLiteral("0 graphs waiting"));
     QVERIFY(!add->isEnabled());
@@ -270,13 +283,13 @@ void tst_MainWidget::haltEndsEveryWorker()
     // No time limit: only Halt ends the jobs.
     w.findChild<QSpinBox *>("Optimization time (sec 0:infty)")->setValue(0);
     VNSManager *m = w.manager();
-    QSignalSpy starts(m, &VNSManager::signal_optimization_starts);
-    QSignalSpy complete(m, &VNSManager::signal_optimization_complete);
+    Count starts(m, &VNSManager::signal_optimization_starts);
+    Count complete(m, &VNSManager::signal_optimization_complete);
     w.runAction()->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(starts.count(), 1, 20000);
+    QTRY_COMPARE_WITH_TIMEOUT(starts.n, 1, 20000);
     QTRY_VERIFY_WITH_TIMEOUT(m->worker(3)->isJobActive(), 20000);
     w.haltAction()->trigger();
-    QTRY_COMPARE_WITH_TIMEOUT(complete.count(), 1, 60000);
+    QTRY_COMPARE_WITH_TIMEOUT(complete.n, 1, 60000);
     QVERIFY(m->wait(60000));
     for (int t = 0; t < 4; ++t) {
         QVERIFY(m->worker(t)->wait(60000));
@@ -351,6 +364,58 @@ void tst_MainWidget::relabelTest()
     QCOMPARE(w.graph()->getNbNodes(), 5);
     QCOMPARE(w.graph()->getNbEdges(), 6);
     QCOMPARE(sortedDegrees(), before);
+}
+
+void tst_MainWidget::layout_data()
+{
+    QTest::addColumn<QString>("graph");
+    QTest::addColumn<QString>("expected"); // "same", "circle" or "centred"
+    QTest::newRow("two vertices") << "2 1"
+                                  << "same";
+    QTest::newRow("one edge") << "4 100000"
+                              << "circle";
+    QTest::newRow("path") << "4 101001"
+                          << "centred";
+}
+
+void tst_MainWidget::layout()
+{
+    QFETCH(QString, graph);
+    QFETCH(QString, expected);
+    PresetPrompts prompts;
+    Shell shell;
+    shell.start(catalogue);
+    MainWidget &w = *shell.w;
+    Graph *g = w.graph();
+    g->loadmvx(graph, true);
+    const int n = g->getNbNodes();
+    for (int i = 0; i < n; ++i)
+        g->setPos(i, QPointF(7.0 * i, 1.0));
+    w.findChild<QSpinBox *>("Layout size")->setValue(200);
+    QTest::mouseClick(w.findChild<QPushButton *>("Lay out"), Qt::LeftButton);
+    double meanX = 0, meanY = 0;
+    for (int i = 0; i < n; ++i) {
+        const Node *v = g->getNode(i);
+        if (expected == "same") {
+            QCOMPARE(v->getCoordX(), 7.0 * i);
+        } else if (expected == "circle") {
+            // Diameter 200: vertex i at angle 2 pi i / n on the circle of radius 100.
+            const double a = 2 * 3.14159265 * i / n;
+            QVERIFY(qAbs(v->getCoordX() - 100 * std::cos(a)) < 1e-6);
+            QVERIFY(qAbs(v->getCoordY() - 100 * std::sin(a)) < 1e-6);
+        }
+        meanX += v->getCoordX() / n;
+        meanY += v->getCoordY() / n;
+    }
+    if (expected == "centred") {
+        QVERIFY(qAbs(meanX) < 1e-6 && qAbs(meanY) < 1e-6);
+        // The two ends of the path lie farther apart than two neighbours.
+        auto dist = [g](int a, int b) {
+            return std::hypot(g->getNode(a)->getCoordX() - g->getNode(b)->getCoordX(),
+                              g->getNode(a)->getCoordY() - g->getNode(b)->getCoordY());
+        };
+        QVERIFY(dist(0, 3) > dist(0, 1));
+    }
 }
 
 QTEST_MAIN(tst_MainWidget)
