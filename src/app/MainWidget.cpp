@@ -14,6 +14,7 @@
 #include "graph/Prompts.h"
 #include "items/BuildCalculus.h"
 #include "items/Calculus.h"
+#include "items/CalculusDisplay.h"
 #include "optimizer/VNSManager.h"
 #include "problem/Problem.h"
 
@@ -621,6 +622,12 @@ void MainWidget::setEditingEnabled(bool on)
     for (const QPointer<QAction> &a : qAsConst(m_lockedActions))
         if (a)
             a->setEnabled(on);
+    // An item's dialog changes the item that the workers publish into.
+    QVector<Calculus *> all = m_board->getItems();
+    all << m_board->getFamilies() << m_board->getConstraints() << m_board->getObjectives();
+    for (Calculus *item : qAsConst(all))
+        if (QWidget *dialog = item->getCalculusDisplay())
+            dialog->setEnabled(on);
 }
 
 void MainWidget::lockDuringRun(QWidget *w)

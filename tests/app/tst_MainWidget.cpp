@@ -9,6 +9,7 @@
 #include "graph/Node.h"
 #include "items/BuildCalculus.h"
 #include "items/Calculus.h"
+#include "items/CalculusDisplay.h"
 #include "optimizer/VNS.h"
 #include "optimizer/VNSManager.h"
 #include "problem/Problem.h"
@@ -240,12 +241,14 @@ void tst_MainWidget::optimization()
                                 w.boardWindow()->action("Link as argument 1")->isEnabled(),
                                 w.boardWindow()->action("Open problem")->isEnabled()};
     QCOMPARE(locked, QList<bool>({false, false, false, false, false}));
+    QVERIFY(!w.board()->getObjectives().first()->getCalculusDisplay()->isEnabled());
     QVERIFY(w.haltAction()->isEnabled());
     QCOMPARE(w.progressBar()->nbBars(), 2);
 
     QTRY_COMPARE_WITH_TIMEOUT(complete.n, 1, 60000);
     QTRY_VERIFY_WITH_TIMEOUT(w.board()->isEnabled(), 20000);
     QVERIFY(w.catalogueTree()->isEnabled() && w.runAction()->isEnabled());
+    QVERIFY(w.board()->getObjectives().first()->getCalculusDisplay()->isEnabled());
     for (int b = 0; b < 2; ++b) {
         QProgressBar *bar = w.progressBar()->bar(b);
         QVERIFY(bar->value() > 0);
