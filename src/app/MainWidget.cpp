@@ -768,6 +768,7 @@ bool MainWidget::quit()
 {
     emit signal_halt();
     m_manager->wait();
+    // The conjecture panels' engines are cancelled and waited for here, once the panels exist.
     if (!Prompts::instance().question(this, tr("Quit"), tr("Really quit?")))
         return false;
     m_autosave.stop();

@@ -204,6 +204,9 @@ void tst_MainWidget::runWithoutProblemWarns()
     emit shell.w->catalogueTree()->itemActivated(entry(shell.w->catalogueTree(), "ORDER"), 0);
     shell.w->runAction()->trigger();
     QCOMPARE(prompts.messages, QStringList{"No problem to optimize."});
+    // The graph view's R key asks the same.
+    QTest::keyClick(shell.w->graph(), Qt::Key_R);
+    QCOMPARE(prompts.messages.size(), 2);
     QCOMPARE(jobs.count(), 0);
     QVERIFY(!shell.w->manager()->isRunning());
 }
