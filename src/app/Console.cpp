@@ -5,9 +5,8 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPlainTextEdit>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTextBlock>
+#include <QTextDocument>
 #include <QVBoxLayout>
 
 Console::Console(QWidget *parent)
@@ -22,8 +21,6 @@ Console::Console(QWidget *parent)
     m_worker->addItem(tr("All workers"), -1);
     for (int w = 0; w < 4; ++w)
         m_worker->addItem(tr("Worker %1").arg(w), w);
-    auto *clearButton = new QPushButton(tr("Clear"));
-    connect(clearButton, &QPushButton::clicked, this, &Console::clear);
 
     auto *filters = new QHBoxLayout;
     filters->addWidget(m_debug);
@@ -31,7 +28,6 @@ Console::Console(QWidget *parent)
     filters->addWidget(m_verbosity);
     filters->addWidget(m_worker);
     filters->addStretch();
-    filters->addWidget(clearButton);
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(filters);
     layout->addWidget(m_text);
@@ -64,11 +60,6 @@ void Console::setWorker(int worker)
     m_worker->setCurrentIndex(index < 0 ? 0 : index);
 }
 
-void Console::clear()
-{
-    m_text->clear();
-}
-
 bool Console::shown(bool debug, int level, int worker) const
 {
     if (debug && !m_debug->isChecked())
@@ -91,8 +82,6 @@ void Console::append(QString text, bool debug, int level, QColor colour, int wor
     // A multi-line message (the board listing) stays one message of several lines.
     QString html = text.toHtmlEscaped();
     html.replace(QLatin1Char('\n'), QLatin1String("<br>"));
-    if (worker >= 0)
-        html.prepend(QStringLiteral("[%1] ").arg(worker));
     m_text->appendHtml(QStringLiteral("<span style=\"color:%1; white-space:pre\">%2</span>")
                            .arg(colour.isValid() ? colour.name() : QStringLiteral("#000000"),
                                 html));

@@ -31,7 +31,6 @@ public:
 public slots:
     void append(QString text, bool debug, int level, QColor colour);
     void append(QString text, bool debug, int level, QColor colour, int worker);
-    void clear();
 
 private:
     bool shown(bool debug, int level, int worker) const;
