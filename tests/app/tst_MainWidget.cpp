@@ -289,6 +289,7 @@ void tst_MainWidget::haltEndsEveryWorker()
     // No time limit: only Halt ends the jobs.
     w.findChild<QSpinBox *>("Optimization time (sec 0:infty)")->setValue(0);
     VNSManager *m = w.manager();
+    QCOMPARE(m->getMaxTime(), qint64(INT_MAX) * 1000);
     Count starts(m, &VNSManager::signal_optimization_starts);
     Count complete(m, &VNSManager::signal_optimization_complete);
     w.runAction()->trigger();
