@@ -4,6 +4,7 @@
 #include "problem/Problem.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QStatusBar>
@@ -66,8 +67,9 @@ BoardWindow::BoardWindow(Problem *board, const BuildCalculus *catalogue, QWidget
 
     connect(board, &QWidget::customContextMenuRequested, this,
             [this](const QPoint &p) { m_contextMenu->popup(m_board->mapToGlobal(p)); });
-    statusBar()->showMessage(tr("Click an item to select it, drag to move it, double click to "
-                                "open its dialog; the right button opens this window's menu"));
+    statusBar()->addWidget(new QLabel(tr("Click an item to select it, drag to move it, double "
+                                         "click to open its dialog; the right button opens this "
+                                         "window's menu")));
     resize(900, 640);
 }
 
