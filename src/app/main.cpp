@@ -1,28 +1,25 @@
-#include "graph/Graph.h"
-#include "graph/Node.h"
+#include "app/MainWindow.h"
 
 #include <QApplication>
+#include <QIcon>
+#include <QSplashScreen>
 #include <QVector>
 
 int main(int argc, char *argv[])
 {
-    QApplication app(argc, argv);
     QCoreApplication::setOrganizationName("TORAL");
     QCoreApplication::setOrganizationDomain("morvane.org");
     QCoreApplication::setApplicationName("Morvane-III");
     qRegisterMetaType<QVector<int>>("QVector<int>");
-    Node::initColors();
-
-    Graph graph(QStringLiteral("graph"), true);
-    graph.setWindowTitle(QStringLiteral("Morvane-III"));
-    // A new graph stacks its vertices at one point: spread them on a circle to be readable.
-    const double radius = 150.0;
-    graph.place_circle(2 * radius);
-    graph.update_display();
-    const double margin = radius + 40.0;
-    graph.setSceneRect(-margin, -margin, 2 * margin, 2 * margin);
-    graph.resize(640, 640);
-    graph.show();
-    graph.fitInView(graph.sceneRect(), Qt::KeepAspectRatio);
+    QApplication app(argc, argv);
+    Q_INIT_RESOURCE(images);
+    app.setWindowIcon(QIcon(":/src/images/morvane.png"));
+    QSplashScreen splash(QPixmap(":/src/images/splash.png"));
+    splash.show();
+    splash.showMessage("Morvane-III", Qt::AlignHCenter | Qt::AlignTop, Qt::white);
+    app.processEvents();
+    MainWindow window;
+    window.show();
+    splash.finish(&window);
     return app.exec();
 }

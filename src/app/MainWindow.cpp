@@ -1,0 +1,71 @@
+#include "app/MainWindow.h"
+
+#include "app/BoardWindow.h"
+#include "app/GraphWindow.h"
+#include "app/MainWidget.h"
+#include "items/BuildCalculus.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QCloseEvent>
+#include <QMenuBar>
+#include <QSettings>
+#include <QStatusBar>
+#include <QToolBar>
+
+MainWindow::MainWindow(QSettings *settings)
+    : m_catalogue(new BuildCalculus),
+      m_ownSettings(settings ? nullptr : new QSettings), m_inspector(nullptr)
+{
+    Q_INIT_RESOURCE(images);
+    m_inspector = new MainWidget(m_catalogue.get(), settings ? settings : m_ownSettings.get());
+    setCentralWidget(m_inspector);
+    setWindowTitle(QStringLiteral("Morvane-III"));
+
+    MainWidget *in = m_inspector;
+    QMenu *file = menuBar()->addMenu(tr("&File"));
+    file->addAction(in->boardWindow()->action(tr("Open problem")));
+    file->addAction(in->boardWindow()->action(tr("Save problem")));
+    file->addSeparator();
+    file->addAction(in->graphWindow()->openAction());
+    file->addAction(in->graphWindow()->saveAction());
+    file->addAction(in->graphWindow()->printAction());
+    file->addSeparator();
+    file->addAction(tr("Documentation report"), in, &MainWidget::slot_show_report);
+    file->addSeparator();
+    file->addAction(tr("&Quit"), this, &QWidget::close);
+
+    QMenu *windows = menuBar()->addMenu(tr("&Windows"));
+    QToolBar *bar = addToolBar(tr("Main"));
+    bar->setObjectName(QStringLiteral("Main"));
+    bar->setToolButtonStyle(Qt::ToolButtonTextBesideIcon);
+    bar->addAction(in->runAction());
+    bar->addAction(in->haltAction());
+    bar->addSeparator();
+    for (QWidget *w : in->windows()) {
+        QAction *a = windows->addAction(w->windowTitle(), w, [w] {
+            w->show();
+            w->raise();
+            w->activateWindow();
+        });
+        bar->addAction(a);
+    }
+    QMenu *optimization = menuBar()->addMenu(tr("&Optimization"));
+    optimization->addAction(in->runAction());
+    optimization->addAction(in->haltAction());
+    statusBar();
+    resize(1000, 700);
+}
+
+MainWindow::~MainWindow()
+{
+    delete m_inspector;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event)
+{
+    if (m_inspector->quit())
+        event->accept();
+    else
+        event->ignore();
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QMainWindow>
+
+#include <memory>
+
+class BuildCalculus;
+class MainWidget;
+class QSettings;
+
+/// The main window: owns the item catalogue and the inspector, and reaches every other window
+/// through its menus. Closing it quits: the search is ended, the working state saved and every
+/// window closed.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+public:
+    /// The settings store is not owned; null uses the platform store of the application.
+    explicit MainWindow(QSettings *settings = nullptr);
+    ~MainWindow() override;
+
+    MainWidget *inspector() const { return m_inspector; }
+    const BuildCalculus *catalogue() const { return m_catalogue.get(); }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    std::unique_ptr<BuildCalculus> m_catalogue;
+    std::unique_ptr<QSettings> m_ownSettings;
+    MainWidget *m_inspector;
+};

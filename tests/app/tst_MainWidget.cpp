@@ -1,0 +1,429 @@
+#include "PresetPrompts.h"
+
+#include "app/BoardWindow.h"
+#include "app/Console.h"
+#include "app/MainWidget.h"
+#include "app/ProgressBar.h"
+#include "explorer/DataLoader.h"
+#include "graph/Graph.h"
+#include "graph/Node.h"
+#include "items/BuildCalculus.h"
+#include "items/Calculus.h"
+#include "items/CalculusDisplay.h"
+#include "optimizer/VNS.h"
+#include "optimizer/VNSManager.h"
+#include "problem/Problem.h"
+
+#include <QAction>
+#include <QCheckBox>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSettings>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTemporaryDir>
+#include <QTreeWidget>
+#include <QtTest>
+
+#include <memory>
+
+namespace
+{
+
+/// An inspector over a settings store and a working directory of its own.
+struct Shell {
+    QTemporaryDir dir;
+    std::unique_ptr<QSettings> settings;
+    std::unique_ptr<MainWidget> w;
+    Shell() { settings.reset(new QSettings(dir.filePath("settings.ini"), QSettings::IniFormat)); }
+    void start(const BuildCalculus &catalogue)
+    {
+        if (!settings->contains("wd"))
+            settings->setValue("wd", dir.path());
+        w.reset(new MainWidget(&catalogue, settings.get()));
+    }
+    QString file(const QString &name) const { return dir.filePath(name); }
+};
+
+QTreeWidgetItem *entry(QTreeWidget *tree, const QString &keyword)
+{
+    const auto found = tree->findItems(keyword, Qt::MatchExactly | Qt::MatchRecursive);
+    return found.isEmpty() ? nullptr : found.first();
+}
+
+/// "maximise SIZE", with ORDER beside it, built through the catalogue tree and the board's
+/// link action.
+void maxSize(MainWidget &w)
+{
+    QTreeWidget *tree = w.catalogueTree();
+    for (const char *k : {"ORDER", "SIZE", "MAXIMIZE"})
+        emit tree->itemActivated(entry(tree, k), 0);
+    Problem *board = w.board();
+    board->slot_unselect_all();
+    board->getItems().first()->select(true); // SIZE went in front of ORDER
+    board->getObjectives().first()->select(true);
+    w.boardWindow()->action("Link as argument 1")->trigger();
+}
+
+/// Counts a signal in the GUI thread, whichever thread emits it (a QSignalSpy would count in the
+/// emitting thread).
+struct Count : QObject {
+    int n = 0;
+    template <class Signal> Count(VNSManager *m, Signal s)
+    {
+        connect(m, s, this, [this] { ++n; });
+    }
+};
+
+QByteArray readFile(const QString &name)
+{
+    QFile f(name);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+}
+
+} // namespace
+
+class tst_MainWidget : public QObject
+{
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void restore_data();
+    void restore();
+    void autosaveContents();
+    void runWithoutProblemWarns();
+    void optimization_data();
+    void optimization();
+    void haltEndsEveryWorker();
+    void graphCommands_data();
+    void graphCommands();
+    void relabelTest();
+    void layout_data();
+    void layout();
+
+private:
+    BuildCalculus catalogue;
+};
+
+void tst_MainWidget::initTestCase()
+{
+    QStandardPaths::setTestModeEnabled(true);
+    qsrand(1234);
+}
+
+void tst_MainWidget::restore_data()
+{
+    QTest::addColumn<bool>("reload");
+    QTest::addColumn<QByteArray>("problemFile"); // replaces .mvxpb when not empty
+    QTest::addColumn<QByteArray>("graphFile");   // replaces .mvxgr when not empty
+    QTest::addColumn<bool>("boardBack");
+    QTest::addColumn<bool>("graphBack");
+    QTest::newRow("reload") << true << QByteArray() << QByteArray() << true << true;
+    QTest::newRow("reload off") << false << QByteArray() << QByteArray() << false << false;
+    QTest::newRow("corrupt problem") << true << QByteArray("SIZE\tnonsense") << QByteArray()
+                                     << false << false;
+    QTest::newRow("corrupt graph") << true << QByteArray() << QByteArray("3\n7\nNode 1\t0\n")
+                                   << true << false;
+}
+
+void tst_MainWidget::restore()
+{
+    QFETCH(bool, reload);
+    QFETCH(QByteArray, problemFile);
+    QFETCH(QByteArray, graphFile);
+    QFETCH(bool, boardBack);
+    QFETCH(bool, graphBack);
+    PresetPrompts prompts;
+    Shell shell;
+    QString problem, graph;
+    shell.start(catalogue);
+    maxSize(*shell.w);
+    shell.w->graph()->loadmvx("5 1011001110", true);
+    shell.w->slot_autosave();
+    problem = shell.w->board()->saveString();
+    graph = shell.w->graph()->graphData();
+    shell.w.reset();
+    QCOMPARE(graph, QStringLiteral("5 1011001110"));
+
+    for (const auto &f : {qMakePair(QString(".mvxpb"), problemFile),
+                          qMakePair(QString(".mvxgr"), graphFile)})
+        if (!f.second.isEmpty()) {
+            QFile out(shell.file(f.first));
+            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
+            out.write(f.second);
+        }
+    shell.settings->setValue("reload", reload);
+    shell.start(catalogue);
+    MainWidget &w = *shell.w;
+    QCOMPARE(w.board()->getItems().size(), boardBack ? 2 : 0);
+    QCOMPARE(w.board()->getObjectives().size(), boardBack ? 1 : 0);
+    if (boardBack)
+        QCOMPARE(w.board()->saveString(), problem);
+    QCOMPARE(w.graph()->graphData() == graph, graphBack);
+    if (!graphBack)
+        QCOMPARE(w.graph()->getNbNodes(), 10); // a new graph's default
+    const bool failed = reload && !(boardBack && graphBack);
+    QCOMPARE(prompts.messages.size(), failed ? 1 : 0);
+    QCOMPARE(w.workingDirectory(), shell.dir.path());
+    QCOMPARE(w.board()->getWD(), shell.dir.path());
+    QCOMPARE(w.graph()->getWD(), shell.dir.path());
+    QCOMPARE(shell.settings->value("runs").toInt(), 2);
+}
+
+void tst_MainWidget::autosaveContents()
+{
+    PresetPrompts prompts;
+    Shell shell;
+    shell.start(catalogue);
+    MainWidget &w = *shell.w;
+    QVERIFY(w.autosaveTimer()->isActive());
+    QCOMPARE(w.autosaveTimer()->interval(), 60000);
+    maxSize(w);
+    w.graph()->loadmvx("4 110100", true);
+    w.slot_autosave();
+    const QString problem = w.board()->saveString();
+    QVERIFY(problem.contains("SIZE"));
+    QCOMPARE(shell.settings->value("problem").toString(), problem);
+    QCOMPARE(shell.settings->value("graph").toString(), QStringLiteral("4 110100"));
+    QCOMPARE(QString::fromLatin1(readFile(shell.file(".mvxpb"))), problem);
+    // The graph file: count line, counter line, four vertex lines, then the 4 x 4 cells of
+    // the star centred on vertex 0.
+    const QList<QByteArray> lines = readFile(shell.file(".mvxgr")).split('\n');
+    QCOMPARE(lines.size(), 7);
+    QCOMPARE(lines[0], QByteArray("4"));
+    QCOMPARE(lines[6], QByteArray("0\t1\t1\t1\t1\t0\t0\t0\t1\t0\t0\t0\t1\t0\t0\t0\t"));
+}
+
+void tst_MainWidget::runWithoutProblemWarns()
+{
+    PresetPrompts prompts;
+    Shell shell;
+    shell.start(catalogue);
+    QSignalSpy jobs(shell.w->manager(), &VNSManager::signal_nb_jobs);
+    emit shell.w->catalogueTree()->itemActivated(entry(shell.w->catalogueTree(), "ORDER"), 0);
+    shell.w->runAction()->trigger();
+    QCOMPARE(prompts.messages, QStringList{"No problem to optimize."});
+    // The graph view's R key asks the same.
+    QTest::keyClick(shell.w->graph(), Qt::Key_R);
+    QCOMPARE(prompts.messages.size(), 2);
+    QCOMPARE(jobs.count(), 0);
+    QVERIFY(!shell.w->manager()->isRunning());
+}
+
+void tst_MainWidget::optimization_data()
+{
+    QTest::addColumn<bool>("autoAdd");
+    QTest::newRow("auto add") << true;
+    QTest::newRow("add by hand") << false;
+}
+
+void tst_MainWidget::optimization()
+{
+    QFETCH(bool, autoAdd);
+    PresetPrompts prompts;
+    Shell shell;
+    shell.start(catalogue);
+    MainWidget &w = *shell.w;
+    maxSize(w);
+    QCOMPARE(w.board()->algDefinition(), QStringLiteral("Max\tZ1 = SIZE(G)\n"));
+    w.findChild<QSpinBox *>("n min")->setValue(5);
+    w.findChild<QSpinBox *>("n max")->setValue(6);
+    w.findChild<QSpinBox *>("Optimization time (sec 0:infty)")->setValue(1);
+    w.findChild<QCheckBox *>("Auto add Graphs")->setChecked(autoAdd);
+    VNSManager *m = w.manager();
+    Count starts(m, &VNSManager::signal_optimization_starts);
+    Count complete(m, &VNSManager::signal_optimization_complete);
+    Count ready(m, &VNSManager::signal_graphs_ready);
+
+    w.runAction()->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(starts.n, 1, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(!w.board()->isEnabled(), 20000);
+    const QList<bool> locked = {w.catalogueTree()->isEnabled(), w.graph()->isEnabled(),
+                                w.runAction()->isEnabled(),
+                                w.boardWindow()->action("Link as argument 1")->isEnabled(),
+                                w.boardWindow()->action("Open problem")->isEnabled()};
+    QCOMPARE(locked, QList<bool>({false, false, false, false, false}));
+    QVERIFY(!w.board()->getObjectives().first()->getCalculusDisplay()->isEnabled());
+    QVERIFY(w.haltAction()->isEnabled());
+    QCOMPARE(w.progressBar()->nbBars(), 2);
+
+    QTRY_COMPARE_WITH_TIMEOUT(complete.n, 1, 60000);
+    QTRY_VERIFY_WITH_TIMEOUT(w.board()->isEnabled(), 20000);
+    QVERIFY(w.catalogueTree()->isEnabled() && w.runAction()->isEnabled());
+    QVERIFY(w.board()->getObjectives().first()->getCalculusDisplay()->isEnabled());
+    for (int b = 0; b < 2; ++b) {
+        QProgressBar *bar = w.progressBar()->bar(b);
+        QVERIFY(bar->value() > 0);
+        QCOMPARE(bar->value(), bar->maximum());
+    }
+    // Maximising the size finds the complete graph of each order.
+    const QStringList found = w.dataLoader()->graphs();
+    QVERIFY(found.contains("5 1111111111"));
+    QVERIFY(found.contains("6 111111111111111"));
+    const int best = w.graph()->getNbBestNodes();
+    QVERIFY(best == 5 || best == 6);
+
+    auto *add = w.findChild<QPushButton *>("Add graphs");
+    auto *waiting = w.findChild<QLabel *>("graphs waiting");
+    QTRY_COMPARE(ready.n, autoAdd ? 1 : 0);
+    if (!autoAdd) {
+        QTRY_VERIFY(add->isEnabled());
+        QCOMPARE(waiting->text(), QStringLiteral("%1 graphs waiting").arg(found.size()));
+        QTest::mouseClick(add, Qt::LeftButton);
+        QCOMPARE(ready.n, 1);
+    }
+    QTRY_COMPARE(waiting->text(), QStringLiteral("0 graphs waiting"));
+    QVERIFY(!add->isEnabled());
+}
+
+void tst_MainWidget::haltEndsEveryWorker()
+{
+    PresetPrompts prompts;
+    Shell shell;
+    shell.start(catalogue);
+    MainWidget &w = *shell.w;
+    maxSize(w);
+    w.findChild<QSpinBox *>("n min")->setValue(8);
+    w.findChild<QSpinBox *>("n max")->setValue(11);
+    // No time limit: only Halt ends the jobs.
+    w.findChild<QSpinBox *>("Optimization time (sec 0:infty)")->setValue(0);
+    VNSManager *m = w.manager();
+    QCOMPARE(m->getMaxTime(), qint64(INT_MAX) * 1000);
+    Count starts(m, &VNSManager::signal_optimization_starts);
+    Count complete(m, &VNSManager::signal_optimization_complete);
+    w.runAction()->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(starts.n, 1, 20000);
+    QTRY_VERIFY_WITH_TIMEOUT(m->worker(3)->isJobActive(), 20000);
+    w.haltAction()->trigger();
+    QTRY_COMPARE_WITH_TIMEOUT(complete.n, 1, 60000);
+    QVERIFY(m->wait(60000));
+    for (int t = 0; t < 4; ++t) {
+        QVERIFY(m->worker(t)->wait(60000));
+        QVERIFY(!m->worker(t)->isJobActive());
+    }
+    QTRY_VERIFY(w.board()->isEnabled());
+}
+
+void tst_MainWidget::graphCommands_data()
+{
+    QTest::addColumn<QString>("command");
+    QTest::addColumn<QString>("graph");
+    QTest::addColumn<QString>("backup");
+    // The graph is a triangle with an isolated vertex, the backup a single edge.
+    QTest::newRow("backup") << "Backup"
+                            << "4 111000"
+                            << "4 111000";
+    QTest::newRow("restore") << "Restore"
+                             << "2 1"
+                             << "2 1";
+    QTest::newRow("exchange") << "Exchange"
+                              << "2 1"
+                              << "4 111000";
+}
+
+void tst_MainWidget::graphCommands()
+{
+    QFETCH(QString, command);
+    QFETCH(QString, graph);
+    QFETCH(QString, backup);
+    PresetPrompts prompts;
+    Shell shell;
+    shell.start(catalogue);
+    MainWidget &w = *shell.w;
+    emit w.catalogueTree()->itemActivated(entry(w.catalogueTree(), "SIZE"), 0);
+    w.graph()->loadmvx("4 111000", true);
+    w.backupGraph()->loadmvx("2 1", true);
+    QTest::mouseClick(w.findChild<QPushButton *>(command), Qt::LeftButton);
+    QCOMPARE(w.graph()->graphData(), graph);
+    QCOMPARE(w.backupGraph()->graphData(), backup);
+    // The board follows the main graph.
+    QCOMPARE(w.board()->getItems().first()->getValue(1), graph == "2 1" ? 1.0 : 3.0);
+}
+
+void tst_MainWidget::relabelTest()
+{
+    PresetPrompts prompts;
+    Shell shell;
+    shell.start(catalogue);
+    MainWidget &w = *shell.w;
+    w.graph()->loadmvx("5 1011001110", true);
+    w.console()->setVerbosity(6);
+    QTest::mouseClick(w.findChild<QPushButton *>("Test relabelling"), Qt::LeftButton);
+    QVERIFY2(w.console()->text().contains("100/100"), qPrintable(w.console()->text()));
+    // The shown graph is left as it was.
+    QCOMPARE(w.graph()->currentGraphData(), QStringLiteral("5 1011001110"));
+
+    // Shuffling relabels the graph itself: same order, size and degrees.
+    auto sortedDegrees = [&w] {
+        QVector<int> degrees;
+        for (int i = 0; i < w.graph()->getNbBestNodes(); ++i) {
+            int d = 0;
+            for (int j = 0; j < w.graph()->getNbBestNodes(); ++j)
+                d += w.graph()->bestEdge(i, j);
+            degrees << d;
+        }
+        std::sort(degrees.begin(), degrees.end());
+        return degrees;
+    };
+    const QVector<int> before = sortedDegrees();
+    QTest::mouseClick(w.findChild<QPushButton *>("Shuffle (relabel)"), Qt::LeftButton);
+    QCOMPARE(w.graph()->getNbNodes(), 5);
+    QCOMPARE(w.graph()->getNbEdges(), 6);
+    QCOMPARE(sortedDegrees(), before);
+}
+
+void tst_MainWidget::layout_data()
+{
+    QTest::addColumn<QString>("graph");
+    QTest::addColumn<QString>("expected"); // "same", "circle" or "centred"
+    QTest::newRow("two vertices") << "2 1"
+                                  << "same";
+    QTest::newRow("one edge") << "4 100000"
+                              << "circle";
+    QTest::newRow("path") << "4 101001"
+                          << "centred";
+}
+
+void tst_MainWidget::layout()
+{
+    QFETCH(QString, graph);
+    QFETCH(QString, expected);
+    PresetPrompts prompts;
+    Shell shell;
+    shell.start(catalogue);
+    MainWidget &w = *shell.w;
+    Graph *g = w.graph();
+    g->loadmvx(graph, true);
+    const int n = g->getNbNodes();
+    for (int i = 0; i < n; ++i)
+        g->setPos(i, QPointF(7.0 * i, 1.0));
+    w.findChild<QSpinBox *>("Layout size")->setValue(200);
+    QTest::mouseClick(w.findChild<QPushButton *>("Lay out"), Qt::LeftButton);
+    double meanX = 0, meanY = 0;
+    for (int i = 0; i < n; ++i) {
+        const Node *v = g->getNode(i);
+        if (expected == "same") {
+            QCOMPARE(v->getCoordX(), 7.0 * i);
+        } else if (expected == "circle") {
+            // Diameter 200: vertex i at angle 2 pi i / n on the circle of radius 100.
+            const double a = 2 * 3.14159265 * i / n;
+            QVERIFY(qAbs(v->getCoordX() - 100 * std::cos(a)) < 1e-6);
+            QVERIFY(qAbs(v->getCoordY() - 100 * std::sin(a)) < 1e-6);
+        }
+        meanX += v->getCoordX() / n;
+        meanY += v->getCoordY() / n;
+    }
+    if (expected == "centred") {
+        QVERIFY(qAbs(meanX) < 1e-6 && qAbs(meanY) < 1e-6);
+        // The two ends of the path lie farther apart than two neighbours.
+        auto dist = [g](int a, int b) {
+            return std::hypot(g->getNode(a)->getCoordX() - g->getNode(b)->getCoordX(),
+                              g->getNode(a)->getCoordY() - g->getNode(b)->getCoordY());
+        };
+        QVERIFY(dist(0, 3) > dist(0, 1));
+    }
+}
+
+QTEST_MAIN(tst_MainWidget)
+#include "tst_MainWidget.moc"
