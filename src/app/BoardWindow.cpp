@@ -35,7 +35,7 @@ BoardWindow::BoardWindow(Problem *board, const BuildCalculus *catalogue, QWidget
     };
     QStringList objectives;
     for (const QString &k : catalogue->All)
-        if (catalogue->type(k) == 5)
+        if (catalogue->type(k) == BuildCalculus::Category::Objective)
             objectives << k;
     for (const auto &c : categories)
         add->addMenu(addMenu(tr(c.title), c.keywords));

@@ -184,7 +184,7 @@ QWidget *MainWidget::buildTree()
     m_tree->setHeaderHidden(true);
     QStringList objectives;
     for (const QString &k : m_catalogue->All)
-        if (m_catalogue->type(k) == 5)
+        if (m_catalogue->type(k) == BuildCalculus::Category::Objective)
             objectives << k;
     const QList<QPair<QString, QStringList>> sections = {
         {tr("Values"), m_catalogue->InvariantsVal},
@@ -644,21 +644,22 @@ void MainWidget::slot_add_item(QString keyword)
 {
     if (m_manager->isRunning())
         return;
-    const int type = m_catalogue->type(keyword);
-    Calculus *item = type == 0 ? nullptr : m_catalogue->makeCalculus(keyword, true);
+    using Category = BuildCalculus::Category;
+    const Category type = m_catalogue->type(keyword);
+    Calculus *item = type == Category::Unknown ? nullptr : m_catalogue->makeCalculus(keyword, true);
     if (!item)
         return;
     switch (type) {
-    case 1:
+    case Category::Invariant:
         m_board->addInvariantItem(item);
         break;
-    case 2:
+    case Category::Family:
         m_board->addFamilyItem(item);
         break;
-    case 3:
+    case Category::Operator:
         m_board->addOperatorItem(item);
         break;
-    case 4:
+    case Category::Constraint:
         m_board->addConstraintItem(item);
         break;
     default:
