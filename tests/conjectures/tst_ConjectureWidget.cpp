@@ -69,9 +69,12 @@ public:
     }
     void run() override
     {
-        ConjectureEngine::run();
+        // Nothing of the engine or the panel is touched once the run is over: the panel may
+        // delete both as soon as the thread has ended.
+        const ulong linger = ulong(lingerMs);
         runs->fetch_add(1);
-        QThread::msleep(ulong(lingerMs));
+        ConjectureEngine::run();
+        QThread::msleep(linger);
     }
 
 private:
