@@ -239,8 +239,12 @@ bool ConjectureWidget::handOut(int k)
 void ConjectureWidget::slot_job_complete()
 {
     std::lock_guard<std::mutex> lock(mutex);
-    const int done = engines.indexOf(qobject_cast<ConjectureEngine *>(sender()));
-    if (done < 0 || !busy[done])
+    // Compared as pointers only: a completion from no engine of this search is ignored.
+    const QObject *from = sender();
+    int done = 0;
+    while (done < engines.size() && static_cast<QObject *>(engines[done]) != from)
+        ++done;
+    if (done == engines.size() || !busy[done])
         return;
     // The thread ends right after signal_complete(); a start given before that would be
     // lost. Reading the engine's flag after the wait orders its run before the next set-up.
