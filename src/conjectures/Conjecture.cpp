@@ -1,6 +1,7 @@
 #include "Conjecture.h"
 
 #include <cmath>
+#include <utility>
 
 namespace
 {
@@ -51,4 +52,18 @@ bool Conjecture::operator==(Conjecture other) const
         if (!(std::fabs(coefs[k] - other.coefs[k]) <= kTolerance))
             return false;
     return true;
+}
+
+void Conjecture::sortBestFirst(QVector<Conjecture *> &list)
+{
+    bool swapped = true;
+    while (swapped) {
+        swapped = false;
+        for (int k = 0; k + 1 < list.size(); ++k) {
+            if (*list[k] < *list[k + 1]) {
+                std::swap(list[k], list[k + 1]);
+                swapped = true;
+            }
+        }
+    }
 }

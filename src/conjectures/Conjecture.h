@@ -30,6 +30,10 @@ public:
     /// Same boundary count, sums within 1e-6 and coefficients within 1e-6 index by index.
     bool operator==(Conjecture other) const;
 
+    /// Best first: neighbours exchanged while the first is less than the second, so that
+    /// records whose sums lie within 1e-6 keep their order.
+    static void sortBestFirst(QVector<Conjecture *> &list);
+
 private:
     QString formula;
     int touching;

@@ -301,16 +301,7 @@ void ConjectureEngine::run()
     }
 
     clear();
-    bool swapped = true;
-    while (swapped) {
-        swapped = false;
-        for (int k = 0; k + 1 < conjectures.size(); ++k) {
-            if (*conjectures[k] < *conjectures[k + 1]) {
-                std::swap(conjectures[k], conjectures[k + 1]);
-                swapped = true;
-            }
-        }
-    }
+    Conjecture::sortBestFirst(conjectures);
     running.store(false);
     emit signal_complete();
 }

@@ -1,0 +1,584 @@
+#include "conjectures/ConjectureWidget.h"
+
+#include "GraphFixtures.h"
+#include "PresetPrompts.h"
+#include "RelationText.h"
+#include "StderrCapture.h"
+#include "app/ProgressBar.h"
+#include "conjectures/Conjecture.h"
+#include "conjectures/ConjectureEngine.h"
+#include "conjectures/ConjectureSettings.h"
+#include "conjectures/ConjecturesDisplay.h"
+#include "conjectures/SimpleDisplay.h"
+#include "explorer/Analyst.h"
+#include "invariants/SubgraphCounts.h"
+
+#include <QAbstractButton>
+#include <QGridLayout>
+#include <QLabel>
+#include <QRadioButton>
+#include <QRegularExpression>
+#include <QScrollArea>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QtTest>
+#include <atomic>
+#include <memory>
+#include <random>
+#include <sys/resource.h>
+
+namespace
+{
+
+const int kPatience = 60000; // ms; every search here ends in well under a second
+
+struct Table {
+    QStringList names;
+    QVector<QVector<double>> rows;
+    QVector<int> graphNos;
+};
+
+/// Columns x0, x1, ... of values drawn from [-5, 5]; two rows per graph.
+Table randomTable(int columns, int rows, unsigned seed)
+{
+    std::mt19937 gen(seed);
+    std::uniform_real_distribution<double> value(-5.0, 5.0);
+    Table t;
+    for (int k = 0; k < columns; ++k)
+        t.names << QStringLiteral("x%1").arg(k);
+    for (int i = 0; i < rows; ++i) {
+        t.rows << QVector<double>(columns);
+        for (double &v : t.rows.last())
+            v = value(gen);
+        t.graphNos << i / 2;
+    }
+    return t;
+}
+
+/// An engine whose thread lingers after its completion signal, as any engine's may on a
+/// loaded machine; counts the runs that really took place.
+class LingeringEngine : public ConjectureEngine
+{
+public:
+    LingeringEngine(int id, int lingerMs, std::atomic<int> *runs)
+        : ConjectureEngine(id), lingerMs(lingerMs), runs(runs)
+    {
+    }
+    void run() override
+    {
+        // Nothing of the engine or the panel is touched once the run is over: the panel may
+        // delete both as soon as the thread has ended.
+        const ulong linger = ulong(lingerMs);
+        runs->fetch_add(1);
+        ConjectureEngine::run();
+        QThread::msleep(linger);
+    }
+
+private:
+    int lingerMs;
+    std::atomic<int> *runs;
+};
+
+class LingeringPanel : public ConjectureWidget
+{
+public:
+    using ConjectureWidget::ConjectureWidget;
+    int lingerMs = 0;
+    std::atomic<int> runs{0};
+
+protected:
+    ConjectureEngine *createEngine(int id) override
+    {
+        return new LingeringEngine(id, lingerMs, &runs);
+    }
+};
+
+/// One explorer's conjecture set around a real results table, as the shell builds it.
+struct Panel {
+    PresetPrompts prompts;
+    Analyst analyst;
+    ConjectureSettings settings;
+    ConjecturesDisplay display;
+    LingeringPanel widget{&analyst, &settings, &display};
+    QSignalSpy console{&widget, &ConjectureWidget::signal_console};
+
+    explicit Panel(qint64 limitMs = 150, int seed = 7)
+    {
+        widget.setEngineLimit(limitMs);
+        widget.setEngineSeed(seed);
+    }
+    void setTable(const Table &t, int threads = 4)
+    {
+        analyst.setTable(t.names, t.rows, t.graphNos);
+        settings.setVariables(t.names);
+        widget.findChild<QSpinBox *>()->setValue(threads);
+    }
+    QAbstractButton *button(const QString &text)
+    {
+        for (QAbstractButton *b : widget.findChildren<QAbstractButton *>())
+            if (b->text() == text)
+                return b;
+        return nullptr;
+    }
+    /// Checks "Lower" (-1) or "Upper" (+1) where a pattern asks for it.
+    void setPatterns(const QVector<int> &patterns)
+    {
+        QGridLayout *grid = settings.findChild<QGridLayout *>();
+        for (QRadioButton *b : settings.findChildren<QRadioButton *>()) {
+            int row, column, rs, cs;
+            grid->getItemPosition(grid->indexOf(b), &row, &column, &rs, &cs);
+            const int p = patterns.value(row + 21 * (column / 4));
+            b->setChecked(b->isChecked() || (p < 0 && b->text() == "Lower") ||
+                          (p > 0 && b->text() == "Upper"));
+        }
+    }
+    ProgressBar *progress() const
+    {
+        for (QWidget *w : QApplication::topLevelWidgets())
+            if (ProgressBar *p = qobject_cast<ProgressBar *>(w))
+                return p;
+        return nullptr;
+    }
+    bool idle() { return button("Search")->isEnabled() && !button("Cancel")->isEnabled(); }
+    bool waitIdle() { return QTest::qWaitFor([this] { return idle(); }, kPatience); }
+
+    /// (job, engine) of every hand-out so far, from the panel's debug console lines.
+    QVector<QPair<int, int>> handOuts(int *jobs = nullptr) const
+    {
+        static const QRegularExpression re("^Conjecture job (\\d+) of (\\d+) on engine (\\d+)$");
+        QVector<QPair<int, int>> out;
+        for (const QList<QVariant> &args : console) {
+            const QRegularExpressionMatch m = re.match(args[0].toString());
+            if (m.hasMatch() && args[1].toBool()) {
+                out << qMakePair(m.captured(1).toInt(), m.captured(3).toInt());
+                if (jobs)
+                    *jobs = m.captured(2).toInt();
+            }
+        }
+        return out;
+    }
+    /// Texts of the non-debug console lines of level 1 in the colour.
+    QStringList consoleTexts(const QColor &colour) const
+    {
+        QStringList out;
+        for (const QList<QVariant> &args : console)
+            if (!args[1].toBool() && args[2].toInt() == 1 && args[3].value<QColor>() == colour)
+                out << args[0].toString();
+        return out;
+    }
+    /// The relations list's lines, in list order.
+    QList<SimpleDisplay *> lines() const
+    {
+        QList<SimpleDisplay *> out;
+        QScrollArea *area = display.findChild<QScrollArea *>();
+        for (int i = 0; area && i < area->widget()->layout()->count(); ++i)
+            out << qobject_cast<SimpleDisplay *>(area->widget()->layout()->itemAt(i)->widget());
+        return out;
+    }
+};
+
+/// Jobs 1 to n handed out once each, in order, the first ones to engines 0, 1, ... and none
+/// to an engine beyond the count.
+bool everyJobOnce(const QVector<QPair<int, int>> &h, int n, int engines)
+{
+    bool ok = h.size() == n;
+    for (int i = 0; ok && i < n; ++i)
+        ok = h[i].first == i + 1 && h[i].second < engines && (i >= engines || h[i].second == i);
+    return ok;
+}
+
+long peakResidentKb()
+{
+    rusage u{};
+    getrusage(RUSAGE_SELF, &u);
+    return u.ru_maxrss;
+}
+
+} // namespace
+
+class tst_ConjectureWidget : public QObject
+{
+    Q_OBJECT
+private slots:
+    void jobs_data()
+    {
+        QTest::addColumn<QVector<int>>("patterns");
+        QTest::addColumn<QVector<QVector<double>>>("jobs");
+        QTest::newRow("Both, Both") << QVector<int>{0, 0}
+                                    << QVector<QVector<double>>{{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
+        QTest::newRow("Lower, Both, Upper")
+            << QVector<int>{-1, 0, 1} << QVector<QVector<double>>{{-1, -1, 1}, {-1, 1, 1}};
+        QTest::newRow("all fixed") << QVector<int>{1, -1, -1}
+                                   << QVector<QVector<double>>{{1, -1, -1}};
+    }
+    void jobs()
+    {
+        QFETCH(QVector<int>, patterns);
+        QFETCH(QVector<QVector<double>>, jobs);
+        QCOMPARE(1 << ConjectureWidget::freeVariables(patterns), jobs.size());
+        for (int j = 0; j < jobs.size(); ++j)
+            QCOMPARE(ConjectureWidget::job(patterns, j), jobs[j]);
+    }
+
+    /// Job j is the j-th job of the list built variable by variable: a fixed weight appended
+    /// to every job, a free one doubling the list (-1 on the old jobs, +1 on their copies).
+    void jobsMatchListBuiltByVariable()
+    {
+        std::mt19937 gen(99);
+        for (int trial = 0; trial < 200; ++trial) {
+            QVector<int> patterns(int(gen() % 9));
+            QVector<QVector<double>> list{{}};
+            for (int &p : patterns) {
+                p = int(gen() % 3) - 1;
+                const int m = list.size();
+                if (p == 0)
+                    list += list;
+                for (int i = 0; i < list.size(); ++i)
+                    list[i] << (p != 0 ? double(p) : i < m ? -1.0 : 1.0);
+            }
+            QCOMPARE(1 << ConjectureWidget::freeVariables(patterns), list.size());
+            for (int j = 0; j < list.size(); ++j)
+                QCOMPARE(ConjectureWidget::job(patterns, j), list[j]);
+        }
+    }
+
+    void panelAtRest()
+    {
+        Panel p;
+        for (const char *c : {"x^2", "Products", "Combine prod."})
+            QVERIFY(p.button(c) && !p.button(c)->isChecked());
+        QSpinBox *spin = p.widget.findChild<QSpinBox *>();
+        QVERIFY(spin->minimum() == 1 && spin->maximum() == 4 && spin->value() == 4);
+        QVERIFY(p.idle() && p.progress()->isHidden());
+        for (const bool shown : {true, false}) {
+            QTest::mouseClick(p.button("Settings"), Qt::LeftButton);
+            QTest::mouseClick(p.button("Conjectures"), Qt::LeftButton);
+            QVERIFY(p.settings.isVisible() == shown && p.display.isVisible() == shown);
+        }
+        p.widget.slot_console("1 a <= 2 b [3 ; 0.5] <1>");
+        QCOMPARE(p.consoleTexts(Qt::blue), QStringList{"1 a <= 2 b [3 ; 0.5] <1>"});
+    }
+
+    void enginesAndJobs_data()
+    {
+        QTest::addColumn<QVector<int>>("patterns");
+        QTest::addColumn<int>("threads");
+        QTest::addColumn<int>("engines");
+        QTest::newRow("Both, Both on 4 threads") << QVector<int>{0, 0} << 4 << 4;
+        QTest::newRow("Both, Both on 2 threads") << QVector<int>{0, 0} << 2 << 2;
+        QTest::newRow("Lower, Both, Upper on 4 threads") << QVector<int>{-1, 0, 1} << 4 << 2;
+        QTest::newRow("all fixed on 4 threads") << QVector<int>{1, -1, 1} << 4 << 1;
+        QTest::newRow("three Both on 1 thread") << QVector<int>{0, 0, 0} << 1 << 1;
+    }
+    /// As many engines as jobs and threads allow, one bar each; the first jobs go to the new
+    /// engines in order, the others to engines as they finish, every job once.
+    void enginesAndJobs()
+    {
+        QFETCH(QVector<int>, patterns);
+        QFETCH(int, threads);
+        QFETCH(int, engines);
+        Panel p;
+        p.setTable(randomTable(patterns.size(), 30, 5), threads);
+        p.setPatterns(patterns);
+        QTest::mouseClick(p.button("Search"), Qt::LeftButton);
+        QVERIFY(!p.idle() && p.progress()->isVisible() && p.progress()->nbBars() == engines);
+        QCOMPARE(p.handOuts().size(), engines);
+        QVERIFY(p.waitIdle());
+        int jobs = 0;
+        const QVector<QPair<int, int>> h = p.handOuts(&jobs);
+        QCOMPARE(jobs, 1 << ConjectureWidget::freeVariables(patterns));
+        QVERIFY(everyJobOnce(h, jobs, engines) && p.widget.runs == jobs);
+        QVERIFY(p.progress()->isHidden() && p.prompts.asked.isEmpty());
+    }
+
+    void tooFewColumns_data()
+    {
+        QTest::addColumn<int>("columns");
+        QTest::newRow("one column") << 1;
+        QTest::newRow("no column") << 0;
+    }
+    /// Refused with the warning; the panel stays idle and the list keeps its lines.
+    void tooFewColumns()
+    {
+        QFETCH(int, columns);
+        Panel p;
+        Conjecture kept("1 a <= 2", {1.0}, 2.0, 1, 0.0, {0});
+        p.display.addConjecture(&kept);
+        p.display.rebuild();
+        p.setTable(randomTable(columns, 10, 1));
+        p.widget.slot_run();
+        QCOMPARE(p.prompts.asked, QStringList{"message: Conjecture engine"});
+        QCOMPARE(p.prompts.messages, QStringList{"Not enough variables for conjectures. Be sure to "
+                                                 "select variables from the White Board."});
+        QVERIFY(p.idle() && p.progress()->isHidden() && p.handOuts().isEmpty());
+        QCOMPARE(p.widget.getConjectures(), QStringLiteral("1 a <= 2\n"));
+    }
+
+    void tooManyJobs_data()
+    {
+        QTest::addColumn<int>("free");
+        QTest::addColumn<int>("fixed");
+        QTest::addColumn<QString>("count"); // empty when the search is accepted
+        QTest::newRow("11 on Both") << 11 << 0 << "2048";
+        QTest::newRow("20 on Both") << 20 << 0 << "1048576";
+        QTest::newRow("30 on Both") << 30 << 0 << "1073741824";
+        QTest::newRow("70 on Both") << 70 << 0 << "2^70";
+        QTest::newRow("10 on Both, 5 fixed: accepted") << 10 << 5 << "";
+    }
+    /// More than 2^10 jobs: a warning naming the count, before anything starts or is built.
+    void tooManyJobs()
+    {
+        QFETCH(int, free);
+        QFETCH(int, fixed);
+        QFETCH(QString, count);
+        Panel p;
+        p.setTable(randomTable(free + fixed, 0, 1)); // no rows: an accepted search ends at once
+        p.setPatterns(QVector<int>(free, 0) << QVector<int>(fixed, 1));
+        const long before = peakResidentKb();
+        p.widget.slot_run();
+        QVERIFY(peakResidentKb() - before < 50 * 1024); // 2^20 jobs would take over 100 MB
+        if (count.isEmpty()) {
+            QVERIFY(p.prompts.asked.isEmpty() && p.handOuts().size() == 4);
+            QVERIFY(p.waitIdle());
+            return;
+        }
+        QCOMPARE(p.prompts.asked, QStringList{"message: Conjecture engine"});
+        QVERIFY2(p.prompts.messages.first().contains(" " + count + " "),
+                 qPrintable(p.prompts.messages.first()));
+        QVERIFY(p.idle() && p.progress()->isHidden() && p.handOuts().isEmpty());
+    }
+
+    /// No rows: each engine reports too few points, which stops the hand-outs, and the search
+    /// completes with an empty list in place of the previous one.
+    void emptyTable()
+    {
+        Panel p;
+        Conjecture old("old", {1.0}, 2.0, 1, 0.0, {0});
+        p.display.addConjecture(&old);
+        p.display.rebuild();
+        p.setTable(randomTable(3, 0, 1), 2);
+        p.widget.slot_run();
+        QVERIFY(p.waitIdle());
+        QCOMPARE(p.handOuts().size(), 2); // of 8 jobs
+        const QString tooFew = QStringLiteral("Not enough data points to find conjectures. 3 0");
+        QCOMPARE(p.consoleTexts(Qt::blue), QStringList() << tooFew << tooFew);
+        QVERIFY(p.widget.getConjectures().isEmpty() && p.lines().isEmpty());
+    }
+
+    void collectedRelations_data()
+    {
+        // Each record: touching, sumErr, first coefficient; its text shows the three.
+        QTest::addColumn<QVector<QVector<double>>>("records");
+        QTest::addColumn<QString>("listed");
+        QTest::newRow("best first") << QVector<QVector<double>>{{3, 0.5, 1}, {5, 2.0, 2}, {3, 0.1, 3}}
+                                    << "5 2 2\n3 0.1 3\n3 0.5 1\n";
+        QTest::newRow("repeat from another engine dropped")
+            << QVector<QVector<double>>{{3, 0.5, 1}, {3, 0.5 + 5e-7, 1 + 5e-7}, {3, 0.5, 2}}
+            << "3 0.5 1\n3 0.5 2\n";
+        QTest::newRow("sums within 1e-6 keep their order")
+            << QVector<QVector<double>>{{4, 0.5 + 9e-7, 1}, {4, 0.5, 2}}
+            << "4 0.5000009 1\n4 0.5 2\n";
+        QTest::newRow("more boundary graphs first whatever the sums")
+            << QVector<QVector<double>>{{1, 0.0, 1}, {2, 100.0, 2}} << "2 100 2\n1 0 1\n";
+    }
+    /// Records reported during a search are copied at once (the engine's may go), kept once
+    /// and listed best first when the search completes.
+    void collectedRelations()
+    {
+        QFETCH(QVector<QVector<double>>, records);
+        QFETCH(QString, listed);
+        Panel p;
+        p.setTable(randomTable(2, 0, 1), 1);
+        p.widget.slot_run();
+        for (const QVector<double> &r : records) {
+            auto c = std::make_unique<Conjecture>(
+                QStringLiteral("%1 %2 %3").arg(r[0]).arg(r[1], 0, 'g', 8).arg(r[2]),
+                QVector<double>{r[2], -1.0}, 0.0, int(r[0]), r[1], QVector<int>(int(r[0]), 0));
+            p.widget.slot_add_conjecture(c.get());
+        }
+        QVERIFY(p.widget.getConjectures().isEmpty()); // not before the search completes
+        QVERIFY(p.waitIdle());
+        QCOMPARE(p.widget.getConjectures(), listed);
+    }
+
+    void backToBack_data()
+    {
+        QTest::addColumn<int>("threads");
+        QTest::addColumn<int>("lingerMs");
+        QTest::newRow("2 threads") << 2 << 0;
+        QTest::newRow("4 threads") << 4 << 0;
+        QTest::newRow("2 threads ending late") << 2 << 40;
+        QTest::newRow("4 threads ending late") << 4 << 40;
+    }
+    /// Engines started together reach their limit on one tick and complete back to back; the
+    /// next jobs go to different engines, each job runs once and the search completes, even
+    /// when the threads end well after their completion signals. Three searches in a row.
+    void backToBack()
+    {
+        QFETCH(int, threads);
+        QFETCH(int, lingerMs);
+        Panel p(100);
+        p.widget.lingerMs = lingerMs;
+        p.setTable(randomTable(4, 24, 17), threads);
+        p.setPatterns({0, 0, 0, 1});
+        for (int round = 1; round <= 3; ++round) {
+            p.console.clear();
+            p.widget.slot_run();
+            QVERIFY(p.waitIdle());
+            QVERIFY(everyJobOnce(p.handOuts(), 8, threads) && p.widget.runs == 8 * round);
+            QVERIFY(p.progress()->isHidden());
+        }
+    }
+
+    void cancelDuringSearch_data()
+    {
+        QTest::addColumn<bool>("fromProgressWindow");
+        QTest::newRow("panel's Cancel") << false;
+        QTest::newRow("progress window's Cancel") << true;
+    }
+    /// No new job starts, the running engines stop early and the list shows what was found.
+    void cancelDuringSearch()
+    {
+        QFETCH(bool, fromProgressWindow);
+        Panel p(kPatience * 2);
+        p.setTable(randomTable(2, 60, 23), 2);
+        p.widget.slot_run();
+        QVERIFY(QTest::qWaitFor([&] { return !p.consoleTexts(Qt::blue).isEmpty(); }, kPatience));
+        QTest::mouseClick(fromProgressWindow ? p.progress()->findChild<QAbstractButton *>()
+                                             : p.button("Cancel"),
+                          Qt::LeftButton);
+        QVERIFY(p.waitIdle());
+        QCOMPARE(p.handOuts().size(), 2); // of 4 jobs
+        QStringList found; // the relations' texts as the engines printed them
+        for (const QString &t : p.consoleTexts(Qt::blue))
+            found << t.left(t.indexOf(" ["));
+        const QStringList listed = p.widget.getConjectures().split('\n', Qt::SkipEmptyParts);
+        QVERIFY(!listed.isEmpty());
+        for (const QString &t : listed)
+            QVERIFY2(found.contains(t), qPrintable(t));
+    }
+
+    void tableRebuiltDuringSearch_data()
+    {
+        QTest::addColumn<QStringList>("names");
+        QTest::addColumn<bool>("stops");
+        QTest::newRow("a column more") << QStringList{"x0", "x1", "x2"} << true;
+        QTest::newRow("a column less") << QStringList{"x0"} << true;
+        QTest::newRow("other names") << QStringList{"x0", "y"} << true;
+        QTest::newRow("same columns, other rows") << QStringList{"x0", "x1"} << false;
+    }
+    /// When the table no longer has the search's columns, no further job is handed out and
+    /// the console says why; new rows under the same columns are searched.
+    void tableRebuiltDuringSearch()
+    {
+        QFETCH(QStringList, names);
+        QFETCH(bool, stops);
+        Panel p;
+        p.setTable(randomTable(2, 30, 3), 1);
+        p.widget.slot_run();
+        Table other = randomTable(names.size(), 40, 4);
+        p.analyst.setTable(names, other.rows, other.graphNos);
+        QVERIFY(p.waitIdle());
+        const QStringList red = p.consoleTexts(Qt::red);
+        QCOMPARE(p.handOuts().size(), stops ? 1 : 4);
+        QCOMPARE(red.size(), int(stops));
+        QVERIFY(!stops || red.first().contains("columns changed"));
+    }
+
+    /// Patterns out of step with the table: a diagnostic on standard error, then every
+    /// variable on "Both".
+    void settingsOutOfStep()
+    {
+        Panel p;
+        p.setTable(randomTable(2, 0, 1), 1);
+        p.settings.setVariables({"only"});
+        p.setPatterns({1});
+        const QByteArray err = captureStderr([&] { p.widget.slot_run(); });
+        QCOMPARE(err, QByteArray("1 2\nx0\nx1\nERROR in ConjectureSettings::getPatterns() call "
+                                 "from ConjectureWidget::slot_run()\n"));
+        int jobs = 0;
+        p.handOuts(&jobs);
+        QCOMPARE(jobs, 4);
+        QVERIFY(p.waitIdle());
+    }
+
+    void graphValues_data()
+    {
+        QTest::addColumn<bool>("squares");
+        QTest::newRow("three columns") << false;
+        QTest::newRow("three columns and their squares") << true;
+    }
+    /// 200 random graphs with their order, size and triangle count: every relation listed
+    /// holds on every row, the list is best first, and a click loads a boundary graph.
+    void graphValues()
+    {
+        QFETCH(bool, squares);
+        qsrand(2024);
+        Table t{{"n", "m", "t"}, {}, {}};
+        for (int i = 0; i < 200; ++i) {
+            const BitGraph g = randomBitGraph(5 + qrand() % 8, 1 + qrand() % 3);
+            t.rows << QVector<double>{double(g.n), double(g.edgeCount()),
+                                      double(triangleCount(g))};
+            t.graphNos << i;
+        }
+        Panel p(300, 11);
+        p.setTable(t);
+        p.button("x^2")->setChecked(squares);
+        QTest::mouseClick(p.button("Search"), Qt::LeftButton);
+        QVERIFY(p.waitIdle());
+
+        // Each text read back on every row (squares named as the engine names them).
+        auto excessAt = [&](const QString &text, int r, double &largest) {
+            QHash<QString, double> values;
+            for (int k = 0; k < 3; ++k) {
+                values.insert(t.names[k], t.rows[r][k]);
+                values.insert(t.names[k] + "^2", t.rows[r][k] * t.rows[r][k]);
+            }
+            bool ok = true;
+            const double e = relationExcess(text, values, largest, ok);
+            return ok ? e : qInf();
+        };
+        const QList<SimpleDisplay *> lines = p.lines();
+        QVERIFY(!lines.isEmpty());
+        QStringList texts;
+        int lastTouching = INT_MAX;
+        double lastSum = 0.0;
+        for (SimpleDisplay *line : lines) {
+            texts << line->getFormula();
+            const QStringList score = line->findChildren<QLabel *>().last()->text().split('\t');
+            const int touching = score[1].toInt();
+            const double sum = score[0].toDouble();
+            // Smaller sums first among equal counts, as far as six digits show.
+            QVERIFY(touching > 0 && touching <= lastTouching);
+            QVERIFY(touching < lastTouching ||
+                    sum > lastSum - 1e-6 - 1e-5 * std::max(1.0, std::fabs(lastSum)));
+            lastTouching = touching;
+            lastSum = sum;
+            double largest = 0.0;
+            QVector<double> excess;
+            for (int r = 0; r < t.rows.size(); ++r)
+                excess << excessAt(texts.last(), r, largest);
+            for (int r = 0; r < excess.size(); ++r)
+                QVERIFY2(excess[r] <= 1e-5 * largest,
+                         qPrintable(QString("%1 fails on row %2").arg(texts.last()).arg(r)));
+        }
+        QCOMPARE(p.widget.getConjectures(), texts.join('\n') + '\n');
+
+        QSignalSpy loads(&p.analyst, &Analyst::signal_load_graph);
+        for (int click = 0; click < 3; ++click)
+            QTest::mouseClick(lines.first()->findChild<QAbstractButton *>(), Qt::LeftButton);
+        QCOMPARE(loads.size(), 3);
+        for (const QList<QVariant> &args : loads) {
+            const int g = args.first().toInt(); // row g is graph g's
+            double largest = 0.0;
+            QVERIFY(g >= 0 && g < t.rows.size());
+            QVERIFY2(std::fabs(excessAt(texts.first(), g, largest)) <= 1e-5 * largest,
+                     qPrintable(QString::number(g)));
+        }
+        QCOMPARE(lines.first()->findChild<QLabel *>()->text(),
+                 QString::number(loads.last().first().toInt() + 1));
+    }
+};
+
+QTEST_MAIN(tst_ConjectureWidget)
+#include "tst_ConjectureWidget.moc"
