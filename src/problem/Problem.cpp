@@ -18,7 +18,6 @@
 #include <QGraphicsScene>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QMutexLocker>
 #include <QPainter>
 #include <QPrinter>
 #include <QWheelEvent>
@@ -58,6 +57,39 @@ QVector<QVector<double>> edgeData(Calculus *info, int n, bool &shown)
 }
 
 } // namespace
+
+/// Holds the board mutex for an edit of the lists or links; nested edits on the same thread
+/// pass through. A publication deferred during the edit runs after the mutex is released,
+/// because the graph's change signal leads straight back into best_backup().
+class Problem::EditScope
+{
+public:
+    explicit EditScope(Problem &board)
+        : board(board), outermost(board.editor.load() != std::this_thread::get_id())
+    {
+        if (!outermost)
+            return;
+        board.boardMutex.lock();
+        board.editor.store(std::this_thread::get_id());
+    }
+    ~EditScope()
+    {
+        if (!outermost)
+            return;
+        const bool publish = board.publishPending;
+        board.publishPending = false;
+        board.editor.store(std::thread::id());
+        board.boardMutex.unlock();
+        if (publish)
+            board.best_backup();
+    }
+    EditScope(const EditScope &) = delete;
+    EditScope &operator=(const EditScope &) = delete;
+
+private:
+    Problem &board;
+    const bool outermost;
+};
 
 Problem::Problem(Graph *g, QString boardName, bool isDisplay)
     : QGraphicsView(static_cast<QWidget *>(nullptr)), graph(g), name(boardName),
@@ -121,6 +153,7 @@ Problem *Problem::clone()
 
 void Problem::addItem(QVector<Calculus *> &list, int position, Calculus *item, double z, bool sel)
 {
+    EditScope edit(*this);
     fastMarked = false;
     list.insert(position, item);
     item->setGraph(graph);
@@ -149,6 +182,7 @@ void Problem::addInvariantItemLoadMode(Calculus *item)
 
 void Problem::addOperatorItem(Calculus *item)
 {
+    EditScope edit(*this);
     int position = items.size();
     if (altPressed)
         for (int i = items.size() - 1; i >= 0; --i)
@@ -177,6 +211,7 @@ void Problem::addZItem(Calculus *item)
 
 void Problem::linkK(int k, Calculus *from, Calculus *to)
 {
+    EditScope edit(*this);
     fastMarked = false;
     Link *const incoming[4] = {to->link1, to->link2, to->link3, to->link4};
     Link *existing = incoming[k - 1];
@@ -224,7 +259,11 @@ void Problem::linkK(int k, Calculus *from, Calculus *to)
             scene->addItem(link);
         setArg(from);
     }
-    if (k == 1)
+    if (k != 1)
+        return;
+    if (placingText)
+        computeAfterPlacing = true;
+    else
         compute(true);
 }
 
@@ -264,31 +303,34 @@ void Problem::slot_link4()
 
 void Problem::slotLink(int k)
 {
-    for (int i = 0; i < items.size(); ++i) {
-        Calculus *source = items[i];
-        if (!source->selected)
-            continue;
-        for (int j = i + 1; j < items.size(); ++j) {
-            // Slot 4 tests the source again: it stops after the first link it takes.
-            if (k == 4 && !source->selected)
-                break;
-            if (items[j]->selected)
-                linkK(k, source, items[j]);
+    {
+        EditScope edit(*this);
+        for (int i = 0; i < items.size(); ++i) {
+            Calculus *source = items[i];
+            if (!source->selected)
+                continue;
+            for (int j = i + 1; j < items.size(); ++j) {
+                // Slot 4 tests the source again: it stops after the first link it takes.
+                if (k == 4 && !source->selected)
+                    break;
+                if (items[j]->selected)
+                    linkK(k, source, items[j]);
+            }
+            if (k == 1)
+                for (Calculus *o : objectives)
+                    if (o->selected)
+                        linkK(1, source, o);
+            if (k <= 2)
+                for (Calculus *c : constraints)
+                    if (c->selected)
+                        linkK(k, source, c);
+            if (k == 1)
+                for (Calculus *info :
+                     {static_cast<Calculus *>(Colors), static_cast<Calculus *>(E_Labels),
+                      static_cast<Calculus *>(E_Hilights), static_cast<Calculus *>(Labels)})
+                    if (info->selected)
+                        linkK(1, source, info);
         }
-        if (k == 1)
-            for (Calculus *o : objectives)
-                if (o->selected)
-                    linkK(1, source, o);
-        if (k <= 2)
-            for (Calculus *c : constraints)
-                if (c->selected)
-                    linkK(k, source, c);
-        if (k == 1)
-            for (Calculus *info :
-                 {static_cast<Calculus *>(Colors), static_cast<Calculus *>(E_Labels),
-                  static_cast<Calculus *>(E_Hilights), static_cast<Calculus *>(Labels)})
-                if (info->selected)
-                    linkK(1, source, info);
     }
     if (!graph)
         return;
@@ -322,6 +364,7 @@ void Problem::allItems(QVector<Calculus *> &out) const
 
 void Problem::setGraph(Graph *g)
 {
+    EditScope edit(*this);
     graph = g;
     QVector<Calculus *> all;
     allItems(all);
@@ -341,6 +384,7 @@ void Problem::update_display()
 
 void Problem::clear()
 {
+    EditScope edit(*this);
     fastMarked = false;
     for (QVector<Calculus *> *list : {&items, &families, &objectives, &constraints})
         while (!list->isEmpty())
@@ -356,8 +400,8 @@ void Problem::clear()
 bool Problem::fastMarkingCurrent() const
 {
     // A list that changed size without passing through addItem or clear also redoes it.
-    return fastMarked && markedSizes[0] == items.size() && markedSizes[1] == families.size()
-           && markedSizes[2] == constraints.size() && markedSizes[3] == objectives.size();
+    return fastMarked && markedSizes[0] == items.size() && markedSizes[1] == families.size() &&
+           markedSizes[2] == constraints.size() && markedSizes[3] == objectives.size();
 }
 
 bool Problem::compute(bool all)
@@ -479,7 +523,11 @@ void Problem::setOptFactors(QVector<double> factors)
 
 void Problem::best_backup()
 {
-    QMutexLocker lock(&boardMutex);
+    if (editor.load() == std::this_thread::get_id()) {
+        publishPending = true;
+        return;
+    }
+    std::lock_guard<std::mutex> lock(boardMutex);
     compute(true);
     QVector<Calculus *> all;
     allItems(all);
@@ -542,6 +590,7 @@ void Problem::reportFailure(const QString &console, const QString &standardError
 bool Problem::openString(QString text)
 {
     const QStringList records = text.split(kNew, Qt::KeepEmptyParts);
+    EditScope edit(*this);
     if (!checkText(records))
         return false;
     readChecked(records);
@@ -581,17 +630,19 @@ bool Problem::checkText(const QStringList &records)
                 reportFailure(msg, msg);
                 return false;
             }
-            if (category == 1 || category == 3)
-                ++itemCount; // joins the items list before its arguments are read
         }
+        // An entry of the items list may name only the entries before it: naming itself
+        // would make the board's expression a cycle.
+        const bool joinsItems = !constant && !isInfoName(itemName) &&
+                                (catalogue.type(itemName) == 1 || catalogue.type(itemName) == 3);
 
         // Arguments: fields 9 to 12 (indexes 8 to 11).
         for (int k = 1; k <= 4; ++k) {
             const QString &field = f.at(7 + k);
             bool ok = field == QLatin1String("NULL");
             if (!ok) {
-                const int index = field.toInt();
-                ok = index >= 0 && index < itemCount;
+                const int index = field.toInt(&ok);
+                ok = ok && index >= 0 && index < itemCount;
             }
             if (!ok) {
                 if (constant)
@@ -611,24 +662,35 @@ bool Problem::checkText(const QStringList &records)
             }
         }
 
+        if (joinsItems)
+            ++itemCount;
         if (constant) {
             if (f.size() < 14) {
                 reportFailure(loading, loading);
                 return false;
             }
-            const int r = f.at(12).toInt();
-            const int c = f.at(13).toInt();
-            if (r < 0 || r > 32) {
+            bool rowsRead = false, colsRead = false;
+            const int r = f.at(12).toInt(&rowsRead);
+            const int c = f.at(13).toInt(&colsRead);
+            if (!rowsRead || r < 0 || r > 32) {
                 reportFailure(invalid + QLatin1Char('.'), invalid);
                 return false;
             }
-            if (c < 0 || c > 32) {
+            if (!colsRead || c < 0 || c > 32) {
                 reportFailure(invalid + QLatin1Char('.'), invalid + QLatin1Char('.'));
                 return false;
             }
             if (f.size() - 14 != r * c) {
                 reportFailure(loading, loading + QLatin1Char('.'));
                 return false;
+            }
+            for (int i = 14; i < f.size(); ++i) {
+                bool read = false;
+                f.at(i).toDouble(&read);
+                if (!read) {
+                    reportFailure(invalid + QLatin1Char('.'), invalid + QLatin1Char('.'));
+                    return false;
+                }
             }
             ++itemCount;
         } else if (isObjectiveName(itemName) && f.size() < 13) {
@@ -657,8 +719,18 @@ void Problem::readChecked(const QStringList &records)
     // Indexes in the text count the items list in reading order: no searched insertion.
     const bool alt = altPressed;
     altPressed = false;
+    placingText = true;
+    computeAfterPlacing = false;
     BuildCalculus catalogue;
     clear();
+    // The links made by the reading ask for one computation of the whole board, made once
+    // the text is placed instead of once per link.
+    auto placed = [this, alt] {
+        placingText = false;
+        if (computeAfterPlacing)
+            compute(true);
+        altPressed = alt;
+    };
 
     auto linkArguments = [this](Calculus *item, const QStringList &f) {
         for (int k = 1; k <= 4; ++k) {
@@ -682,13 +754,13 @@ void Problem::readChecked(const QStringList &records)
         const QStringList f = record.split(QLatin1Char('\t'), Qt::KeepEmptyParts);
         const QString itemName = f.at(0);
         if (itemName == QLatin1String("DESC")) {
+            placed();
             title = f.value(1);
             description = f.value(2);
             deselectAll(true);
             emit signal_console(QStringLiteral("Problem loaded"), false, 0, QColor(Qt::black));
             emit signal_problem_description(description);
             emit signal_problem_title(title);
-            altPressed = alt;
             return;
         }
         if (itemName == QLatin1String("CONSTANT")) {
@@ -740,11 +812,11 @@ void Problem::readChecked(const QStringList &records)
             item->setMax(direction == QLatin1String("max") || direction == QLatin1String("maxmin"));
         }
     }
+    placed();
     deselectAll(false);
     if (graph)
         graph->update_display();
     emit signal_console(QStringLiteral("Problem loaded"), false, 0, QColor(Qt::black));
-    altPressed = alt;
 }
 
 // ---------------------------------------------------------------- problem files
@@ -1195,8 +1267,7 @@ void Problem::slot_delete_items()
         return;
     }
     {
-        // A search worker publishing into this board walks the lists under the board mutex.
-        QMutexLocker lock(&boardMutex);
+        EditScope edit(*this);
         for (QVector<Calculus *> *list : {&items, &families, &constraints, &objectives})
             for (int i = list->size() - 1; i >= 0; --i) {
                 Calculus *c = list->at(i);

@@ -2,7 +2,6 @@
 
 #include <QColor>
 #include <QGraphicsView>
-#include <QMutex>
 #include <QPoint>
 #include <QPointF>
 #include <QString>
@@ -10,6 +9,8 @@
 #include <QVector>
 
 #include <atomic>
+#include <mutex>
+#include <thread>
 
 class Calculus;
 class Eval;
@@ -24,7 +25,10 @@ class infoNODE;
 /// information items, evaluates them on its graph and reads and writes the problem text.
 /// A display board also draws them in its scene; a search worker evaluates a clone without
 /// display. compute(), eval(), the pattern and the factors touch no widget and take no lock
-/// of the board; only best_backup() takes the board mutex.
+/// of the board. best_backup() takes the board mutex, and so does every operation that
+/// changes the lists or the links (reading a text, clearing, adding, linking, deleting), so
+/// that a search worker publishing into the board never meets a half-changed list; a
+/// publication asked for on the editing thread during such an edit runs once it ends.
 class Problem : public QGraphicsView
 {
     Q_OBJECT
@@ -213,7 +217,16 @@ private:
     QString baseName;
     bool displayed = false;
     QString workingDirectory;
-    QMutex boardMutex;
+    // Lock order: worker mutex, archive mutex, board mutex, then the graph's mutexes.
+    std::mutex boardMutex;
+    class EditScope;
+    friend class EditScope;
+    // The thread inside an edit holding boardMutex, and whether it asked for a publication.
+    std::atomic<std::thread::id> editor{};
+    bool publishPending = false;
+    // While a text is placed the board is computed once at the end, not after every link.
+    bool placingText = false;
+    bool computeAfterPlacing = false;
     bool altPressed = false;
     bool ctrlPressed = false;
     QPointF pressScenePos;

@@ -1,16 +1,20 @@
 #include "../items/ItemProbes.h"
 
 #include "BoardFixtures.h"
+#include "explorer/DataLoader.h"
 #include "graph/Node.h"
 #include "items/CalculusDisplay.h"
 #include "items/Link.h"
 #include "items/Z.h"
 #include "items/infoNODE.h"
+#include "optimizer/OptimalSolutions.h"
+#include "optimizer/VNSManager.h"
 #include "problem/Eval.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <thread>
@@ -44,6 +48,8 @@ private slots:
     void fastComputationSkipsUnneeded();
     void linkTwiceUnlinks();
     void publishFromWorkerThread();
+    void editsDuringSearch_data();
+    void editsDuringSearch();
     void cleanupTestCase() { QCOMPARE(Eval::nbocc.load(), 0); }
 };
 
@@ -240,6 +246,71 @@ void tst_Problem::publishFromWorkerThread()
     QTRY_COMPARE(g.getNode(3)->getColor(), 2);
     QTRY_COMPARE(board.getObjectives().at(0)->getCalculusDisplay()->getValue(), 2.5);
     QCOMPARE(board.getItems().at(0)->getCalculusDisplay()->getNbRows(), 4);
+}
+
+void tst_Problem::editsDuringSearch_data()
+{
+    QTest::addColumn<bool>("display");
+    QTest::newRow("board without display") << false;
+    QTest::newRow("display board") << true;
+}
+
+void tst_Problem::editsDuringSearch()
+{
+    // Workers publish every improvement into the white board from their threads while the
+    // GUI thread reads texts into it, clears it, adds items and links them.
+    QFETCH(bool, display);
+    Graph main("main", display);
+    makePath(main, 12);
+    Problem board(&main, "white", display);
+    connect(&main, &Graph::signal_best_graph_changed, &board, &Problem::slot_best_backup);
+    const QString problem = text({line("SIZE"), line("DEGMAX"), line("DEGREES"),
+                                  line("Z", kArg0, {"max"}), line(">=", {"0", "1", "NULL", "NULL"}),
+                                  line("Colors", {"2", "NULL", "NULL", "NULL"})});
+    QVERIFY(board.openString(problem));
+    DataLoader loader;
+    auto *manager = new VNSManager(&board, &main, nullptr, nullptr, &loader);
+    // The run's last word, from its own thread: what it did before is seen once this is.
+    std::atomic<bool> ended{false};
+    connect(
+        manager, &VNSManager::signal_please_wait, this,
+        [&ended](bool wait) { ended.store(!wait, std::memory_order_release); },
+        Qt::DirectConnection);
+    manager->setSeed(1234);
+    manager->slot_set_p1min(12);
+    manager->slot_set_p1max(20);
+    manager->slot_set_max_evals(20000);
+    manager->slot_startVNS();
+    BuildCalculus catalogue;
+    int rounds = 0;
+    while (manager->isRunning() || rounds < 3) {
+        QVERIFY(board.openString(problem));
+        Calculus *order = catalogue.makeCalculus("ORDER", display);
+        board.addInvariantItem(order);
+        Calculus *z = catalogue.makeCalculus("MAXIMIZE", display);
+        board.addZItem(z);
+        board.link1(order, z);
+        board.link2(order, board.getConstraints().at(0));
+        board.clear();
+        board.addInvariantItemLoadMode(catalogue.makeCalculus("SIZE", display));
+        board.addConstraintItem(catalogue.makeCalculus("CONNECTED", display));
+        board.link1(board.getItems().at(0), board.getConstraints().at(0));
+        QCoreApplication::processEvents();
+        ++rounds;
+    }
+    QVERIFY(manager->wait(120000));
+    QTRY_VERIFY_WITH_TIMEOUT(ended.load(std::memory_order_acquire), 60000);
+    // The run searched its snapshot whatever the board became meanwhile.
+    for (int j = 0; j < manager->nbJobs(); ++j)
+        QVERIFY(manager->jobArchive(j)->size() > 0);
+    QCOMPARE(loader.size() > 0, true);
+    delete manager;
+    QVERIFY(board.openString(problem));
+    board.setOptFactors({1.0});
+    Eval e;
+    board.eval(&e);
+    QCOMPARE(e.display(),
+             QStringLiteral("<") + QString::number(main.getNbEdges()) + QStringLiteral(" >[0][0]"));
 }
 
 QTEST_MAIN(tst_Problem)
