@@ -1,5 +1,7 @@
 #pragma once
 
+#include "problem/ProblemText.h"
+
 #include <QColor>
 #include <QGraphicsView>
 #include <QPoint>
@@ -196,18 +198,15 @@ private:
     void moveItems(double dx, double dy, bool selectedOnly);
     void alignOn(bool alongX);
     void spaceOut(bool alongX);
-    struct ItemRecord;
     void addItem(QVector<Calculus *> &list, int position, Calculus *item, double z, bool select);
     void linkK(int k, Calculus *from, Calculus *to);
     void slotLink(int k);
     void allItems(QVector<Calculus *> &out) const;
-    /// Checks every record of the text, saying what is wrong exactly as the reading would.
-    bool checkText(const QStringList &records);
-    /// Builds the problem of a text that checkText accepted.
-    void readChecked(const QStringList &records);
+    /// Builds the problem of a text that was read whole.
+    void placeText(const ProblemText &text);
     /// Position, report flags, complement and given name of an item record; the constant's
     /// record leaves the graph-value flag alone.
-    void applyRecord(Calculus *item, const QStringList &f, bool graphValue);
+    void applyRecord(Calculus *item, const ProblemText::Item &record, bool graphValue);
     void reportFailure(const QString &console, const QString &standardError);
 
     QGraphicsScene *scene = nullptr;
@@ -219,8 +218,28 @@ private:
     QString workingDirectory;
     // Lock order: worker mutex, archive mutex, board mutex, then the graph's mutexes.
     std::mutex boardMutex;
-    class EditScope;
-    friend class EditScope;
+    /// Holds the board mutex for an edit of the lists or links; nested edits on the same
+    /// thread pass through.
+    class EditScope
+    {
+    public:
+        explicit EditScope(Problem &board) : board(board), outermost(board.beginEdit()) {}
+        ~EditScope()
+        {
+            if (outermost)
+                board.endEdit();
+        }
+        EditScope(const EditScope &) = delete;
+        EditScope &operator=(const EditScope &) = delete;
+
+    private:
+        Problem &board;
+        const bool outermost;
+    };
+    /// False, taking nothing, when this thread is already inside an edit.
+    bool beginEdit();
+    /// Releases the mutex, then makes the publication asked for during the edit.
+    void endEdit();
     // The thread inside an edit holding boardMutex, and whether it asked for a publication.
     std::atomic<std::thread::id> editor{};
     bool publishPending = false;

@@ -46,6 +46,8 @@ private slots:
     void patternAndFactors();
     void evaluationLimit();
     void fastComputationSkipsUnneeded();
+    void fastComputationFollowsConstraints_data();
+    void fastComputationFollowsConstraints();
     void linkTwiceUnlinks();
     void publishFromWorkerThread();
     void editsDuringSearch_data();
@@ -205,6 +207,52 @@ void tst_Problem::fastComputationSkipsUnneeded()
     g.addEdge(1, 3);
     board.compute(true);
     QCOMPARE(calls(), (QVector<int>{c0[0] + 2, c0[1] + 1, c0[2] + 1, c0[3] + 1}));
+}
+
+void tst_Problem::fastComputationFollowsConstraints_data()
+{
+    // Links made after the first fast computation (which marks once per change of the lists
+    // or links): slot 1 or 2 of the constraint, straight or through an operator.
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<bool>("throughOperator");
+    QTest::newRow("argument 1") << 1 << false;
+    QTest::newRow("argument 2") << 2 << false;
+    QTest::newRow("argument 1 through an operator") << 1 << true;
+    QTest::newRow("argument 2 through an operator") << 2 << true;
+}
+
+void tst_Problem::fastComputationFollowsConstraints()
+{
+    QFETCH(int, slot);
+    QFETCH(bool, throughOperator);
+    Graph g("g", false);
+    makePath(g, 4);
+    Problem board(&g, "b", false);
+    InvariantProbe *source = columnProbe({1.0}), *unused = columnProbe({2.0});
+    OperatorProbe *op = new OperatorProbe;
+    ConstraintProbe *constraint = new ConstraintProbe;
+    board.addInvariantItemLoadMode(source);
+    board.addInvariantItemLoadMode(unused);
+    board.addOperatorItem(op);
+    board.addConstraintItem(constraint);
+    Eval e;
+    board.eval(&e);
+    Calculus *argument = source;
+    if (throughOperator) {
+        board.link1(source, op);
+        argument = op;
+    }
+    slot == 1 ? board.link1(argument, constraint) : board.link2(argument, constraint);
+    auto calls = [&] {
+        return QVector<int>{source->calls, unused->calls, op->calls, constraint->calls};
+    };
+    for (int round = 0; round < 2; ++round) { // the marking made at the first round is kept
+        const QVector<int> c0 = calls();
+        g.addEdge(round, 3);
+        board.eval(&e);
+        QCOMPARE(calls(), (QVector<int>{c0[0] + 1, c0[1], c0[2] + int(throughOperator),
+                                        c0[3] + 1}));
+    }
 }
 
 void tst_Problem::linkTwiceUnlinks()

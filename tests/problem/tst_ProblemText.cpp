@@ -6,6 +6,7 @@
 #include "items/infoNODE.h"
 #include "items/invConstant.h"
 #include "problem/Eval.h"
+#include "problem/ProblemText.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -21,6 +22,7 @@ class tst_ProblemText : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { qsrand(1234); }
+    void records();
     void roundTrip_data();
     void roundTrip();
     void failures_data();
@@ -31,6 +33,41 @@ private slots:
     void readingPublishesOnce();
     void fuzzReader();
 };
+
+void tst_ProblemText::records()
+{
+    // The fields of each record under their names, before any board is built.
+    ProblemText parsed;
+    QVERIFY(!parsed.read(text({line("SIZE"), line("CONSTANT", {}, {"2", "1", "3", "4", "5"})})));
+    QCOMPARE(parsed.failureConsole, QStringLiteral("Problem : ERROR LOADING CONSTANT"));
+    QCOMPARE(parsed.failureStandardError, QStringLiteral("Problem : ERROR LOADING CONSTANT."));
+    QVERIFY(parsed.read(text({line("SIZE\tsize", {}, {}, "1\t0\t1\t1"), line("ABS", kArg0),
+                              line("CONSTANT", kArg1, {"2", "1", "-1.5", "2e3"}),
+                              line("OBJECTIVE", {"NULL", "NULL", "NULL", "2"}, {"maxmin"}),
+                              line("E_Hilights", kArg1)},
+                             "DESC\ttitle\tmore\ttext")));
+    QVERIFY(parsed.described);
+    QCOMPARE(parsed.title + '|' + parsed.description, QStringLiteral("title|more"));
+    QCOMPARE(parsed.items.size(), 5);
+    const ProblemText::Item &size = parsed.items[0], &abs = parsed.items[1];
+    const ProblemText::Item &table = parsed.items[2], &z = parsed.items[3];
+    QCOMPARE(size.givenName, QStringLiteral("size"));
+    QVERIFY(size.inReport && !size.nodInReport && size.vecInReport && size.invertGraph);
+    QCOMPARE(QPointF(size.x, size.y), QPointF(10, 20));
+    QCOMPARE(size.category, 1);
+    QCOMPARE(abs.category, 3);
+    QCOMPARE(abs.args[0], 0);
+    QVERIFY(table.kind == ProblemText::Kind::Constant && table.category == 0);
+    QCOMPARE(table.args[0], 1);
+    QCOMPARE(QPoint(table.rows, table.cols), QPoint(2, 1));
+    QCOMPARE(table.values, (QVector<double>{-1.5, 2000}));
+    QVERIFY(z.isObjective && z.minimise && z.maximise);
+    QCOMPARE(QVector<int>(z.args, z.args + 4), (QVector<int>{-1, -1, -1, 2}));
+    QVERIFY(parsed.items[4].kind == ProblemText::Kind::Information);
+    // Without a description record the text is read to its end.
+    QVERIFY(parsed.read(line("SIZE")));
+    QVERIFY(!parsed.described && parsed.items.size() == 1);
+}
 
 void tst_ProblemText::roundTrip_data()
 {
