@@ -54,6 +54,33 @@ static void BM_ProblemEvalUnchanged(benchmark::State &state)
 }
 BENCHMARK(BM_ProblemEvalUnchanged);
 
+// Reading a problem of one invariant and many objectives on it: every objective is one
+// link, and the whole board is computed once when the text is placed.
+static void BM_ProblemOpenManyObjectives(benchmark::State &state)
+{
+    Graph graph(QStringLiteral("VNS"), false);
+    graph.randomGraph(20);
+    QString text = QStringLiteral("SIZE\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>");
+    const QString objective =
+        QStringLiteral("Z\t\t0\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tmin<NEW>");
+    for (int64_t i = 0; i < state.range(0); ++i)
+        text += objective;
+    text += QStringLiteral("DESC\tbench\t");
+    Problem board(&graph, QStringLiteral("bench"), false);
+    for (auto _ : state) {
+        const bool read = board.openString(text);
+        benchmark::DoNotOptimize(read);
+    }
+    state.SetComplexityN(state.range(0));
+}
+BENCHMARK(BM_ProblemOpenManyObjectives)
+    ->Arg(1000)
+    ->Arg(2000)
+    ->Arg(4000)
+    ->Arg(8000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");

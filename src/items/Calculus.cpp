@@ -348,7 +348,7 @@ void Calculus::setGivenName(const QString &s)
 {
     if (calculusDisplay)
         calculusDisplay->setGivenName(s);
-    givenName = s;
+    givenName = CalculusDisplay::fieldSafe(s);
 }
 
 bool Calculus::inReport() const

@@ -78,6 +78,12 @@ CalculusDisplay::CalculusDisplay(QString name_, QString description_)
         connect(done, &QPushButton::clicked, this, &CalculusDisplay::slot_refresh);
     }
     connect(le_name, &QLineEdit::textChanged, givenNameLabel, &QLabel::setText);
+    // What the user types or pastes is shown as it will be saved.
+    connect(le_name, &QLineEdit::textEdited, this, [this](const QString &typed) {
+        const QString safe = fieldSafe(typed);
+        if (safe != typed)
+            le_name->setText(safe);
+    });
     natureLinks[0] = connect(cbInReport, &QCheckBox::clicked, cbGraph, &QWidget::setEnabled);
     natureLinks[1] = connect(cbInReport, &QCheckBox::clicked, cbNode, &QWidget::setEnabled);
     natureLinks[2] = connect(cbInReport, &QCheckBox::clicked, cbVector, &QWidget::setEnabled);
@@ -174,15 +180,27 @@ QString CalculusDisplay::givenName() const
         writeDiagnostic(name.toUtf8() + " CalculusDisplay::givenName() => le_name not allocated");
         return name;
     }
-    return le_name->text();
+    return fieldSafe(le_name->text());
 }
 
 void CalculusDisplay::setGivenName(const QString &s)
 {
+    const QString safe = fieldSafe(s);
     if (le_name)
-        le_name->setText(s);
+        le_name->setText(safe);
     if (givenNameLabel)
-        givenNameLabel->setText(s);
+        givenNameLabel->setText(safe);
+}
+
+QString CalculusDisplay::fieldSafe(const QString &name)
+{
+    QString safe = name;
+    // A blank cannot be part of "<NEW>", so one pass leaves none behind.
+    safe.replace(QLatin1String("<NEW>"), QLatin1String(" "));
+    for (QChar &c : safe)
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\n'))
+            c = QLatin1Char(' ');
+    return safe;
 }
 
 void CalculusDisplay::setName(const QString &n)

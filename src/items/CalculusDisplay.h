@@ -44,8 +44,12 @@ public:
     int getNbCols() const { return nbCols; }
     /// Row 1, column 1 of the values last shown.
     double getValue() const { return values[0][0]; }
+    /// The name in the line edit, made safe for the problem text (see fieldSafe).
     QString givenName() const;
     void setGivenName(const QString &s);
+    /// `name` with every "<NEW>", tab and line feed replaced by a blank: the problem text
+    /// separates its records and fields by them and escapes nothing.
+    static QString fieldSafe(const QString &name);
     void setDescription(const QString &d) { description = d; }
     QString getDescription() const { return description; }
     /// The item's keyword, shown in the keyword label.

@@ -85,16 +85,23 @@ void VNS::init(int n, qint64 ms, OptimalSolutions *archive, QVector<double> optF
         std::lock_guard<std::mutex> workerLock(*workerMutex);
         graph->copy(mainGraph);
     }
+    // A snapshot the clone cannot read would leave it on another problem, or empty: such a
+    // job is handed over already stopped, so that run() ends it without searching.
+    bool readable = true;
     if (boardClone) {
         boardClone->resetNbEvals();
-        boardClone->openString(problemText);
+        readable = boardClone->openString(problemText);
         boardClone->setNbNod(n);
         boardClone->setOptFactors(optFactors);
     }
+    if (!readable)
+        say(QStringLiteral("The problem cannot be read back: job ") + QString::number(number + 1) +
+                QStringLiteral(" not searched"),
+            false, 0, QColor(Qt::red));
     // The timer may tick before run() starts: it then measures from the hand-over, not from
     // the previous job's start.
     jobStart.store(nowMs());
-    stopFlag.store(false, std::memory_order_release);
+    stopFlag.store(!readable, std::memory_order_release);
     jobActive.store(true, std::memory_order_release);
     readyFlag.store(true, std::memory_order_release);
 }

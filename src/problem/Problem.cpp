@@ -1,47 +1,19 @@
 #include "problem/Problem.h"
 
 #include "graph/Graph.h"
-#include "graph/Prompts.h"
-#include "graph/writeWholeFile.h"
-#include "items/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "items/CalculusDisplay.h"
 #include "items/Link.h"
 #include "items/infoEDGE.h"
 #include "items/infoNODE.h"
-#include "items/invConstant.h"
 #include "problem/Eval.h"
 
-#include <QFile>
-#include <QFileInfo>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
-#include <QKeyEvent>
-#include <QMouseEvent>
-#include <QMutexLocker>
 #include <QPainter>
-#include <QPrinter>
-#include <QWheelEvent>
-
-#include <algorithm>
-#include <cmath>
-#include <cstdio>
 
 namespace
 {
-
-const QString kNew = QStringLiteral("<NEW>");
-
-bool isInfoName(const QString &name)
-{
-    return name == QLatin1String("Colors") || name == QLatin1String("Labels") ||
-           name == QLatin1String("E_Labels") || name == QLatin1String("E_Hilights");
-}
-
-bool isObjectiveName(const QString &name)
-{
-    return name == QLatin1String("Z") || name == QLatin1String("OBJECTIVE");
-}
 
 /// A deep copy of the top-left block of an edge information item's value (so that its next
 /// computation writes into a matrix nobody shares); shown when the value is n x n.
@@ -58,6 +30,27 @@ QVector<QVector<double>> edgeData(Calculus *info, int n, bool &shown)
 }
 
 } // namespace
+
+bool Problem::beginEdit()
+{
+    if (editor.load() == std::this_thread::get_id())
+        return false;
+    boardMutex.lock();
+    editor.store(std::this_thread::get_id());
+    return true;
+}
+
+void Problem::endEdit()
+{
+    const bool publish = publishPending;
+    publishPending = false;
+    editor.store(std::thread::id());
+    boardMutex.unlock();
+    // The graph's change signal leads straight back into best_backup(): what it asked for
+    // during the edit runs now that the mutex is free.
+    if (publish)
+        best_backup();
+}
 
 Problem::Problem(Graph *g, QString boardName, bool isDisplay)
     : QGraphicsView(static_cast<QWidget *>(nullptr)), graph(g), name(boardName),
@@ -121,6 +114,7 @@ Problem *Problem::clone()
 
 void Problem::addItem(QVector<Calculus *> &list, int position, Calculus *item, double z, bool sel)
 {
+    EditScope edit(*this);
     fastMarked = false;
     list.insert(position, item);
     item->setGraph(graph);
@@ -149,6 +143,7 @@ void Problem::addInvariantItemLoadMode(Calculus *item)
 
 void Problem::addOperatorItem(Calculus *item)
 {
+    EditScope edit(*this);
     int position = items.size();
     if (altPressed)
         for (int i = items.size() - 1; i >= 0; --i)
@@ -177,6 +172,7 @@ void Problem::addZItem(Calculus *item)
 
 void Problem::linkK(int k, Calculus *from, Calculus *to)
 {
+    EditScope edit(*this);
     fastMarked = false;
     Link *const incoming[4] = {to->link1, to->link2, to->link3, to->link4};
     Link *existing = incoming[k - 1];
@@ -224,7 +220,11 @@ void Problem::linkK(int k, Calculus *from, Calculus *to)
             scene->addItem(link);
         setArg(from);
     }
-    if (k == 1)
+    if (k != 1)
+        return;
+    if (placingText)
+        computeAfterPlacing = true;
+    else
         compute(true);
 }
 
@@ -264,31 +264,34 @@ void Problem::slot_link4()
 
 void Problem::slotLink(int k)
 {
-    for (int i = 0; i < items.size(); ++i) {
-        Calculus *source = items[i];
-        if (!source->selected)
-            continue;
-        for (int j = i + 1; j < items.size(); ++j) {
-            // Slot 4 tests the source again: it stops after the first link it takes.
-            if (k == 4 && !source->selected)
-                break;
-            if (items[j]->selected)
-                linkK(k, source, items[j]);
+    {
+        EditScope edit(*this);
+        for (int i = 0; i < items.size(); ++i) {
+            Calculus *source = items[i];
+            if (!source->selected)
+                continue;
+            for (int j = i + 1; j < items.size(); ++j) {
+                // Slot 4 tests the source again: it stops after the first link it takes.
+                if (k == 4 && !source->selected)
+                    break;
+                if (items[j]->selected)
+                    linkK(k, source, items[j]);
+            }
+            if (k == 1)
+                for (Calculus *o : objectives)
+                    if (o->selected)
+                        linkK(1, source, o);
+            if (k <= 2)
+                for (Calculus *c : constraints)
+                    if (c->selected)
+                        linkK(k, source, c);
+            if (k == 1)
+                for (Calculus *info :
+                     {static_cast<Calculus *>(Colors), static_cast<Calculus *>(E_Labels),
+                      static_cast<Calculus *>(E_Hilights), static_cast<Calculus *>(Labels)})
+                    if (info->selected)
+                        linkK(1, source, info);
         }
-        if (k == 1)
-            for (Calculus *o : objectives)
-                if (o->selected)
-                    linkK(1, source, o);
-        if (k <= 2)
-            for (Calculus *c : constraints)
-                if (c->selected)
-                    linkK(k, source, c);
-        if (k == 1)
-            for (Calculus *info :
-                 {static_cast<Calculus *>(Colors), static_cast<Calculus *>(E_Labels),
-                  static_cast<Calculus *>(E_Hilights), static_cast<Calculus *>(Labels)})
-                if (info->selected)
-                    linkK(1, source, info);
     }
     if (!graph)
         return;
@@ -322,6 +325,7 @@ void Problem::allItems(QVector<Calculus *> &out) const
 
 void Problem::setGraph(Graph *g)
 {
+    EditScope edit(*this);
     graph = g;
     QVector<Calculus *> all;
     allItems(all);
@@ -341,6 +345,7 @@ void Problem::update_display()
 
 void Problem::clear()
 {
+    EditScope edit(*this);
     fastMarked = false;
     for (QVector<Calculus *> *list : {&items, &families, &objectives, &constraints})
         while (!list->isEmpty())
@@ -356,8 +361,8 @@ void Problem::clear()
 bool Problem::fastMarkingCurrent() const
 {
     // A list that changed size without passing through addItem or clear also redoes it.
-    return fastMarked && markedSizes[0] == items.size() && markedSizes[1] == families.size()
-           && markedSizes[2] == constraints.size() && markedSizes[3] == objectives.size();
+    return fastMarked && markedSizes[0] == items.size() && markedSizes[1] == families.size() &&
+           markedSizes[2] == constraints.size() && markedSizes[3] == objectives.size();
 }
 
 bool Problem::compute(bool all)
@@ -479,7 +484,11 @@ void Problem::setOptFactors(QVector<double> factors)
 
 void Problem::best_backup()
 {
-    QMutexLocker lock(&boardMutex);
+    if (editor.load() == std::this_thread::get_id()) {
+        publishPending = true;
+        return;
+    }
+    std::lock_guard<std::mutex> lock(boardMutex);
     compute(true);
     QVector<Calculus *> all;
     allItems(all);
@@ -513,830 +522,4 @@ void Problem::slot_refresh()
     if (graph)
         graph->update_display();
     update_display();
-}
-
-// ---------------------------------------------------------------- problem text
-
-QString Problem::saveString()
-{
-    for (int i = 0; i < items.size(); ++i)
-        items[i]->saveIndex = i;
-    QVector<Calculus *> all;
-    allItems(all);
-    QString text;
-    for (Calculus *c : all)
-        text += c->getCaractToSave();
-    text.replace(QLatin1Char('\n'), kNew);
-    text += QStringLiteral("DESC\t") + title + QLatin1Char('\t') + description;
-    return text;
-}
-
-void Problem::reportFailure(const QString &console, const QString &standardError)
-{
-    emit signal_console(console, false, 0, QColor(Qt::red));
-    const QByteArray line = standardError.toLocal8Bit() + '\n';
-    std::fputs(line.constData(), stderr);
-    std::fflush(stderr);
-}
-
-bool Problem::openString(QString text)
-{
-    const QStringList records = text.split(kNew, Qt::KeepEmptyParts);
-    if (!checkText(records))
-        return false;
-    readChecked(records);
-    return true;
-}
-
-bool Problem::checkText(const QStringList &records)
-{
-    const QString wrong = QStringLiteral("Critical error, wrong argument for ");
-    const QString loading = QStringLiteral("Problem : ERROR LOADING CONSTANT");
-    const QString invalid = QStringLiteral("Critical error, invalid value in loading constant");
-    const QStringList registered = BuildCalculus::registeredKeywords();
-    BuildCalculus catalogue;
-    int itemCount = 0; // entries of the items list once the records so far are read
-
-    for (const QString &record : records) {
-        const QStringList f = record.split(QLatin1Char('\t'), Qt::KeepEmptyParts);
-        if (f.at(0) == QLatin1String("DESC"))
-            return true;
-        const QString itemName = f.at(0);
-        for (int k = 2; k <= 9; ++k)
-            if (f.size() < k) {
-                reportFailure(QStringLiteral("Critical error, missing argument."),
-                              QStringLiteral("Critical error, missing argument") +
-                                  QString(k - 1, QLatin1Char('.')));
-                return false;
-            }
-
-        const bool constant = itemName == QLatin1String("CONSTANT");
-        if (!constant && !isInfoName(itemName)) {
-            const BuildCalculus::Category category = catalogue.type(itemName);
-            if (!registered.contains(itemName) || category == BuildCalculus::Category::Unknown) {
-                if (!registered.contains(itemName))
-                    delete catalogue.makeCalculus(itemName, false); // the catalogue's own line
-                const QString msg =
-                    itemName + QStringLiteral(" is not a valid name in problem description.");
-                reportFailure(msg, msg);
-                return false;
-            }
-            if (category == BuildCalculus::Category::Invariant ||
-                category == BuildCalculus::Category::Operator)
-                ++itemCount; // joins the items list before its arguments are read
-        }
-
-        // Arguments: fields 9 to 12 (indexes 8 to 11).
-        for (int k = 1; k <= 4; ++k) {
-            const QString &field = f.at(7 + k);
-            bool ok = field == QLatin1String("NULL");
-            if (!ok) {
-                const int index = field.toInt();
-                ok = index >= 0 && index < itemCount;
-            }
-            if (!ok) {
-                if (constant)
-                    reportFailure((k < 4 ? QStringLiteral("*") : QString()) + wrong + itemName,
-                                  QStringLiteral("*") + wrong + itemName);
-                else
-                    reportFailure(wrong + itemName, wrong + itemName);
-                return false;
-            }
-            if (k < 4 && f.size() < 9 + k) {
-                if (constant)
-                    reportFailure((k < 3 ? QStringLiteral("*") : QString()) + wrong + itemName,
-                                  QStringLiteral("*") + wrong + itemName);
-                else
-                    reportFailure(wrong + itemName, wrong + itemName);
-                return false;
-            }
-        }
-
-        if (constant) {
-            if (f.size() < 14) {
-                reportFailure(loading, loading);
-                return false;
-            }
-            const int r = f.at(12).toInt();
-            const int c = f.at(13).toInt();
-            if (r < 0 || r > 32) {
-                reportFailure(invalid + QLatin1Char('.'), invalid);
-                return false;
-            }
-            if (c < 0 || c > 32) {
-                reportFailure(invalid + QLatin1Char('.'), invalid + QLatin1Char('.'));
-                return false;
-            }
-            if (f.size() - 14 != r * c) {
-                reportFailure(loading, loading + QLatin1Char('.'));
-                return false;
-            }
-            ++itemCount;
-        } else if (isObjectiveName(itemName) && f.size() < 13) {
-            reportFailure(wrong + itemName, wrong + itemName);
-            return false;
-        }
-    }
-    return true;
-}
-
-void Problem::applyRecord(Calculus *item, const QStringList &f, bool graphValue)
-{
-    const auto on = [&f](int field) { return f.at(field - 1) == QLatin1String("1"); };
-    item->setPos(f.at(6).toDouble(), f.at(7).toDouble());
-    item->setInReport(on(3));
-    if (graphValue)
-        item->setGraphInReport(!on(5) && !on(4));
-    item->setVecInReport(on(5));
-    item->setNodInReport(on(4));
-    item->setInvertGraph(on(6));
-    item->setGivenName(f.at(1));
-}
-
-void Problem::readChecked(const QStringList &records)
-{
-    // Indexes in the text count the items list in reading order: no searched insertion.
-    const bool alt = altPressed;
-    altPressed = false;
-    BuildCalculus catalogue;
-    clear();
-
-    auto linkArguments = [this](Calculus *item, const QStringList &f) {
-        for (int k = 1; k <= 4; ++k) {
-            const QString &field = f.at(7 + k);
-            if (field != QLatin1String("NULL"))
-                linkK(k, items.at(field.toInt()), item);
-        }
-    };
-    auto deselectAll = [this](bool objectivesToo) {
-        for (QVector<Calculus *> *list : {&items, &families, &constraints, &objectives})
-            if (list != &objectives || objectivesToo)
-                for (Calculus *c : *list)
-                    c->select(false);
-        for (Calculus *info :
-             {static_cast<Calculus *>(Colors), static_cast<Calculus *>(Labels),
-              static_cast<Calculus *>(E_Labels), static_cast<Calculus *>(E_Hilights)})
-            info->select(false);
-    };
-
-    for (const QString &record : records) {
-        const QStringList f = record.split(QLatin1Char('\t'), Qt::KeepEmptyParts);
-        const QString itemName = f.at(0);
-        if (itemName == QLatin1String("DESC")) {
-            title = f.value(1);
-            description = f.value(2);
-            deselectAll(true);
-            emit signal_console(QStringLiteral("Problem loaded"), false, 0, QColor(Qt::black));
-            emit signal_problem_description(description);
-            emit signal_problem_title(title);
-            altPressed = alt;
-            return;
-        }
-        if (itemName == QLatin1String("CONSTANT")) {
-            auto *constant = static_cast<invConstant *>(catalogue.makeConstant(displayed));
-            constant->setGraph(graph);
-            applyRecord(constant, f, false);
-            linkArguments(constant, f);
-            QVector<double> values;
-            for (int i = 14; i < f.size(); ++i)
-                values.append(f.at(i).toDouble());
-            constant->loadData(f.at(12).toInt(), f.at(13).toInt(), values);
-            addOperatorItem(constant);
-            continue;
-        }
-        Calculus *item = nullptr;
-        if (isInfoName(itemName)) {
-            item = itemName == QLatin1String("Colors")     ? static_cast<Calculus *>(Colors)
-                   : itemName == QLatin1String("Labels")   ? static_cast<Calculus *>(Labels)
-                   : itemName == QLatin1String("E_Labels") ? static_cast<Calculus *>(E_Labels)
-                                                           : static_cast<Calculus *>(E_Hilights);
-            applyRecord(item, f, true);
-        } else {
-            item = catalogue.makeCalculus(itemName, displayed);
-            item->setGraph(graph);
-            // Settings first, so that the item's first computation already uses them.
-            applyRecord(item, f, true);
-            switch (catalogue.type(itemName)) {
-            case BuildCalculus::Category::Invariant:
-                addInvariantItemLoadMode(item);
-                break;
-            case BuildCalculus::Category::Family:
-                addFamilyItem(item);
-                break;
-            case BuildCalculus::Category::Operator:
-                addOperatorItem(item);
-                break;
-            case BuildCalculus::Category::Constraint:
-                addConstraintItem(item);
-                break;
-            default:
-                addZItem(item);
-                break;
-            }
-        }
-        linkArguments(item, f);
-        if (isObjectiveName(itemName)) {
-            const QString direction = f.at(12);
-            item->setMin(direction == QLatin1String("min") || direction == QLatin1String("maxmin"));
-            item->setMax(direction == QLatin1String("max") || direction == QLatin1String("maxmin"));
-        }
-    }
-    deselectAll(false);
-    if (graph)
-        graph->update_display();
-    emit signal_console(QStringLiteral("Problem loaded"), false, 0, QColor(Qt::black));
-    altPressed = alt;
-}
-
-// ---------------------------------------------------------------- problem files
-
-void Problem::slot_save()
-{
-    const QString chosen = Prompts::instance().saveFileName(
-        this, QStringLiteral("Save results as"),
-        workingDirectory.isEmpty() ? fileName : workingDirectory, QStringLiteral("*.mvx3"));
-    if (!save(chosen)) {
-        Prompts::instance().message(this, Prompts::Level::Warning, QStringLiteral("Warning"),
-                                    QStringLiteral("Failed to save data."));
-        return;
-    }
-    adoptFileName(chosen);
-}
-
-bool Problem::save(QString path)
-{
-    if (!writeWholeFile(path, saveString().toLatin1()))
-        return false;
-    emit signal_console(QStringLiteral("Problem saved"), false, 0, QColor(Qt::black));
-    return true;
-}
-
-void Problem::slot_open()
-{
-    const QString chosen = Prompts::instance().openFileName(
-        this, QStringLiteral("Choose problem to load"), workingDirectory, QStringLiteral("*.mvx3"));
-    if (open(chosen))
-        adoptFileName(chosen);
-}
-
-bool Problem::open(QString path)
-{
-    const QByteArray line = "Opening " + path.toUtf8() + '\n';
-    std::fputs(line.constData(), stderr);
-    std::fflush(stderr);
-    QString text;
-    if (!readText(path, text)) {
-        Prompts::instance().message(this, Prompts::Level::Warning, QStringLiteral("Opening"),
-                                    QStringLiteral("Cannot open file"));
-        return false;
-    }
-    return openString(text);
-}
-
-void Problem::autosave()
-{
-    if (!writeWholeFile(autosavePath(), saveString().toLatin1()))
-        workingDirectory.clear();
-}
-
-bool Problem::autoload()
-{
-    QString text;
-    if (!readText(autosavePath(), text)) {
-        std::fputs("Cannot open file (autoload)\n", stderr);
-        std::fflush(stderr);
-        return false;
-    }
-    return openString(text);
-}
-
-QString Problem::autosavePath() const
-{
-    return workingDirectory.isEmpty() ? QStringLiteral(".mvxpb")
-                                      : workingDirectory + QStringLiteral("/.mvxpb");
-}
-
-bool Problem::readText(const QString &path, QString &text) const
-{
-    if (path.isEmpty())
-        return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    QByteArray bytes = file.readAll();
-    const int nul = bytes.indexOf('\0');
-    if (nul >= 0)
-        bytes.truncate(nul);
-    text = QString::fromLatin1(bytes);
-    return true;
-}
-
-void Problem::adoptFileName(const QString &chosen)
-{
-    const QFileInfo info(chosen);
-    fileName = chosen;
-    name = info.completeBaseName();
-    baseName = info.path() + QLatin1Char('/') + name;
-}
-
-// ---------------------------------------------------------------- report and description texts
-
-namespace
-{
-
-/// The step of an arrow key, in scene units with y growing downwards; null for other keys.
-QPointF arrowStep(int key)
-{
-    switch (key) {
-    case Qt::Key_Up:
-        return QPointF(0, -5);
-    case Qt::Key_Down:
-        return QPointF(0, 5);
-    case Qt::Key_Right:
-        return QPointF(5, 0);
-    case Qt::Key_Left:
-        return QPointF(-5, 0);
-    default:
-        return QPointF();
-    }
-}
-
-QString columnLabel(Calculus *c)
-{
-    c->updateGivenName();
-    if (!c->givenName.isEmpty())
-        return c->givenName;
-    return c->name.isEmpty() ? QStringLiteral("NA") : c->name;
-}
-
-/// Columns an item gives. An item holding both natures (possible only without a dialog)
-/// reports as a node value in both modes, so that names and values always line up.
-int columnCount(const Calculus *c, bool vertexMode, int n)
-{
-    if (c->nodInReport())
-        return vertexMode ? 1 : n;
-    return c->vecInReport() ? n : 1;
-}
-
-/// Value k (1-based) as the explorers show it: undefined (1e12) while the item is in error,
-/// whose storage then still holds an earlier graph's value.
-double reportValue(Calculus *c, int k)
-{
-    return c->getError() ? 1e12 : c->getValue(k);
-}
-
-} // namespace
-
-QVector<Calculus *> Problem::reportedItems() const
-{
-    QVector<Calculus *> out;
-    for (const QVector<Calculus *> *list : {&items, &families, &objectives})
-        for (Calculus *c : *list)
-            if (c->inReport())
-                out.append(c);
-    return out;
-}
-
-QStringList Problem::getReportNames(bool vertexMode)
-{
-    const int n = graph ? graph->getNbNodes() : 0;
-    QStringList names;
-    for (Calculus *c : reportedItems()) {
-        const int count = columnCount(c, vertexMode, n);
-        const QString label = columnLabel(c);
-        for (int k = 1; k <= count; ++k)
-            names << (count >= 2 ? label + QLatin1Char('[') + QString::number(k) + QLatin1Char(']')
-                                 : label);
-    }
-    return names;
-}
-
-QVector<double> Problem::getReportValues()
-{
-    const int n = graph ? graph->getNbNodes() : 0;
-    QVector<double> row;
-    for (Calculus *c : reportedItems()) {
-        const int count = columnCount(c, false, n);
-        for (int k = 1; k <= count; ++k)
-            row.append(reportValue(c, k));
-    }
-    return row;
-}
-
-QVector<double> Problem::getReportValues(int v)
-{
-    const int n = graph ? graph->getNbNodes() : 0;
-    QVector<double> row;
-    for (Calculus *c : reportedItems()) {
-        if (c->nodInReport())
-            row.append(reportValue(c, v));
-        else if (c->vecInReport())
-            for (int k = 1; k <= n; ++k)
-                row.append(reportValue(c, k));
-        else
-            row.append(reportValue(c, 1));
-    }
-    return row;
-}
-
-QString Problem::algDefinition()
-{
-    QString text;
-    for (int k = 1; k <= objectives.size(); ++k) {
-        Calculus *o = objectives[k - 1];
-        const int direction = o->getObj();
-        text += direction > 0   ? QStringLiteral("Min")
-                : direction < 0 ? QStringLiteral("Max")
-                                : QStringLiteral("MinMax");
-        text += QStringLiteral("\tZ") + QString::number(k) + QStringLiteral(" = ") + o->formula() +
-                QLatin1Char('\n');
-    }
-    if (!constraints.isEmpty()) {
-        text += QStringLiteral("Subject to\n");
-        for (int k = 1; k <= constraints.size(); ++k)
-            text += QStringLiteral("Constraint") + QString::number(k) + QStringLiteral(" : ") +
-                    constraints[k - 1]->formula() + QLatin1Char('\n');
-    }
-    return text;
-}
-
-QString Problem::currentDescription()
-{
-    QString text;
-    for (const QVector<Calculus *> *list : {&items, &families, &constraints, &objectives})
-        for (Calculus *c : *list)
-            text += c->problemDocument() + QLatin1Char('\n');
-    return text;
-}
-
-void Problem::display(bool debug)
-{
-    const QString ruler = QStringLiteral("===================\n");
-    QString text = ruler;
-    text += QStringLiteral("Name     = ") + name + QLatin1Char('\n');
-    text += QStringLiteral("FileName = ") + fileName + QLatin1Char('\n');
-    text += QStringLiteral("BaseName = ") + baseName + QLatin1Char('\n');
-    for (int i = 0; i < items.size(); ++i)
-        items[i]->saveIndex = i;
-    for (const QVector<Calculus *> *list : {&items, &families, &constraints})
-        for (Calculus *c : *list)
-            text += c->getCaractToSave() + QLatin1Char('\n');
-    text += ruler;
-    const QByteArray bytes = text.toUtf8() + '\n';
-    std::fputs(bytes.constData(), stderr);
-    std::fflush(stderr);
-    emit signal_console(text, debug, 0, QColor(Qt::black));
-}
-
-void Problem::slot_set_title(QString t)
-{
-    title = t;
-}
-
-void Problem::slot_set_description(QString d)
-{
-    description = d;
-}
-
-// ---------------------------------------------------------------- mouse, keyboard and zoom
-
-Calculus *Problem::boardItem(QGraphicsItem *item) const
-{
-    QVector<Calculus *> all;
-    allItems(all);
-    for (Calculus *c : all)
-        if (static_cast<QGraphicsItem *>(c) == item)
-            return c;
-    return nullptr;
-}
-
-void Problem::mousePressEvent(QMouseEvent *event)
-{
-    if (!scene)
-        return;
-    rubberBandActive = true;
-    pressScenePos = mapToScene(event->pos());
-    maxDragDist2 = 0;
-    // Topmost first and no early stop: of overlapping items the lowest one is picked.
-    Calculus *picked = nullptr;
-    for (QGraphicsItem *item :
-         scene->items(pressScenePos, Qt::IntersectsItemShape, Qt::DescendingOrder))
-        if (Calculus *c = boardItem(item))
-            picked = c;
-    if (!picked) {
-        rubberBand->setRect(QRectF(pressScenePos, QSizeF(0, 0)));
-        rubberBand->show();
-        return;
-    }
-    Calculus::setCalculusUnderMouse(picked);
-    QVector<Calculus *> all;
-    allItems(all);
-    for (Calculus *c : all)
-        if (c->selected)
-            c->setMousePressPos(c->pos());
-    rubberBandActive = false;
-}
-
-void Problem::mouseMoveEvent(QMouseEvent *event)
-{
-    lastMousePos = event->pos();
-    const QPointF p = mapToScene(lastMousePos);
-    if (rubberBandActive && rubberBand)
-        rubberBand->setRect(QRectF(pressScenePos, p).normalized());
-    if (Calculus *c = Calculus::calculusUnderMouse()) {
-        const QPointF d = p - pressScenePos;
-        maxDragDist2 = qMax(maxDragDist2, d.x() * d.x() + d.y() * d.y());
-        if (maxDragDist2 > 25) {
-            if (c->selected) {
-                const QPointF shift = p - c->getMousePressPos();
-                QVector<Calculus *> all;
-                allItems(all);
-                for (Calculus *s : all)
-                    if (s->selected)
-                        s->setPos(s->getMousePressPos() + shift);
-            } else {
-                c->setPos(p);
-            }
-        }
-    }
-    update_display();
-}
-
-void Problem::mouseReleaseEvent(QMouseEvent *)
-{
-    if (rubberBandActive && scene) {
-        for (QGraphicsItem *item :
-             scene->items(rubberBand->rect(), Qt::IntersectsItemShape, Qt::DescendingOrder))
-            if (Calculus *c = boardItem(item))
-                c->select(true);
-    }
-    rubberBandActive = false;
-    if (rubberBand)
-        rubberBand->hide();
-    Calculus *c = Calculus::calculusUnderMouse();
-    if (25 > maxDragDist2 && c)
-        c->toggleSelect();
-    Calculus::setCalculusUnderMouse(nullptr);
-    update_display();
-    maxDragDist2 = 0;
-}
-
-void Problem::mouseDoubleClickEvent(QMouseEvent *event)
-{
-    if (!scene)
-        return;
-    rubberBandActive = false;
-    pressScenePos = mapToScene(event->pos());
-    for (QGraphicsItem *item :
-         scene->items(pressScenePos, Qt::IntersectsItemShape, Qt::DescendingOrder))
-        if (Calculus *c = boardItem(item))
-            c->toggleDisplay();
-    rubberBand->setRect(QRectF(pressScenePos, QSizeF(0, 0)));
-    rubberBand->hide();
-    maxDragDist2 = 0;
-}
-
-void Problem::wheelEvent(QWheelEvent *event)
-{
-    scaleView(std::pow(2.0, -event->angleDelta().y() / 240.0));
-}
-
-void Problem::scaleView(double factor)
-{
-    const qreal width = transform().scale(factor, factor).mapRect(QRectF(0, 0, 1, 1)).width();
-    if (width < 0.07 || width > 100)
-        return;
-    scale(factor, factor);
-}
-
-void Problem::keyPressEvent(QKeyEvent *event)
-{
-    struct KeyAction {
-        int key;
-        void (*run)(Problem &);
-    };
-    // clang-format off: one binding a line
-    static const KeyAction plain[] = {
-        {Qt::Key_Plus, [](Problem &p) { p.scaleView(1.1); }},
-        {Qt::Key_Minus, [](Problem &p) { p.scaleView(1 / 1.1); }},
-        {Qt::Key_1, [](Problem &p) { p.slot_link1(); }},
-        {Qt::Key_2, [](Problem &p) { p.slot_link2(); }},
-        {Qt::Key_3, [](Problem &p) { p.slot_link3(); }},
-        {Qt::Key_4, [](Problem &p) { p.slot_link4(); }},
-        {Qt::Key_Delete, [](Problem &p) { p.slot_delete_items(); }},
-        {Qt::Key_Backspace, [](Problem &p) { p.slot_delete_items(); }},
-        {Qt::Key_R, [](Problem &p) { emit p.signal_start_vns(); }},
-        {Qt::Key_H, [](Problem &p) { emit p.signal_stop_vns(); }},
-        {Qt::Key_X, [](Problem &p) { p.slot_alignX(); }},
-        {Qt::Key_Y, [](Problem &p) { p.slot_alignY(); }},
-        {Qt::Key_A, [](Problem &p) { p.slot_spaceX(); }},
-        {Qt::Key_V, [](Problem &p) { p.slot_spaceY(); }},
-    };
-    static const KeyAction withControl[] = {
-        {Qt::Key_P, [](Problem &p) { p.slot_print(); }},
-        {Qt::Key_X, [](Problem &p) { p.slot_delete_items(); }},
-        {Qt::Key_U, [](Problem &p) { p.slot_unselect_all(); }},
-        {Qt::Key_A, [](Problem &p) { p.slot_select_all(); }},
-        {Qt::Key_I, [](Problem &p) { p.slot_invert_selection(); }},
-    };
-    // clang-format on
-
-    const int k = event->key();
-    if (k == Qt::Key_Control)
-        ctrlPressed = true;
-    else if (k == Qt::Key_Alt)
-        altPressed = true;
-    const QPointF arrow = arrowStep(k);
-    if (!arrow.isNull()) {
-        if (ctrlPressed)
-            slot_move_all(arrow.x(), arrow.y());
-        else
-            slot_move_selected(arrow.x(), arrow.y());
-    } else if (ctrlPressed) {
-        for (const KeyAction &a : withControl)
-            if (a.key == k)
-                a.run(*this);
-    } else {
-        for (const KeyAction &a : plain)
-            if (a.key == k)
-                a.run(*this);
-    }
-    // Every key, bound or not, ends with the board refresh.
-    slot_refresh();
-}
-
-void Problem::keyReleaseEvent(QKeyEvent *event)
-{
-    if (event->key() == Qt::Key_Alt)
-        altPressed = false;
-    else if (event->key() == Qt::Key_Control)
-        ctrlPressed = false;
-}
-
-void Problem::timerEvent(QTimerEvent *)
-{
-    update_display();
-}
-
-// ---------------------------------------------------------------- selection and arrangement
-
-void Problem::slot_print()
-{
-    QPrinter printer(QPrinter::HighResolution);
-    if (!Prompts::instance().print(nullptr, &printer))
-        return;
-    QPainter painter(&printer);
-    render(&painter, QRectF(), QRect(), Qt::KeepAspectRatio);
-}
-
-void Problem::slot_delete_items()
-{
-    const bool confirmed =
-        Prompts::instance().confirm(this, tr("About to delete items"),
-                                    tr("Are you sure you want to delete the selected items?"));
-    if (graph)
-        graph->changeBest();
-    if (!confirmed) {
-        if (graph)
-            graph->update_display();
-        update_display();
-        return;
-    }
-    {
-        // A search worker publishing into this board walks the lists under the board mutex.
-        QMutexLocker lock(&boardMutex);
-        for (QVector<Calculus *> *list : {&items, &families, &constraints, &objectives})
-            for (int i = list->size() - 1; i >= 0; --i) {
-                Calculus *c = list->at(i);
-                if (!c->selected)
-                    continue;
-                list->remove(i);
-                if (CalculusDisplay *dialog = c->getCalculusDisplay())
-                    disconnect(dialog, &CalculusDisplay::signal_refresh, this,
-                               &Problem::slot_refresh);
-                delete c;
-            }
-    }
-    best_backup();
-    if (graph) {
-        graph->changeBest();
-        graph->update_display();
-    }
-    update_display();
-}
-
-void Problem::slot_unselect_all()
-{
-    selectEvery(false);
-}
-
-void Problem::slot_select_all()
-{
-    selectEvery(true);
-}
-
-void Problem::selectEvery(bool s)
-{
-    QVector<Calculus *> all;
-    allItems(all);
-    for (Calculus *c : all) {
-        c->select(s);
-        c->update();
-    }
-    if (graph)
-        graph->update_display();
-}
-
-void Problem::slot_invert_selection()
-{
-    for (const QVector<Calculus *> *list : {&items, &families, &constraints, &objectives})
-        for (int i = list->size() - 1; i >= 0; --i)
-            list->at(i)->toggleSelect();
-    for (Calculus *info : {static_cast<Calculus *>(Colors), static_cast<Calculus *>(Labels),
-                           static_cast<Calculus *>(E_Labels), static_cast<Calculus *>(E_Hilights)})
-        info->toggleSelect();
-}
-
-void Problem::slot_move_all(double dx, double dy)
-{
-    moveItems(dx, dy, false);
-}
-
-void Problem::slot_move_selected(double dx, double dy)
-{
-    moveItems(dx, dy, true);
-}
-
-void Problem::moveItems(double dx, double dy, bool selectedOnly)
-{
-    QVector<Calculus *> all;
-    allItems(all);
-    for (Calculus *c : all)
-        if (c->selected || !selectedOnly)
-            c->setPos(c->pos() + QPointF(dx, dy));
-}
-
-QVector<Calculus *> Problem::selectedBackwards() const
-{
-    QVector<Calculus *> out;
-    for (const QVector<Calculus *> *list : {&items, &families, &constraints, &objectives})
-        for (int i = list->size() - 1; i >= 0; --i)
-            if (list->at(i)->selected)
-                out.append(list->at(i));
-    for (Calculus *info : {static_cast<Calculus *>(Colors), static_cast<Calculus *>(Labels),
-                           static_cast<Calculus *>(E_Labels), static_cast<Calculus *>(E_Hilights)})
-        if (info->selected)
-            out.append(info);
-    return out;
-}
-
-void Problem::alignOn(bool alongX)
-{
-    QVector<Calculus *> all;
-    allItems(all);
-    double m = 1e8;
-    for (Calculus *c : all)
-        if (c->selected)
-            m = qMin(m, alongX ? c->pos().x() : c->pos().y());
-    for (Calculus *c : all)
-        if (c->selected)
-            c->setPos(alongX ? QPointF(m, c->pos().y()) : QPointF(c->pos().x(), m));
-}
-
-void Problem::slot_alignX()
-{
-    alignOn(true);
-}
-
-void Problem::slot_alignY()
-{
-    alignOn(false);
-}
-
-void Problem::spaceOut(bool alongX)
-{
-    QVector<Calculus *> sel = selectedBackwards();
-    if (sel.size() < 2)
-        return;
-    auto coord = [alongX](const Calculus *c) { return alongX ? c->pos().x() : c->pos().y(); };
-    // Stable: equal coordinates keep the gathering order.
-    std::stable_sort(sel.begin(), sel.end(),
-                     [&](const Calculus *a, const Calculus *b) { return coord(a) < coord(b); });
-    const double first = coord(sel.first());
-    const double step = (coord(sel.last()) - first) / (sel.size() - 1);
-    double at = first;
-    for (Calculus *c : sel) {
-        c->setPos(alongX ? QPointF(at, c->pos().y()) : QPointF(c->pos().x(), at));
-        at += step;
-    }
-}
-
-void Problem::slot_spaceX()
-{
-    spaceOut(true);
-}
-
-void Problem::slot_spaceY()
-{
-    spaceOut(false);
 }

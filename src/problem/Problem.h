@@ -1,8 +1,9 @@
 #pragma once
 
+#include "problem/ProblemText.h"
+
 #include <QColor>
 #include <QGraphicsView>
-#include <QMutex>
 #include <QPoint>
 #include <QPointF>
 #include <QString>
@@ -10,6 +11,8 @@
 #include <QVector>
 
 #include <atomic>
+#include <mutex>
+#include <thread>
 
 class Calculus;
 class Eval;
@@ -24,7 +27,10 @@ class infoNODE;
 /// information items, evaluates them on its graph and reads and writes the problem text.
 /// A display board also draws them in its scene; a search worker evaluates a clone without
 /// display. compute(), eval(), the pattern and the factors touch no widget and take no lock
-/// of the board; only best_backup() takes the board mutex.
+/// of the board. best_backup() takes the board mutex, and so does every operation that
+/// changes the lists or the links (reading a text, clearing, adding, linking, deleting), so
+/// that a search worker publishing into the board never meets a half-changed list; a
+/// publication asked for on the editing thread during such an edit runs once it ends.
 class Problem : public QGraphicsView
 {
     Q_OBJECT
@@ -192,18 +198,15 @@ private:
     void moveItems(double dx, double dy, bool selectedOnly);
     void alignOn(bool alongX);
     void spaceOut(bool alongX);
-    struct ItemRecord;
     void addItem(QVector<Calculus *> &list, int position, Calculus *item, double z, bool select);
     void linkK(int k, Calculus *from, Calculus *to);
     void slotLink(int k);
     void allItems(QVector<Calculus *> &out) const;
-    /// Checks every record of the text, saying what is wrong exactly as the reading would.
-    bool checkText(const QStringList &records);
-    /// Builds the problem of a text that checkText accepted.
-    void readChecked(const QStringList &records);
+    /// Builds the problem of a text that was read whole.
+    void placeText(const ProblemText &text);
     /// Position, report flags, complement and given name of an item record; the constant's
     /// record leaves the graph-value flag alone.
-    void applyRecord(Calculus *item, const QStringList &f, bool graphValue);
+    void applyRecord(Calculus *item, const ProblemText::Item &record, bool graphValue);
     void reportFailure(const QString &console, const QString &standardError);
 
     QGraphicsScene *scene = nullptr;
@@ -213,7 +216,36 @@ private:
     QString baseName;
     bool displayed = false;
     QString workingDirectory;
-    QMutex boardMutex;
+    // Lock order: worker mutex, archive mutex, board mutex, then the graph's mutexes.
+    std::mutex boardMutex;
+    /// Holds the board mutex for an edit of the lists or links; nested edits on the same
+    /// thread pass through.
+    class EditScope
+    {
+    public:
+        explicit EditScope(Problem &board) : board(board), outermost(board.beginEdit()) {}
+        ~EditScope()
+        {
+            if (outermost)
+                board.endEdit();
+        }
+        EditScope(const EditScope &) = delete;
+        EditScope &operator=(const EditScope &) = delete;
+
+    private:
+        Problem &board;
+        const bool outermost;
+    };
+    /// False, taking nothing, when this thread is already inside an edit.
+    bool beginEdit();
+    /// Releases the mutex, then makes the publication asked for during the edit.
+    void endEdit();
+    // The thread inside an edit holding boardMutex, and whether it asked for a publication.
+    std::atomic<std::thread::id> editor{};
+    bool publishPending = false;
+    // While a text is placed the board is computed once at the end, not after every link.
+    bool placingText = false;
+    bool computeAfterPlacing = false;
     bool altPressed = false;
     bool ctrlPressed = false;
     QPointF pressScenePos;

@@ -111,6 +111,26 @@ private slots:
         }
     }
 
+    /// A snapshot that does not read back into the clone: the job ends without searching and
+    /// says so in red, rather than searching another problem or an empty board.
+    void unreadableSnapshotIsNotSearched()
+    {
+        Rig rig(6, "MINIMIZE");
+        QSignalSpy console(rig.worker, &VNS::signal_console);
+        rig.board.getItems().at(0)->givenName = QStringLiteral("split\tname");
+        rig.job.open();
+        rig.worker->init(6, 600000, &rig.job, {1.0}, 0, rig.board.saveString());
+        rig.worker->slot_set_max_evals(200);
+        rig.worker->run();
+        QVERIFY(!rig.worker->isJobActive());
+        QCOMPARE(rig.job.size(), 0);
+        QCOMPARE(rig.worker->getBoard()->nbEvals(), 0);
+        QVERIFY(!console.isEmpty());
+        const QList<QVariant> first = console.first();
+        QVERIFY(first.at(0).toString().contains("cannot be read back"));
+        QCOMPARE(first.mid(1, 3), (QList<QVariant>{false, 0, QColor(Qt::red)}));
+    }
+
     void addRemoveReachesLocalOptimum()
     {
         for (bool max : {true, false}) {

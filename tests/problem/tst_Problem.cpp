@@ -1,16 +1,20 @@
 #include "ItemProbes.h"
 
 #include "BoardFixtures.h"
+#include "explorer/DataLoader.h"
 #include "graph/Node.h"
 #include "items/CalculusDisplay.h"
 #include "items/Link.h"
 #include "items/Z.h"
 #include "items/infoNODE.h"
+#include "optimizer/OptimalSolutions.h"
+#include "optimizer/VNSManager.h"
 #include "problem/Eval.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
+#include <atomic>
 #include <cmath>
 #include <limits>
 #include <thread>
@@ -42,8 +46,12 @@ private slots:
     void patternAndFactors();
     void evaluationLimit();
     void fastComputationSkipsUnneeded();
+    void fastComputationFollowsConstraints_data();
+    void fastComputationFollowsConstraints();
     void linkTwiceUnlinks();
     void publishFromWorkerThread();
+    void editsDuringSearch_data();
+    void editsDuringSearch();
     void cleanupTestCase() { QCOMPARE(Eval::nbocc.load(), 0); }
 };
 
@@ -201,6 +209,52 @@ void tst_Problem::fastComputationSkipsUnneeded()
     QCOMPARE(calls(), (QVector<int>{c0[0] + 2, c0[1] + 1, c0[2] + 1, c0[3] + 1}));
 }
 
+void tst_Problem::fastComputationFollowsConstraints_data()
+{
+    // Links made after the first fast computation (which marks once per change of the lists
+    // or links): slot 1 or 2 of the constraint, straight or through an operator.
+    QTest::addColumn<int>("slot");
+    QTest::addColumn<bool>("throughOperator");
+    QTest::newRow("argument 1") << 1 << false;
+    QTest::newRow("argument 2") << 2 << false;
+    QTest::newRow("argument 1 through an operator") << 1 << true;
+    QTest::newRow("argument 2 through an operator") << 2 << true;
+}
+
+void tst_Problem::fastComputationFollowsConstraints()
+{
+    QFETCH(int, slot);
+    QFETCH(bool, throughOperator);
+    Graph g("g", false);
+    makePath(g, 4);
+    Problem board(&g, "b", false);
+    InvariantProbe *source = columnProbe({1.0}), *unused = columnProbe({2.0});
+    OperatorProbe *op = new OperatorProbe;
+    ConstraintProbe *constraint = new ConstraintProbe;
+    board.addInvariantItemLoadMode(source);
+    board.addInvariantItemLoadMode(unused);
+    board.addOperatorItem(op);
+    board.addConstraintItem(constraint);
+    Eval e;
+    board.eval(&e);
+    Calculus *argument = source;
+    if (throughOperator) {
+        board.link1(source, op);
+        argument = op;
+    }
+    slot == 1 ? board.link1(argument, constraint) : board.link2(argument, constraint);
+    auto calls = [&] {
+        return QVector<int>{source->calls, unused->calls, op->calls, constraint->calls};
+    };
+    for (int round = 0; round < 2; ++round) { // the marking made at the first round is kept
+        const QVector<int> c0 = calls();
+        g.addEdge(round, 3);
+        board.eval(&e);
+        QCOMPARE(calls(), (QVector<int>{c0[0] + 1, c0[1], c0[2] + int(throughOperator),
+                                        c0[3] + 1}));
+    }
+}
+
 void tst_Problem::linkTwiceUnlinks()
 {
     Graph g("g", false);
@@ -240,6 +294,71 @@ void tst_Problem::publishFromWorkerThread()
     QTRY_COMPARE(g.getNode(3)->getColor(), 2);
     QTRY_COMPARE(board.getObjectives().at(0)->getCalculusDisplay()->getValue(), 2.5);
     QCOMPARE(board.getItems().at(0)->getCalculusDisplay()->getNbRows(), 4);
+}
+
+void tst_Problem::editsDuringSearch_data()
+{
+    QTest::addColumn<bool>("display");
+    QTest::newRow("board without display") << false;
+    QTest::newRow("display board") << true;
+}
+
+void tst_Problem::editsDuringSearch()
+{
+    // Workers publish every improvement into the white board from their threads while the
+    // GUI thread reads texts into it, clears it, adds items and links them.
+    QFETCH(bool, display);
+    Graph main("main", display);
+    makePath(main, 12);
+    Problem board(&main, "white", display);
+    connect(&main, &Graph::signal_best_graph_changed, &board, &Problem::slot_best_backup);
+    const QString problem = text({line("SIZE"), line("DEGMAX"), line("DEGREES"),
+                                  line("Z", kArg0, {"max"}), line(">=", {"0", "1", "NULL", "NULL"}),
+                                  line("Colors", {"2", "NULL", "NULL", "NULL"})});
+    QVERIFY(board.openString(problem));
+    DataLoader loader;
+    auto *manager = new VNSManager(&board, &main, nullptr, nullptr, &loader);
+    // The run's last word, from its own thread: what it did before is seen once this is.
+    std::atomic<bool> ended{false};
+    connect(
+        manager, &VNSManager::signal_please_wait, this,
+        [&ended](bool wait) { ended.store(!wait, std::memory_order_release); },
+        Qt::DirectConnection);
+    manager->setSeed(1234);
+    manager->slot_set_p1min(12);
+    manager->slot_set_p1max(20);
+    manager->slot_set_max_evals(20000);
+    manager->slot_startVNS();
+    BuildCalculus catalogue;
+    int rounds = 0;
+    while (manager->isRunning() || rounds < 3) {
+        QVERIFY(board.openString(problem));
+        Calculus *order = catalogue.makeCalculus("ORDER", display);
+        board.addInvariantItem(order);
+        Calculus *z = catalogue.makeCalculus("MAXIMIZE", display);
+        board.addZItem(z);
+        board.link1(order, z);
+        board.link2(order, board.getConstraints().at(0));
+        board.clear();
+        board.addInvariantItemLoadMode(catalogue.makeCalculus("SIZE", display));
+        board.addConstraintItem(catalogue.makeCalculus("CONNECTED", display));
+        board.link1(board.getItems().at(0), board.getConstraints().at(0));
+        QCoreApplication::processEvents();
+        ++rounds;
+    }
+    QVERIFY(manager->wait(120000));
+    QTRY_VERIFY_WITH_TIMEOUT(ended.load(std::memory_order_acquire), 60000);
+    // The run searched its snapshot whatever the board became meanwhile.
+    for (int j = 0; j < manager->nbJobs(); ++j)
+        QVERIFY(manager->jobArchive(j)->size() > 0);
+    QCOMPARE(loader.size() > 0, true);
+    delete manager;
+    QVERIFY(board.openString(problem));
+    board.setOptFactors({1.0});
+    Eval e;
+    board.eval(&e);
+    QCOMPARE(e.display(),
+             QStringLiteral("<") + QString::number(main.getNbEdges()) + QStringLiteral(" >[0][0]"));
 }
 
 QTEST_MAIN(tst_Problem)

@@ -1,11 +1,14 @@
 #include "StderrCapture.h"
 
 #include "BoardFixtures.h"
+#include "items/CalculusDisplay.h"
 #include "items/infoEDGE.h"
 #include "items/infoNODE.h"
 #include "items/invConstant.h"
 #include "problem/Eval.h"
+#include "problem/ProblemText.h"
 
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -19,13 +22,52 @@ class tst_ProblemText : public QObject
     Q_OBJECT
 private slots:
     void initTestCase() { qsrand(1234); }
+    void records();
     void roundTrip_data();
     void roundTrip();
     void failures_data();
     void failures();
     void settingsBeforeFirstComputation();
+    void givenNamesReadBack_data();
+    void givenNamesReadBack();
+    void readingPublishesOnce();
     void fuzzReader();
 };
+
+void tst_ProblemText::records()
+{
+    // The fields of each record under their names, before any board is built.
+    ProblemText parsed;
+    QVERIFY(!parsed.read(text({line("SIZE"), line("CONSTANT", {}, {"2", "1", "3", "4", "5"})})));
+    QCOMPARE(parsed.failureConsole, QStringLiteral("Problem : ERROR LOADING CONSTANT"));
+    QCOMPARE(parsed.failureStandardError, QStringLiteral("Problem : ERROR LOADING CONSTANT."));
+    QVERIFY(parsed.read(text({line("SIZE\tsize", {}, {}, "1\t0\t1\t1"), line("ABS", kArg0),
+                              line("CONSTANT", kArg1, {"2", "1", "-1.5", "2e3"}),
+                              line("OBJECTIVE", {"NULL", "NULL", "NULL", "2"}, {"maxmin"}),
+                              line("E_Hilights", kArg1)},
+                             "DESC\ttitle\tmore\ttext")));
+    QVERIFY(parsed.described);
+    QCOMPARE(parsed.title + '|' + parsed.description, QStringLiteral("title|more"));
+    QCOMPARE(parsed.items.size(), 5);
+    const ProblemText::Item &size = parsed.items[0], &abs = parsed.items[1];
+    const ProblemText::Item &table = parsed.items[2], &z = parsed.items[3];
+    QCOMPARE(size.givenName, QStringLiteral("size"));
+    QVERIFY(size.inReport && !size.nodInReport && size.vecInReport && size.invertGraph);
+    QCOMPARE(QPointF(size.x, size.y), QPointF(10, 20));
+    QVERIFY(size.category == BuildCalculus::Category::Invariant);
+    QVERIFY(abs.category == BuildCalculus::Category::Operator);
+    QCOMPARE(abs.args[0], 0);
+    QVERIFY(table.kind == ProblemText::Kind::Constant && table.category == BuildCalculus::Category::Unknown);
+    QCOMPARE(table.args[0], 1);
+    QCOMPARE(QPoint(table.rows, table.cols), QPoint(2, 1));
+    QCOMPARE(table.values, (QVector<double>{-1.5, 2000}));
+    QVERIFY(z.isObjective && z.minimise && z.maximise);
+    QCOMPARE(QVector<int>(z.args, z.args + 4), (QVector<int>{-1, -1, -1, 2}));
+    QVERIFY(parsed.items[4].kind == ProblemText::Kind::Information);
+    // Without a description record the text is read to its end.
+    QVERIFY(parsed.read(line("SIZE")));
+    QVERIFY(!parsed.described && parsed.items.size() == 1);
+}
 
 void tst_ProblemText::roundTrip_data()
 {
@@ -128,6 +170,20 @@ void tst_ProblemText::failures_data()
     for (const char *rows : {"33", "-1"})
         QTest::newRow(rows) << line("CONSTANT", {}, {rows, "1"}) << invalid + "." << invalid + "\n";
     row(line("CONSTANT", {}, {"1", "33"}), invalid + ".");
+    // An entry of the items list naming itself would make the expression a cycle.
+    row(line("ABS", kArg1), "Critical error, wrong argument for ABS");
+    row(line("SIZE", kArg1), "Critical error, wrong argument for SIZE");
+    // Indexes and constant values that are not numbers.
+    for (const char *index : {"abc", "1x", ""})
+        row(line("Z", {index, "NULL", "NULL", "NULL"}, {"min"}),
+            "Critical error, wrong argument for Z");
+    row(line("CONSTANT", {"NULL", "x", "NULL", "NULL"}, tail), wrongC, "*!");
+    row(line("CONSTANT", {"NULL", "NULL", "NULL", "0x"}, tail), wrongC, "*");
+    for (const char *value : {"abc", "1x", ""})
+        row(line("CONSTANT", {}, {"1", "2", "1", value}), invalid + ".");
+    QTest::newRow("rows not a number") << line("CONSTANT", {}, {"one", "1", "1"})
+                                       << invalid + "." << invalid + "\n";
+    row(line("CONSTANT", {}, {"1", "1x", "1"}), invalid + ".");
     QTest::newRow("unknown") << line("NOSUCHITEM")
                              << "NOSUCHITEM is not a valid name in problem description."
                              << "NOSUCHITEM unknown!!\nNOSUCHITEM is not a valid name in problem "
@@ -175,6 +231,69 @@ void tst_ProblemText::settingsBeforeFirstComputation()
     board.eval(&e);
     QCOMPARE(e.zvalue(0), 6.0);
     QCOMPARE(board.getColors()->getFirstCol(), (QVector<double>{1, 2, 2, 2, 1}));
+}
+
+void tst_ProblemText::givenNamesReadBack_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("kept");
+    QTest::newRow("plain") << "Degree list" << "Degree list";
+    QTest::newRow("record separator") << "a<NEW>b" << "a b";
+    QTest::newRow("tab") << "a\tb" << "a b";
+    QTest::newRow("line feed") << "a\nb\n" << "a b ";
+    QTest::newRow("every separator") << "<NEW>\t\n<NEW>" << "    ";
+    QTest::newRow("separator around one") << "<NE<NEW>W>" << "<NE W>";
+}
+
+void tst_ProblemText::givenNamesReadBack()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, kept);
+    Graph g("g", false);
+    makePath(g, 4);
+    for (bool display : {false, true}) {
+        Problem board(&g, "b", display);
+        QVERIFY(board.openString(text({line("SIZE"), line("DEGREES"), line("Z", kArg0, {"min"})})));
+        board.getItems().at(0)->setGivenName(typed);
+        if (display) { // the second name as typed or pasted into the item's dialog
+            auto *edit = board.getItems().at(1)->getCalculusDisplay()->findChild<QLineEdit *>();
+            QVERIFY(edit);
+            edit->setText(typed);
+            board.update_display();
+        } else {
+            board.getItems().at(1)->setGivenName(typed);
+        }
+        const QString saved = board.saveString();
+        Problem copy(&g, "copy", display);
+        QVERIFY(copy.openString(saved));
+        for (int i : {0, 1})
+            QCOMPARE(copy.getItems().at(i)->givenName, kept);
+        QCOMPARE(copy.getObjectives().at(0)->arg1, copy.getItems().at(0));
+        QCOMPARE(copy.saveString(), saved);
+    }
+}
+
+void tst_ProblemText::readingPublishesOnce()
+{
+    // As the application wires it, every argument taken republishes the board: the reading
+    // publishes once, after the whole text is placed, whatever the number of links.
+    Graph g("g", false);
+    makePath(g, 6);
+    Problem board(&g, "b", false);
+    connect(&g, &Graph::signal_best_graph_changed, &board, &Problem::slot_best_backup);
+    QStringList records{line("SIZE"), line("DEGMAX")};
+    for (int k = 0; k < 40; ++k)
+        records << line("Z", k % 2 ? kArg0 : kArg1, {"max"});
+    records << line(">=", {"0", "1", "NULL", "NULL"}) << line("Colors", kArg1);
+    QVERIFY(board.openString(text(records)));
+    QCOMPARE(board.nbEvals(), 1);
+    board.setOptFactors(QVector<double>(40, -1.0));
+    Eval e;
+    board.eval(&e);
+    QCOMPARE(e.sizeZ(), 40);
+    for (int k = 0; k < 40; ++k) // P6: 5 edges, largest degree 2
+        QCOMPARE(e.zvalue(k), k % 2 ? -5.0 : -2.0);
+    QCOMPARE(e.display().right(6), QStringLiteral("[0][0]"));
 }
 
 void tst_ProblemText::fuzzReader()
