@@ -94,7 +94,7 @@ AnalystWidget::AnalystWidget(QString name, Problem *board, Graph *mainGraph, Dat
     connect(m_builder, &TableBuilder::signal_progress, this, [this](qint64 done, qint64 total) {
         m_progress->setValue(total > 0 ? int(done * 1000 / total) : 0);
     });
-    connect(m_builder, &QThread::finished, this, &AnalystWidget::builtTable);
+    connect(m_builder, &TableBuilder::signal_finished, this, &AnalystWidget::builtTable);
     updateCount();
 }
 
@@ -118,7 +118,7 @@ void AnalystWidget::setConjecturePanel(QWidget *panel)
 
 bool AnalystWidget::isBuilding() const
 {
-    return m_builder->isRunning() || !m_progress->isHidden();
+    return m_builder->isRunning();
 }
 
 void AnalystWidget::say(const QString &text, QColor colour)

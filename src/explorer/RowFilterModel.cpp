@@ -12,6 +12,7 @@ RowFilterModel::RowFilterModel(Analyst *table, QObject *parent)
         if (!m_filter.parse(m_filter.text(), m_table->getHeader(), error))
             m_filter.clear();
         invalidateFilter();
+        emit signal_rows_changed();
     });
 }
 
@@ -20,6 +21,7 @@ bool RowFilterModel::setFilterText(const QString &text, QString &error)
     if (!m_filter.parse(text, m_table->getHeader(), error))
         return false;
     invalidateFilter();
+    emit signal_rows_changed();
     return true;
 }
 

@@ -20,6 +20,10 @@ public:
     /// Table row of each row kept, in order.
     QVector<int> keptRows() const;
 
+signals:
+    /// The rows kept may have changed: a new filter or a new table.
+    void signal_rows_changed();
+
 protected:
     bool filterAcceptsRow(int sourceRow, const QModelIndex &sourceParent) const override;
 

@@ -94,10 +94,7 @@ ScatterPlot::ScatterPlot(Analyst *table, RowFilterModel *rows, QWidget *parent)
                                m_view);
         });
     }
-    connect(m_rows, &QAbstractItemModel::modelReset, this, &ScatterPlot::slot_refresh);
-    connect(m_rows, &QAbstractItemModel::layoutChanged, this, &ScatterPlot::slot_refresh);
-    connect(m_rows, &QAbstractItemModel::rowsInserted, this, &ScatterPlot::slot_refresh);
-    connect(m_rows, &QAbstractItemModel::rowsRemoved, this, &ScatterPlot::slot_refresh);
+    connect(m_rows, &RowFilterModel::signal_rows_changed, this, &ScatterPlot::slot_refresh);
 }
 
 void ScatterPlot::fillAxisChoices()

@@ -11,7 +11,11 @@
 #include <cmath>
 #include <limits>
 
-TableBuilder::TableBuilder(QObject *parent) : QThread(parent) {}
+TableBuilder::TableBuilder(QObject *parent) : QObject(parent)
+{
+    m_poll.setInterval(100);
+    connect(&m_poll, &QTimer::timeout, this, &TableBuilder::emitProgress);
+}
 
 TableBuilder::~TableBuilder()
 {
@@ -26,7 +30,6 @@ bool TableBuilder::build(Problem *board, bool vertexMode, const QStringList &gra
 {
     if (isRunning())
         return false;
-    wait();
     delete m_board;
     m_board = nullptr;
     if (!m_graph)
@@ -41,9 +44,39 @@ bool TableBuilder::build(Problem *board, bool vertexMode, const QStringList &gra
     m_result = Result();
     m_result.graphs = graphs;
     m_cancel.store(false);
-    m_lastReported = -1;
-    start();
+    m_done.store(0);
+    m_total.store(0);
+    const int generation = ++m_generation;
+    m_thread = std::thread([this, generation] {
+        work();
+        // Queued to the GUI thread; dropped if the builder is gone by then.
+        QMetaObject::invokeMethod(
+            this, [this, generation] { finishRun(generation); }, Qt::QueuedConnection);
+    });
+    m_poll.start();
     return true;
+}
+
+void TableBuilder::wait()
+{
+    if (m_thread.joinable())
+        m_thread.join();
+}
+
+void TableBuilder::finishRun(int generation)
+{
+    // A build started since then has its own notice coming.
+    if (generation != m_generation)
+        return;
+    wait();
+    m_poll.stop();
+    emitProgress();
+    emit signal_finished();
+}
+
+void TableBuilder::emitProgress()
+{
+    emit signal_progress(m_done.load(), m_total.load());
 }
 
 TableBuilder::Result TableBuilder::takeResult()
@@ -82,15 +115,11 @@ QVector<int> TableBuilder::mergeHeader(QStringList &header, const QStringList &n
 
 void TableBuilder::report(qint64 done, qint64 total)
 {
-    // About two hundred updates per build are enough for a progress bar.
-    const qint64 step = total / 200 + 1;
-    if (done == total || m_lastReported < 0 || done - m_lastReported >= step) {
-        m_lastReported = done;
-        emit signal_progress(done, total);
-    }
+    m_total.store(total, std::memory_order_relaxed);
+    m_done.store(done, std::memory_order_relaxed);
 }
 
-void TableBuilder::run()
+void TableBuilder::work()
 {
     if (!m_fileName.isEmpty()) {
         QFile file(m_fileName);
@@ -109,7 +138,6 @@ void TableBuilder::run()
             return;
         }
     }
-    m_lastReported = -1;
     evaluate();
 }
 

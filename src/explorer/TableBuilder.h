@@ -1,10 +1,12 @@
 #pragma once
 
+#include <QObject>
 #include <QStringList>
-#include <QThread>
+#include <QTimer>
 #include <QVector>
 
 #include <atomic>
+#include <thread>
 
 class Graph;
 class Problem;
@@ -12,8 +14,9 @@ class Problem;
 /// Builds the rows of one explorer's table in its own thread: reads a graph list file when
 /// asked, then evaluates every graph on a clone of the board attached to a private graph.
 /// The clone and the graph are made on the GUI thread when a build starts; the thread touches
-/// no widget and no shared graph, and hands its result over only once it has ended.
-class TableBuilder : public QThread
+/// no widget and no shared graph and emits nothing: the GUI thread polls its progress and
+/// joins it before it reads the result, so every hand-over is one the sanitizer can see.
+class TableBuilder : public QObject
 {
     Q_OBJECT
 public:
@@ -36,7 +39,11 @@ public:
     bool build(Problem *board, bool vertexMode, const QStringList &graphs,
                const QString &fileName = QString(), bool g6 = false);
     void cancel() { m_cancel.store(true); }
-    /// GUI thread, once finished() was emitted: the result of the last build.
+    /// True from build() until signal_finished() (the thread joined).
+    bool isRunning() const { return m_thread.joinable(); }
+    /// Blocks until the running build ends.
+    void wait();
+    /// GUI thread, after signal_finished() or wait(): the result of the last build.
     Result takeResult();
 
     /// Merges the column names of one order into the header: a name (counting repeats) found
@@ -47,11 +54,13 @@ public:
 signals:
     /// done out of total, in bytes while a file is read, then in graphs.
     void signal_progress(qint64 done, qint64 total);
-
-protected:
-    void run() override;
+    /// The build ended (whole, cancelled or failed); the result can be taken.
+    void signal_finished();
 
 private:
+    void finishRun(int generation);
+    void emitProgress();
+    void work();
     void evaluate();
     void report(qint64 done, qint64 total);
 
@@ -61,6 +70,10 @@ private:
     QString m_fileName;
     bool m_g6 = false;
     Result m_result;
+    std::thread m_thread;
+    int m_generation = 0;
+    QTimer m_poll;
     std::atomic<bool> m_cancel{false};
-    qint64 m_lastReported = -1;
+    std::atomic<qint64> m_done{0};
+    std::atomic<qint64> m_total{0};
 };
