@@ -92,8 +92,12 @@ static void BM_MemoryPer100kRows(benchmark::State &state)
         benchmark::DoNotOptimize(copy.size());
     }
 }
-BENCHMARK(BM_MemoryPer100kRows)->ArgName("n")->Arg(10)->Arg(20)->Iterations(1)->Unit(
-    benchmark::kMillisecond);
+BENCHMARK(BM_MemoryPer100kRows)
+    ->ArgName("n")
+    ->Arg(10)
+    ->Arg(20)
+    ->Iterations(1)
+    ->Unit(benchmark::kMillisecond);
 
 int main(int argc, char **argv)
 {

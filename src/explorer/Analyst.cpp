@@ -55,7 +55,7 @@ QVariant Analyst::data(const QModelIndex &index, int role) const
                    : QVariant();
     if (role == Qt::DisplayRole)
         return std::isnan(row[index.column()]) ? QString()
-                                                : QString::number(row[index.column()], 'g', 6);
+                                               : QString::number(row[index.column()], 'g', 6);
     if (role == Qt::UserRole)
         return row[index.column()];
     return QVariant();

@@ -148,14 +148,15 @@ void AnalystWidget::slot_data_loaded()
     if (!m_loader)
         return;
     m_pending += m_loader->graphs();
-    if (!isBuilding())
+    // During a search the graphs wait: the board is not copied while workers publish into it.
+    if (!isBuilding() && !m_searchActive)
         startBuild();
 }
 
 bool AnalystWidget::loadGraphFile(const QString &fileName)
 {
-    if (isBuilding()) {
-        say(tr("The table is being built; load the file when it is done."), Qt::red);
+    if (isBuilding() || m_searchActive) {
+        say(tr("The table is being built or a search runs; load the file later."), Qt::red);
         return false;
     }
     startBuild(fileName);
@@ -193,7 +194,7 @@ void AnalystWidget::builtTable()
         }
     }
     m_buildFile.clear();
-    if (!m_pending.isEmpty())
+    if (!m_pending.isEmpty() && !m_searchActive)
         startBuild();
     emit signal_table_ready();
 }
@@ -251,6 +252,8 @@ void AnalystWidget::slot_cancel()
 void AnalystWidget::slot_set_search_active(bool active)
 {
     m_searchActive = active;
+    if (!active && !m_pending.isEmpty() && !isBuilding())
+        startBuild();
 }
 
 bool AnalystWidget::loadGraph(int graphNo)
@@ -262,6 +265,7 @@ bool AnalystWidget::loadGraph(int graphNo)
     if (graphNo < 1 || graphNo > m_graphs.size() || !m_mainGraph)
         return false;
     m_mainGraph->loadmvx(m_graphs[graphNo - 1], true);
+    layOut();
     m_current = graphNo;
     m_table->setHighlightGraph(graphNo);
     m_plot->setHighlightGraph(graphNo);
@@ -273,6 +277,17 @@ bool AnalystWidget::loadGraph(int graphNo)
         }
     }
     return true;
+}
+
+void AnalystWidget::layOut()
+{
+    // The loaded vertices all stand where the view adds new ones: they are spread out, on a
+    // circle where distances say too little (fewer than 3 vertices, at most one edge).
+    if (m_mainGraph->getNbNodes() >= 3 && m_mainGraph->getNbEdges() > 1)
+        MDS(m_mainGraph, 200, 2);
+    else
+        m_mainGraph->place_circle(200);
+    m_mainGraph->update_display();
 }
 
 void AnalystWidget::slot_load_next()
@@ -321,15 +336,15 @@ int AnalystWidget::exportGraphPdfs(const QString &folder)
     int written = 0;
     for (int no : nos) {
         m_mainGraph->loadmvx(m_graphs[no - 1], true);
-        if (m_mainGraph->getNbNodes() >= 3)
-            MDS(m_mainGraph, 200, 2);
-        m_mainGraph->update_display();
+        layOut();
         m_mainGraph->scaleCoords(400, 300);
         if (m_mainGraph->printToFile(QDir(folder).filePath(QStringLiteral("%1.pdf").arg(no))))
             ++written;
     }
     if (written < nos.size())
-        fail(tr("Failed to write %1 of %2 graph PDF files.").arg(nos.size() - written).arg(nos.size()));
+        fail(tr("Failed to write %1 of %2 graph PDF files.")
+                 .arg(nos.size() - written)
+                 .arg(nos.size()));
     else
         say(tr("%1 graph PDF files written to %2.").arg(written).arg(folder), Qt::blue);
     m_current = nos.isEmpty() ? m_current : nos.last();

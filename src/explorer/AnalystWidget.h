@@ -65,6 +65,8 @@ public slots:
     void slot_clear_database();
     /// Loads the graph after the current one among the rows the filter keeps.
     void slot_load_next();
+    /// While a search runs, no graph is loaded or exported and no table is rebuilt; graphs
+    /// that arrive then are built in when it ends.
     void slot_set_search_active(bool active);
     void slot_cancel();
     void slot_load_graphs();
@@ -82,9 +84,9 @@ signals:
 private:
     void startBuild(const QString &fileName = QString());
     void builtTable();
-    void showTable(const QStringList &header, QVector<QVector<double>> rows,
-                   QVector<int> graphNos);
+    void showTable(const QStringList &header, QVector<QVector<double>> rows, QVector<int> graphNos);
     void updateCount();
+    void layOut();
     void say(const QString &text, QColor colour = Qt::black);
     void fail(const QString &text);
 

@@ -50,12 +50,24 @@ bool RowFilter::accepts(const QVector<double> &row) const
         const bool equal = std::fabs(x - c.value) <= 1e-6;
         bool keep = false;
         switch (c.op) {
-        case Op::Less: keep = x < c.value && !equal; break;
-        case Op::LessEqual: keep = x < c.value || equal; break;
-        case Op::Greater: keep = x > c.value && !equal; break;
-        case Op::GreaterEqual: keep = x > c.value || equal; break;
-        case Op::Equal: keep = equal; break;
-        case Op::NotEqual: keep = !equal; break;
+        case Op::Less:
+            keep = x < c.value && !equal;
+            break;
+        case Op::LessEqual:
+            keep = x < c.value || equal;
+            break;
+        case Op::Greater:
+            keep = x > c.value && !equal;
+            break;
+        case Op::GreaterEqual:
+            keep = x > c.value || equal;
+            break;
+        case Op::Equal:
+            keep = equal;
+            break;
+        case Op::NotEqual:
+            keep = !equal;
+            break;
         }
         if (!keep)
             return false;

@@ -19,8 +19,8 @@ struct ReportedItem {
 /// A board of structural and distance items: graph values, a node value and a vector.
 inline void fillBoard(Problem &p)
 {
-    static const ReportedItem items[] = {{"ORDER", "", 1},     {"SIZE", "", 1},
-                                         {"DEGREES", "deg", 3}, {"WIENER", "", 1},
+    static const ReportedItem items[] = {{"ORDER", "", 1},           {"SIZE", "", 1},
+                                         {"DEGREES", "deg", 3},      {"WIENER", "", 1},
                                          {"ECCENTRICITY", "ecc", 5}, {"DEGMAX", "", 0}};
     for (const ReportedItem &it : items) {
         Calculus *c = BuildCalculus().makeCalculus(it.keyword, false);

@@ -11,7 +11,6 @@
 #include <QTableView>
 #include <QtTest>
 
-
 /// The main graph, the board and both explorers, as the application holds them.
 struct Rig {
     Graph mainGraph{"graph", true};
@@ -126,9 +125,9 @@ void tst_AnalystWidget::malformedListFiles_data()
     QTest::addColumn<QByteArray>("bytes");
     QTest::addColumn<QStringList>("graphs");
     QTest::addColumn<QVector<int>>("badLines");
-    QTest::newRow("graph strings") << "list.dmvx3"
-                                   << QByteArray("3 111\n40 0\n\n4 1010011\n2 1\n\x7f\x80\n")
-                                   << QStringList{"3 111", "2 1"} << QVector<int>{2, 3, 4, 6};
+    QTest::newRow("graph strings")
+        << "list.dmvx3" << QByteArray("3 111\n40 0\n\n4 1010011\n2 1\n\x7f\x80\n")
+        << QStringList{"3 111", "2 1"} << QVector<int>{2, 3, 4, 6};
     QTest::newRow("graph6") << "list.g6" << QByteArray("Bw\n~??\nA\nA_\n")
                             << QStringList{"3 111", "2 1"} << QVector<int>{2, 3};
 }
@@ -343,6 +342,16 @@ void tst_AnalystWidget::dataLoadedAppends()
     QCOMPARE(rig.graphs.graphs(), first + second);
     QCOMPARE(rig.graphs.analyst()->nbRows(), 3010);
     QCOMPARE(rig.loader.size(), 10); // the loader is not emptied
+
+    // During a search nothing is rebuilt and no file is read: the graphs wait for its end.
+    rig.graphs.slot_set_search_active(true);
+    rig.graphs.slot_data_loaded();
+    QVERIFY(!rig.graphs.isBuilding());
+    QVERIFY(!rig.graphs.loadGraphFile("/nonexistent.g6"));
+    rig.graphs.slot_set_search_active(false);
+    QVERIFY(rig.graphs.isBuilding());
+    QVERIFY(Rig::waitBuilt(rig.graphs));
+    QCOMPARE(rig.graphs.analyst()->nbRows(), 3020);
 }
 
 QTEST_MAIN(tst_AnalystWidget)

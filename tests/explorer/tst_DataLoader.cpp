@@ -32,18 +32,18 @@ void tst_DataLoader::readList_data()
     QTest::addColumn<QVector<int>>("badLines");
     QTest::newRow("clean list") << QByteArray("3 111\n2 0\n") << false
                                 << QStringList{"3 111", "2 0"} << QVector<int>{};
-    QTest::newRow("no final line feed") << QByteArray("3 111\n2 1") << false
-                                        << QStringList{"3 111", "2 1"} << QVector<int>{};
-    QTest::newRow("windows line ends") << QByteArray("3 111\r\n2 1\r\n") << false
-                                       << QStringList{"3 111", "2 1"} << QVector<int>{};
+    QTest::newRow("no final line feed")
+        << QByteArray("3 111\n2 1") << false << QStringList{"3 111", "2 1"} << QVector<int>{};
+    QTest::newRow("windows line ends")
+        << QByteArray("3 111\r\n2 1\r\n") << false << QStringList{"3 111", "2 1"} << QVector<int>{};
     QTest::newRow("bad lines among good ones")
         << QByteArray("3 111\n\n33 0\n4 10100\n3 1x1\n\x01\xff\x00junk\n4 101001\n", 43) << false
         << QStringList{"3 111", "4 101001"} << QVector<int>{2, 3, 4, 5, 6};
     QTest::newRow("graph6 with junk")
         << QByteArray("Bw\nC\n`" + QByteArray(88, '?') + "\nBg\n\xfe\xfe\nA_\n") << true
         << QStringList{"3 111", "3 101", "2 1"} << QVector<int>{2, 3, 5};
-    QTest::newRow("graph strings read as graph6") << QByteArray("3 111\n") << true
-                                                  << QStringList{} << QVector<int>{1};
+    QTest::newRow("graph strings read as graph6")
+        << QByteArray("3 111\n") << true << QStringList{} << QVector<int>{1};
     QTest::newRow("empty file") << QByteArray() << false << QStringList{} << QVector<int>{};
 }
 

@@ -26,8 +26,8 @@ void tst_TableBuilder::mergeHeader_data()
     QTest::addColumn<QStringList>("names");
     QTest::addColumn<QStringList>("merged");
     QTest::addColumn<QVector<int>>("map");
-    QTest::newRow("into nothing") << QStringList{} << QStringList{"A", "B"}
-                                  << QStringList{"A", "B"} << QVector<int>{0, 1};
+    QTest::newRow("into nothing") << QStringList{} << QStringList{"A", "B"} << QStringList{"A", "B"}
+                                  << QVector<int>{0, 1};
     QTest::newRow("smaller order is a subset")
         << QStringList{"A", "v[1]", "v[2]", "v[3]", "B"} << QStringList{"A", "v[1]", "v[2]", "B"}
         << QStringList{"A", "v[1]", "v[2]", "v[3]", "B"} << QVector<int>{0, 1, 2, 4};
@@ -37,8 +37,8 @@ void tst_TableBuilder::mergeHeader_data()
     QTest::newRow("repeated labels keep their order")
         << QStringList{"L", "x", "L"} << QStringList{"L", "L"} << QStringList{"L", "x", "L"}
         << QVector<int>{0, 2};
-    QTest::newRow("new name in front") << QStringList{"B"} << QStringList{"A", "B"}
-                                       << QStringList{"A", "B"} << QVector<int>{0, 1};
+    QTest::newRow("new name in front")
+        << QStringList{"B"} << QStringList{"A", "B"} << QStringList{"A", "B"} << QVector<int>{0, 1};
 }
 
 void tst_TableBuilder::mergeHeader()

@@ -33,7 +33,10 @@ void tst_readGraphLine::graphString_data()
     QTest::newRow("letters") << "abc 111" << false << "";
     QTest::newRow("negative") << "-1 " << false << "";
     QTest::newRow("empty line") << "" << false << "";
-    QTest::newRow("binary") << QString::fromLatin1("3 1\x00" "1", 5) << false << "";
+    QTest::newRow("binary") << QString::fromLatin1("3 1\x00"
+                                                   "1",
+                                                   5)
+                            << false << "";
 }
 
 void tst_readGraphLine::graphString()
