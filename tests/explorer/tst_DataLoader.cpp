@@ -6,23 +6,10 @@ class tst_DataLoader : public QObject
 {
     Q_OBJECT
 private slots:
-    void listAccess();
     void readList_data();
     void readList();
     void cancelStops();
 };
-
-void tst_DataLoader::listAccess()
-{
-    DataLoader d;
-    d.addGraph("3 111");
-    d.addGraph("2 0");
-    QCOMPARE(d.size(), 2);
-    QCOMPARE(d.graphs(), QStringList({"3 111", "2 0"}));
-    d.clear();
-    QCOMPARE(d.size(), 0);
-    QVERIFY(d.graphs().isEmpty());
-}
 
 void tst_DataLoader::readList_data()
 {

@@ -10,8 +10,6 @@ class tst_RowFilter : public QObject
 private slots:
     void parse_data();
     void parse();
-    void keepsWhatBruteForceKeeps_data();
-    void keepsWhatBruteForceKeeps();
 };
 
 namespace
@@ -63,40 +61,6 @@ void tst_RowFilter::parse()
         return;
     }
     QCOMPARE(f.accepts(row), kept);
-}
-
-void tst_RowFilter::keepsWhatBruteForceKeeps_data()
-{
-    QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("column1");
-    QTest::addColumn<double>("low"); // kept: low <= column1 and column2 < high
-    QTest::addColumn<int>("column2");
-    QTest::addColumn<double>("high");
-    QTest::newRow("order and size") << "ORDER >= 5 and SIZE < 9" << 0 << 5.0 << 1 << 9.0;
-    QTest::newRow("degree and order") << "deg[1] >= 2 and ORDER < 8" << 2 << 2.0 << 0 << 8.0;
-}
-
-void tst_RowFilter::keepsWhatBruteForceKeeps()
-{
-    QFETCH(QString, text);
-    QFETCH(int, column1);
-    QFETCH(double, low);
-    QFETCH(int, column2);
-    QFETCH(double, high);
-    qsrand(77);
-    RowFilter f;
-    QString error;
-    QVERIFY(f.parse(text, header, error));
-    int kept = 0;
-    for (int k = 0; k < 2000; ++k) {
-        QVector<double> row;
-        for (int c = 0; c < header.size(); ++c)
-            row << qrand() % 12;
-        const bool expected = row[column1] >= low && row[column2] < high;
-        QCOMPARE(f.accepts(row), expected);
-        kept += expected;
-    }
-    QVERIFY(kept > 0 && kept < 2000);
 }
 
 QTEST_MAIN(tst_RowFilter)
