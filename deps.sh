@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, only those missing.
 set -euo pipefail
-pkgs=(build-essential cmake qtbase5-dev qtbase5-dev-tools)
+pkgs=(build-essential cmake qtbase5-dev qtbase5-dev-tools libqt5charts5-dev)
 if [ "${1:-}" = "--test" ]; then
   # Independent oracles used only by the tests, and the benchmark library for bench/.
   pkgs+=(libeigen3-dev nauty poppler-utils libbenchmark-dev)

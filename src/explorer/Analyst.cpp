@@ -1,5 +1,9 @@
 #include "explorer/Analyst.h"
 
+#include <QBrush>
+#include <QColor>
+
+#include <cmath>
 #include <cstdio>
 
 Analyst::Analyst(QObject *parent) : QAbstractTableModel(parent) {}
@@ -45,8 +49,13 @@ QVariant Analyst::data(const QModelIndex &index, int role) const
     const QVector<double> &row = m_rows[index.row()];
     if (index.column() >= row.size())
         return QVariant();
+    if (role == Qt::BackgroundRole)
+        return m_highlight != 0 && m_graphNos[index.row()] == m_highlight
+                   ? QVariant(QBrush(QColor(255, 230, 120)))
+                   : QVariant();
     if (role == Qt::DisplayRole)
-        return QString::number(row[index.column()], 'g', 6);
+        return std::isnan(row[index.column()]) ? QString()
+                                               : QString::number(row[index.column()], 'g', 6);
     if (role == Qt::UserRole)
         return row[index.column()];
     return QVariant();
@@ -60,4 +69,29 @@ QVariant Analyst::headerData(int section, Qt::Orientation orientation, int role)
         return section >= 0 && section < m_header.size() ? QVariant(m_header[section]) : QVariant();
     return section >= 0 && section < m_graphNos.size() ? QVariant(m_graphNos[section])
                                                        : QVariant();
+}
+
+void Analyst::setHighlightGraph(int graphNo)
+{
+    if (graphNo == m_highlight)
+        return;
+    m_highlight = graphNo;
+    if (!m_rows.isEmpty() && !m_header.isEmpty())
+        emit dataChanged(index(0, 0), index(m_rows.size() - 1, m_header.size() - 1),
+                         {Qt::BackgroundRole});
+}
+
+QByteArray Analyst::tableText() const
+{
+    QByteArray out = m_header.join(QLatin1Char('\t')).toUtf8() + '\n';
+    for (const QVector<double> &row : m_rows) {
+        for (int c = 0; c < row.size(); ++c) {
+            if (c > 0)
+                out += '\t';
+            if (!std::isnan(row[c]))
+                out += QByteArray::number(row[c], 'g', 6);
+        }
+        out += '\n';
+    }
+    return out;
 }

@@ -26,6 +26,13 @@ public:
     /// Replaces the whole table; `graphNos` holds one graph number per row.
     void setTable(QStringList header, QVector<QVector<double>> rows, QVector<int> graphNos);
 
+    /// Rows of graph graphNo are drawn highlighted; 0 highlights none.
+    void setHighlightGraph(int graphNo);
+    int highlightGraph() const { return m_highlight; }
+    /// The table as tab-separated text: the header line, then one line per row, six
+    /// significant digits, an empty field for a missing value.
+    QByteArray tableText() const;
+
     int rowCount(const QModelIndex &parent = QModelIndex()) const override;
     int columnCount(const QModelIndex &parent = QModelIndex()) const override;
     QVariant data(const QModelIndex &index, int role = Qt::DisplayRole) const override;
@@ -39,4 +46,5 @@ private:
     QStringList m_header;
     QVector<QVector<double>> m_rows;
     QVector<int> m_graphNos;
+    int m_highlight = 0;
 };

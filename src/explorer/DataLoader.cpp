@@ -1,5 +1,7 @@
 #include "explorer/DataLoader.h"
 
+#include "explorer/readGraphLine.h"
+
 void DataLoader::clear()
 {
     std::lock_guard<std::mutex> guard(m_mutex);
@@ -18,4 +20,14 @@ QStringList DataLoader::graphs() const
 {
     std::lock_guard<std::mutex> guard(m_mutex);
     return m_graphs;
+}
+
+QString DataLoader::readLine(const QByteArray &bytes, int from, int to, bool g6)
+{
+    // Latin-1 keeps every byte one character, so junk bytes fail the readers' checks.
+    const QString line = QString::fromLatin1(bytes.constData() + from, to - from);
+    BitGraph g;
+    if (!(g6 ? readGraph6Line(line, g) : readGraphStringLine(line, g)))
+        return QString();
+    return graphStringOf(g);
 }

@@ -3,6 +3,7 @@
 
 #include "StderrCapture.h"
 #include "CommonTest.h"
+#include "FileSizeLimit.h"
 #include "PresetPrompts.h"
 
 #include <QDir>
@@ -12,8 +13,6 @@
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QtTest>
-#include <csignal>
-#include <sys/resource.h>
 
 namespace
 {
@@ -307,15 +306,14 @@ void tst_GraphFiles::failedWriteKeepsOldFile()
     Graph g("graph", true);
     build(g, randomSpec(32));
     // A file size limit makes the write itself fail, whoever runs the test.
-    rlimit saved;
-    getrlimit(RLIMIT_FSIZE, &saved);
-    auto previous = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = saved;
-    small.rlim_cur = 256;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool written[3] = {g.save(target), g.export_graph(target), g.printToFile(target)};
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, previous);
+    bool written[3];
+    {
+        FileSizeLimit limit(256);
+        QVERIFY(limit.ok);
+        written[0] = g.save(target);
+        written[1] = g.export_graph(target);
+        written[2] = g.printToFile(target);
+    }
     QVERIFY(!written[0] && !written[1] && !written[2]);
     QCOMPARE(readAll(target), QByteArray("old content"));
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.gmvx3"});
