@@ -576,8 +576,12 @@ bool Graph::parseGraphString(const QString &text, int &n, uint32_t *rows)
     return true;
 }
 
-bool Graph::parseGraph6(const QString &line, int &n, uint32_t *rows)
+bool Graph::parseGraph6(const QString &text, int &n, uint32_t *rows)
 {
+    // The optional header of the format stands before the first graph, on the same line.
+    static const QString header = QStringLiteral(">>graph6<<");
+    const QStringRef line =
+        text.startsWith(header) ? text.midRef(header.size()) : text.midRef(0);
     if (line.isEmpty())
         return false;
     n = static_cast<int>(line.at(0).unicode()) - 63;
@@ -585,7 +589,12 @@ bool Graph::parseGraph6(const QString &line, int &n, uint32_t *rows)
         return false;
     const int pairs = pairCount(n);
     const int chars = (pairs + 5) / 6;
-    if (line.size() - 1 < chars)
+    // Only a line end may follow the data: anything else means the line is not what it says.
+    int end = line.size();
+    while (end > 1 + chars &&
+           (line.at(end - 1) == QLatin1Char('\n') || line.at(end - 1) == QLatin1Char('\r')))
+        --end;
+    if (end != 1 + chars)
         return false;
     std::memset(rows, 0, 32 * sizeof(uint32_t));
     int c = 1;
@@ -608,7 +617,7 @@ bool Graph::parseGraph6(const QString &line, int &n, uint32_t *rows)
     return true;
 }
 
-void Graph::writePairs(int n, const uint32_t *rows)
+void Graph::writePairs(int n, const uint32_t *rows, bool countChanged)
 {
     QMutexLocker locker(&m_currentMutex);
     const uint32_t block = BitGraph::maskOf(n);
@@ -617,12 +626,13 @@ void Graph::writePairs(int n, const uint32_t *rows)
         const uint32_t pairsOfRow = block & ~bit(i);
         m_current[i] = (m_current[i] & ~pairsOfRow) | (rows[i] & pairsOfRow);
     }
-    bumpID(static_cast<quint32>(pairCount(n)));
+    // Below two vertices there is no pair to rewrite, yet a new count is a new graph.
+    bumpID(static_cast<quint32>(qMax(pairCount(n), countChanged ? 1 : 0)));
 }
 
 void Graph::applyGraphString(int n, const uint32_t *rows, bool reset, bool makeBest)
 {
-    m_n.store(n, std::memory_order_relaxed);
+    const bool countChanged = m_n.exchange(n, std::memory_order_relaxed) != n;
     setExistsBelow(n);
     if (reset) {
         clear();
@@ -633,7 +643,7 @@ void Graph::applyGraphString(int n, const uint32_t *rows, bool reset, bool makeB
         if (makeBest)
             best_backup();
     }
-    writePairs(n, rows);
+    writePairs(n, rows, countChanged);
 }
 
 bool Graph::loadCurrentGraph(QString text)

@@ -210,8 +210,9 @@ private:
     void refreshItems();
     void repaintNodes();
     void applyBackground();
-    /// Rewrites every pair of 0..n-1 from rows (bit j of rows[i]), one counter step per pair.
-    void writePairs(int n, const uint32_t *rows);
+    /// Rewrites every pair of 0..n-1 from rows (bit j of rows[i]), one counter step per pair,
+    /// and at least one when the vertex count changed.
+    void writePairs(int n, const uint32_t *rows, bool countChanged);
     /// Graph string of n vertices, pair (i, j) with j < i read as bit j of rows[i].
     static QString writeGraphString(int n, const uint32_t *rows);
     static bool parseGraphString(const QString &text, int &n, uint32_t *rows);

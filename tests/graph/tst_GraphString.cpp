@@ -45,6 +45,8 @@ private slots:
     void graph6AgainstNauty();
     void graph6Forms_data();
     void graph6Forms();
+    void counterFollowsEveryChange_data();
+    void counterFollowsEveryChange();
 };
 
 void tst_GraphString::roundTripEveryOrder()
@@ -103,7 +105,8 @@ void tst_GraphString::stringForms()
         QVERIFY(g.currentGraphData() == before && g.graphData() == before && g.getID() == id);
         return;
     }
-    QCOMPARE(g.getID() - id, n * (n - 1) / 2);
+    // The graph had 32 vertices: a new count moves the counter even without a pair.
+    QCOMPARE(g.getID() - id, qMax(n * (n - 1) / 2, 1));
     QCOMPARE(g.getNbNodes(), n);
     QCOMPARE(edgeSet(g), pairsOf(pairs));
     QCOMPARE(g.getNbBestNodes(), 32);
@@ -178,7 +181,12 @@ void tst_GraphString::graph6Forms_data()
     QTest::newRow("long form") << "~?@?" << -1 << QVector<int>{};
     QTest::newRow("short data") << "E??" << -1 << QVector<int>{};
     QTest::newRow("order 32 short") << "_" + QString(82, '~') << -1 << QVector<int>{};
-    QTest::newRow("header") << ">>graph6<<Bw" << -1 << QVector<int>{};
+    QTest::newRow("header") << ">>graph6<<Bw" << 3 << QVector<int>{0, 1, 0, 2, 1, 2};
+    QTest::newRow("header alone") << ">>graph6<<" << -1 << QVector<int>{};
+    QTest::newRow("text after the data") << "C~ junk!" << -1 << QVector<int>{};
+    QTest::newRow("one character too many") << "Bww" << -1 << QVector<int>{};
+    QTest::newRow("blank after the data") << "Bw " << -1 << QVector<int>{};
+    QTest::newRow("data for order 0") << "?~" << -1 << QVector<int>{};
     QTest::newRow("data below range") << "B!" << -1 << QVector<int>{};
     QTest::newRow("data above range") << "B\x7f" << -1 << QVector<int>{};
     QTest::newRow("outside latin-1") << QString("B") + QChar(0x263a) << -1 << QVector<int>{};
@@ -215,6 +223,47 @@ void tst_GraphString::graph6Forms()
     const QString after = g.currentGraphData();
     QVERIFY(!g.loadg6(in));
     QCOMPARE(g.currentGraphData(), after);
+}
+
+// Items recompute only when the counter moved: a load that changes the vertex count or a cell
+// must move it, whatever the order.
+void tst_GraphString::counterFollowsEveryChange_data()
+{
+    QTest::addColumn<QString>("before"); // graph string
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("graph6");
+    QTest::addColumn<bool>("moves");
+    QTest::newRow("3 to 1") << "3 100" << "1 " << false << true;
+    QTest::newRow("1 to 0") << "1 " << "0 " << false << true;
+    QTest::newRow("0 to 2") << "0 " << "2 1" << false << true;
+    QTest::newRow("2 to 1") << "2 1" << "1 " << false << true;
+    QTest::newRow("0 to 1") << "0 " << "1 " << false << true;
+    QTest::newRow("1 to 1") << "1 " << "1 " << false << false;
+    QTest::newRow("0 to 0") << "0 " << "0 " << false << false;
+    QTest::newRow("same pair again") << "2 1" << "2 1" << false << true;
+    QTest::newRow("graph6 3 to 1") << "3 100" << "@" << true << true;
+    QTest::newRow("graph6 1 to 0") << "1 " << "?" << true << true;
+    QTest::newRow("graph6 0 to 1") << "0 " << "@" << true << true;
+    QTest::newRow("graph6 1 to 1") << "1 " << "@" << true << false;
+}
+
+void tst_GraphString::counterFollowsEveryChange()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, text);
+    QFETCH(bool, graph6);
+    QFETCH(bool, moves);
+    const int n = graph6 ? text.at(0).unicode() - 63 : text.section(' ', 0, 0).toInt();
+    for (int reader = 0; reader < 2; ++reader) {
+        Graph g("g", false);
+        QVERIFY(g.loadmvx(before, true));
+        const int id = g.getID();
+        QVERIFY(graph6    ? g.loadg6(text, false)
+                : reader ? g.loadmvx(text, false)
+                         : g.loadCurrentGraph(text));
+        QCOMPARE(g.getNbNodes(), n);
+        QCOMPARE(g.getID() != id, moves);
+    }
 }
 
 #include "tst_GraphString.moc"
