@@ -1,6 +1,7 @@
 #include "graph/Graph.h"
 
 #include "graph/Edge.h"
+#include "graph/GraphString.h"
 #include "graph/Node.h"
 
 #include <QCoreApplication>
@@ -8,7 +9,6 @@
 #include <QGraphicsScene>
 #include <QMetaObject>
 #include <QMutexLocker>
-#include <QRegularExpression>
 #include <QThread>
 #include <cstring>
 #include <string>
@@ -517,104 +517,29 @@ void Graph::slot_invert_selection()
 
 // ---- Graph string and graph6 ----
 
-QString Graph::writeGraphString(int n, const uint32_t *rows)
-{
-    QString text = QString::number(n);
-    text += QLatin1Char(' ');
-    const int head = text.size();
-    text.resize(head + pairCount(n));
-    QChar *out = text.data() + head;
-    for (int i = 1; i < n; ++i)
-        for (int j = 0; j < i; ++j)
-            *out++ = QLatin1Char((rows[i] >> j) & 1u ? '1' : '0');
-    return text;
-}
-
 QString Graph::graphData() const
 {
     // Only the cell below the diagonal of each pair is read.
-    QMutexLocker locker(&m_bestMutex);
-    return writeGraphString(m_nBest, m_best);
+    BitGraph g;
+    {
+        QMutexLocker locker(&m_bestMutex);
+        g.n = m_nBest;
+        for (int i = 0; i < g.n; ++i)
+            g.row[i] = m_best[i] & BitGraph::maskOf(i);
+    }
+    uint32_t above[32];
+    std::memcpy(above, g.row, sizeof above);
+    transpose32(above);
+    for (int i = 0; i < g.n; ++i)
+        g.row[i] |= above[i];
+    return writeGraphString(g);
 }
 
 QString Graph::currentGraphData() const
 {
     BitGraph g;
     snapshot(g);
-    return writeGraphString(g.n, g.row);
-}
-
-bool Graph::parseGraphString(const QString &text, int &n, uint32_t *rows)
-{
-    const int blank = text.indexOf(QLatin1Char(' '));
-    const QStringRef count = blank < 0 ? text.midRef(0) : text.leftRef(blank);
-    bool ok = false;
-    n = count.toInt(&ok);
-    if (!ok) {
-        // A number too large for an int is a count out of range, not a non-number.
-        static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
-        if (integer.match(count).hasMatch())
-            return false;
-        n = 0;
-    }
-    if (n < 0 || n > 32)
-        return false;
-    QStringRef bits;
-    if (blank >= 0) {
-        const int next = text.indexOf(QLatin1Char(' '), blank + 1);
-        bits = next < 0 ? text.midRef(blank + 1) : text.midRef(blank + 1, next - blank - 1);
-    }
-    std::memset(rows, 0, 32 * sizeof(uint32_t));
-    int p = 0;
-    const int size = bits.size();
-    for (int i = 1; i < n; ++i)
-        for (int j = 0; j < i; ++j, ++p)
-            if (p < size && bits.at(p) == QLatin1Char('1')) {
-                rows[i] |= bit(j);
-                rows[j] |= bit(i);
-            }
-    return true;
-}
-
-bool Graph::parseGraph6(const QString &text, int &n, uint32_t *rows)
-{
-    // The optional header of the format stands before the first graph, on the same line.
-    static const QString header = QStringLiteral(">>graph6<<");
-    const QStringRef line =
-        text.startsWith(header) ? text.midRef(header.size()) : text.midRef(0);
-    if (line.isEmpty())
-        return false;
-    n = static_cast<int>(line.at(0).unicode()) - 63;
-    if (n < 0 || n > 32)
-        return false;
-    const int pairs = pairCount(n);
-    const int chars = (pairs + 5) / 6;
-    // Only a line end may follow the data: anything else means the line is not what it says.
-    int end = line.size();
-    while (end > 1 + chars &&
-           (line.at(end - 1) == QLatin1Char('\n') || line.at(end - 1) == QLatin1Char('\r')))
-        --end;
-    if (end != 1 + chars)
-        return false;
-    std::memset(rows, 0, 32 * sizeof(uint32_t));
-    int c = 1;
-    int b = 6;
-    int value = 0;
-    for (int j = 1; j < n; ++j)
-        for (int i = 0; i < j; ++i) {
-            if (b > 5) {
-                value = static_cast<int>(line.at(c++).unicode()) - 63;
-                if (value < 0 || value > 63)
-                    return false;
-                b = 0;
-            }
-            if ((value >> (5 - b)) & 1) {
-                rows[i] |= bit(j);
-                rows[j] |= bit(i);
-            }
-            ++b;
-        }
-    return true;
+    return writeGraphString(g);
 }
 
 void Graph::writePairs(int n, const uint32_t *rows, bool countChanged)
@@ -630,8 +555,9 @@ void Graph::writePairs(int n, const uint32_t *rows, bool countChanged)
     bumpID(static_cast<quint32>(qMax(pairCount(n), countChanged ? 1 : 0)));
 }
 
-void Graph::applyGraphString(int n, const uint32_t *rows, bool reset, bool makeBest)
+void Graph::applyGraphString(const BitGraph &g, bool reset, bool makeBest)
 {
+    const int n = g.n;
     const bool countChanged = m_n.exchange(n, std::memory_order_relaxed) != n;
     setExistsBelow(n);
     if (reset) {
@@ -643,26 +569,24 @@ void Graph::applyGraphString(int n, const uint32_t *rows, bool reset, bool makeB
         if (makeBest)
             best_backup();
     }
-    writePairs(n, rows, countChanged);
+    writePairs(n, g.row, countChanged);
 }
 
 bool Graph::loadCurrentGraph(QString text)
 {
-    int n;
-    uint32_t rows[32];
-    if (!parseGraphString(text, n, rows))
+    BitGraph g;
+    if (!readGraphString(text, g))
         return false;
-    applyGraphString(n, rows, false, false);
+    applyGraphString(g, false, false);
     return true;
 }
 
 bool Graph::loadmvx(QString text, bool reset)
 {
-    int n;
-    uint32_t rows[32];
-    if (!parseGraphString(text, n, rows))
+    BitGraph g;
+    if (!readGraphString(text, g))
         return false;
-    applyGraphString(n, rows, reset, true);
+    applyGraphString(g, reset, true);
     best_backup();
     if (reset) {
         slot_unselect_all();
@@ -673,12 +597,11 @@ bool Graph::loadmvx(QString text, bool reset)
 
 bool Graph::loadg6(QString line, bool reset)
 {
-    int n;
-    uint32_t rows[32];
-    if (!parseGraph6(line, n, rows))
+    BitGraph g;
+    if (!readGraph6(line, g))
         return false;
     // With reset the best copy holds the bare vertices: it is taken before the edges are written.
-    applyGraphString(n, rows, reset, true);
+    applyGraphString(g, reset, true);
     return true;
 }
 
@@ -688,11 +611,9 @@ bool Graph::loadg6(std::istream &in)
     int ch;
     while ((ch = in.get()) != std::char_traits<char>::eof() && ch != '\n' && ch != '\r')
         text.push_back(static_cast<char>(ch));
-    int n;
-    uint32_t rows[32];
-    if (!parseGraph6(QString::fromLatin1(text.data(), static_cast<int>(text.size())), n, rows))
+    BitGraph g;
+    if (!readGraph6(QString::fromLatin1(text.data(), static_cast<int>(text.size())), g))
         return false;
-    applyGraphString(n, rows, true, false);
+    applyGraphString(g, true, false);
     return true;
 }
-

@@ -213,11 +213,7 @@ private:
     /// Rewrites every pair of 0..n-1 from rows (bit j of rows[i]), one counter step per pair,
     /// and at least one when the vertex count changed.
     void writePairs(int n, const uint32_t *rows, bool countChanged);
-    /// Graph string of n vertices, pair (i, j) with j < i read as bit j of rows[i].
-    static QString writeGraphString(int n, const uint32_t *rows);
-    static bool parseGraphString(const QString &text, int &n, uint32_t *rows);
-    static bool parseGraph6(const QString &line, int &n, uint32_t *rows);
-    void applyGraphString(int n, const uint32_t *rows, bool reset, bool makeBest);
+    void applyGraphString(const BitGraph &g, bool reset, bool makeBest);
 
     /// Scene position of vertex slot i; the stored coordinates when there is no scene.
     QPointF nodePos(int i) const;
