@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QGraphicsView>
-#include <QMutex>
 #include <QPoint>
 #include <QPointF>
 #include <QString>
@@ -13,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <istream>
+#include <mutex>
 
 class Node;
 class Edge;
@@ -26,8 +26,8 @@ class QGraphicsRectItem;
 /// counter that readers compare for equality only.
 ///
 /// Locks: the best mutex guards the best graph and what is drawn from it, the current mutex the
-/// cells of the current graph; when both are needed the best mutex is taken first. Structural
-/// edits (vertex count) of one graph are made by one thread at a time.
+/// cells of the current graph; their place in the system's order is in graph/LockOrder.h.
+/// Structural edits (vertex count) of one graph are made by one thread at a time.
 ///
 /// Anything that touches a scene item or the widget is done in the GUI thread: from another
 /// thread it is queued there, and only plain flags are written in place.
@@ -202,7 +202,9 @@ protected:
 
 private:
     struct FileContent;
-    bool onGuiThread() const;
+    /// This view when it puts items on screen, else null: a graph without display has no
+    /// scene item that the GUI thread must own.
+    QObject *displayContext() { return m_display ? this : nullptr; }
     void bumpID(quint32 by) { m_id.fetch_add(by, std::memory_order_acq_rel); }
     void setExistsBelow(int n);
     void placeNewNode(int slot);
@@ -260,8 +262,8 @@ private:
     int m_animInterval = 500;
     bool m_display;
     std::atomic<bool> m_violated{false};
-    mutable QMutex m_bestMutex;
-    mutable QMutex m_currentMutex;
+    mutable std::mutex m_bestMutex;
+    mutable std::mutex m_currentMutex;
     std::atomic<int> m_n{0};
     int m_nBest = 0;
     QPoint m_lastMousePos;

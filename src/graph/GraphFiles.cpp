@@ -8,7 +8,6 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QMutexLocker>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -93,7 +92,7 @@ bool Graph::save(QString fileName)
 {
     QByteArray bytes;
     {
-        QMutexLocker best(&m_bestMutex);
+        std::lock_guard<std::mutex> best(m_bestMutex);
         bytes = graphFileText(false);
     }
     return writeWholeFile(fileName, bytes);
@@ -103,7 +102,7 @@ bool Graph::autosave()
 {
     QByteArray bytes;
     {
-        QMutexLocker best(&m_bestMutex);
+        std::lock_guard<std::mutex> best(m_bestMutex);
         bytes = graphFileText(true);
     }
     return writeWholeFile(autosaveFileName(), bytes);
@@ -183,7 +182,7 @@ void Graph::applyGraphFile(const FileContent &f)
     for (int k = 0; k < f.n; ++k)
         addNode();
     {
-        QMutexLocker best(&m_bestMutex);
+        std::lock_guard<std::mutex> best(m_bestMutex);
         for (int i = 0; i < f.n; ++i) {
             m_nodes[i]->setNodeName(f.names.at(i));
             m_nodes[i]->setPosition(f.positions.at(i).x(), f.positions.at(i).y());
@@ -246,7 +245,7 @@ bool Graph::export_graph(QString fileName)
 {
     QByteArray bytes;
     {
-        QMutexLocker best(&m_bestMutex);
+        std::lock_guard<std::mutex> best(m_bestMutex);
         const int n = m_nBest;
         QString vertices;
         QString edges;

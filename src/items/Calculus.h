@@ -24,11 +24,9 @@
 
 #include <QGraphicsItem>
 #include <QList>
-#include <QMutex>
 #include <QPointF>
 #include <QString>
 #include <QVector>
-#include <functional>
 
 #include <atomic>
 #include <mutex>
@@ -104,8 +102,6 @@ public:
     QString getType() const { return type; }
     void setZ(double z) { setZValue(z); }
     bool isLinked(int k) const;
-    static void clearVectorCalculus();
-    static void addVectorCalculus(Calculus *c);
 
     // Board side: selection, links, dialog, report flags.
     void toggleSelect();
@@ -152,7 +148,6 @@ public:
     int y = 100;
     int w = 80;
     int h = 80;
-    QPainter *painter = nullptr;
     QString name;
     QString givenName;
     CalculusDisplay *calculusDisplay = nullptr;
@@ -190,8 +185,6 @@ public:
     QPointF mousePressPos;
 
     static Calculus *calculus_under_mouse;
-    static QVector<Calculus *> vector_calculus;
-    static QMutex c_mutex;
 
 protected:
     /// Constructor steps shared by the item classes: name and documentation, then with
@@ -209,10 +202,6 @@ protected:
     const BitGraph &readGraph();
     /// Error exit of recompute(): error flag, empty value, and the tool tip to show.
     void fail(const QString &tip = QString());
-    /// Runs f at once on the dialog's thread or when the item has none (such an item is never
-    /// on a board); from any other thread f is queued to the dialog's thread and dropped if
-    /// the item is gone by then.
-    void runOnDisplayThread(std::function<void()> f);
 
     // Argument protocol shared by the category bases.
     bool takeLink(int k, Link *link);

@@ -2,7 +2,6 @@
 
 #include "items/ZDisplay.h"
 
-#include <QMutexLocker>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QtGlobal>
@@ -126,7 +125,6 @@ void Z::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
 {
     if (!calculusDisplay)
         return;
-    painter = p;
     readDirections();
     double f = factor;
     if (!maxFlag)

@@ -89,7 +89,6 @@ void infoNODE::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
 
 void infoNODE::paintDiamond(QPainter *p)
 {
-    painter = p;
     QRadialGradient g(QPointF(3, 3), 100, QPointF(3, 3));
     if (selected) {
         g.setColorAt(1, QColor(Qt::blue).lighter(120));
