@@ -425,7 +425,7 @@ QString Calculus::getCaractToSave()
 
 QString Calculus::getID()
 {
-    ID = type + QLatin1Char('-') + QString::number(zValue(), 'g', 6);
+    ID = typeName + QLatin1Char('-') + QString::number(zValue(), 'g', 6);
     return ID;
 }
 
@@ -490,7 +490,7 @@ void Calculus::initItem(const QString &keyword, const QString &latex, const QStr
 
 void Calculus::setCategory(const QString &typeText)
 {
-    type = typeText;
+    typeName = typeText;
     x = qrand() % 200;
     y = qrand() % 200;
     w = 120;

@@ -21,6 +21,7 @@
 //     items/BuildCalculus.cpp: `{"DEGMAX", &make<invDEGMAX>},`.
 
 #include "graph/BitGraph.h"
+#include "graph/ItemTypes.h"
 
 #include <QGraphicsItem>
 #include <QList>
@@ -58,6 +59,8 @@ public:
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
+    enum { Type = CalculusItemType };
+    int type() const override { return Type; }
 
     // The item's own virtual operations, in their historical slot order.
     virtual bool setLink1(Link *) = 0;
@@ -99,7 +102,7 @@ public:
     void saveTooltip(const QString &tip) { savedTooltip = tip; }
     QString getSRows() const { return sRows; }
     QString getSCols() const { return sCols; }
-    QString getType() const { return type; }
+    QString getType() const { return typeName; }
     void setZ(double z) { setZValue(z); }
     bool isLinked(int k) const;
 
@@ -168,7 +171,8 @@ public:
     std::atomic<bool> bestError{false};
     std::atomic<bool> crucial{false};
     int saveIndex = 0;
-    QString type;
+    /// "Invariant", "Operator", "Family", "Constraint", "Z" or "INFO".
+    QString typeName;
     QString savedTooltip;
     // std::mutex rather than QMutex: the thread sanitizer sees its ordering, which it cannot
     // see through Qt 5's uninstrumented QMutex.

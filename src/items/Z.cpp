@@ -8,7 +8,7 @@
 
 Z::Z(bool isGraphical) : scaled(32, QVector<double>(32, 0.0))
 {
-    type = QStringLiteral("Z");
+    typeName = QStringLiteral("Z");
     name = QStringLiteral("Z");
     x = qrand() % 200;
     y = qrand() % 200;

@@ -16,7 +16,7 @@ infoNODE::infoNODE(QString keyword, bool isGraphical)
 void infoNODE::initInfo(const QString &keyword, bool isGraphical)
 {
     name = keyword;
-    type = QStringLiteral("INFO");
+    typeName = QStringLiteral("INFO");
     nbArgs = 1;
     graphical = isGraphical;
     if (!graphical)
