@@ -146,7 +146,9 @@ public:
     /// New graph "Clone" without display holding a copy of this graph; the caller owns it.
     Graph *clone();
 
-    // Graph string and graph6.
+    // Graph string and graph6 (graph/GraphString.h). A load rewrites every pair of the new
+    // vertices, one counter step each, and moves the counter at least once when the vertex
+    // count changes, so that no item keeps a value of the previous graph.
     QString graphData() const;
     QString currentGraphData() const;
     /// False, with the graph unchanged, when the count lies outside 0..32.

@@ -62,7 +62,7 @@ public:
     enum { Type = CalculusItemType };
     int type() const override { return Type; }
 
-    // The item's own virtual operations, in their historical slot order.
+    // The item's own virtual operations.
     virtual bool setLink1(Link *) = 0;
     virtual bool setLink2(Link *) = 0;
     virtual bool setLink3(Link *) = 0;
