@@ -1,15 +1,12 @@
 #include "graph/Graph.h"
 
 #include "graph/Edge.h"
+#include "graph/GraphString.h"
+#include "graph/GuiThread.h"
 #include "graph/Node.h"
 
-#include <QCoreApplication>
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
-#include <QMetaObject>
-#include <QMutexLocker>
-#include <QRegularExpression>
-#include <QThread>
 #include <cstring>
 #include <string>
 
@@ -67,8 +64,8 @@ Graph::Graph(QString name, bool display)
         setMouseTracking(true);
     }
     {
-        QMutexLocker best(&m_bestMutex);
-        QMutexLocker current(&m_currentMutex);
+        std::lock_guard<std::mutex> best(m_bestMutex);
+        std::lock_guard<std::mutex> current(m_currentMutex);
         m_nodes.resize(32);
         m_edges.fill(QVector<Edge *>(32, nullptr), 32);
         for (int i = 0; i < 32; ++i) {
@@ -107,12 +104,6 @@ Graph::~Graph()
     m_nodes.clear();
 }
 
-bool Graph::onGuiThread() const
-{
-    const QCoreApplication *app = QCoreApplication::instance();
-    return !app || QThread::currentThread() == app->thread();
-}
-
 Node *Graph::getNode(int i) const
 {
     return inSlots(i) ? m_nodes[i] : nullptr;
@@ -125,7 +116,7 @@ Edge *Graph::getEdge(int i, int j) const
 
 bool Graph::edge(int i, int j) const
 {
-    QMutexLocker locker(&m_currentMutex);
+    std::lock_guard<std::mutex> locker(m_currentMutex);
     const unsigned n = static_cast<unsigned>(m_n.load(std::memory_order_relaxed));
     if (static_cast<unsigned>(i) >= n || static_cast<unsigned>(j) >= n || i == j)
         return false;
@@ -134,7 +125,7 @@ bool Graph::edge(int i, int j) const
 
 int Graph::getNbEdges() const
 {
-    QMutexLocker locker(&m_currentMutex);
+    std::lock_guard<std::mutex> locker(m_currentMutex);
     const int n = m_n.load(std::memory_order_relaxed);
     const uint32_t all = BitGraph::maskOf(n);
     int count = 0;
@@ -148,7 +139,7 @@ void Graph::snapshot(BitGraph &out) const
     uint32_t cells[32];
     int n;
     {
-        QMutexLocker locker(&m_currentMutex);
+        std::lock_guard<std::mutex> locker(m_currentMutex);
         n = m_n.load(std::memory_order_relaxed);
         std::memcpy(cells, m_current, sizeof cells);
     }
@@ -163,7 +154,7 @@ void Graph::snapshot(BitGraph &out) const
 
 bool Graph::bestEdge(int i, int j) const
 {
-    QMutexLocker locker(&m_bestMutex);
+    std::lock_guard<std::mutex> locker(m_bestMutex);
     const unsigned n = static_cast<unsigned>(m_nBest);
     if (static_cast<unsigned>(i) >= n || static_cast<unsigned>(j) >= n || i == j)
         return false;
@@ -172,20 +163,20 @@ bool Graph::bestEdge(int i, int j) const
 
 int Graph::getNbBestNodes() const
 {
-    QMutexLocker locker(&m_bestMutex);
+    std::lock_guard<std::mutex> locker(m_bestMutex);
     return m_nBest;
 }
 
 int Graph::getBestID() const
 {
-    QMutexLocker locker(&m_bestMutex);
+    std::lock_guard<std::mutex> locker(m_bestMutex);
     return m_bestCounter;
 }
 
 void Graph::best_backup()
 {
-    QMutexLocker best(&m_bestMutex);
-    QMutexLocker current(&m_currentMutex);
+    std::lock_guard<std::mutex> best(m_bestMutex);
+    std::lock_guard<std::mutex> current(m_currentMutex);
     std::memcpy(m_best, m_current, sizeof m_best);
     m_nBest = m_n.load(std::memory_order_relaxed);
     for (int i = 0; i < 32; ++i) {
@@ -197,8 +188,8 @@ void Graph::best_backup()
 
 void Graph::best_restore()
 {
-    QMutexLocker best(&m_bestMutex);
-    QMutexLocker current(&m_currentMutex);
+    std::lock_guard<std::mutex> best(m_bestMutex);
+    std::lock_guard<std::mutex> current(m_currentMutex);
     m_id.store(static_cast<quint32>(m_bestCounter), std::memory_order_release);
     std::memcpy(m_current, m_best, sizeof m_current);
     m_n.store(m_nBest, std::memory_order_relaxed);
@@ -214,28 +205,23 @@ void Graph::changeBest()
 
 void Graph::update_display()
 {
-    const bool here = !m_display || onGuiThread();
     {
-        QMutexLocker best(&m_bestMutex);
-        QMutexLocker current(&m_currentMutex);
+        std::lock_guard<std::mutex> best(m_bestMutex);
+        std::lock_guard<std::mutex> current(m_currentMutex);
         for (int i = 0; i < 32; ++i) {
             m_nodes[i]->setVisibleFlag(i < m_nBest);
             m_nodes[i]->setExists(i < m_nBest);
         }
-        if (here)
-            refreshItems();
     }
     // One pending refresh is enough: it draws the best graph as it stands when it runs.
-    if (!here && !m_displayQueued.exchange(true))
-        QMetaObject::invokeMethod(
-            this,
-            [this] {
-                m_displayQueued.store(false);
-                QMutexLocker best(&m_bestMutex);
-                QMutexLocker current(&m_currentMutex);
-                refreshItems();
-            },
-            Qt::QueuedConnection);
+    GuiThread::run(
+        displayContext(),
+        [this] {
+            std::lock_guard<std::mutex> best(m_bestMutex);
+            std::lock_guard<std::mutex> current(m_currentMutex);
+            refreshItems();
+        },
+        &m_displayQueued);
 }
 
 void Graph::refreshItems()
@@ -258,19 +244,14 @@ void Graph::setViolated(bool v)
 
 void Graph::applyBackground()
 {
-    if (!onGuiThread()) {
-        if (!m_backgroundQueued.exchange(true))
-            QMetaObject::invokeMethod(
-                this,
-                [this] {
-                    m_backgroundQueued.store(false);
-                    applyBackground();
-                },
-                Qt::QueuedConnection);
-        return;
-    }
-    setBackgroundBrush(QBrush(isViolated() ? Qt::gray : Qt::white));
-    viewport()->update();
+    // The view is a widget whether or not it has a scene.
+    GuiThread::run(
+        this,
+        [this] {
+            setBackgroundBrush(QBrush(isViolated() ? Qt::gray : Qt::white));
+            viewport()->update();
+        },
+        &m_backgroundQueued);
 }
 
 void Graph::lock()
@@ -291,7 +272,7 @@ void Graph::setExistsBelow(int n)
 
 bool Graph::addEdge(int i, int j)
 {
-    QMutexLocker locker(&m_currentMutex);
+    std::lock_guard<std::mutex> locker(m_currentMutex);
     bumpID(1);
     const unsigned n = static_cast<unsigned>(m_n.load(std::memory_order_relaxed));
     if (static_cast<unsigned>(i) >= n || static_cast<unsigned>(j) >= n || i == j)
@@ -305,7 +286,7 @@ bool Graph::remEdge(int i, int j)
 {
     if (!inSlots(i) || !inSlots(j))
         return false;
-    QMutexLocker locker(&m_currentMutex);
+    std::lock_guard<std::mutex> locker(m_currentMutex);
     bumpID(1);
     if (!(((m_current[i] >> j) | (m_current[j] >> i)) & 1u))
         return false;
@@ -316,7 +297,7 @@ bool Graph::remEdge(int i, int j)
 
 void Graph::toggleEdge(int i, int j)
 {
-    QMutexLocker locker(&m_currentMutex);
+    std::lock_guard<std::mutex> locker(m_currentMutex);
     if (inSlots(i) && inSlots(j))
         m_current[i] ^= bit(j);
 }
@@ -324,7 +305,7 @@ void Graph::toggleEdge(int i, int j)
 void Graph::invert()
 {
     // Every cell of the n x n block flips, the diagonal included: twice restores everything.
-    QMutexLocker locker(&m_currentMutex);
+    std::lock_guard<std::mutex> locker(m_currentMutex);
     const int n = m_n.load(std::memory_order_relaxed);
     const uint32_t all = BitGraph::maskOf(n);
     for (int i = 0; i < n; ++i)
@@ -339,13 +320,10 @@ void Graph::placeNewNode(int slot)
         node->setPosition(m_lastMousePos.x(), m_lastMousePos.y(), 0);
         return;
     }
-    if (!onGuiThread()) {
-        QMetaObject::invokeMethod(
-            this, [this, slot] { placeNewNode(slot); }, Qt::QueuedConnection);
-        return;
-    }
-    const QPointF p = mapToScene(m_lastMousePos);
-    node->setPosition(p.x(), p.y(), 0);
+    GuiThread::run(this, [this, node] {
+        const QPointF p = mapToScene(m_lastMousePos);
+        node->setPosition(p.x(), p.y(), 0);
+    });
 }
 
 bool Graph::addNode()
@@ -369,7 +347,7 @@ bool Graph::remNode()
     m_n.store(n, std::memory_order_relaxed);
     setExistsBelow(n);
     {
-        QMutexLocker locker(&m_currentMutex);
+        std::lock_guard<std::mutex> locker(m_currentMutex);
         for (int i = 0; i < n; ++i) {
             m_current[i] &= ~bit(n);
             m_current[n] &= ~bit(i);
@@ -387,7 +365,7 @@ bool Graph::remNode(int v)
     if (v < 0 || v >= n)
         return false;
     {
-        QMutexLocker locker(&m_currentMutex);
+        std::lock_guard<std::mutex> locker(m_currentMutex);
         --n;
         m_n.store(n, std::memory_order_relaxed);
         setExistsBelow(n);
@@ -420,7 +398,7 @@ bool Graph::remNode(int v)
 void Graph::clear()
 {
     {
-        QMutexLocker locker(&m_currentMutex);
+        std::lock_guard<std::mutex> locker(m_currentMutex);
         for (int i = 0; i < 32; ++i)
             m_current[i] &= bit(i);
         bumpID(496);
@@ -459,7 +437,7 @@ void Graph::copy(Graph *source)
     const int n = g.n;
     m_n.store(n, std::memory_order_relaxed);
     {
-        QMutexLocker locker(&m_currentMutex);
+        std::lock_guard<std::mutex> locker(m_currentMutex);
         const uint32_t block = BitGraph::maskOf(n);
         for (int i = 0; i < n; ++i)
             m_current[i] = (m_current[i] & ~block) | g.row[i];
@@ -478,13 +456,10 @@ void Graph::repaintNodes()
 {
     if (!m_display)
         return;
-    if (!onGuiThread()) {
-        QMetaObject::invokeMethod(
-            this, [this] { repaintNodes(); }, Qt::QueuedConnection);
-        return;
-    }
-    for (Node *node : qAsConst(m_nodes))
-        node->update();
+    GuiThread::run(this, [this] {
+        for (Node *node : qAsConst(m_nodes))
+            node->update();
+    });
 }
 
 void Graph::slot_select_all()
@@ -517,112 +492,48 @@ void Graph::slot_invert_selection()
 
 // ---- Graph string and graph6 ----
 
-QString Graph::writeGraphString(int n, const uint32_t *rows)
-{
-    QString text = QString::number(n);
-    text += QLatin1Char(' ');
-    const int head = text.size();
-    text.resize(head + pairCount(n));
-    QChar *out = text.data() + head;
-    for (int i = 1; i < n; ++i)
-        for (int j = 0; j < i; ++j)
-            *out++ = QLatin1Char((rows[i] >> j) & 1u ? '1' : '0');
-    return text;
-}
-
 QString Graph::graphData() const
 {
     // Only the cell below the diagonal of each pair is read.
-    QMutexLocker locker(&m_bestMutex);
-    return writeGraphString(m_nBest, m_best);
+    BitGraph g;
+    {
+        std::lock_guard<std::mutex> locker(m_bestMutex);
+        g.n = m_nBest;
+        for (int i = 0; i < g.n; ++i)
+            g.row[i] = m_best[i] & BitGraph::maskOf(i);
+    }
+    uint32_t above[32];
+    std::memcpy(above, g.row, sizeof above);
+    transpose32(above);
+    for (int i = 0; i < g.n; ++i)
+        g.row[i] |= above[i];
+    return writeGraphString(g);
 }
 
 QString Graph::currentGraphData() const
 {
     BitGraph g;
     snapshot(g);
-    return writeGraphString(g.n, g.row);
+    return writeGraphString(g);
 }
 
-bool Graph::parseGraphString(const QString &text, int &n, uint32_t *rows)
+void Graph::writePairs(int n, const uint32_t *rows, bool countChanged)
 {
-    const int blank = text.indexOf(QLatin1Char(' '));
-    const QStringRef count = blank < 0 ? text.midRef(0) : text.leftRef(blank);
-    bool ok = false;
-    n = count.toInt(&ok);
-    if (!ok) {
-        // A number too large for an int is a count out of range, not a non-number.
-        static const QRegularExpression integer(QStringLiteral("^[+-]?[0-9]+$"));
-        if (integer.match(count).hasMatch())
-            return false;
-        n = 0;
-    }
-    if (n < 0 || n > 32)
-        return false;
-    QStringRef bits;
-    if (blank >= 0) {
-        const int next = text.indexOf(QLatin1Char(' '), blank + 1);
-        bits = next < 0 ? text.midRef(blank + 1) : text.midRef(blank + 1, next - blank - 1);
-    }
-    std::memset(rows, 0, 32 * sizeof(uint32_t));
-    int p = 0;
-    const int size = bits.size();
-    for (int i = 1; i < n; ++i)
-        for (int j = 0; j < i; ++j, ++p)
-            if (p < size && bits.at(p) == QLatin1Char('1')) {
-                rows[i] |= bit(j);
-                rows[j] |= bit(i);
-            }
-    return true;
-}
-
-bool Graph::parseGraph6(const QString &line, int &n, uint32_t *rows)
-{
-    if (line.isEmpty())
-        return false;
-    n = static_cast<int>(line.at(0).unicode()) - 63;
-    if (n < 0 || n > 32)
-        return false;
-    const int pairs = pairCount(n);
-    const int chars = (pairs + 5) / 6;
-    if (line.size() - 1 < chars)
-        return false;
-    std::memset(rows, 0, 32 * sizeof(uint32_t));
-    int c = 1;
-    int b = 6;
-    int value = 0;
-    for (int j = 1; j < n; ++j)
-        for (int i = 0; i < j; ++i) {
-            if (b > 5) {
-                value = static_cast<int>(line.at(c++).unicode()) - 63;
-                if (value < 0 || value > 63)
-                    return false;
-                b = 0;
-            }
-            if ((value >> (5 - b)) & 1) {
-                rows[i] |= bit(j);
-                rows[j] |= bit(i);
-            }
-            ++b;
-        }
-    return true;
-}
-
-void Graph::writePairs(int n, const uint32_t *rows)
-{
-    QMutexLocker locker(&m_currentMutex);
+    std::lock_guard<std::mutex> locker(m_currentMutex);
     const uint32_t block = BitGraph::maskOf(n);
     for (int i = 0; i < n; ++i) {
         // Pairs of 0..n-1 are rewritten; the diagonal and cells beyond n keep their values.
         const uint32_t pairsOfRow = block & ~bit(i);
         m_current[i] = (m_current[i] & ~pairsOfRow) | (rows[i] & pairsOfRow);
     }
-    bumpID(static_cast<quint32>(pairCount(n)));
+    // Below two vertices there is no pair to rewrite, yet a new count is a new graph.
+    bumpID(static_cast<quint32>(qMax(pairCount(n), countChanged ? 1 : 0)));
 }
 
-void Graph::applyGraphString(int n, const uint32_t *rows, bool reset, bool makeBest)
+void Graph::applyGraphString(const BitGraph &g, bool reset, bool makeBest)
 {
-    m_n.store(n, std::memory_order_relaxed);
+    const int n = g.n;
+    const bool countChanged = m_n.exchange(n, std::memory_order_relaxed) != n;
     setExistsBelow(n);
     if (reset) {
         clear();
@@ -633,26 +544,24 @@ void Graph::applyGraphString(int n, const uint32_t *rows, bool reset, bool makeB
         if (makeBest)
             best_backup();
     }
-    writePairs(n, rows);
+    writePairs(n, g.row, countChanged);
 }
 
 bool Graph::loadCurrentGraph(QString text)
 {
-    int n;
-    uint32_t rows[32];
-    if (!parseGraphString(text, n, rows))
+    BitGraph g;
+    if (!readGraphString(text, g))
         return false;
-    applyGraphString(n, rows, false, false);
+    applyGraphString(g, false, false);
     return true;
 }
 
 bool Graph::loadmvx(QString text, bool reset)
 {
-    int n;
-    uint32_t rows[32];
-    if (!parseGraphString(text, n, rows))
+    BitGraph g;
+    if (!readGraphString(text, g))
         return false;
-    applyGraphString(n, rows, reset, true);
+    applyGraphString(g, reset, true);
     best_backup();
     if (reset) {
         slot_unselect_all();
@@ -663,12 +572,11 @@ bool Graph::loadmvx(QString text, bool reset)
 
 bool Graph::loadg6(QString line, bool reset)
 {
-    int n;
-    uint32_t rows[32];
-    if (!parseGraph6(line, n, rows))
+    BitGraph g;
+    if (!readGraph6(line, g))
         return false;
     // With reset the best copy holds the bare vertices: it is taken before the edges are written.
-    applyGraphString(n, rows, reset, true);
+    applyGraphString(g, reset, true);
     return true;
 }
 
@@ -678,11 +586,9 @@ bool Graph::loadg6(std::istream &in)
     int ch;
     while ((ch = in.get()) != std::char_traits<char>::eof() && ch != '\n' && ch != '\r')
         text.push_back(static_cast<char>(ch));
-    int n;
-    uint32_t rows[32];
-    if (!parseGraph6(QString::fromLatin1(text.data(), static_cast<int>(text.size())), n, rows))
+    BitGraph g;
+    if (!readGraph6(QString::fromLatin1(text.data(), static_cast<int>(text.size())), g))
         return false;
-    applyGraphString(n, rows, true, false);
+    applyGraphString(g, true, false);
     return true;
 }
-

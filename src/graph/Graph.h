@@ -4,7 +4,6 @@
 
 #include <QColor>
 #include <QGraphicsView>
-#include <QMutex>
 #include <QPoint>
 #include <QPointF>
 #include <QString>
@@ -13,6 +12,7 @@
 #include <cstdint>
 #include <functional>
 #include <istream>
+#include <mutex>
 
 class Node;
 class Edge;
@@ -26,8 +26,8 @@ class QGraphicsRectItem;
 /// counter that readers compare for equality only.
 ///
 /// Locks: the best mutex guards the best graph and what is drawn from it, the current mutex the
-/// cells of the current graph; when both are needed the best mutex is taken first. Structural
-/// edits (vertex count) of one graph are made by one thread at a time.
+/// cells of the current graph; their place in the system's order is in graph/LockOrder.h.
+/// Structural edits (vertex count) of one graph are made by one thread at a time.
 ///
 /// Anything that touches a scene item or the widget is done in the GUI thread: from another
 /// thread it is queued there, and only plain flags are written in place.
@@ -146,7 +146,9 @@ public:
     /// New graph "Clone" without display holding a copy of this graph; the caller owns it.
     Graph *clone();
 
-    // Graph string and graph6.
+    // Graph string and graph6 (graph/GraphString.h). A load rewrites every pair of the new
+    // vertices, one counter step each, and moves the counter at least once when the vertex
+    // count changes, so that no item keeps a value of the previous graph.
     QString graphData() const;
     QString currentGraphData() const;
     /// False, with the graph unchanged, when the count lies outside 0..32.
@@ -202,7 +204,9 @@ protected:
 
 private:
     struct FileContent;
-    bool onGuiThread() const;
+    /// This view when it puts items on screen, else null: a graph without display has no
+    /// scene item that the GUI thread must own.
+    QObject *displayContext() { return m_display ? this : nullptr; }
     void bumpID(quint32 by) { m_id.fetch_add(by, std::memory_order_acq_rel); }
     void setExistsBelow(int n);
     void placeNewNode(int slot);
@@ -210,13 +214,10 @@ private:
     void refreshItems();
     void repaintNodes();
     void applyBackground();
-    /// Rewrites every pair of 0..n-1 from rows (bit j of rows[i]), one counter step per pair.
-    void writePairs(int n, const uint32_t *rows);
-    /// Graph string of n vertices, pair (i, j) with j < i read as bit j of rows[i].
-    static QString writeGraphString(int n, const uint32_t *rows);
-    static bool parseGraphString(const QString &text, int &n, uint32_t *rows);
-    static bool parseGraph6(const QString &line, int &n, uint32_t *rows);
-    void applyGraphString(int n, const uint32_t *rows, bool reset, bool makeBest);
+    /// Rewrites every pair of 0..n-1 from rows (bit j of rows[i]), one counter step per pair,
+    /// and at least one when the vertex count changed.
+    void writePairs(int n, const uint32_t *rows, bool countChanged);
+    void applyGraphString(const BitGraph &g, bool reset, bool makeBest);
 
     /// Scene position of vertex slot i; the stored coordinates when there is no scene.
     QPointF nodePos(int i) const;
@@ -263,8 +264,8 @@ private:
     int m_animInterval = 500;
     bool m_display;
     std::atomic<bool> m_violated{false};
-    mutable QMutex m_bestMutex;
-    mutable QMutex m_currentMutex;
+    mutable std::mutex m_bestMutex;
+    mutable std::mutex m_currentMutex;
     std::atomic<int> m_n{0};
     int m_nBest = 0;
     QPoint m_lastMousePos;

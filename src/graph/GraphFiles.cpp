@@ -8,7 +8,6 @@
 
 #include <QBuffer>
 #include <QFile>
-#include <QMutexLocker>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
@@ -55,15 +54,6 @@ int cell(const QString &field)
     return ok ? v : 0;
 }
 
-// Whole-number text too large for an int.
-bool integerOutOfRange(const QString &field)
-{
-    static const QRegularExpression integer(QStringLiteral("^\\s*[+-]?[0-9]+\\s*$"));
-    bool ok = false;
-    field.toInt(&ok);
-    return !ok && integer.match(field).hasMatch();
-}
-
 void formatError()
 {
     std::cerr << "ERROR IN FILE FORMAT" << std::endl;
@@ -102,7 +92,7 @@ bool Graph::save(QString fileName)
 {
     QByteArray bytes;
     {
-        QMutexLocker best(&m_bestMutex);
+        std::lock_guard<std::mutex> best(m_bestMutex);
         bytes = graphFileText(false);
     }
     return writeWholeFile(fileName, bytes);
@@ -112,7 +102,7 @@ bool Graph::autosave()
 {
     QByteArray bytes;
     {
-        QMutexLocker best(&m_bestMutex);
+        std::lock_guard<std::mutex> best(m_bestMutex);
         bytes = graphFileText(true);
     }
     return writeWholeFile(autosaveFileName(), bytes);
@@ -132,15 +122,16 @@ bool Graph::readGraphFile(const QString &fileName, bool withCounter, FileContent
     }
     const QStringList lines = QString::fromLatin1(bytes).split(QLatin1Char('\n'));
     int next = 0;
+    // Beyond 32 there is no vertex item to hold the vertex; a count that is not a whole number
+    // says the file is not a graph file, and reading it as 0 would wipe the user's graph.
+    static const QRegularExpression digits(QStringLiteral("^\\s*[0-9]+\\s*$"));
     const QString &countLine = lines.at(next++);
-    int n = cell(countLine);
-    // Beyond 32 there is no vertex item to hold the vertex.
-    if (n > 32 || integerOutOfRange(countLine)) {
+    bool ok = false;
+    const int n = digits.match(countLine).hasMatch() ? countLine.trimmed().toInt(&ok) : -1;
+    if (!ok || n > 32) {
         formatError();
         return false;
     }
-    if (n < 0)
-        n = 0;
     if (withCounter && next++ >= lines.size()) {
         formatError();
         return false;
@@ -191,13 +182,13 @@ void Graph::applyGraphFile(const FileContent &f)
     for (int k = 0; k < f.n; ++k)
         addNode();
     {
-        QMutexLocker best(&m_bestMutex);
+        std::lock_guard<std::mutex> best(m_bestMutex);
         for (int i = 0; i < f.n; ++i) {
             m_nodes[i]->setNodeName(f.names.at(i));
             m_nodes[i]->setPosition(f.positions.at(i).x(), f.positions.at(i).y());
             m_nodes[i]->setSelected(false);
         }
-        writePairs(f.n, f.rows);
+        writePairs(f.n, f.rows, false);
         bumpID(1);
     }
     bumpID(1);
@@ -254,7 +245,7 @@ bool Graph::export_graph(QString fileName)
 {
     QByteArray bytes;
     {
-        QMutexLocker best(&m_bestMutex);
+        std::lock_guard<std::mutex> best(m_bestMutex);
         const int n = m_nBest;
         QString vertices;
         QString edges;

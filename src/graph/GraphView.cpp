@@ -3,14 +3,13 @@
 #include "graph/Graph.h"
 
 #include "graph/Edge.h"
+#include "graph/GuiThread.h"
 #include "graph/Node.h"
 
 #include <QGraphicsRectItem>
 #include <QGraphicsScene>
 #include <QKeyEvent>
-#include <QMetaObject>
 #include <QMouseEvent>
-#include <QMutexLocker>
 #include <QTimerEvent>
 #include <QWheelEvent>
 #include <cmath>
@@ -53,12 +52,7 @@ template <class F> void forSelectedPairs(uint32_t s, F f)
 
 bool Graph::deferredToGui(std::function<void()> f)
 {
-    // From another thread a displayed graph's items are updated later, in the GUI thread; the
-    // queued call is dropped if the graph is gone by then.
-    if (!m_display || onGuiThread())
-        return false;
-    QMetaObject::invokeMethod(this, std::move(f), Qt::QueuedConnection);
-    return true;
+    return GuiThread::queued(displayContext(), std::move(f));
 }
 
 void Graph::slot_update()
@@ -261,8 +255,8 @@ void Graph::slot_scalePosition()
 
 void Graph::display() const
 {
-    QMutexLocker best(&m_bestMutex);
-    QMutexLocker current(&m_currentMutex);
+    std::lock_guard<std::mutex> best(m_bestMutex);
+    std::lock_guard<std::mutex> current(m_currentMutex);
     const int n = getNbNodes();
     std::cerr << "ID = " << getID() << "\n--best graph--\n";
     for (int i = 0; i < n; ++i) {
@@ -332,7 +326,7 @@ void Graph::slot_remv()
 {
     best_restore();
     {
-        QMutexLocker locker(&m_currentMutex);
+        std::lock_guard<std::mutex> locker(m_currentMutex);
         int n = getNbNodes();
         // Downwards, so the vertex moved into slot k has already been passed and is unselected.
         for (int k = n - 1; k >= 0; --k) {
@@ -430,7 +424,7 @@ void Graph::insertVertex(int mode)
 
 void Graph::relabel()
 {
-    QMutexLocker locker(&m_currentMutex);
+    std::lock_guard<std::mutex> locker(m_currentMutex);
     const int n = getNbNodes();
     if (n < 2)
         return;

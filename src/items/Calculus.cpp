@@ -1,22 +1,17 @@
 #include "items/Calculus.h"
 
 #include "graph/Graph.h"
+#include "graph/GuiThread.h"
 #include "items/CalculusDisplay.h"
 #include "items/Link.h"
 
-#include <QCoreApplication>
 #include <QGraphicsSceneMouseEvent>
-#include <QMutexLocker>
 #include <QPainter>
-#include <QPointer>
 #include <QRadialGradient>
-#include <QThread>
 
 #include <cstdio>
 
 Calculus *Calculus::calculus_under_mouse = nullptr;
-QVector<Calculus *> Calculus::vector_calculus;
-QMutex Calculus::c_mutex;
 
 Calculus::Calculus()
     : QGraphicsItem(nullptr), latexDoc(QStringLiteral("N/A")), textDoc(QStringLiteral("N/A")),
@@ -130,7 +125,7 @@ void Calculus::bestBackup()
 void Calculus::publishToDisplay()
 {
     CalculusDisplay *dialog = calculusDisplay;
-    if (QThread::currentThread() == dialog->thread()) {
+    if (GuiThread::isCurrent()) {
         QString tip;
         {
             std::unique_lock<std::mutex> lock(valueMutex);
@@ -157,30 +152,13 @@ void Calculus::publishToDisplay()
         }
         tip = savedTooltip;
     }
-    // Moved in, so that only the GUI thread ever holds the copied data.
-    runOnDisplayThread([copy = std::move(copy), r, c, tip = std::move(tip), this]() {
+    // Moved in, so that only the GUI thread ever holds the copied data. The dialog dies with
+    // its item, so a call dropped with the dialog never reaches a deleted item.
+    GuiThread::run(dialog, [copy = std::move(copy), r, c, tip = std::move(tip), this]() {
         calculusDisplay->setValues(copy, r, c);
         setToolTip(tip);
         update();
     });
-}
-
-void Calculus::runOnDisplayThread(std::function<void()> f)
-{
-    CalculusDisplay *dialog = calculusDisplay;
-    if (!dialog || QThread::currentThread() == dialog->thread()) {
-        f();
-        return;
-    }
-    // The dialog dies with its item, so a guarded dialog also guards the item.
-    QPointer<CalculusDisplay> guard(dialog);
-    QMetaObject::invokeMethod(
-        dialog,
-        [guard, f = std::move(f)]() {
-            if (guard)
-                f();
-        },
-        Qt::QueuedConnection);
 }
 
 double Calculus::getValue(int i)
@@ -225,18 +203,6 @@ bool Calculus::isLinked(int k) const
     default:
         return false;
     }
-}
-
-void Calculus::clearVectorCalculus()
-{
-    QMutexLocker lock(&c_mutex);
-    vector_calculus.clear();
-}
-
-void Calculus::addVectorCalculus(Calculus *c)
-{
-    QMutexLocker lock(&c_mutex);
-    vector_calculus.append(c);
 }
 
 // ---------------------------------------------------------------- board side
@@ -459,7 +425,7 @@ QString Calculus::getCaractToSave()
 
 QString Calculus::getID()
 {
-    ID = type + QLatin1Char('-') + QString::number(zValue(), 'g', 6);
+    ID = typeName + QLatin1Char('-') + QString::number(zValue(), 'g', 6);
     return ID;
 }
 
@@ -524,7 +490,7 @@ void Calculus::initItem(const QString &keyword, const QString &latex, const QStr
 
 void Calculus::setCategory(const QString &typeText)
 {
-    type = typeText;
+    typeName = typeText;
     x = qrand() % 200;
     y = qrand() % 200;
     w = 120;

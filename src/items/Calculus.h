@@ -23,14 +23,13 @@
 //     items/BuildCalculus.cpp: `{"DEGMAX", List::InvariantsVal, &make<invDEGMAX>},`.
 
 #include "graph/BitGraph.h"
+#include "graph/ItemTypes.h"
 
 #include <QGraphicsItem>
 #include <QList>
-#include <QMutex>
 #include <QPointF>
 #include <QString>
 #include <QVector>
-#include <functional>
 
 #include <atomic>
 #include <mutex>
@@ -62,6 +61,8 @@ public:
     void mousePressEvent(QGraphicsSceneMouseEvent *event) override;
     void mouseReleaseEvent(QGraphicsSceneMouseEvent *event) override;
     QVariant itemChange(GraphicsItemChange change, const QVariant &value) override;
+    enum { Type = CalculusItemType };
+    int type() const override { return Type; }
 
     // The item's own virtual operations; each category base fills the pure ones.
     virtual bool setLink1(Link *) = 0;
@@ -103,11 +104,9 @@ public:
     void saveTooltip(const QString &tip) { savedTooltip = tip; }
     QString getSRows() const { return sRows; }
     QString getSCols() const { return sCols; }
-    QString getType() const { return type; }
+    QString getType() const { return typeName; }
     void setZ(double z) { setZValue(z); }
     bool isLinked(int k) const;
-    static void clearVectorCalculus();
-    static void addVectorCalculus(Calculus *c);
 
     // Board side: selection, links, dialog, report flags.
     void toggleSelect();
@@ -154,7 +153,6 @@ public:
     int y = 100;
     int w = 80;
     int h = 80;
-    QPainter *painter = nullptr;
     QString name;
     QString givenName;
     CalculusDisplay *calculusDisplay = nullptr;
@@ -175,7 +173,8 @@ public:
     std::atomic<bool> bestError{false};
     std::atomic<bool> crucial{false};
     int saveIndex = 0;
-    QString type;
+    /// "Invariant", "Operator", "Family", "Constraint", "Z" or "INFO".
+    QString typeName;
     QString savedTooltip;
     // std::mutex rather than QMutex: the thread sanitizer sees its ordering, which it cannot
     // see through Qt 5's uninstrumented QMutex.
@@ -192,8 +191,6 @@ public:
     QPointF mousePressPos;
 
     static Calculus *calculus_under_mouse;
-    static QVector<Calculus *> vector_calculus;
-    static QMutex c_mutex;
 
 protected:
     /// Constructor steps shared by the item classes: name and documentation, then with
@@ -211,10 +208,6 @@ protected:
     const BitGraph &readGraph();
     /// Error exit of recompute(): error flag, empty value, and the tool tip to show.
     void fail(const QString &tip = QString());
-    /// Runs f at once on the dialog's thread or when the item has none (such an item is never
-    /// on a board); from any other thread f is queued to the dialog's thread and dropped if
-    /// the item is gone by then.
-    void runOnDisplayThread(std::function<void()> f);
 
     // Argument protocol shared by the category bases.
     bool takeLink(int k, Link *link);

@@ -1,18 +1,16 @@
 #include "items/ConstantDisplay.h"
 
 #include "graph/Graph.h"
+#include "graph/GuiThread.h"
 
 #include <QCheckBox>
-#include <QCoreApplication>
 #include <QGridLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMutexLocker>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
-#include <QThread>
 
 #include <cstdio>
 
@@ -98,7 +96,7 @@ void ConstantDisplay::rebuildGrid()
     int r, c;
     QVector<QVector<double>> shown;
     {
-        QMutexLocker lock(&mirrorMutex);
+        std::lock_guard<std::mutex> lock(mirrorMutex);
         r = mRows;
         c = mCols;
         shown = mirror;
@@ -121,13 +119,13 @@ void ConstantDisplay::cellEdited(int row, int col)
         return;
     const QTableWidgetItem *cell = grid->item(row, col);
     const double v = cell ? cell->text().toDouble() : 0.0;
-    QMutexLocker lock(&mirrorMutex);
+    std::lock_guard<std::mutex> lock(mirrorMutex);
     mirror[row][col] = v;
 }
 
 bool ConstantDisplay::clone()
 {
-    QMutexLocker lock(&mirrorMutex);
+    std::lock_guard<std::mutex> lock(mirrorMutex);
     const bool requested = cloneRequest;
     cloneRequest = false;
     return requested;
@@ -137,7 +135,7 @@ void ConstantDisplay::setValues(const QVector<QVector<double>> &, int, int) {}
 
 QVector<QVector<double>> &ConstantDisplay::getM()
 {
-    QMutexLocker lock(&mirrorMutex);
+    std::lock_guard<std::mutex> lock(mirrorMutex);
     for (int i = 0; i < mRows; ++i)
         for (int j = 0; j < mCols; ++j)
             values[i][j] = mirror[i][j];
@@ -146,13 +144,13 @@ QVector<QVector<double>> &ConstantDisplay::getM()
 
 int ConstantDisplay::gridRows() const
 {
-    QMutexLocker lock(&mirrorMutex);
+    std::lock_guard<std::mutex> lock(mirrorMutex);
     return mRows;
 }
 
 int ConstantDisplay::gridCols() const
 {
-    QMutexLocker lock(&mirrorMutex);
+    std::lock_guard<std::mutex> lock(mirrorMutex);
     return mCols;
 }
 
@@ -167,7 +165,7 @@ void ConstantDisplay::loadData(int rows, int cols, QVector<double> v)
         std::fflush(stderr);
     }
     {
-        QMutexLocker lock(&mirrorMutex);
+        std::lock_guard<std::mutex> lock(mirrorMutex);
         mRows = qBound(0, rows, 32);
         mCols = qBound(0, cols, 32);
         for (auto &row : mirror)
@@ -177,12 +175,7 @@ void ConstantDisplay::loadData(int rows, int cols, QVector<double> v)
                 for (int j = 0; j < cols; ++j)
                     mirror[i][j] = v[i * cols + j];
     }
-    const QCoreApplication *app = QCoreApplication::instance();
-    if (!app || QThread::currentThread() == thread())
-        rebuildGrid();
-    else
-        QMetaObject::invokeMethod(
-            this, [this] { rebuildGrid(); }, Qt::QueuedConnection);
+    GuiThread::run(this, [this] { rebuildGrid(); });
 }
 
 void ConstantDisplay::slot_apply()
@@ -211,7 +204,7 @@ void ConstantDisplay::slot_del_col()
 void ConstantDisplay::resizeGrid(int dRows, int dCols)
 {
     {
-        QMutexLocker lock(&mirrorMutex);
+        std::lock_guard<std::mutex> lock(mirrorMutex);
         // Buttons add up to 32 and always leave at least one row and one column.
         if ((dRows > 0 && mRows >= 32) || (dRows < 0 && mRows < 2) || (dCols > 0 && mCols >= 32) ||
             (dCols < 0 && mCols < 2))
@@ -230,7 +223,7 @@ void ConstantDisplay::resizeGrid(int dRows, int dCols)
 void ConstantDisplay::slot_clone()
 {
     {
-        QMutexLocker lock(&mirrorMutex);
+        std::lock_guard<std::mutex> lock(mirrorMutex);
         cloneRequest = true;
     }
     if (graph)

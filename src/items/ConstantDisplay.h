@@ -2,7 +2,7 @@
 
 #include "items/CalculusDisplay.h"
 
-#include <QMutex>
+#include <mutex>
 
 class QTableWidgetItem;
 
@@ -47,7 +47,7 @@ private:
     void cellEdited(int row, int col);
     QTableWidgetItem *newCell(double v) const;
 
-    mutable QMutex mirrorMutex;
+    mutable std::mutex mirrorMutex;
     QVector<QVector<double>> mirror;
     int mRows = 1;
     int mCols = 1;

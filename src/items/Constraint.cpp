@@ -18,7 +18,6 @@ Constraint::~Constraint() = default;
 
 void Constraint::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
 {
-    painter = p;
     const double v = shownValue();
     const bool violated = v > 1e-6;
     const QColor errorRim = QColor(Qt::red).lighter(120);

@@ -13,7 +13,6 @@ Family::~Family() = default;
 
 void Family::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
 {
-    painter = p;
     const double v = shownValue();
     const bool no = v > -1e-6 && v < 1e-6;
     setBodyBrush(p, 60, QPointF(30, 30), QPointF(3, 30), QColor(Qt::red).lighter(120), Qt::white,

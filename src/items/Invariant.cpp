@@ -16,7 +16,6 @@ QString Invariant::formula()
 
 void Invariant::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
 {
-    painter = p;
     const QColor errorRim = QColor(Qt::red).lighter(120);
     setBodyBrush(p, 60, QPointF(30, 30), QPointF(3, 30), errorRim, QColor(Qt::darkRed).lighter(120),
                  Qt::green, QColor(Qt::green).darker(120));

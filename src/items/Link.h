@@ -1,5 +1,7 @@
 #pragma once
 
+#include "graph/ItemTypes.h"
+
 #include <QByteArray>
 #include <QGraphicsLineItem>
 #include <QPointF>
@@ -11,7 +13,7 @@ class Calculus;
 class Link : public QGraphicsLineItem
 {
 public:
-    enum { Type = UserType + 2 };
+    enum { Type = LinkItemType };
 
     Link(Calculus *from, Calculus *to, bool display);
     virtual ~Link();

@@ -11,7 +11,6 @@ Operator::~Operator() = default;
 
 void Operator::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
 {
-    painter = p;
     setBodyBrush(p, 100, QPointF(3, 3), QPointF(3, 3), QColor(Qt::red).lighter(120),
                  QColor(Qt::darkRed).lighter(120), Qt::magenta, QColor(Qt::magenta).lighter(150));
     p->drawEllipse(QRectF(-(w / 2), -(h / 2), w, h));

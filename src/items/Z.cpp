@@ -2,14 +2,13 @@
 
 #include "items/ZDisplay.h"
 
-#include <QMutexLocker>
 #include <QPainter>
 #include <QRadialGradient>
 #include <QtGlobal>
 
 Z::Z(bool isGraphical) : scaled(32, QVector<double>(32, 0.0))
 {
-    type = QStringLiteral("Z");
+    typeName = QStringLiteral("Z");
     name = QStringLiteral("Z");
     x = qrand() % 200;
     y = qrand() % 200;
@@ -126,7 +125,6 @@ void Z::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
 {
     if (!calculusDisplay)
         return;
-    painter = p;
     readDirections();
     double f = factor;
     if (!maxFlag)

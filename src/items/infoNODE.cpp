@@ -16,7 +16,7 @@ infoNODE::infoNODE(QString keyword, bool isGraphical)
 void infoNODE::initInfo(const QString &keyword, bool isGraphical)
 {
     name = keyword;
-    type = QStringLiteral("INFO");
+    typeName = QStringLiteral("INFO");
     nbArgs = 1;
     graphical = isGraphical;
     if (!graphical)
@@ -89,7 +89,6 @@ void infoNODE::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
 
 void infoNODE::paintDiamond(QPainter *p)
 {
-    painter = p;
     QRadialGradient g(QPointF(3, 3), 100, QPointF(3, 3));
     if (selected) {
         g.setColorAt(1, QColor(Qt::blue).lighter(120));

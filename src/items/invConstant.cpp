@@ -2,7 +2,6 @@
 
 #include "items/ConstantDisplay.h"
 
-#include <QMutexLocker>
 #include <QPainter>
 #include <QRadialGradient>
 
@@ -98,7 +97,6 @@ void invConstant::recompute()
 
 void invConstant::paint(QPainter *p, const QStyleOptionGraphicsItem *, QWidget *)
 {
-    painter = p;
     QRadialGradient g(QPointF(30, 30), 60, QPointF(3, 30));
     if (selected) {
         g.setColorAt(1, QColor(Qt::blue).lighter(120));

@@ -1,5 +1,8 @@
 #include "operators/OperatorItem.h"
 
+#include "graph/GuiThread.h"
+#include "items/CalculusDisplay.h"
+
 #include <algorithm>
 
 namespace
@@ -92,7 +95,8 @@ void OperatorItem::setShape(int r, int c, const QString &symbolicRows, const QSt
 
 void OperatorItem::showTooltipNow(const QString &text)
 {
-    runOnDisplayThread([this, text] { setToolTip(text); });
+    // An item without a dialog is never shown: its tool tip is set at once.
+    GuiThread::run(calculusDisplay, [this, text] { setToolTip(text); });
 }
 
 const QString &OperatorItem::one()

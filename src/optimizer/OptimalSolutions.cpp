@@ -1,6 +1,7 @@
 #include "optimizer/OptimalSolutions.h"
 
 #include "graph/Graph.h"
+#include "graph/GraphString.h"
 #include "optimizer/Solution.h"
 #include "problem/Eval.h"
 
@@ -177,7 +178,10 @@ bool OptimalSolutions::offer(const Eval *record, const Graph *graph)
     const Verdict verdict = judge(*record);
     if (verdict == Verdict::Refuse)
         return false;
-    commit(verdict, new Solution(record, graph ? graph->currentGraphData() : QString()));
+    BitGraph g;
+    if (graph)
+        graph->snapshot(g);
+    commit(verdict, new Solution(record, graph ? writeGraphString(g) : QString()));
     return true;
 }
 

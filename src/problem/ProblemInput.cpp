@@ -36,12 +36,8 @@ QPointF arrowStep(int key)
 
 Calculus *Problem::boardItem(QGraphicsItem *item) const
 {
-    QVector<Calculus *> all;
-    allItems(all);
-    for (Calculus *c : all)
-        if (static_cast<QGraphicsItem *>(c) == item)
-            return c;
-    return nullptr;
+    // Every item in the board's scene other than links and the rubber band is one of its own.
+    return qgraphicsitem_cast<Calculus *>(item);
 }
 
 void Problem::mousePressEvent(QMouseEvent *event)

@@ -1,5 +1,6 @@
 #include "GraphFixtures.h"
 #include "graph/Graph.h"
+#include "graph/GraphString.h"
 #include "graph/Node.h"
 
 #include <QSet>
@@ -13,11 +14,11 @@ namespace
 
 using Edges = QSet<QPair<int, int>>;
 
-Edges edgeSet(const Graph &g)
+Edges edgeSet(const BitGraph &g)
 {
     Edges edges;
-    for (int i = 0; i < g.getNbNodes(); ++i)
-        for (int j = i + 1; j < g.getNbNodes(); ++j)
+    for (int i = 0; i < g.n; ++i)
+        for (int j = i + 1; j < g.n; ++j)
             if (g.edge(i, j))
                 edges.insert(qMakePair(i, j));
     return edges;
@@ -45,21 +46,24 @@ private slots:
     void graph6AgainstNauty();
     void graph6Forms_data();
     void graph6Forms();
+    void graphLoaders_data();
+    void graphLoaders();
+    void graph6Loaders();
+    void bestStringReadsLowerCells();
+    void counterFollowsEveryChange_data();
+    void counterFollowsEveryChange();
 };
 
 void tst_GraphString::roundTripEveryOrder()
 {
     qsrand(1234);
-    Graph target("dst", false);
     for (int n = 0; n <= 32; ++n) {
         const BitGraph g = randomBitGraph(n);
-        Graph source("src", false);
-        QVERIFY(source.loadCurrentGraph(toGraphString(g)));
-        source.best_backup();
-        QCOMPARE(source.graphData(), toGraphString(g));
-        QVERIFY(target.loadmvx(source.graphData(), n % 2));
+        QCOMPARE(writeGraphString(g), toGraphString(g));
         BitGraph read;
-        target.snapshot(read);
+        QVERIFY(readGraphString(toGraphString(g), read));
+        QCOMPARE(toGraph6(read), toGraph6(g));
+        QVERIFY(readGraph6(QString::fromLatin1(toGraph6(g)), read));
         QCOMPARE(toGraph6(read), toGraph6(g));
     }
 }
@@ -71,6 +75,7 @@ void tst_GraphString::stringForms_data()
     QTest::addColumn<QVector<int>>("pairs");
     QTest::addColumn<bool>("canonical");
     QTest::newRow("empty") << "0 " << 0 << QVector<int>{} << true;
+    QTest::newRow("one vertex") << "1 " << 1 << QVector<int>{} << true;
     QTest::newRow("path P4") << "4 101001" << 4 << QVector<int>{0, 1, 1, 2, 2, 3} << true;
     QTest::newRow("star K1,3") << "4 110100" << 4 << QVector<int>{0, 1, 0, 2, 0, 3} << true;
     QTest::newRow("short field") << "5 1" << 5 << QVector<int>{0, 1} << false;
@@ -78,6 +83,7 @@ void tst_GraphString::stringForms_data()
     QTest::newRow("other char") << "3 1x1" << 3 << QVector<int>{0, 1, 1, 2} << false;
     QTest::newRow("letters count") << "abc 111" << 0 << QVector<int>{} << false;
     QTest::newRow("no blank") << "3" << 3 << QVector<int>{} << false;
+    QTest::newRow("two blanks") << "3  111" << 3 << QVector<int>{} << false;
     QTest::newRow("third field") << "3 100 111" << 3 << QVector<int>{0, 1} << false;
     QTest::newRow("count 33") << QString("33 ") + QString(528, '1') << -1 << QVector<int>{}
                               << false;
@@ -91,38 +97,19 @@ void tst_GraphString::stringForms()
     QFETCH(int, n);
     QFETCH(QVector<int>, pairs);
     QFETCH(bool, canonical);
-    Graph g("g", false);
-    // Cells beyond the count keep their values.
-    g.loadCurrentGraph(QString("32 ") + QString(496, '1'));
-    g.best_backup();
-    const QString before = g.currentGraphData();
-    const int id = g.getID();
-    QCOMPARE(g.loadCurrentGraph(text), n >= 0);
+    const BitGraph before = fromEdges(7, {{5, 6}});
+    BitGraph g = before;
+    QCOMPARE(readGraphString(text, g), n >= 0);
     if (n < 0) {
-        QVERIFY(!g.loadmvx(text, false) && !g.loadmvx(text, true));
-        QVERIFY(g.currentGraphData() == before && g.graphData() == before && g.getID() == id);
+        QCOMPARE(toGraph6(g), toGraph6(before));
         return;
     }
-    QCOMPARE(g.getID() - id, n * (n - 1) / 2);
-    QCOMPARE(g.getNbNodes(), n);
+    QCOMPARE(g.n, n);
     QCOMPARE(edgeSet(g), pairsOf(pairs));
-    QCOMPARE(g.getNbBestNodes(), 32);
-    for (int k = 0; k < 32; ++k)
-        QCOMPARE(g.getNode(k)->getExists(), k < n);
+    for (int i = 0; i < 32; ++i)
+        QVERIFY((g.row[i] & ~BitGraph::maskOf(n)) == 0 && !g.edge(i, i));
     if (canonical)
-        QCOMPARE(g.currentGraphData(), text);
-    if (n < 32 && g.addNode())
-        QCOMPARE(g.edge(n, 0), n > 0);
-    for (bool reset : {false, true}) {
-        Graph h("h", false);
-        h.slot_select_all();
-        QSignalSpy changed(&h, &Graph::signal_best_graph_changed);
-        QVERIFY(h.loadmvx(text, reset));
-        QCOMPARE(edgeSet(h), pairsOf(pairs));
-        QCOMPARE(h.getNbBestNodes(), n);
-        QCOMPARE(changed.count(), int(reset));
-        QCOMPARE(h.getNode(0)->isSelected(), !reset);
-    }
+        QCOMPARE(writeGraphString(g), text);
 }
 
 void tst_GraphString::graph6AgainstNauty_data()
@@ -151,16 +138,15 @@ void tst_GraphString::graph6AgainstNauty()
     QVERIFY(!g6.isEmpty());
     // nauty's own lister gives, per line: order, edge count, then the edges.
     QTextStream listed(runProgram("nauty-listg", {"-e", "-q"}, g6.join('\n') + '\n').join(' '));
-    Graph g("g", false);
     for (const QByteArray &line : g6) {
         int n = -1, m = 0;
         listed >> n >> m;
         QVector<int> flat(2 * m);
         for (int &v : flat)
             listed >> v;
-        g.randomGraph(32);
-        QVERIFY2(g.loadg6(QString::fromLatin1(line), false), line.constData());
-        QCOMPARE(g.getNbNodes(), n);
+        BitGraph g;
+        QVERIFY2(readGraph6(QString::fromLatin1(line), g), line.constData());
+        QCOMPARE(g.n, n);
         QCOMPARE(edgeSet(g), pairsOf(flat));
     }
 }
@@ -173,12 +159,19 @@ void tst_GraphString::graph6Forms_data()
     QTest::newRow("triangle") << "Bw" << 3 << QVector<int>{0, 1, 0, 2, 1, 2};
     QTest::newRow("empty graph") << "?" << 0 << QVector<int>{};
     QTest::newRow("carriage return") << "Bw\r" << 3 << QVector<int>{0, 1, 0, 2, 1, 2};
+    QTest::newRow("line feed") << "Bw\r\n" << 3 << QVector<int>{0, 1, 0, 2, 1, 2};
     QTest::newRow("empty line") << "" << -1 << QVector<int>{};
     QTest::newRow("order 33") << "`" + QString(88, '~') << -1 << QVector<int>{};
     QTest::newRow("long form") << "~?@?" << -1 << QVector<int>{};
     QTest::newRow("short data") << "E??" << -1 << QVector<int>{};
     QTest::newRow("order 32 short") << "_" + QString(82, '~') << -1 << QVector<int>{};
-    QTest::newRow("header") << ">>graph6<<Bw" << -1 << QVector<int>{};
+    QTest::newRow("header") << ">>graph6<<Bw" << 3 << QVector<int>{0, 1, 0, 2, 1, 2};
+    QTest::newRow("header alone") << ">>graph6<<" << -1 << QVector<int>{};
+    QTest::newRow("header twice") << ">>graph6<<>>graph6<<Bw" << -1 << QVector<int>{};
+    QTest::newRow("text after the data") << "C~ junk!" << -1 << QVector<int>{};
+    QTest::newRow("one character too many") << "Bww" << -1 << QVector<int>{};
+    QTest::newRow("blank after the data") << "Bw " << -1 << QVector<int>{};
+    QTest::newRow("data for order 0") << "?~" << -1 << QVector<int>{};
     QTest::newRow("data below range") << "B!" << -1 << QVector<int>{};
     QTest::newRow("data above range") << "B\x7f" << -1 << QVector<int>{};
     QTest::newRow("outside latin-1") << QString("B") + QChar(0x263a) << -1 << QVector<int>{};
@@ -189,32 +182,151 @@ void tst_GraphString::graph6Forms()
     QFETCH(QString, line);
     QFETCH(int, n);
     QFETCH(QVector<int>, pairs);
+    const BitGraph before = fromEdges(7, {{5, 6}});
+    BitGraph g = before;
+    QCOMPARE(readGraph6(line, g), n >= 0);
+    if (n >= 0) {
+        QCOMPARE(g.n, n);
+        QCOMPARE(edgeSet(g), pairsOf(pairs));
+    } else {
+        QCOMPARE(toGraph6(g), toGraph6(before));
+    }
+    // The stream form reads one line per call and keeps the graph at the end of the stream.
+    Graph graph("g", false);
+    std::istringstream in(line.toStdString() + "\n");
+    QCOMPARE(graph.loadg6(in), n >= 0);
+    if (n >= 0)
+        QCOMPARE(graph.currentGraphData(), writeGraphString(g));
+    const QString after = graph.currentGraphData();
+    QVERIFY(!graph.loadg6(in));
+    QCOMPARE(graph.currentGraphData(), after);
+}
+
+// What the graph's string readers do to the graph beyond the parse.
+void tst_GraphString::graphLoaders_data()
+{
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<int>("n"); // -1: refused
+    QTest::newRow("empty") << "0 " << 0;
+    QTest::newRow("one vertex") << "1 " << 1;
+    QTest::newRow("path P4") << "4 101001" << 4;
+    QTest::newRow("short field") << "5 1" << 5;
+    QTest::newRow("count 33") << "33 " << -1;
+}
+
+void tst_GraphString::graphLoaders()
+{
+    QFETCH(QString, text);
+    QFETCH(int, n);
+    BitGraph parsed;
+    QCOMPARE(readGraphString(text, parsed), n >= 0);
+    Graph g("g", false);
+    // Cells beyond the count keep their values.
+    g.loadCurrentGraph(QString("32 ") + QString(496, '1'));
+    g.best_backup();
+    const QString before = g.currentGraphData();
+    const int id = g.getID();
+    QCOMPARE(g.loadCurrentGraph(text), n >= 0);
+    if (n < 0) {
+        QVERIFY(!g.loadmvx(text, false) && !g.loadmvx(text, true));
+        QVERIFY(g.currentGraphData() == before && g.graphData() == before && g.getID() == id);
+        return;
+    }
+    // The graph had 32 vertices: a new count moves the counter even without a pair.
+    QCOMPARE(g.getID() - id, qMax(n * (n - 1) / 2, 1));
+    QCOMPARE(g.currentGraphData(), writeGraphString(parsed));
+    QCOMPARE(g.getNbBestNodes(), 32);
+    for (int k = 0; k < 32; ++k)
+        QCOMPARE(g.getNode(k)->getExists(), k < n);
+    if (n < 32 && g.addNode())
+        QCOMPARE(g.edge(n, 0), n > 0);
+    for (bool reset : {false, true}) {
+        Graph h("h", false);
+        h.slot_select_all();
+        QSignalSpy changed(&h, &Graph::signal_best_graph_changed);
+        QVERIFY(h.loadmvx(text, reset));
+        QCOMPARE(h.graphData(), writeGraphString(parsed));
+        QCOMPARE(h.getNbBestNodes(), n);
+        QCOMPARE(changed.count(), int(reset));
+        QCOMPARE(h.getNode(0)->isSelected(), !reset);
+    }
+}
+
+void tst_GraphString::graph6Loaders()
+{
     for (bool reset : {false, true}) {
         Graph g("g", false);
         g.toggleEdge(20, 25);
         g.best_backup();
-        const QString current = g.currentGraphData(), best = g.graphData();
+        const QString best = g.graphData();
         const int id = g.getID();
-        QCOMPARE(g.loadg6(line, reset), n >= 0);
-        if (n >= 0) {
-            QCOMPARE(g.getNbNodes(), n);
-            QCOMPARE(edgeSet(g), pairsOf(pairs));
-            // With reset the best copy holds the bare vertices.
-            QCOMPARE(g.graphData(), reset ? toGraphString(fromEdges(n, {})) : best);
-            continue;
-        }
-        QVERIFY(g.currentGraphData() == current && g.graphData() == best && g.getID() == id);
+        QVERIFY(g.loadg6("Bw", reset));
+        QCOMPARE(g.currentGraphData(), QString("3 111"));
+        // With reset the best copy holds the bare vertices, taken before the edges.
+        QCOMPARE(g.graphData(), reset ? QString("3 000") : best);
+        // A refused line leaves the graph, its best copy and its counter alone.
+        const QString loaded = g.currentGraphData(), loadedBest = g.graphData();
+        const int loadedId = g.getID();
+        QVERIFY(id != loadedId && !g.loadg6("C~ junk!", reset));
+        QVERIFY(g.currentGraphData() == loaded && g.graphData() == loadedBest &&
+                g.getID() == loadedId);
         while (g.addNode()) {
         }
-        QVERIFY(g.edge(20, 25));
+        QCOMPARE(g.edge(20, 25), !reset);
     }
-    // The stream form reads one line per call and keeps the graph at the end of the stream.
+}
+
+void tst_GraphString::bestStringReadsLowerCells()
+{
     Graph g("g", false);
-    std::istringstream in(line.toStdString() + "\n");
-    QCOMPARE(g.loadg6(in), n >= 0);
-    const QString after = g.currentGraphData();
-    QVERIFY(!g.loadg6(in));
-    QCOMPARE(g.currentGraphData(), after);
+    g.loadCurrentGraph("4 000000");
+    g.toggleEdge(2, 0); // the cell below the diagonal
+    g.toggleEdge(1, 3); // the cell above it
+    g.best_backup();
+    QCOMPARE(g.graphData(), QString("4 010000"));
+    // The current graph is read by adjacency, either cell.
+    QCOMPARE(g.currentGraphData(), QString("4 010010"));
+}
+
+// Items recompute only when the counter moved: a load that changes the vertex count or a cell
+// must move it, whatever the order.
+void tst_GraphString::counterFollowsEveryChange_data()
+{
+    QTest::addColumn<QString>("before"); // graph string
+    QTest::addColumn<QString>("text");
+    QTest::addColumn<bool>("graph6");
+    QTest::addColumn<bool>("moves");
+    QTest::newRow("3 to 1") << "3 100" << "1 " << false << true;
+    QTest::newRow("1 to 0") << "1 " << "0 " << false << true;
+    QTest::newRow("0 to 2") << "0 " << "2 1" << false << true;
+    QTest::newRow("2 to 1") << "2 1" << "1 " << false << true;
+    QTest::newRow("0 to 1") << "0 " << "1 " << false << true;
+    QTest::newRow("1 to 1") << "1 " << "1 " << false << false;
+    QTest::newRow("0 to 0") << "0 " << "0 " << false << false;
+    QTest::newRow("same pair again") << "2 1" << "2 1" << false << true;
+    QTest::newRow("graph6 3 to 1") << "3 100" << "@" << true << true;
+    QTest::newRow("graph6 1 to 0") << "1 " << "?" << true << true;
+    QTest::newRow("graph6 0 to 1") << "0 " << "@" << true << true;
+    QTest::newRow("graph6 1 to 1") << "1 " << "@" << true << false;
+}
+
+void tst_GraphString::counterFollowsEveryChange()
+{
+    QFETCH(QString, before);
+    QFETCH(QString, text);
+    QFETCH(bool, graph6);
+    QFETCH(bool, moves);
+    const int n = graph6 ? text.at(0).unicode() - 63 : text.section(' ', 0, 0).toInt();
+    for (int reader = 0; reader < 2; ++reader) {
+        Graph g("g", false);
+        QVERIFY(g.loadmvx(before, true));
+        const int id = g.getID();
+        QVERIFY(graph6    ? g.loadg6(text, false)
+                : reader ? g.loadmvx(text, false)
+                         : g.loadCurrentGraph(text));
+        QCOMPARE(g.getNbNodes(), n);
+        QCOMPARE(g.getID() != id, moves);
+    }
 }
 
 #include "tst_GraphString.moc"

@@ -1,10 +1,12 @@
 #include "ItemProbes.h"
 
 #include "graph/Graph.h"
+#include "items/BuildCalculus.h"
 #include "items/CalculusDisplay.h"
 #include "items/Link.h"
 
 #include <QtTest>
+#include <memory>
 
 class tst_Calculus : public QObject
 {
@@ -17,6 +19,8 @@ private slots:
     void getValueBounds();
     void deletingItemDetachesLinks();
     void itemLineAndDialog();
+    void valuesFollowGraphLoads_data();
+    void valuesFollowGraphLoads();
 };
 
 void tst_Calculus::lazyRecomputation()
@@ -142,6 +146,40 @@ void tst_Calculus::deletingItemDetachesLinks()
     QVERIFY(source->links.isEmpty() && !user->isLinked(1) && !user->arg1);
     delete source;
     delete user;
+}
+
+void tst_Calculus::valuesFollowGraphLoads_data()
+{
+    // Each load is followed by the order and minimum degree it must give.
+    QTest::addColumn<QStringList>("loads");
+    QTest::addColumn<bool>("graph6");
+    QTest::addColumn<QVector<int>>("orders");
+    QTest::addColumn<QVector<int>>("degmins");
+    QTest::newRow("graph strings") << QStringList{"3 100", "1 ", "0 ", "2 1", "1 "} << false
+                                   << QVector<int>{3, 1, 0, 2, 1} << QVector<int>{0, 0, 0, 1, 0};
+    QTest::newRow("graph6 lines") << QStringList{"B_", "@", "?", "A_", "@"} << true
+                                  << QVector<int>{3, 1, 0, 2, 1} << QVector<int>{0, 0, 0, 1, 0};
+}
+
+void tst_Calculus::valuesFollowGraphLoads()
+{
+    QFETCH(QStringList, loads);
+    QFETCH(bool, graph6);
+    QFETCH(QVector<int>, orders);
+    QFETCH(QVector<int>, degmins);
+    Graph g("G", false);
+    const BuildCalculus catalogue;
+    std::unique_ptr<Calculus> order(catalogue.makeCalculus("ORDER", false));
+    std::unique_ptr<Calculus> degmin(catalogue.makeCalculus("DEGMIN", false));
+    order->setGraph(&g);
+    degmin->setGraph(&g);
+    for (int k = 0; k < loads.size(); ++k) {
+        QVERIFY(graph6 ? g.loadg6(loads[k], false) : g.loadCurrentGraph(loads[k]));
+        order->compute(true);
+        degmin->compute(true);
+        QCOMPARE(order->getValue(1), double(orders[k]));
+        QCOMPARE(degmin->getValue(1), double(degmins[k]));
+    }
 }
 
 void tst_Calculus::itemLineAndDialog()

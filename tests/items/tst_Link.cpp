@@ -1,6 +1,8 @@
 #include "ItemProbes.h"
 
+#include "graph/Edge.h"
 #include "graph/Graph.h"
+#include "graph/Node.h"
 #include "items/Link.h"
 
 #include <QtTest>
@@ -31,6 +33,8 @@ private slots:
     void acceptance_data();
     void acceptance();
     void deletingAndMovingLinks();
+    void graphicsItemTypes_data();
+    void graphicsItemTypes();
 };
 
 void tst_Link::acceptance_data()
@@ -108,6 +112,33 @@ void tst_Link::deletingAndMovingLinks()
     QCOMPARE(third.links, QList<Link *>{link});
     delete link;
     QVERIFY(third.links.isEmpty() && !target.arg2);
+}
+
+// Each graphics class has its own type, so a cast never mistakes one for another.
+void tst_Link::graphicsItemTypes_data()
+{
+    QTest::addColumn<int>("kind");
+    QTest::newRow("vertex") << 0;
+    QTest::newRow("edge") << 1;
+    QTest::newRow("link") << 2;
+    QTest::newRow("invariant item") << 3;
+    QTest::newRow("operator item") << 4;
+}
+
+void tst_Link::graphicsItemTypes()
+{
+    QFETCH(int, kind);
+    Node a(0, 0, 10, 10, "a", false), b(5, 5, 10, 10, "b", false);
+    InvariantProbe invariant;
+    OperatorProbe op;
+    Edge edge(&a, &b);
+    Link link(&invariant, &op, false);
+    QGraphicsItem *const items[] = {&a, &edge, &link, &invariant, &op};
+    QGraphicsItem *item = items[kind];
+    QCOMPARE(qgraphicsitem_cast<Node *>(item) != nullptr, kind == 0);
+    QCOMPARE(qgraphicsitem_cast<Edge *>(item) != nullptr, kind == 1);
+    QCOMPARE(qgraphicsitem_cast<Link *>(item) != nullptr, kind == 2);
+    QCOMPARE(qgraphicsitem_cast<Calculus *>(item) != nullptr, kind >= 3);
 }
 
 QTEST_MAIN(tst_Link)
