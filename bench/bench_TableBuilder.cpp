@@ -2,8 +2,8 @@
 // structural and distance items, and the memory its table takes per 100,000 rows.
 #include "explorer/Analyst.h"
 #include "explorer/TableBuilder.h"
-#include "explorer/readGraphLine.h"
 #include "graph/Graph.h"
+#include "graph/GraphString.h"
 #include "items/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "problem/Problem.h"
@@ -22,7 +22,7 @@ static QStringList randomList(int count, int n)
             for (int j = i + 1; j < n; ++j)
                 if (qrand() % 3 == 0)
                     g.addEdge(i, j);
-        list << graphStringOf(g);
+        list << writeGraphString(g);
     }
     return list;
 }

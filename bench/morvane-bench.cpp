@@ -10,6 +10,7 @@
 
 #include "explorer/DataLoader.h"
 #include "graph/Graph.h"
+#include "graph/GraphString.h"
 #include "items/Calculus.h"
 #include "optimizer/OptimalSolutions.h"
 #include "optimizer/Solution.h"
@@ -21,7 +22,6 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QFile>
-#include <QRegularExpression>
 #include <QStringList>
 #include <QTime>
 
@@ -76,17 +76,6 @@ bool readProblem(const QString &path, Problem &board, QString &error)
     return true;
 }
 
-/// A graph string: the order, then exactly one "0" or "1" per pair of the lower triangle.
-bool wellFormed(const QString &line)
-{
-    static const QRegularExpression shape(QStringLiteral("^([0-9]+)(?: ([01]*))?$"));
-    const QRegularExpressionMatch m = shape.match(line);
-    if (!m.hasMatch())
-        return false;
-    const int n = m.captured(1).toInt();
-    return n <= 32 && m.captured(2).size() == n * (n - 1) / 2;
-}
-
 /// For each item of the graph-values table, in its order: whether it gives one column per
 /// vertex (a node value or a vector) rather than a single one.
 QVector<bool> perVertexColumns(const Problem &board)
@@ -137,12 +126,16 @@ int runEval(const QStringList &args)
     int widest = -1, widestAt = -1;
     int lineNumber = 0;
     while (!list.atEnd()) {
-        const QString line = QString::fromLatin1(list.readLine()).trimmed();
+        const QString raw = QString::fromLatin1(list.readLine());
+        const QString line = raw.trimmed();
         ++lineNumber;
         if (line.isEmpty())
             continue;
-        const bool read =
-            graph6 ? graph.loadg6(line, true) : wellFormed(line) && graph.loadCurrentGraph(line);
+        // A graph string is read untrimmed: the blank after a count of 0 or 1 belongs to it.
+        BitGraph parsed;
+        const bool read = graph6 ? graph.loadg6(line, true)
+                                 : readGraphStringStrict(raw, parsed) &&
+                                       graph.loadCurrentGraph(writeGraphString(parsed));
         if (!read) {
             std::fprintf(stderr, "morvane-bench: line %d: cannot read graph \"%s\"\n", lineNumber,
                          qPrintable(line));

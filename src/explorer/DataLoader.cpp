@@ -1,6 +1,6 @@
 #include "explorer/DataLoader.h"
 
-#include "explorer/readGraphLine.h"
+#include "graph/GraphString.h"
 
 void DataLoader::clear()
 {
@@ -22,12 +22,15 @@ QStringList DataLoader::graphs() const
     return m_graphs;
 }
 
-QString DataLoader::readLine(const QByteArray &bytes, int from, int to, bool g6)
+bool DataLoader::readLine(const QByteArray &bytes, int from, int to, bool g6, QString &graph)
 {
     // Latin-1 keeps every byte one character, so junk bytes fail the readers' checks.
     const QString line = QString::fromLatin1(bytes.constData() + from, to - from);
+    if (g6 && isGraph6Header(line))
+        return true;
     BitGraph g;
-    if (!(g6 ? readGraph6Line(line, g) : readGraphStringLine(line, g)))
-        return QString();
-    return graphStringOf(g);
+    if (!(g6 ? readGraph6(line, g) : readGraphStringStrict(line, g)))
+        return false;
+    graph = writeGraphString(g);
+    return true;
 }

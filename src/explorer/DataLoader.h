@@ -25,7 +25,8 @@ public:
 
     /// Reads the lines of a graph list ("*.g6" lines when g6, else graph strings) into graph
     /// strings. A line that cannot be read whole (empty, junk, wrong length, order above 32) is
-    /// skipped and its 1-based number appended to badLines. Stops early, returning false, once
+    /// skipped and its 1-based number appended to badLines; a ">>graph6<<" header line alone is
+    /// skipped and not counted. Stops early, returning false, once
     /// cancel is set; progress(done, total) is called now and then with bytes read.
     template <class Progress>
     static bool readList(const QByteArray &bytes, bool g6, QStringList &graphs,
@@ -33,8 +34,9 @@ public:
                          Progress progress);
 
 private:
-    /// One line of a list as a graph string; empty when the line is refused.
-    static QString readLine(const QByteArray &bytes, int from, int to, bool g6);
+    /// One line of a list as a graph string into graph. False when the line is refused; true
+    /// with graph empty for a graph6 header line, which holds no graph.
+    static bool readLine(const QByteArray &bytes, int from, int to, bool g6, QString &graph);
 
     mutable std::mutex m_mutex;
     QStringList m_graphs;
@@ -53,10 +55,10 @@ bool DataLoader::readList(const QByteArray &bytes, bool g6, QStringList &graphs,
         if (to < 0)
             to = bytes.size();
         ++lineNo;
-        const QString graph = readLine(bytes, from, to, g6);
-        if (graph.isEmpty())
+        QString graph;
+        if (!readLine(bytes, from, to, g6, graph))
             badLines.append(lineNo);
-        else
+        else if (!graph.isEmpty())
             graphs.append(graph);
         from = to + 1;
         if ((lineNo & 0xfff) == 0) {

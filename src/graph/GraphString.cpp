@@ -5,9 +5,48 @@
 namespace
 {
 
+const QString &graph6Header()
+{
+    static const QString header = QStringLiteral(">>graph6<<");
+    return header;
+}
+
 int pairCount(int n)
 {
     return n < 2 ? 0 : n * (n - 1) / 2;
+}
+
+/// text without the line end a line read from a file may keep.
+QStringRef withoutLineEnd(const QString &text)
+{
+    int end = text.size();
+    while (end > 0 &&
+           (text.at(end - 1) == QLatin1Char('\n') || text.at(end - 1) == QLatin1Char('\r')))
+        --end;
+    return text.leftRef(end);
+}
+
+/// Reads the bit field of a graph of order n into out. Strict: exactly one "0" or "1" per
+/// pair, else false with out unchanged; lenient: only "1" is an edge, missing characters are
+/// non-edges, surplus ones are ignored.
+bool readBitField(int n, const QStringRef &bits, bool strict, BitGraph &out)
+{
+    const int size = bits.size();
+    if (strict && size != pairCount(n))
+        return false;
+    BitGraph g;
+    g.n = n;
+    int p = 0;
+    for (int i = 1; i < n; ++i)
+        for (int j = 0; j < i; ++j, ++p) {
+            const QChar c = p < size ? bits.at(p) : QLatin1Char('0');
+            if (c == QLatin1Char('1'))
+                g.addEdge(i, j);
+            else if (strict && c != QLatin1Char('0'))
+                return false;
+        }
+    out = g;
+    return true;
 }
 
 } // namespace
@@ -45,35 +84,39 @@ bool readGraphString(const QString &text, BitGraph &out)
         const int next = text.indexOf(QLatin1Char(' '), blank + 1);
         bits = next < 0 ? text.midRef(blank + 1) : text.midRef(blank + 1, next - blank - 1);
     }
-    BitGraph g;
-    g.n = n;
-    int p = 0;
-    const int size = bits.size();
-    for (int i = 1; i < n; ++i)
-        for (int j = 0; j < i; ++j, ++p)
-            if (p < size && bits.at(p) == QLatin1Char('1'))
-                g.addEdge(i, j);
-    out = g;
-    return true;
+    return readBitField(n, bits, false, out);
+}
+
+bool readGraphStringStrict(const QString &line, BitGraph &out)
+{
+    const QStringRef text = withoutLineEnd(line);
+    // Two digits hold every count up to 32; the blank after a count of 0 or 1 is required.
+    const int blank = text.indexOf(QLatin1Char(' '));
+    if (blank < 1 || blank > 2)
+        return false;
+    int n = 0;
+    for (int k = 0; k < blank; ++k) {
+        const QChar c = text.at(k);
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return false;
+        n = n * 10 + (c.unicode() - '0');
+    }
+    if (n > 32)
+        return false;
+    return readBitField(n, text.mid(blank + 1), true, out);
 }
 
 bool readGraph6(const QString &text, BitGraph &out)
 {
+    // Only a line end may follow the data: anything else means the line is not what it says.
+    QStringRef line = withoutLineEnd(text);
     // The optional header of the format stands before the first graph, on the same line.
-    static const QString header = QStringLiteral(">>graph6<<");
-    const QStringRef line = text.startsWith(header) ? text.midRef(header.size()) : text.midRef(0);
+    if (line.startsWith(graph6Header()))
+        line = line.mid(graph6Header().size());
     if (line.isEmpty())
         return false;
     const int n = static_cast<int>(line.at(0).unicode()) - 63;
-    if (n < 0 || n > 32)
-        return false;
-    const int chars = (pairCount(n) + 5) / 6;
-    // Only a line end may follow the data: anything else means the line is not what it says.
-    int end = line.size();
-    while (end > 1 + chars &&
-           (line.at(end - 1) == QLatin1Char('\n') || line.at(end - 1) == QLatin1Char('\r')))
-        --end;
-    if (end != 1 + chars)
+    if (n < 0 || n > 32 || line.size() != 1 + (pairCount(n) + 5) / 6)
         return false;
     BitGraph g;
     g.n = n;
@@ -94,4 +137,9 @@ bool readGraph6(const QString &text, BitGraph &out)
         }
     out = g;
     return true;
+}
+
+bool isGraph6Header(const QString &line)
+{
+    return withoutLineEnd(line) == graph6Header();
 }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "GraphFixtures.h"
-#include "explorer/readGraphLine.h"
 #include "graph/Graph.h"
+#include "graph/GraphString.h"
 #include "items/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "problem/Problem.h"

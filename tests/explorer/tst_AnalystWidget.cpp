@@ -161,7 +161,7 @@ void tst_AnalystWidget::filterKeepsBruteForceRows()
     Rig rig;
     QStringList list;
     for (int k = 0; k < 400; ++k)
-        list << graphStringOf(randomBitGraph(5 + k % 5));
+        list << writeGraphString(randomBitGraph(5 + k % 5));
     rig.pour(list);
     rig.graphs.slot_data_loaded();
     QVERIFY(Rig::waitBuilt(rig.graphs));
@@ -278,7 +278,7 @@ void tst_AnalystWidget::failedWritesKeepOldFile()
     Rig rig;
     QStringList list;
     for (int k = 0; k < 10; ++k)
-        list << graphStringOf(randomBitGraph(8));
+        list << writeGraphString(randomBitGraph(8));
     rig.pour(list);
     rig.graphs.slot_data_loaded();
     QVERIFY(Rig::waitBuilt(rig.graphs));
@@ -329,9 +329,9 @@ void tst_AnalystWidget::dataLoadedAppends()
     Rig rig;
     QStringList first, second;
     for (int k = 0; k < 3000; ++k)
-        first << graphStringOf(randomBitGraph(12));
+        first << writeGraphString(randomBitGraph(12));
     for (int k = 0; k < 10; ++k)
-        second << graphStringOf(randomBitGraph(4));
+        second << writeGraphString(randomBitGraph(4));
     rig.pour(first);
     rig.graphs.slot_data_loaded();
     rig.pour(second);

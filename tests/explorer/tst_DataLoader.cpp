@@ -29,6 +29,13 @@ void tst_DataLoader::readList_data()
     QTest::newRow("graph6 with junk")
         << QByteArray("Bw\nC\n`" + QByteArray(88, '?') + "\nBg\n\xfe\xfe\nA_\n") << true
         << QStringList{"3 111", "3 101", "2 1"} << QVector<int>{2, 3, 5};
+    QTest::newRow("graph6 header lines") << QByteArray(">>graph6<<\nBw\n>>graph6<<\r\nA_\n") << true
+                                         << QStringList{"3 111", "2 1"} << QVector<int>{};
+    QTest::newRow("graph6 header before the first graph")
+        << QByteArray(">>graph6<<Bw\nBg\n") << true << QStringList{"3 111", "3 101"}
+        << QVector<int>{};
+    QTest::newRow("graph6 header in a graph-string list")
+        << QByteArray(">>graph6<<\n3 111\n") << false << QStringList{"3 111"} << QVector<int>{1};
     QTest::newRow("graph strings read as graph6")
         << QByteArray("3 111\n") << true << QStringList{} << QVector<int>{1};
     QTest::newRow("empty file") << QByteArray() << false << QStringList{} << QVector<int>{};

@@ -97,7 +97,7 @@ void tst_ScatterPlot::pickLoadsGraph()
     DataLoader loader;
     QStringList list;
     for (int k = 0; k < 60; ++k)
-        list << graphStringOf(randomBitGraph(4 + k % 5));
+        list << writeGraphString(randomBitGraph(4 + k % 5));
     for (const QString &g : list)
         loader.addGraph(g);
     AnalystWidget w("graphs", &board, &mainGraph, &loader, false);

@@ -68,7 +68,7 @@ void tst_TableBuilder::mixedOrdersLineUp()
     fillBoard(board);
     QStringList list;
     for (int n : {5, 0, 7, 1, 2, 6, 3})
-        list << graphStringOf(randomBitGraph(n));
+        list << writeGraphString(randomBitGraph(n));
     TableBuilder builder;
     QVERIFY(builder.build(&board, vertexMode, list));
     builder.wait();
@@ -104,7 +104,7 @@ void tst_TableBuilder::guiReadsWhileBuilding()
     fillBoard(board);
     QStringList list;
     for (int k = 0; k < 3000; ++k)
-        list << graphStringOf(randomBitGraph(9 + k % 4));
+        list << writeGraphString(randomBitGraph(9 + k % 4));
     Analyst table;
     table.setTable({"x"}, {{1}, {2}}, {1, 2});
     TableBuilder builder;
@@ -140,7 +140,7 @@ void tst_TableBuilder::cancelLeavesNoRows()
     fillBoard(board);
     QStringList list;
     for (int k = 0; k < 20000; ++k)
-        list << graphStringOf(randomBitGraph(20));
+        list << writeGraphString(randomBitGraph(20));
     TableBuilder builder;
     QVERIFY(builder.build(&board, true, list));
     builder.cancel();

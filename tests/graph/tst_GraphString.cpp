@@ -63,32 +63,59 @@ void tst_GraphString::roundTripEveryOrder()
         BitGraph read;
         QVERIFY(readGraphString(toGraphString(g), read));
         QCOMPARE(toGraph6(read), toGraph6(g));
+        read = BitGraph();
+        QVERIFY(readGraphStringStrict(toGraphString(g), read));
+        QCOMPARE(toGraph6(read), toGraph6(g));
         QVERIFY(readGraph6(QString::fromLatin1(toGraph6(g)), read));
         QCOMPARE(toGraph6(read), toGraph6(g));
     }
 }
 
+// Every row is read by both graph-string readers: the lenient one as the columns say, the
+// strict one, when it accepts, to the same graph.
 void tst_GraphString::stringForms_data()
 {
     QTest::addColumn<QString>("text");
-    QTest::addColumn<int>("n"); // -1: refused
+    QTest::addColumn<int>("n"); // lenient reader, -1: refused
     QTest::addColumn<QVector<int>>("pairs");
     QTest::addColumn<bool>("canonical");
-    QTest::newRow("empty") << "0 " << 0 << QVector<int>{} << true;
-    QTest::newRow("one vertex") << "1 " << 1 << QVector<int>{} << true;
-    QTest::newRow("path P4") << "4 101001" << 4 << QVector<int>{0, 1, 1, 2, 2, 3} << true;
-    QTest::newRow("star K1,3") << "4 110100" << 4 << QVector<int>{0, 1, 0, 2, 0, 3} << true;
-    QTest::newRow("short field") << "5 1" << 5 << QVector<int>{0, 1} << false;
-    QTest::newRow("surplus ignored") << "3 1111111" << 3 << QVector<int>{0, 1, 0, 2, 1, 2} << false;
-    QTest::newRow("other char") << "3 1x1" << 3 << QVector<int>{0, 1, 1, 2} << false;
-    QTest::newRow("letters count") << "abc 111" << 0 << QVector<int>{} << false;
-    QTest::newRow("no blank") << "3" << 3 << QVector<int>{} << false;
-    QTest::newRow("two blanks") << "3  111" << 3 << QVector<int>{} << false;
-    QTest::newRow("third field") << "3 100 111" << 3 << QVector<int>{0, 1} << false;
-    QTest::newRow("count 33") << QString("33 ") + QString(528, '1') << -1 << QVector<int>{}
+    QTest::addColumn<bool>("strict"); // accepted by the strict reader
+    QVector<int> complete;
+    for (int i = 0; i < 32; ++i)
+        for (int j = i + 1; j < 32; ++j)
+            complete << i << j;
+    QTest::newRow("empty") << "0 " << 0 << QVector<int>{} << true << true;
+    QTest::newRow("one vertex") << "1 " << 1 << QVector<int>{} << true << true;
+    QTest::newRow("path P4") << "4 101001" << 4 << QVector<int>{0, 1, 1, 2, 2, 3} << true << true;
+    QTest::newRow("star K1,3") << "4 110100" << 4 << QVector<int>{0, 1, 0, 2, 0, 3} << true << true;
+    QTest::newRow("K32") << "32 " + QString(496, '1') << 32 << complete << true << true;
+    QTest::newRow("carriage return")
+        << "3 111\r" << 3 << QVector<int>{0, 1, 0, 2, 1, 2} << false << true;
+    QTest::newRow("line end") << "3 111\r\n"
+                              << 3 << QVector<int>{0, 1, 0, 2, 1, 2} << false << true;
+    QTest::newRow("short field") << "5 1" << 5 << QVector<int>{0, 1} << false << false;
+    QTest::newRow("one bit short") << "4 10100" << 4 << QVector<int>{0, 1, 1, 2} << false << false;
+    QTest::newRow("surplus ignored")
+        << "3 1111111" << 3 << QVector<int>{0, 1, 0, 2, 1, 2} << false << false;
+    QTest::newRow("one bit too many")
+        << "3 1111" << 3 << QVector<int>{0, 1, 0, 2, 1, 2} << false << false;
+    QTest::newRow("other char") << "3 1x1" << 3 << QVector<int>{0, 1, 1, 2} << false << false;
+    QTest::newRow("binary") << QString::fromLatin1("3 1\x00"
+                                                   "1",
+                                                   5)
+                            << 3 << QVector<int>{0, 1, 1, 2} << false << false;
+    QTest::newRow("letters count") << "abc 111" << 0 << QVector<int>{} << false << false;
+    QTest::newRow("empty line") << "" << 0 << QVector<int>{} << false << false;
+    QTest::newRow("no blank") << "3" << 3 << QVector<int>{} << false << false;
+    QTest::newRow("two blanks") << "3  111" << 3 << QVector<int>{} << false << false;
+    QTest::newRow("blank after the field")
+        << "3 111 " << 3 << QVector<int>{0, 1, 0, 2, 1, 2} << false << false;
+    QTest::newRow("blank before the count") << " 3 111" << 0 << QVector<int>{} << false << false;
+    QTest::newRow("third field") << "3 100 111" << 3 << QVector<int>{0, 1} << false << false;
+    QTest::newRow("count 33") << QString("33 ") + QString(528, '1') << -1 << QVector<int>{} << false
                               << false;
-    QTest::newRow("count -1") << "-1 " << -1 << QVector<int>{} << false;
-    QTest::newRow("count beyond int") << "99999999999 1" << -1 << QVector<int>{} << false;
+    QTest::newRow("count -1") << "-1 " << -1 << QVector<int>{} << false << false;
+    QTest::newRow("count beyond int") << "99999999999 1" << -1 << QVector<int>{} << false << false;
 }
 
 void tst_GraphString::stringForms()
@@ -97,8 +124,11 @@ void tst_GraphString::stringForms()
     QFETCH(int, n);
     QFETCH(QVector<int>, pairs);
     QFETCH(bool, canonical);
+    QFETCH(bool, strict);
     const BitGraph before = fromEdges(7, {{5, 6}});
     BitGraph g = before;
+    BitGraph s = before;
+    QCOMPARE(readGraphStringStrict(text, s), strict);
     QCOMPARE(readGraphString(text, g), n >= 0);
     if (n < 0) {
         QCOMPARE(toGraph6(g), toGraph6(before));
@@ -108,6 +138,7 @@ void tst_GraphString::stringForms()
     QCOMPARE(edgeSet(g), pairsOf(pairs));
     for (int i = 0; i < 32; ++i)
         QVERIFY((g.row[i] & ~BitGraph::maskOf(n)) == 0 && !g.edge(i, i));
+    QCOMPARE(toGraph6(s), toGraph6(strict ? g : before));
     if (canonical)
         QCOMPARE(writeGraphString(g), text);
 }
@@ -156,7 +187,15 @@ void tst_GraphString::graph6Forms_data()
     QTest::addColumn<QString>("line");
     QTest::addColumn<int>("n"); // -1: refused
     QTest::addColumn<QVector<int>>("pairs");
+    QVector<int> complete;
+    for (int j = 1; j < 32; ++j)
+        for (int i = 0; i < j; ++i)
+            complete << i << j;
     QTest::newRow("triangle") << "Bw" << 3 << QVector<int>{0, 1, 0, 2, 1, 2};
+    QTest::newRow("path 0-1-2") << "Bg" << 3 << QVector<int>{0, 1, 1, 2};
+    QTest::newRow("K4") << "C~" << 4 << QVector<int>{0, 1, 0, 2, 1, 2, 0, 3, 1, 3, 2, 3};
+    QTest::newRow("one edge") << "A_" << 2 << QVector<int>{0, 1};
+    QTest::newRow("K32") << "_" + QString(83, '~') << 32 << complete;
     QTest::newRow("empty graph") << "?" << 0 << QVector<int>{};
     QTest::newRow("carriage return") << "Bw\r" << 3 << QVector<int>{0, 1, 0, 2, 1, 2};
     QTest::newRow("line feed") << "Bw\r\n" << 3 << QVector<int>{0, 1, 0, 2, 1, 2};
@@ -164,6 +203,7 @@ void tst_GraphString::graph6Forms_data()
     QTest::newRow("order 33") << "`" + QString(88, '~') << -1 << QVector<int>{};
     QTest::newRow("long form") << "~?@?" << -1 << QVector<int>{};
     QTest::newRow("short data") << "E??" << -1 << QVector<int>{};
+    QTest::newRow("no data") << "C" << -1 << QVector<int>{};
     QTest::newRow("order 32 short") << "_" + QString(82, '~') << -1 << QVector<int>{};
     QTest::newRow("header") << ">>graph6<<Bw" << 3 << QVector<int>{0, 1, 0, 2, 1, 2};
     QTest::newRow("header alone") << ">>graph6<<" << -1 << QVector<int>{};
