@@ -5,6 +5,11 @@
 #include "app/GraphWindow.h"
 #include "app/ProgressBar.h"
 #include "app/Report.h"
+#include "conjectures/ConjectureSettings.h"
+#include "conjectures/ConjectureWidget.h"
+#include "conjectures/ConjecturesDisplay.h"
+#include "explorer/Analyst.h"
+#include "explorer/AnalystWidget.h"
 #include "explorer/DataLoader.h"
 #include "graph/Edge.h"
 #include "graph/Graph.h"
@@ -91,17 +96,18 @@ MainWidget::MainWidget(const BuildCalculus *catalogue, QSettings *settings, QWid
         g->setSceneRect(-250, -250, 500, 500);
     m_board = new Problem(m_graph, QStringLiteral("Problem"), true);
     m_loader = new DataLoader;
-    m_manager = new VNSManager(m_board, m_graph, nullptr, nullptr, m_loader);
     m_console = new Console;
+    m_explorerWindow = new QTabWidget;
+    m_explorerWindow->setWindowTitle(tr("Results explorer"));
+    m_explorerWindow->resize(800, 500);
+    buildExplorers();
+    m_manager = new VNSManager(m_board, m_graph, m_explorers[GraphValues].explorer,
+                               m_explorers[VertexValues].explorer, m_loader);
     m_progress = new ProgressBar;
     m_report = new Report(m_board, m_catalogue);
     m_boardWindow = new BoardWindow(m_board, m_catalogue);
     m_graphWindow = new GraphWindow(m_graph, tr("Graph"), true);
     m_backupWindow = new GraphWindow(m_backup, tr("Backup graph"), false);
-    m_explorerWindow = new QTabWidget;
-    m_explorerWindow->setWindowTitle(tr("Results explorer"));
-    m_explorerWindow->resize(800, 500);
-    buildExplorers();
 
     m_runAction = new QAction(QIcon(QStringLiteral(":/src/images/run.png")), tr("Run"), this);
     m_haltAction = new QAction(QIcon(QStringLiteral(":/src/images/halt.png")), tr("Halt"), this);
@@ -141,12 +147,20 @@ MainWidget::~MainWidget()
     m_autosave.stop();
     // The manager goes first: it stops and waits for its workers, which publish into the
     // board and the main graph. The board goes before the graph it is attached to.
+    if (m_manager->isRunning())
+        emit signal_halt();
+    waitForManager();
     delete m_manager;
     delete m_boardWindow;
     delete m_report;
     delete m_graphWindow;
     delete m_backupWindow;
+    // The panels go with their explorers, before the windows they were given.
     delete m_explorerWindow;
+    for (Explorer &e : m_explorers) {
+        delete e.settings;
+        delete e.display;
+    }
     delete m_console;
     delete m_loader;
 }
@@ -156,23 +170,32 @@ QList<QWidget *> MainWidget::windows() const
     return {m_boardWindow, m_graphWindow, m_backupWindow, m_explorerWindow, m_console, m_report};
 }
 
-// ------------------------------------------------------------------ places kept for others
+// ------------------------------------------------------------------ explorers
 
 void MainWidget::buildExplorers()
 {
-    // The graph-values and vertex-values explorers take these two tabs. With them come their
-    // working directory (setWorkingDirectory), the manager's signal_graphs_ready to their
-    // slot_data_loaded, the graph's signal_load_next to the graph-values explorer, and their
-    // console signals.
-    m_explorerWindow->addTab(new QWidget, tr("Graph values"));
-    m_explorerWindow->addTab(new QWidget, tr("Vertex values"));
+    const QString names[2] = {tr("Graph values"), tr("Vertex values")};
+    for (int k : {GraphValues, VertexValues}) {
+        Explorer &e = m_explorers[k];
+        e.explorer = new AnalystWidget(names[k], m_board, m_graph, m_loader, k == VertexValues);
+        e.settings = new ConjectureSettings;
+        e.display = new ConjecturesDisplay;
+        e.panel = new ConjectureWidget(e.explorer->analyst(), e.settings, e.display);
+        e.explorer->setConjecturePanel(e.panel);
+        m_explorerWindow->addTab(e.explorer, names[k]);
+    }
 }
 
 QString MainWidget::conjectures() const
 {
-    // Conjectures of the report: getConjectures() of the graph-values panel, then of the
-    // vertex-values panel, once the two conjecture panels exist.
-    return QString();
+    return m_explorers[GraphValues].panel->getConjectures() +
+           m_explorers[VertexValues].panel->getConjectures();
+}
+
+void MainWidget::slot_clear_database()
+{
+    for (Explorer &e : m_explorers)
+        e.explorer->slot_clear_database();
 }
 
 // ------------------------------------------------------------------ pages
@@ -457,6 +480,11 @@ QWidget *MainWidget::explorerPage()
         m_explorerWindow->show();
         m_explorerWindow->raise();
     });
+    QPushButton *clear = button(QStringLiteral("Clear database"));
+    clear->setToolTip(tr("Empty both explorers and their relations lists"));
+    connect(clear, &QPushButton::clicked, this, &MainWidget::slot_clear_database);
+    // Clearing reads the board's report columns, which the workers are publishing into.
+    lockDuringRun(clear);
 
     auto *page = new QWidget;
     auto *layout = new QVBoxLayout(page);
@@ -467,6 +495,7 @@ QWidget *MainWidget::explorerPage()
     row->addStretch();
     layout->addLayout(row);
     layout->addWidget(open);
+    layout->addWidget(clear);
     layout->addStretch();
     return page;
 }
@@ -530,7 +559,30 @@ void MainWidget::wire()
     connect(m_runAction, &QAction::triggered, this, &MainWidget::slot_run);
     connect(m_haltAction, &QAction::triggered, this, &MainWidget::slot_halt);
     connect(m_report, &Report::signal_update_requested, this, &MainWidget::slot_show_report);
+
+    for (Explorer &e : m_explorers) {
+        connect(m, &VNSManager::signal_graphs_ready, e.explorer, &AnalystWidget::slot_data_loaded);
+        connect(e.explorer, &AnalystWidget::signal_console, m_console, console4);
+        connect(e.panel, &ConjectureWidget::signal_console, m_console, console4);
+        connect(e.explorer, &AnalystWidget::signal_header_changed, e.settings,
+                &ConjectureSettings::setVariables);
+        // Relations name graphs by their numbers, which a cleared table gives out again.
+        connect(e.explorer, &AnalystWidget::signal_database_cleared, e.display,
+                &ConjecturesDisplay::clear);
+    }
+    connect(g, &Graph::signal_load_next, m_explorers[GraphValues].explorer,
+            &AnalystWidget::slot_load_next);
     connect(&m_autosave, &QTimer::timeout, this, &MainWidget::slot_autosave);
+    // Runs on the manager's thread, after its run: the workers have ended by then.
+    connect(
+        m, &QThread::finished, this,
+        [this] { m_managerEnded.fetch_add(1, std::memory_order_release); }, Qt::DirectConnection);
+}
+
+void MainWidget::waitForManager()
+{
+    m_manager->wait();
+    m_managerEnded.load(std::memory_order_acquire);
 }
 
 void MainWidget::startUp()
@@ -565,6 +617,8 @@ void MainWidget::setWorkingDirectory(const QString &wd)
     m_board->setWD(wd);
     m_graph->setWD(wd);
     m_backup->setWD(wd);
+    for (Explorer &e : m_explorers)
+        e.explorer->setWD(wd);
     m_wdEdit->setText(QDir::toNativeSeparators(wd));
 }
 
@@ -607,11 +661,15 @@ void MainWidget::slot_halt()
 void MainWidget::slot_optimization_starts()
 {
     setEditingEnabled(false);
+    for (Explorer &e : m_explorers)
+        e.explorer->slot_set_search_active(true);
 }
 
 void MainWidget::slot_optimization_complete()
 {
     setEditingEnabled(true);
+    for (Explorer &e : m_explorers)
+        e.explorer->slot_set_search_active(false);
 }
 
 void MainWidget::setEditingEnabled(bool on)
@@ -768,8 +826,9 @@ void MainWidget::slot_show_report()
 bool MainWidget::quit()
 {
     emit signal_halt();
-    m_manager->wait();
-    // The conjecture panels' engines are cancelled and waited for here, once the panels exist.
+    waitForManager();
+    for (Explorer &e : m_explorers)
+        e.panel->cancelAndWait();
     if (!Prompts::instance().question(this, tr("Quit"), tr("Really quit?")))
         return false;
     m_autosave.stop();

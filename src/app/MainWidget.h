@@ -6,8 +6,15 @@
 #include <QTimer>
 #include <QWidget>
 
+#include <array>
+#include <atomic>
+
+class AnalystWidget;
 class BoardWindow;
 class BuildCalculus;
+class ConjectureSettings;
+class ConjectureWidget;
+class ConjecturesDisplay;
 class Console;
 class DataLoader;
 class Graph;
@@ -39,6 +46,16 @@ public:
     MainWidget(const BuildCalculus *catalogue, QSettings *settings, QWidget *parent = nullptr);
     ~MainWidget() override;
 
+    /// One results explorer with its conjecture set, built in the order settings window,
+    /// relations list, panel. The two windows have no parent: the inspector deletes them.
+    struct Explorer {
+        AnalystWidget *explorer = nullptr;
+        ConjectureSettings *settings = nullptr;
+        ConjecturesDisplay *display = nullptr;
+        ConjectureWidget *panel = nullptr;
+    };
+    enum { GraphValues = 0, VertexValues = 1 };
+
     Graph *graph() const { return m_graph; }
     Graph *backupGraph() const { return m_backup; }
     Problem *board() const { return m_board; }
@@ -51,6 +68,8 @@ public:
     GraphWindow *graphWindow() const { return m_graphWindow; }
     GraphWindow *backupWindow() const { return m_backupWindow; }
     QTabWidget *explorerWindow() const { return m_explorerWindow; }
+    /// GraphValues or VertexValues.
+    const Explorer &explorer(int k) const { return m_explorers[k]; }
     QTreeWidget *catalogueTree() const { return m_tree; }
     QAction *runAction() const { return m_runAction; }
     QAction *haltAction() const { return m_haltAction; }
@@ -59,8 +78,9 @@ public:
     QString workingDirectory() const { return m_wd; }
     QTimer *autosaveTimer() { return &m_autosave; }
 
-    /// Ends the search and waits for it, asks "Really quit?", then saves the working state
-    /// and closes every window. False, with nothing saved, when the user says no.
+    /// Ends the search and the conjecture searches and waits for them, asks "Really quit?",
+    /// then saves the working state and closes every window. False, with nothing saved, when
+    /// the user says no.
     bool quit();
 
 public slots:
@@ -84,6 +104,8 @@ public slots:
     void slot_relabel_test();
     void slot_choose_wd();
     void slot_show_report();
+    /// Empties both explorers and their relations lists.
+    void slot_clear_database();
 
 signals:
     void signal_start_vns();
@@ -104,6 +126,8 @@ private:
     /// Widgets and actions that edit the board or the main graph, disabled during a search.
     void lockDuringRun(QWidget *w);
     void lockDuringRun(QAction *a);
+    /// Waits for the manager's thread to end, and orders what it did before what follows.
+    void waitForManager();
 
     const BuildCalculus *m_catalogue;
     QSettings *m_settings;
@@ -119,6 +143,7 @@ private:
     GraphWindow *m_graphWindow;
     GraphWindow *m_backupWindow;
     QTabWidget *m_explorerWindow;
+    std::array<Explorer, 2> m_explorers;
     QTreeWidget *m_tree = nullptr;
     QTextBrowser *m_documentation = nullptr;
     QAction *m_runAction;
@@ -134,4 +159,7 @@ private:
     QList<QPointer<QWidget>> m_lockedWidgets;
     QList<QPointer<QAction>> m_lockedActions;
     int m_added = 0;
+    /// Released by the manager's thread as it ends: QThread::wait orders nothing that the
+    /// thread sanitizer can see, this counter does.
+    std::atomic<int> m_managerEnded{0};
 };

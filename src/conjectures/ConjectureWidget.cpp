@@ -289,6 +289,15 @@ void ConjectureWidget::cancel()
     cancelled = true;
 }
 
+void ConjectureWidget::cancelAndWait()
+{
+    cancel();
+    for (ConjectureEngine *e : qAsConst(engines))
+        e->cancel();
+    for (ConjectureEngine *e : qAsConst(engines))
+        e->wait();
+}
+
 void ConjectureWidget::slot_add_conjecture(Conjecture *c)
 {
     Conjecture *copy = new Conjecture(c);

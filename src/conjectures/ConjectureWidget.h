@@ -35,6 +35,9 @@ public:
 
     /// The relations list's texts, one per line, for the documentation report.
     QString getConjectures() const;
+    /// Cancels the search and blocks until every engine thread has ended; the search then
+    /// completes, with what was found, when the engines' completions are handled.
+    void cancelAndWait();
 
     /// Number of variables on "Both" (pattern 0): the search has 2^k jobs.
     static int freeVariables(const QVector<int> &patterns);

@@ -241,6 +241,7 @@ void AnalystWidget::slot_clear_database()
     m_plot->setHighlightGraph(0);
     updateCount();
     emit signal_header_changed(header);
+    emit signal_database_cleared();
 }
 
 void AnalystWidget::slot_cancel()

@@ -80,6 +80,8 @@ signals:
     void signal_header_changed(QStringList header);
     /// A build ended, applied or not.
     void signal_table_ready();
+    /// slot_clear_database emptied the table: graph numbers start again from 1.
+    void signal_database_cleared();
 
 private:
     void startBuild(const QString &fileName = QString());

@@ -1,9 +1,16 @@
+#include "Patience.h"
 #include "PresetPrompts.h"
 
 #include "app/BoardWindow.h"
 #include "app/Console.h"
 #include "app/MainWidget.h"
 #include "app/ProgressBar.h"
+#include "app/Report.h"
+#include "conjectures/ConjectureSettings.h"
+#include "conjectures/ConjectureWidget.h"
+#include "conjectures/ConjecturesDisplay.h"
+#include "explorer/Analyst.h"
+#include "explorer/AnalystWidget.h"
 #include "explorer/DataLoader.h"
 #include "graph/Graph.h"
 #include "graph/Node.h"
@@ -22,6 +29,7 @@
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTreeWidget>
 #include <QtTest>
@@ -76,6 +84,64 @@ struct Count : QObject {
     }
 };
 
+/// The graph string of the graph on n vertices whose edges edge(i, j) says.
+template <class Edge> QString graphString(int n, Edge edge)
+{
+    QString s = QString::number(n) + ' ';
+    for (int i = 1; i < n; ++i)
+        for (int j = 0; j < i; ++j)
+            s += edge(i, j) ? '1' : '0';
+    return s;
+}
+
+/// Paths, stars and complete graphs of 4 to 8 vertices: ORDER and SIZE then give relations
+/// (SIZE >= ORDER - 1 among them) with many graphs on the boundary.
+QStringList smallFamilies()
+{
+    QStringList list;
+    for (int n = 4; n <= 8; ++n) {
+        list << graphString(n, [](int i, int j) { return i == j + 1; })
+             << graphString(n, [](int, int j) { return j == 0; })
+             << graphString(n, [](int, int) { return true; });
+    }
+    return list;
+}
+
+/// ORDER and SIZE as the columns of the graph-values explorer.
+void reportOrderAndSize(MainWidget &w)
+{
+    for (Calculus *c : w.board()->getItems())
+        c->setInReport(true);
+}
+
+/// Fills the graph-values explorer from a graph list file; false when the table did not come.
+bool fillGraphExplorer(Shell &shell, const QStringList &graphs)
+{
+    const QString name = shell.file("list.dmvx3");
+    QFile f(name);
+    if (!f.open(QIODevice::WriteOnly))
+        return false;
+    f.write((graphs.join('\n') + '\n').toLatin1());
+    f.close();
+    AnalystWidget *explorer = shell.w->explorer(MainWidget::GraphValues).explorer;
+    QSignalSpy ready(explorer, &AnalystWidget::signal_table_ready);
+    return explorer->loadGraphFile(name) && ready.wait(kPatienceMs) &&
+           explorer->analyst()->nbRows() == graphs.size();
+}
+
+QPushButton *panelButton(ConjectureWidget *panel, const QString &text)
+{
+    for (QPushButton *b : panel->findChildren<QPushButton *>())
+        if (b->text() == text)
+            return b;
+    return nullptr;
+}
+
+bool idle(ConjectureWidget *panel)
+{
+    return panelButton(panel, "Search")->isEnabled() && !panelButton(panel, "Cancel")->isEnabled();
+}
+
 QByteArray readFile(const QString &name)
 {
     QFile f(name);
@@ -96,6 +162,10 @@ private slots:
     void optimization_data();
     void optimization();
     void haltEndsEveryWorker();
+    void explorerSets_data();
+    void explorerSets();
+    void reportHoldsConjectures();
+    void quitDuringConjectureSearch();
     void graphCommands_data();
     void graphCommands();
     void relabelTest();
@@ -226,6 +296,7 @@ void tst_MainWidget::optimization()
     shell.start(catalogue);
     MainWidget &w = *shell.w;
     maxSize(w);
+    reportOrderAndSize(w);
     QCOMPARE(w.board()->algDefinition(), QStringLiteral("Max\tZ1 = SIZE(G)\n"));
     w.findChild<QSpinBox *>("n min")->setValue(5);
     w.findChild<QSpinBox *>("n max")->setValue(6);
@@ -247,6 +318,10 @@ void tst_MainWidget::optimization()
     QVERIFY(!w.board()->getObjectives().first()->getCalculusDisplay()->isEnabled());
     QVERIFY(w.haltAction()->isEnabled());
     QCOMPARE(w.progressBar()->nbBars(), 2);
+    AnalystWidget *graphs = w.explorer(MainWidget::GraphValues).explorer;
+    AnalystWidget *vertices = w.explorer(MainWidget::VertexValues).explorer;
+    // The explorers read no file while workers publish into the board.
+    QVERIFY(!graphs->loadGraphFile(shell.file("list.dmvx3")));
 
     QTRY_COMPARE_WITH_TIMEOUT(complete.n, 1, 60000);
     QTRY_VERIFY_WITH_TIMEOUT(w.board()->isEnabled(), 20000);
@@ -268,13 +343,32 @@ void tst_MainWidget::optimization()
     auto *waiting = w.findChild<QLabel *>("graphs waiting");
     QTRY_COMPARE(ready.n, autoAdd ? 1 : 0);
     if (!autoAdd) {
+        // The button comes last of the run's signals: the tables have seen all the others.
         QTRY_VERIFY(add->isEnabled());
         QCOMPARE(waiting->text(), QStringLiteral("%1 graphs waiting").arg(found.size()));
+        QVERIFY(graphs->graphs().isEmpty() && !graphs->isBuilding());
+        QCOMPARE(graphs->analyst()->nbRows(), 0);
         QTest::mouseClick(add, Qt::LeftButton);
         QCOMPARE(ready.n, 1);
     }
     QTRY_COMPARE(waiting->text(), QStringLiteral("0 graphs waiting"));
     QVERIFY(!add->isEnabled());
+
+    // Every graph found reaches both explorers; the graph-values table has one row per graph
+    // with that graph's own order and size.
+    QTRY_COMPARE_WITH_TIMEOUT(graphs->analyst()->nbRows(), found.size(), kPatienceMs);
+    QTRY_COMPARE_WITH_TIMEOUT(vertices->graphs(), found, kPatienceMs);
+    QCOMPARE(graphs->graphs(), found);
+    Analyst *table = graphs->analyst();
+    const int order = table->getHeader().indexOf("ORDER");
+    const int size = table->getHeader().indexOf("SIZE");
+    QVERIFY2(order >= 0 && size >= 0, qPrintable(table->getHeader().join(' ')));
+    for (int r = 0; r < table->nbRows(); ++r) {
+        const QString g = found.value(table->graphNo(r) - 1);
+        QCOMPARE(table->getLine(r)[order], g.section(' ', 0, 0).toDouble());
+        QCOMPARE(table->getLine(r)[size], double(g.section(' ', 1).count('1')));
+    }
+    QCOMPARE(w.explorer(MainWidget::GraphValues).settings->getPatterns().size(), 2);
 }
 
 void tst_MainWidget::haltEndsEveryWorker()
@@ -303,6 +397,121 @@ void tst_MainWidget::haltEndsEveryWorker()
         QVERIFY(!m->worker(t)->isJobActive());
     }
     QTRY_VERIFY(w.board()->isEnabled());
+}
+
+void tst_MainWidget::explorerSets_data()
+{
+    QTest::addColumn<QStringList>("reported");
+    QTest::addColumn<QStringList>("vertexValues");
+    QTest::addColumn<int>("graphColumns");
+    QTest::addColumn<int>("vertexColumns");
+    QTest::newRow("nothing reported") << QStringList() << QStringList() << 0 << 0;
+    QTest::newRow("order and size") << QStringList{"ORDER", "SIZE"} << QStringList() << 2 << 2;
+    // Every vertex row repeats its graph's values; a vertex value is one column per vertex
+    // of the 4-vertex graph among the graph values.
+    QTest::newRow("degrees per vertex")
+        << QStringList{"ORDER", "DEGREES"} << QStringList{"DEGREES"} << 5 << 2;
+}
+
+void tst_MainWidget::explorerSets()
+{
+    QFETCH(QStringList, reported);
+    QFETCH(QStringList, vertexValues);
+    QFETCH(int, graphColumns);
+    QFETCH(int, vertexColumns);
+    PresetPrompts prompts;
+    Shell shell;
+    shell.start(catalogue);
+    MainWidget &w = *shell.w;
+    QTabWidget *window = w.explorerWindow();
+    QCOMPARE(window->count(), 2);
+    for (int k : {MainWidget::GraphValues, MainWidget::VertexValues}) {
+        const MainWidget::Explorer &e = w.explorer(k);
+        QCOMPARE(window->widget(k), static_cast<QWidget *>(e.explorer));
+        QVERIFY(e.explorer->isAncestorOf(e.panel));
+        QVERIFY(!e.settings->parentWidget() && !e.display->parentWidget());
+    }
+
+    w.graph()->loadmvx("4 110100", true);
+    for (const char *k : {"ORDER", "SIZE", "DEGREES"})
+        w.slot_add_item(k);
+    for (Calculus *c : w.board()->getItems()) {
+        c->setInReport(reported.contains(c->name));
+        c->setNodInReport(vertexValues.contains(c->name));
+    }
+    QTest::mouseClick(w.findChild<QPushButton *>("Clear database"), Qt::LeftButton);
+    const int columns[2] = {graphColumns, vertexColumns};
+    for (int k : {MainWidget::GraphValues, MainWidget::VertexValues}) {
+        const MainWidget::Explorer &e = w.explorer(k);
+        const QStringList names = w.board()->getReportNames(k == MainWidget::VertexValues);
+        QCOMPARE(names.size(), columns[k]);
+        QCOMPARE(e.explorer->analyst()->getHeader(), names);
+        // Every column change resets the settings' rows to "Both", one per column.
+        QCOMPARE(e.settings->getPatterns(), QVector<int>(columns[k], 0));
+    }
+}
+
+void tst_MainWidget::reportHoldsConjectures()
+{
+    PresetPrompts prompts;
+    Shell shell;
+    shell.start(catalogue);
+    MainWidget &w = *shell.w;
+    w.console()->setVerbosity(6);
+    maxSize(w);
+    reportOrderAndSize(w);
+    const QStringList graphs = smallFamilies();
+    QVERIFY(fillGraphExplorer(shell, graphs));
+    QVERIFY(w.console()->text().contains(QStringLiteral("%1 graphs read").arg(graphs.size())));
+    // Space in the graph view steps through the graph-values table.
+    QTest::keyClick(w.graph(), Qt::Key_Space);
+    QCOMPARE(w.graph()->graphData(), graphs[0]);
+    QTest::keyClick(w.graph(), Qt::Key_Space);
+    QCOMPARE(w.graph()->graphData(), graphs[1]);
+
+    const MainWidget::Explorer &e = w.explorer(MainWidget::GraphValues);
+    QCOMPARE(e.settings->getPatterns().size(), 2);
+    e.panel->setEngineLimit(300);
+    e.panel->setEngineSeed(11);
+    QTest::mouseClick(panelButton(e.panel, "Search"), Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(idle(e.panel), kPatienceMs);
+    const QStringList relations =
+        e.display->getConjectures().split('\n', QString::SkipEmptyParts);
+    QVERIFY(!relations.isEmpty());
+    w.slot_show_report();
+    const QString report = w.report()->toPlainText();
+    for (const QString &r : relations) {
+        QVERIFY2(report.contains(r), qPrintable(r));
+        QVERIFY2(w.console()->text().contains(r), qPrintable(r));
+    }
+
+    // A cleared table gives its graph numbers out again: the relations naming them go too.
+    QTest::mouseClick(w.findChild<QPushButton *>("Clear database"), Qt::LeftButton);
+    QCOMPARE(e.explorer->analyst()->nbRows(), 0);
+    QCOMPARE(e.display->getConjectures(), QString());
+    w.slot_show_report();
+    QVERIFY(!w.report()->toPlainText().contains(relations.first()));
+}
+
+void tst_MainWidget::quitDuringConjectureSearch()
+{
+    PresetPrompts prompts;
+    prompts.answers << true;
+    Shell shell;
+    shell.start(catalogue);
+    MainWidget &w = *shell.w;
+    maxSize(w);
+    reportOrderAndSize(w);
+    QVERIFY(fillGraphExplorer(shell, smallFamilies()));
+    ConjectureWidget *panel = w.explorer(MainWidget::GraphValues).panel;
+    // Far beyond the patience below: only a cancel ends these jobs in time.
+    panel->setEngineLimit(3600000);
+    QTest::mouseClick(panelButton(panel, "Search"), Qt::LeftButton);
+    QVERIFY(!idle(panel));
+    QVERIFY(w.quit());
+    QCOMPARE(prompts.asked.filter("question").size(), 1);
+    QTRY_VERIFY_WITH_TIMEOUT(idle(panel), kPatienceMs);
+    shell.w.reset();
 }
 
 void tst_MainWidget::graphCommands_data()
