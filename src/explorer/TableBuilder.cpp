@@ -2,6 +2,7 @@
 
 #include "explorer/DataLoader.h"
 #include "graph/Graph.h"
+#include "graph/GuiThread.h"
 #include "problem/Problem.h"
 
 #include <QFile>
@@ -50,8 +51,7 @@ bool TableBuilder::build(Problem *board, bool vertexMode, const QStringList &gra
     m_thread = std::thread([this, generation] {
         work();
         // Queued to the GUI thread; dropped if the builder is gone by then.
-        QMetaObject::invokeMethod(
-            this, [this, generation] { finishRun(generation); }, Qt::QueuedConnection);
+        GuiThread::queued(this, [this, generation] { finishRun(generation); });
     });
     m_poll.start();
     return true;

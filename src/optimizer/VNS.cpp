@@ -110,11 +110,13 @@ void VNS::endJob()
 {
     if (boardClone)
         totalEvals.fetch_add(boardClone->nbEvals());
-    // Nothing of this object is read after the store: the manager may delete it once it sees
-    // the job ended and the thread finished.
+    // The manager may delete this object once it sees the job ended and the thread finished.
+    // Stored again after waking the dispatch, so that whoever acquires it after waiting for the
+    // thread also sees the wake-up (QThread::wait is opaque to sanitizers).
     const int number = threadNo;
     jobActive.store(false, std::memory_order_release);
     emit signal_job_ended(number);
+    jobActive.store(false, std::memory_order_release);
 }
 
 void VNS::run()

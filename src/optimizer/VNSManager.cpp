@@ -49,10 +49,11 @@ VNSManager::~VNSManager()
 {
     // The shell waits for the run to end first; should it not, the run is stopped here so
     // that its thread no longer uses the workers about to be deleted.
-    if (isRunning()) {
+    if (isRunning())
         slot_stopVNS();
-        wait();
-    }
+    wait();
+    // Acquire what the run wrote before it ended (QThread::wait is opaque to sanitizers).
+    isRunActive();
     for (const QMetaObject::Connection &c : connections)
         disconnect(c);
     // A deleted worker stops its search and waits for its own thread.
@@ -159,7 +160,8 @@ void VNSManager::slot_auto_add_graphs(bool b)
 
 void VNSManager::slot_startVNS()
 {
-    if (isRunning())
+    // The previous run's archives are deleted below: its thread must be seen to be done.
+    if (isRunning() || isRunActive())
         return;
     const QVector<int> pattern = board ? board->getOptimizationPattern() : QVector<int>();
     if (pattern.count(0) > kMaxFreeObjectives) {
@@ -213,6 +215,7 @@ void VNSManager::slot_startVNS()
         nextJob.store(0);
     }
     emit signal_nb_jobs(jobOrders.size());
+    runActive.store(true, std::memory_order_release);
     start();
 }
 
@@ -301,4 +304,5 @@ void VNSManager::run()
     else
         emit signal_enable_add_graphs(true);
     emit signal_please_wait(false);
+    runActive.store(false, std::memory_order_release);
 }

@@ -41,6 +41,9 @@ public:
     qint64 getMaxTime() const { return maxTime.load(); }
     /// Every worker seeds its jobs with seed + job number instead of the clock (-1: clock).
     void setSeed(int seed);
+    /// False once the run's thread has done its last work. Read after wait(), it also hands
+    /// what the run wrote to the sanitizer, which cannot see the join inside Qt.
+    bool isRunActive() const { return runActive.load(std::memory_order_acquire); }
 
 public slots:
     void run() override;
@@ -113,6 +116,7 @@ private:
     std::atomic<bool> autoAdd{true};
     std::atomic<int> p1min{10};
     std::atomic<int> p1max{10};
+    std::atomic<bool> runActive{false};
     /// The problem text of the current run, taken on the GUI thread at its start.
     QString problemText;
     std::mutex idleMutex;

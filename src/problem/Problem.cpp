@@ -425,6 +425,9 @@ void Problem::eval(Eval *record)
     for (int i = 0; i < nbObjectives; ++i) {
         Calculus *o = objectives[i];
         failed = failed || o->getError();
+        // The white board's objective is rescaled by painting on the GUI thread while a worker
+        // publishing into the board evaluates it here.
+        std::lock_guard<std::mutex> valueLock(o->valueMutex);
         const int r = qBound(0, o->rows, 32);
         const QVector<QVector<double>> &scaled = *o->getZ();
         QVector<double> &v = record->z(i);

@@ -1,6 +1,7 @@
 #include "graph/GuiThread.h"
 
 #include <QThread>
+#include <QVector>
 #include <QtTest>
 #include <atomic>
 #include <memory>
@@ -13,6 +14,7 @@ private slots:
     void handOver_data();
     void handOver();
     void pendingCallsMerge();
+    void deliveredWhilePosting();
 };
 
 void tst_GuiThread::handOver_data()
@@ -92,6 +94,36 @@ void tst_GuiThread::pendingCallsMerge()
     pending = true;
     GuiThread::run(&context, [&] { ++calls; }, &pending);
     QCOMPARE(calls, 3);
+}
+
+void tst_GuiThread::deliveredWhilePosting()
+{
+    // The GUI thread runs and frees functions while the worker still posts more; the data each
+    // one holds must arrive whole. Meant to run under -fsanitize=thread too.
+    QObject context;
+    const int posts = 2000;
+    long long received = 0;
+    int deliveries = 0;
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        for (int k = 0; k < posts; ++k) {
+            QVector<int> values(32);
+            for (int i = 0; i < 32; ++i)
+                values[i] = k + i;
+            GuiThread::run(&context, [values = std::move(values), &received, &deliveries] {
+                for (int v : values)
+                    received += v;
+                ++deliveries;
+            });
+        }
+        done = true;
+    });
+    while (!done)
+        QCoreApplication::processEvents();
+    worker.join();
+    QTRY_COMPARE(deliveries, posts);
+    // Sum over k of (32 k + 0 + 1 + ... + 31).
+    QCOMPARE(received, 32LL * posts * (posts - 1) / 2 + 496LL * posts);
 }
 
 QTEST_MAIN(tst_GuiThread)

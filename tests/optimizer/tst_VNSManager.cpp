@@ -95,12 +95,14 @@ struct Rig {
         manager->slot_set_max_evals(evalLimit);
         manager->slot_startVNS();
     }
+    /// The run's thread ended and is seen to have ended, with all it wrote.
+    bool finish() { return manager->wait(kPatienceMs) && !manager->isRunActive(); }
     /// Runs to the end; every graph found, each with the order of its job, all poured.
     QVector<std::shared_ptr<Graph>> search(int nmin, int nmax, int evalLimit)
     {
         start(nmin, nmax, evalLimit);
         QVector<std::shared_ptr<Graph>> found;
-        if (!manager->wait(kPatienceMs))
+        if (!finish())
             return found;
         for (int j = 0; j < manager->nbJobs(); ++j)
             for (const QString &text : manager->jobArchive(j)->graphs()) {
@@ -160,7 +162,7 @@ private slots:
         QFETCH(QString, jobs);
         Rig rig(objectives);
         rig.start(nmin, nmax, 30);
-        QVERIFY(rig.manager->wait(kPatienceMs));
+        QVERIFY(rig.finish());
         QStringList made;
         for (int j = 0; j < rig.manager->nbJobs(); ++j) {
             QStringList pattern;
@@ -189,7 +191,7 @@ private slots:
             Rig rig({"MINIMIZE"});
             rig.manager->slot_set_nb_threads(c.first);
             rig.start(5, 12, 40);
-            QVERIFY(rig.manager->wait(kPatienceMs));
+            QVERIFY(rig.finish());
             const QStringList starts = rig.recorder->starts();
             QVERIFY(c.second > 1 ? starts.size() == 8 : starts == inOrder);
             int busy = 0;
@@ -205,7 +207,7 @@ private slots:
         Rig rig({"MAXIMIZE"});
         rig.manager->slot_auto_add_graphs(false);
         rig.start(5, 6, 300);
-        QVERIFY(rig.manager->wait(kPatienceMs));
+        QVERIFY(rig.finish());
         const QStringList held = rig.held();
         QVERIFY(held.size() >= 2);
         QCOMPARE(rig.loader.graphs(), held);
@@ -224,7 +226,7 @@ private slots:
     {
         Rig rig(QVector<QString>(11, "MAXMIN").toList());
         rig.manager->slot_startVNS();
-        QVERIFY(rig.manager->wait(kPatienceMs));
+        QVERIFY(rig.finish());
         QVERIFY(rig.manager->nbJobs() == 0 && rig.recorder->get("jobs").isEmpty());
         QVERIFY(rig.recorder->get("line").value(0).startsWith("Too many objectives"));
         rig.manager->slot_setMaxTime(3000000);
@@ -248,7 +250,7 @@ private slots:
             rig.manager->slot_startVNS(); // no effect during a run
             rig.manager->slot_stopVNS();
             const int started = rig.recorder->starts().size();
-            QVERIFY(rig.manager->wait(kPatienceMs));
+            QVERIFY(rig.finish());
             QVERIFY(started < rig.manager->nbJobs());
             QVERIFY(rig.recorder->starts().size() == started && rig.loader.size() > 0);
             QCOMPARE(rig.recorder->get("jobs").size(), 1);

@@ -11,6 +11,8 @@
 #include "optimizer/VNSManager.h"
 #include "problem/Eval.h"
 
+#include <QImage>
+#include <QPainter>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -50,6 +52,8 @@ private slots:
     void fastComputationFollowsConstraints();
     void linkTwiceUnlinks();
     void publishFromWorkerThread();
+    void objectivePaintedDuringPublication_data();
+    void objectivePaintedDuringPublication();
     void editsDuringSearch_data();
     void editsDuringSearch();
     void cleanupTestCase() { QCOMPARE(Eval::nbocc.load(), 0); }
@@ -294,6 +298,66 @@ void tst_Problem::publishFromWorkerThread()
     QTRY_COMPARE(g.getNode(3)->getColor(), 2);
     QTRY_COMPARE(board.getObjectives().at(0)->getCalculusDisplay()->getValue(), 2.5);
     QCOMPARE(board.getItems().at(0)->getCalculusDisplay()->getNbRows(), 4);
+}
+
+void tst_Problem::objectivePaintedDuringPublication_data()
+{
+    QTest::addColumn<QStringList>("lastDirections"); // applied in order, each then painted
+    QTest::addColumn<double>("factor");
+    QTest::newRow("minimised") << QStringList{"max", "min"} << 1.0;
+    QTest::newRow("maximised") << QStringList{"min", "max"} << -1.0;
+    QTest::newRow("both keep minimising") << QStringList{"min", "both"} << 1.0;
+    QTest::newRow("both keep maximising") << QStringList{"max", "both"} << -1.0;
+}
+
+void tst_Problem::objectivePaintedDuringPublication()
+{
+    // Painting the objective on the GUI thread sets its factor from the ticked directions and
+    // rescales its values, while a worker publishing into the board evaluates it.
+    QFETCH(QStringList, lastDirections);
+    QFETCH(double, factor);
+    Graph g("g", false);
+    makePath(g, 10);
+    Problem board(&g, "b", true);
+    QVERIFY(board.openString(text({line("SIZE"), line("Z", kArg0, {"min"})})));
+    auto *z = static_cast<Z *>(board.getObjectives().at(0));
+    QImage canvas(200, 200, QImage::Format_ARGB32);
+    auto paintAs = [&](const QString &directions) {
+        const bool min = directions != "max", max = directions != "min";
+        // Turned on before the other is turned off, so that one direction always stays ticked.
+        z->setMin(min || z->minimise());
+        z->setMax(max);
+        z->setMin(min);
+        QPainter p(&canvas);
+        z->paint(&p, nullptr, nullptr);
+    };
+    std::atomic<bool> done{false};
+    std::thread worker([&] {
+        for (int step = 0; step < 400; ++step) {
+            if (step % 3)
+                g.addEdge(step % 10, (step * 7 + 3) % 10);
+            else
+                g.remEdge(step % 10, (step * 3 + 1) % 10);
+            board.best_backup();
+        }
+        done = true;
+    });
+    const QStringList cycle{"max", "both", "min", "both"};
+    for (int k = 0; !done; ++k) {
+        paintAs(cycle[k % cycle.size()]);
+        QCoreApplication::processEvents();
+    }
+    worker.join();
+    for (const QString &d : lastDirections)
+        paintAs(d);
+    QCoreApplication::processEvents();
+    int edges = 0;
+    for (int i = 0; i < 10; ++i)
+        for (int j = i + 1; j < 10; ++j)
+            edges += g.edge(i, j);
+    Eval e;
+    board.eval(&e);
+    QCOMPARE(e.z(0), QVector<double>{factor * edges});
 }
 
 void tst_Problem::editsDuringSearch_data()
