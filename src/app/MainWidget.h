@@ -7,7 +7,6 @@
 #include <QWidget>
 
 #include <array>
-#include <atomic>
 
 class AnalystWidget;
 class BoardWindow;
@@ -161,5 +160,4 @@ private:
     int m_added = 0;
     /// Released by the manager's thread as it ends: QThread::wait orders nothing that the
     /// thread sanitizer can see, this counter does.
-    std::atomic<int> m_managerEnded{0};
 };
