@@ -5,12 +5,10 @@
 #include "graph/Prompts.h"
 #include "graph/writeWholeFile.h"
 
-#include <QBuffer>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPushButton>
 #include <QToolTip>
 #include <QVBoxLayout>
@@ -235,16 +233,7 @@ bool ScatterPlot::exportPdf(const QString &fileName)
         return false;
     if (m_stale)
         rebuild();
-    // Rendered in memory first: the PDF writer does not report a failed write.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setResolution(300);
-        pdf.setPageOrientation(QPageLayout::Landscape);
-        QPainter painter;
-        if (!painter.begin(&pdf))
-            return false;
+    return writePdfPage(fileName, 300, [this](QPainter &painter) {
         // A plot never shown has no size of its own: it is drawn on a page-like canvas.
         const QSize size = m_view->isVisible() ? m_view->size() : QSize(1000, 700);
         if (!m_view->isVisible()) {
@@ -253,10 +242,7 @@ bool ScatterPlot::exportPdf(const QString &fileName)
             m_view->setSceneRect(QRectF(QPointF(0, 0), size));
         }
         m_view->render(&painter, QRectF(), QRect(), Qt::KeepAspectRatio);
-        if (!painter.end())
-            return false;
-    }
-    return writeWholeFile(fileName, buffer.data());
+    });
 }
 
 void ScatterPlot::slot_export_pdf()

@@ -6,10 +6,8 @@
 #include "graph/Prompts.h"
 #include "graph/writeWholeFile.h"
 
-#include <QBuffer>
 #include <QFile>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QPrinter>
 #include <QRegularExpression>
 #include <QVector>
@@ -283,21 +281,10 @@ bool Graph::printToFile(QString fileName)
 {
     if (fileName.isEmpty() || !m_display)
         return false;
-    // Rendered in memory first: the PDF writer does not report a failed write.
-    QBuffer buffer;
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter pdf(&buffer);
-        pdf.setResolution(1200); // the printer's high resolution
-        pdf.setPageOrientation(QPageLayout::Landscape);
-        QPainter painter;
-        if (!painter.begin(&pdf))
-            return false;
+    // The printer's high resolution.
+    return writePdfPage(fileName, 1200, [this](QPainter &painter) {
         render(&painter, QRectF(), QRect(), Qt::KeepAspectRatio);
-        if (!painter.end())
-            return false;
-    }
-    return writeWholeFile(fileName, buffer.data());
+    });
 }
 
 void Graph::slot_print()

@@ -1,5 +1,8 @@
 #include "graph/writeWholeFile.h"
 
+#include <QBuffer>
+#include <QPainter>
+#include <QPdfWriter>
 #include <QSaveFile>
 
 bool writeWholeFile(const QString &fileName, const QByteArray &bytes)
@@ -16,4 +19,25 @@ bool writeWholeFile(const QString &fileName, const QByteArray &bytes)
         return false;
     }
     return file.commit();
+}
+
+bool writePdfPage(const QString &fileName, int resolution,
+                  const std::function<void(QPainter &)> &draw)
+{
+    if (fileName.isEmpty())
+        return false;
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(resolution);
+        pdf.setPageOrientation(QPageLayout::Landscape);
+        QPainter painter;
+        if (!painter.begin(&pdf))
+            return false;
+        draw(painter);
+        if (!painter.end())
+            return false;
+    }
+    return writeWholeFile(fileName, buffer.data());
 }
