@@ -5,7 +5,7 @@
 #include "items/BuildCalculus.h"
 #include "items/Calculus.h"
 
-#include <QApplication>
+#include "WidgetBenchmarkMain.h"
 #include <memory>
 
 #include <benchmark/benchmark.h>
@@ -89,13 +89,4 @@ BENCHMARK_CAPTURE(BM_Item, WIENER, "WIENER")->Arg(20)->Arg(32);
 BENCHMARK_CAPTURE(BM_Item, BETWEENNESS, "BETWEENNESS")->Arg(20)->Arg(32);
 BENCHMARK_CAPTURE(BM_Item, IINDEX, "IINDEX")->Arg(20)->Arg(32);
 
-int main(int argc, char **argv)
-{
-    // The graph model is a view: it needs an application, not a screen.
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}
+MORVANE_WIDGET_BENCHMARK_MAIN()

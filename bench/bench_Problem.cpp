@@ -4,7 +4,7 @@
 #include "problem/Eval.h"
 #include "problem/Problem.h"
 
-#include <QApplication>
+#include "WidgetBenchmarkMain.h"
 #include <benchmark/benchmark.h>
 
 static const char *kBoard = "SIZE\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
@@ -81,11 +81,4 @@ BENCHMARK(BM_ProblemOpenManyObjectives)
     ->Unit(benchmark::kMillisecond)
     ->Complexity();
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv); // the board and the graph are views
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+MORVANE_WIDGET_BENCHMARK_MAIN()

@@ -8,7 +8,7 @@
 #include "items/Calculus.h"
 #include "problem/Problem.h"
 
-#include <QApplication>
+#include "WidgetBenchmarkMain.h"
 #include <benchmark/benchmark.h>
 #include <malloc.h>
 
@@ -99,11 +99,4 @@ BENCHMARK(BM_MemoryPer100kRows)
     ->Iterations(1)
     ->Unit(benchmark::kMillisecond);
 
-int main(int argc, char **argv)
-{
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv); // the board and the graphs are views
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    return 0;
-}
+MORVANE_WIDGET_BENCHMARK_MAIN()
