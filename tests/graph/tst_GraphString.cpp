@@ -93,10 +93,7 @@ void tst_GraphString::stringForms_data()
         << "3 111\r" << 3 << QVector<int>{0, 1, 0, 2, 1, 2} << false << true;
     QTest::newRow("line end") << "3 111\r\n"
                               << 3 << QVector<int>{0, 1, 0, 2, 1, 2} << false << true;
-    QTest::newRow("short field") << "5 1" << 5 << QVector<int>{0, 1} << false << false;
     QTest::newRow("one bit short") << "4 10100" << 4 << QVector<int>{0, 1, 1, 2} << false << false;
-    QTest::newRow("surplus ignored")
-        << "3 1111111" << 3 << QVector<int>{0, 1, 0, 2, 1, 2} << false << false;
     QTest::newRow("one bit too many")
         << "3 1111" << 3 << QVector<int>{0, 1, 0, 2, 1, 2} << false << false;
     QTest::newRow("other char") << "3 1x1" << 3 << QVector<int>{0, 1, 1, 2} << false << false;
@@ -147,7 +144,6 @@ void tst_GraphString::graph6AgainstNauty_data()
 {
     QTest::addColumn<QString>("program");
     QTest::addColumn<QStringList>("args");
-    QTest::newRow("all graphs on 5") << "nauty-geng" << QStringList{"-q", "5"};
     QTest::newRow("all graphs on 6") << "nauty-geng" << QStringList{"-q", "6"};
     for (int n = 2; n <= 32; ++n)
         QTest::newRow(qPrintable(QString("random order %1").arg(n)))
@@ -193,7 +189,6 @@ void tst_GraphString::graph6Forms_data()
             complete << i << j;
     QTest::newRow("triangle") << "Bw" << 3 << QVector<int>{0, 1, 0, 2, 1, 2};
     QTest::newRow("path 0-1-2") << "Bg" << 3 << QVector<int>{0, 1, 1, 2};
-    QTest::newRow("K4") << "C~" << 4 << QVector<int>{0, 1, 0, 2, 1, 2, 0, 3, 1, 3, 2, 3};
     QTest::newRow("one edge") << "A_" << 2 << QVector<int>{0, 1};
     QTest::newRow("K32") << "_" + QString(83, '~') << 32 << complete;
     QTest::newRow("empty graph") << "?" << 0 << QVector<int>{};
@@ -338,8 +333,6 @@ void tst_GraphString::counterFollowsEveryChange_data()
     QTest::addColumn<bool>("moves");
     QTest::newRow("3 to 1") << "3 100" << "1 " << false << true;
     QTest::newRow("1 to 0") << "1 " << "0 " << false << true;
-    QTest::newRow("0 to 2") << "0 " << "2 1" << false << true;
-    QTest::newRow("2 to 1") << "2 1" << "1 " << false << true;
     QTest::newRow("0 to 1") << "0 " << "1 " << false << true;
     QTest::newRow("1 to 1") << "1 " << "1 " << false << false;
     QTest::newRow("0 to 0") << "0 " << "0 " << false << false;
