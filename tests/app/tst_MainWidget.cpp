@@ -556,28 +556,22 @@ void tst_MainWidget::layout()
         g->setPos(i, QPointF(7.0 * i, 1.0));
     w.findChild<QSpinBox *>("Layout size")->setValue(200);
     QTest::mouseClick(w.findChild<QPushButton *>("Lay out"), Qt::LeftButton);
-    double meanX = 0, meanY = 0;
+    QVector<QPointF> at;
+    QPointF mean;
     for (int i = 0; i < n; ++i) {
-        const Node *v = g->getNode(i);
-        if (expected == "same") {
-            QCOMPARE(v->getCoordX(), 7.0 * i);
-        } else if (expected == "circle") {
-            // Diameter 200: vertex i at angle 2 pi i / n on the circle of radius 100.
-            const double a = 2 * 3.14159265 * i / n;
-            QVERIFY(qAbs(v->getCoordX() - 100 * std::cos(a)) < 1e-6);
-            QVERIFY(qAbs(v->getCoordY() - 100 * std::sin(a)) < 1e-6);
-        }
-        meanX += v->getCoordX() / n;
-        meanY += v->getCoordY() / n;
+        at << QPointF(g->getNode(i)->getCoordX(), g->getNode(i)->getCoordY());
+        mean += at[i] / n;
+        // Diameter 200: vertex i at angle 2 pi i / n on the circle of radius 100.
+        const double a = 2 * 3.14159265 * i / n;
+        if (expected == "same")
+            QCOMPARE(at[i].x(), 7.0 * i);
+        else if (expected == "circle")
+            QVERIFY(QLineF(at[i], 100 * QPointF(std::cos(a), std::sin(a))).length() < 1e-6);
     }
     if (expected == "centred") {
-        QVERIFY(qAbs(meanX) < 1e-6 && qAbs(meanY) < 1e-6);
-        // The two ends of the path lie farther apart than two neighbours.
-        auto dist = [g](int a, int b) {
-            return std::hypot(g->getNode(a)->getCoordX() - g->getNode(b)->getCoordX(),
-                              g->getNode(a)->getCoordY() - g->getNode(b)->getCoordY());
-        };
-        QVERIFY(dist(0, 3) > dist(0, 1));
+        QVERIFY(QLineF(mean, QPointF()).length() < 1e-6);
+        // The ends of the path lie well apart, as on a line (on a circle they would neighbour).
+        QVERIFY(QLineF(at[0], at[3]).length() > 2 * QLineF(at[0], at[1]).length());
     }
 }
 

@@ -63,10 +63,7 @@ void tst_AnalystWidget::tenThousandFromGeng()
     QList<QByteArray> lines = runProgram("nauty-geng", {"-q", "8"}).mid(0, 10000);
     QCOMPARE(lines.size(), 10000);
     QTemporaryDir dir;
-    QByteArray bytes;
-    for (const QByteArray &l : lines)
-        bytes += l + '\n';
-    const QString g6 = writeFile(dir, "all8.g6", bytes);
+    const QString g6 = writeFile(dir, "all8.g6", lines.join('\n') + '\n');
 
     Rig rig;
     QSignalSpy header(&rig.graphs, &AnalystWidget::signal_header_changed);
