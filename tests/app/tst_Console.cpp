@@ -28,8 +28,6 @@ void tst_Console::filters_data()
     QTest::newRow("debug shown when on") << true << 6 << -1 << true << 0 << -1 << true;
     QTest::newRow("level at verbosity") << false << 3 << -1 << false << 3 << -1 << true;
     QTest::newRow("level above verbosity") << false << 3 << -1 << false << 4 << -1 << false;
-    QTest::newRow("verbosity 0, level 6") << false << 0 << -1 << false << 6 << -1 << false;
-    QTest::newRow("verbosity 6, level 6") << false << 6 << -1 << false << 6 << -1 << true;
     QTest::newRow("every worker") << false << 6 << -1 << false << 0 << 3 << true;
     QTest::newRow("other worker") << false << 6 << 2 << false << 0 << 1 << false;
     QTest::newRow("chosen worker") << false << 6 << 1 << false << 0 << 1 << true;
@@ -63,11 +61,8 @@ void tst_Console::coloursAndText()
     Console c;
     c.append(QStringLiteral("a <b> & c"), false, 0, Qt::red);
     c.append(QStringLiteral("first\nsecond"), false, 0, Qt::blue, 0);
-    const QStringList lines = c.text().split(QLatin1Char('\n'));
-    QCOMPARE(lines.value(0), QStringLiteral("a <b> & c"));
-    // A message of several lines keeps its line breaks.
-    QVERIFY(c.text().contains(QStringLiteral("first")));
-    QVERIFY(c.text().indexOf(QStringLiteral("second")) > c.text().indexOf(QStringLiteral("first")));
+    // Markup is shown as typed; a message of several lines keeps its line breaks.
+    QCOMPARE(c.text(), QStringLiteral("a <b> & c\nfirst\nsecond"));
     QTextDocument *doc = c.findChild<QPlainTextEdit *>()->document();
     const QTextBlock first = doc->firstBlock();
     QCOMPARE(first.begin().fragment().charFormat().foreground().color(), QColor(Qt::red));

@@ -18,6 +18,16 @@
 
 #include <memory>
 
+namespace
+{
+/// A settings store whose working directory is a fresh temporary one.
+struct Store {
+    QTemporaryDir dir;
+    QSettings settings{dir.filePath("settings.ini"), QSettings::IniFormat};
+    Store() { settings.setValue("wd", dir.path()); }
+};
+} // namespace
+
 class tst_MainWindow : public QObject
 {
     Q_OBJECT
@@ -31,10 +41,8 @@ private slots:
 void tst_MainWindow::windowsReachedFromMenus()
 {
     PresetPrompts prompts;
-    QTemporaryDir dir;
-    QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
-    settings.setValue("wd", dir.path());
-    MainWindow window(&settings);
+    Store store;
+    MainWindow window(&store.settings);
     QMenu *windows = nullptr;
     for (QAction *a : window.menuBar()->actions())
         if (a->text() == QStringLiteral("&Windows"))
@@ -62,10 +70,8 @@ void tst_MainWindow::quitDuringRun()
     QFETCH(bool, answer);
     PresetPrompts prompts;
     prompts.answers << answer;
-    QTemporaryDir dir;
-    QSettings settings(dir.filePath("settings.ini"), QSettings::IniFormat);
-    settings.setValue("wd", dir.path());
-    std::unique_ptr<MainWindow> window(new MainWindow(&settings));
+    Store store;
+    std::unique_ptr<MainWindow> window(new MainWindow(&store.settings));
     window->show();
     MainWidget *w = window->inspector();
     for (const char *k : {"SIZE", "MINIMIZE"})
@@ -88,8 +94,8 @@ void tst_MainWindow::quitDuringRun()
     // The search is over either way, and nothing of the board was lost.
     QVERIFY(!w->manager()->isRunning());
     QCOMPARE(board->saveString(), problem);
-    QCOMPARE(settings.value("problem").toString(), answer ? problem : QString());
-    QCOMPARE(QFile::exists(dir.filePath(".mvxpb")), answer);
+    QCOMPARE(store.settings.value("problem").toString(), answer ? problem : QString());
+    QCOMPARE(QFile::exists(store.dir.filePath(".mvxpb")), answer);
     QCOMPARE(window->isVisible(), !answer);
     QCOMPARE(w->boardWindow()->isVisible(), !answer);
     window.reset();

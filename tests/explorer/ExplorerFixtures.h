@@ -36,11 +36,16 @@ inline void fillBoard(Problem &p)
 /// g as the current graph of graph (any previous content replaced).
 inline void loadInto(Graph &graph, const BitGraph &g)
 {
-    QString s = QString::number(g.n) + ' ';
-    for (int i = 1; i < g.n; ++i)
-        for (int j = 0; j < i; ++j)
-            s += g.edge(i, j) ? '1' : '0';
-    graph.loadCurrentGraph(s);
+    graph.loadCurrentGraph(toGraphString(g));
+}
+
+/// count random graphs as graph strings, graph k on order(k) vertices.
+template <class Order> QStringList randomList(int count, Order order)
+{
+    QStringList list;
+    for (int k = 0; k < count; ++k)
+        list << writeGraphString(randomBitGraph(order(k)));
+    return list;
 }
 
 /// Writes bytes to name inside dir; the full path.
@@ -51,4 +56,11 @@ inline QString writeFile(const QTemporaryDir &dir, const QString &name, const QB
     f.open(QIODevice::WriteOnly);
     f.write(bytes);
     return path;
+}
+
+/// The bytes of the file at path; empty when it cannot be read.
+inline QByteArray readAll(const QString &path)
+{
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }

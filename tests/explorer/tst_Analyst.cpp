@@ -1,7 +1,6 @@
 #include "StderrCapture.h"
 #include "explorer/Analyst.h"
 
-#include <QSignalSpy>
 #include <QtTest>
 
 class tst_Analyst : public QObject
@@ -11,18 +10,14 @@ private slots:
     void tableAccess();
     void graphNoOutOfRange_data();
     void graphNoOutOfRange();
-    void loadEmits();
 };
 
 void tst_Analyst::tableAccess()
 {
     Analyst a;
     a.setTable({"ORDER", "SIZE"}, {{4, 3}, {5, 10}, {5, 4}}, {1, 2, 2});
-    QCOMPARE(a.getHeader(), QStringList({"ORDER", "SIZE"}));
-    QCOMPARE(a.nbRows(), 3);
     QCOMPARE(a.rowCount(), 3);
     QCOMPARE(a.columnCount(), 2);
-    QCOMPARE(a.getLine(1), QVector<double>({5, 10}));
     QCOMPARE(a.graphNo(2), 2);
     QCOMPARE(a.data(a.index(2, 1)).toString(), QStringLiteral("4"));
     QCOMPARE(a.headerData(1, Qt::Horizontal).toString(), QStringLiteral("SIZE"));
@@ -48,15 +43,6 @@ void tst_Analyst::graphNoOutOfRange()
     const QByteArray text = captureStderr([&] { got = a.graphNo(row); });
     QCOMPARE(got, 0);
     QCOMPARE(QString::fromUtf8(text), QStringLiteral("Analyst::graphNo(%1) failed\n").arg(row));
-}
-
-void tst_Analyst::loadEmits()
-{
-    Analyst a;
-    QSignalSpy spy(&a, &Analyst::signal_load_graph);
-    a.load(12);
-    QCOMPARE(spy.count(), 1);
-    QCOMPARE(spy.at(0).at(0).toInt(), 12);
 }
 
 QTEST_MAIN(tst_Analyst)

@@ -95,9 +95,7 @@ void tst_ScatterPlot::pickLoadsGraph()
     Problem board(&mainGraph, "board", false);
     fillBoard(board);
     DataLoader loader;
-    QStringList list;
-    for (int k = 0; k < 60; ++k)
-        list << writeGraphString(randomBitGraph(4 + k % 5));
+    const QStringList list = randomList(60, [](int k) { return 4 + k % 5; });
     for (const QString &g : list)
         loader.addGraph(g);
     AnalystWidget w("graphs", &board, &mainGraph, &loader, false);

@@ -7,6 +7,16 @@
 
 #include <cmath>
 
+namespace
+{
+/// A fixture board on a graph of its own.
+struct Board {
+    Graph g{"G", false};
+    Problem board{&g, "board", false};
+    Board() { fillBoard(board); }
+};
+} // namespace
+
 class tst_TableBuilder : public QObject
 {
     Q_OBJECT
@@ -63,9 +73,9 @@ void tst_TableBuilder::mixedOrdersLineUp()
     // Orders 0 to 7 in one list: each cell holds the value of its column's name for the
     // graph of its row, as the board reports it on that graph alone.
     QFETCH(bool, vertexMode);
-    Graph g("G", false);
-    Problem board(&g, "board", false);
-    fillBoard(board);
+    Board b;
+    Graph &g = b.g;
+    Problem &board = b.board;
     QStringList list;
     for (int n : {5, 0, 7, 1, 2, 6, 3})
         list << writeGraphString(randomBitGraph(n));
@@ -99,12 +109,9 @@ void tst_TableBuilder::mixedOrdersLineUp()
 void tst_TableBuilder::guiReadsWhileBuilding()
 {
     // Under the thread sanitizer: the GUI reads its table and the board while the loader runs.
-    Graph g("G", false);
-    Problem board(&g, "board", false);
-    fillBoard(board);
-    QStringList list;
-    for (int k = 0; k < 3000; ++k)
-        list << writeGraphString(randomBitGraph(9 + k % 4));
+    Board b;
+    Problem &board = b.board;
+    const QStringList list = randomList(3000, [](int k) { return 9 + k % 4; });
     Analyst table;
     table.setTable({"x"}, {{1}, {2}}, {1, 2});
     TableBuilder builder;
@@ -127,22 +134,14 @@ void tst_TableBuilder::guiReadsWhileBuilding()
     const TableBuilder::Result r = builder.takeResult();
     QCOMPARE(r.rows.size(), 3000);
     QVERIFY(!r.cancelled);
-    QVERIFY(!progress.isEmpty());
-    QCOMPARE(progress.last(), 3000);
-    table.setTable(r.header, r.rows, r.graphNos);
-    QCOMPARE(table.nbRows(), 3000);
+    QCOMPARE(progress.value(progress.size() - 1), 3000);
 }
 
 void tst_TableBuilder::cancelLeavesNoRows()
 {
-    Graph g("G", false);
-    Problem board(&g, "board", false);
-    fillBoard(board);
-    QStringList list;
-    for (int k = 0; k < 20000; ++k)
-        list << writeGraphString(randomBitGraph(20));
+    Board b;
     TableBuilder builder;
-    QVERIFY(builder.build(&board, true, list));
+    QVERIFY(builder.build(&b.board, true, randomList(20000, [](int) { return 20; })));
     builder.cancel();
     builder.wait();
     QVERIFY(builder.takeResult().cancelled);
