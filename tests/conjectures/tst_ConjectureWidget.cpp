@@ -3,6 +3,7 @@
 #include "GraphFixtures.h"
 #include "PresetPrompts.h"
 #include "RelationText.h"
+#include "ShownLines.h"
 #include "StderrCapture.h"
 #include "app/ProgressBar.h"
 #include "conjectures/Conjecture.h"
@@ -18,7 +19,6 @@
 #include <QLabel>
 #include <QRadioButton>
 #include <QRegularExpression>
-#include <QScrollArea>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QtTest>
@@ -166,15 +166,6 @@ struct Panel {
                 out << args[0].toString();
         return out;
     }
-    /// The relations list's lines, in list order.
-    QList<SimpleDisplay *> lines() const
-    {
-        QList<SimpleDisplay *> out;
-        QScrollArea *area = display.findChild<QScrollArea *>();
-        for (int i = 0; area && i < area->widget()->layout()->count(); ++i)
-            out << qobject_cast<SimpleDisplay *>(area->widget()->layout()->itemAt(i)->widget());
-        return out;
-    }
 };
 
 /// Jobs 1 to n handed out once each, in order, the first ones to engines 0, 1, ... and none
@@ -200,26 +191,6 @@ class tst_ConjectureWidget : public QObject
 {
     Q_OBJECT
 private slots:
-    void jobs_data()
-    {
-        QTest::addColumn<QVector<int>>("patterns");
-        QTest::addColumn<QVector<QVector<double>>>("jobs");
-        QTest::newRow("Both, Both") << QVector<int>{0, 0}
-                                    << QVector<QVector<double>>{{-1, -1}, {1, -1}, {-1, 1}, {1, 1}};
-        QTest::newRow("Lower, Both, Upper")
-            << QVector<int>{-1, 0, 1} << QVector<QVector<double>>{{-1, -1, 1}, {-1, 1, 1}};
-        QTest::newRow("all fixed") << QVector<int>{1, -1, -1}
-                                   << QVector<QVector<double>>{{1, -1, -1}};
-    }
-    void jobs()
-    {
-        QFETCH(QVector<int>, patterns);
-        QFETCH(QVector<QVector<double>>, jobs);
-        QCOMPARE(1 << ConjectureWidget::freeVariables(patterns), jobs.size());
-        for (int j = 0; j < jobs.size(); ++j)
-            QCOMPARE(ConjectureWidget::job(patterns, j), jobs[j]);
-    }
-
     /// Job j is the j-th job of the list built variable by variable: a fixed weight appended
     /// to every job, a free one doubling the list (-1 on the old jobs, +1 on their copies).
     void jobsMatchListBuiltByVariable()
@@ -362,7 +333,7 @@ private slots:
         QCOMPARE(p.handOuts().size(), 2); // of 8 jobs
         const QString tooFew = QStringLiteral("Not enough data points to find conjectures. 3 0");
         QCOMPARE(p.consoleTexts(Qt::blue), QStringList() << tooFew << tooFew);
-        QVERIFY(p.widget.getConjectures().isEmpty() && p.lines().isEmpty());
+        QVERIFY(p.widget.getConjectures().isEmpty() && shownLines(p.display).isEmpty());
     }
 
     void collectedRelations_data()
@@ -538,7 +509,7 @@ private slots:
             const double e = relationExcess(text, values, largest, ok);
             return ok ? e : qInf();
         };
-        const QList<SimpleDisplay *> lines = p.lines();
+        const QList<SimpleDisplay *> lines = shownLines(p.display);
         QVERIFY(!lines.isEmpty());
         QStringList texts;
         int lastTouching = INT_MAX;

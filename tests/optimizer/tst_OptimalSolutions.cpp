@@ -54,55 +54,37 @@ private slots:
         QTest::addColumn<QString>("offers");
         QTest::addColumn<QString>("outcome");
         const QString seed = "0/5;5/seed 0/1;2/old ", held = "0,2,0/10/held ";
-        QTest::newRow("first entry records its point: a worse second is refused")
-            << true << "0/7/a 0/9/b"
-            << "YN | a | 7";
-        QTest::newRow("a better second replaces the first") << true << "0/9/a 0/7/b"
-                                                            << "YY | b | 7";
-        QTest::newRow("family off: a worse second is refused") << false << "0/3;3/a 0/4;3/b"
-                                                               << "YN | a | 3,3";
-        QTest::newRow("the same graph again ties") << true << "0/3,4/x 0/3,4/x 0/3,4/x"
-                                                   << "YNN | x | 3";
-        QTest::newRow("half tolerance above") << true << seed + "0/1.0000005;2/new"
-                                              << "YYN | old | 1,2";
-        QTest::newRow("beside") << true << seed + "0/0.9;2.5/new"
-                                << "YYY | old new | 1,2;0.9,2.5";
-        QTest::newRow("below") << true << seed + "0/0.9;1.9/new"
-                               << "YYY | new | 0.9,1.9";
-        QTest::newRow("broadcast members: (5,1) recorded, (5,2), (5,3) dominated")
-            << true << "0/9;9/seed 0/5;1,2,3/family"
-            << "YY | family | 5,1";
-        QTest::newRow("family off refuses a vector") << false << "0/5;1,2,3/v"
-                                                     << "N |  | ";
-        QTest::newRow("family off: an incomparable newcomer replaces")
-            << false << "0/3;3/a 0/1;5/b 0/5;1/c"
-            << "YYY | c | 5,1";
-        QTest::newRow("second worse by half tolerance, the third decides")
-            << true << held + "0,2.0000005,5/1/new"
-            << "YN | held | 10";
-        QTest::newRow("second better replaces all") << true << held + "0,1.9,9/1/new"
-                                                    << "YY | new | 1";
-        QTest::newRow("equal violations go on to the front") << true << held + "0,2,0/1/new"
-                                                             << "YY | new | 1";
-        QTest::newRow("error flag weighs first") << true << held + "1,0,0/1/new"
-                                                 << "YN | held | 10";
-        QTest::newRow("shorter record reads 1e12") << true << held + "0,2/1/new"
-                                                   << "YN | held | 10";
-        QTest::newRow("the better infeasible records its point")
-            << true << held + "0,1.9,9/1/new 0,1.9,9/5/tie"
-            << "YYN | new | 1";
-        QTest::newRow("feasible newcomer empties the infeasible front")
-            << true << "0,3/1/bad1 0,3/0.5/bad2 0,0/100/good 0,1/-5/infeasible"
-            << "YYYN | good | 100";
-        QTest::newRow("no objectives: ties refused, feasible wins, then nothing more")
-            << true << "0,3//bad 0,3//tie 0,0//good 0,0//other 0,5//worse"
-            << "YNYNN | good | ";
-        QTest::newRow("empty objective vector") << true << "0/_/e"
-                                                << "N |  | ";
+        auto row = [](const char *name, const QString &offers, const char *outcome,
+                      bool family = true) {
+            QTest::newRow(name) << family << offers << QString(outcome);
+        };
+        row("first entry records its point: a worse second is refused",
+            "0/7/a 0/9/b", "YN | a | 7");
+        row("family off: a worse second is refused", "0/3;3/a 0/4;3/b", "YN | a | 3,3", false);
+        row("the same graph again ties", "0/3,4/x 0/3,4/x 0/3,4/x", "YNN | x | 3");
+        row("half tolerance above", seed + "0/1.0000005;2/new", "YYN | old | 1,2");
+        row("beside", seed + "0/0.9;2.5/new", "YYY | old new | 1,2;0.9,2.5");
+        row("below", seed + "0/0.9;1.9/new", "YYY | new | 0.9,1.9");
+        row("broadcast members: (5,1) recorded, (5,2), (5,3) dominated",
+            "0/9;9/seed 0/5;1,2,3/family", "YY | family | 5,1");
+        row("family off refuses a vector", "0/5;1,2,3/v", "N |  | ", false);
+        row("family off: an incomparable newcomer replaces",
+            "0/3;3/a 0/1;5/b 0/5;1/c", "YYY | c | 5,1", false);
+        row("second worse by half tolerance, the third decides",
+            held + "0,2.0000005,5/1/new", "YN | held | 10");
+        row("equal violations go on to the front", held + "0,2,0/1/new", "YY | new | 1");
+        row("error flag weighs first", held + "1,0,0/1/new", "YN | held | 10");
+        row("shorter record reads 1e12", held + "0,2/1/new", "YN | held | 10");
+        row("the better infeasible records its point",
+            held + "0,1.9,9/1/new 0,1.9,9/5/tie", "YYN | new | 1");
+        row("feasible newcomer empties the infeasible front",
+            "0,3/1/bad1 0,3/0.5/bad2 0,0/100/good 0,1/-5/infeasible", "YYYN | good | 100");
+        row("no objectives: ties refused, feasible wins, then nothing more",
+            "0,3//bad 0,3//tie 0,0//good 0,0//other 0,5//worse", "YNYNN | good | ");
+        row("empty objective vector", "0/_/e", "N |  | ");
         // Another objective count meets stored points of another length: taken without a
         // point, and the offer's own update does not drop it.
-        QTest::newRow("accepted survives its own update") << true << "0/1;1/s 0/0.5/odd"
-                                                          << "YY | s odd | 1,1";
+        row("accepted survives its own update", "0/1;1/s 0/0.5/odd", "YY | s odd | 1,1");
     }
     void ladder()
     {

@@ -24,21 +24,17 @@ struct Recorder {
     explicit Recorder(VNSManager *m)
     {
         using Console4 = void (VNSManager::*)(QString, bool, int, QColor);
-        const auto direct = Qt::DirectConnection;
-        QObject::connect(
-            m, static_cast<Console4>(&VNSManager::signal_console), &context,
-            [this](QString text, bool, int, QColor) { add("line", text); }, direct);
-        QObject::connect(
-            m, &VNSManager::signal_nb_graphs, &context, [this](QString t) { add("label", t); },
-            direct);
-        QObject::connect(
-            m, &VNSManager::signal_enable_add_graphs, &context,
-            [this](bool b) { add("button", b ? "on" : "off"); }, direct);
-        QObject::connect(
-            m, &VNSManager::signal_nb_jobs, &context,
-            [this](int n) { add("jobs", QString::number(n)); }, direct);
-        QObject::connect(
-            m, &VNSManager::signal_new_solution, &context, [this] { add("new", ""); }, direct);
+        on(m, static_cast<Console4>(&VNSManager::signal_console),
+           [this](QString text, bool, int, QColor) { add("line", text); });
+        on(m, &VNSManager::signal_nb_graphs, [this](QString t) { add("label", t); });
+        on(m, &VNSManager::signal_enable_add_graphs,
+           [this](bool b) { add("button", b ? "on" : "off"); });
+        on(m, &VNSManager::signal_nb_jobs, [this](int n) { add("jobs", QString::number(n)); });
+        on(m, &VNSManager::signal_new_solution, [this] { add("new", ""); });
+    }
+    template <class S, class F> void on(VNSManager *m, S signal, F f)
+    {
+        QObject::connect(m, signal, &context, f, Qt::DirectConnection);
     }
     void add(const QString &kind, const QString &text)
     {
