@@ -301,7 +301,7 @@ void tst_MainWidget::autosaveFailures()
     QVERIFY(QDir(shell->dir.path()).mkdir("wd"));
     const QString good = shell->file("wd");
     const QString bad = fault == "below a file" ? shell->file("plain/wd") : good;
-    QFile(shell->file("plain")).open(QIODevice::WriteOnly);
+    QVERIFY(QFile(shell->file("plain")).open(QIODevice::WriteOnly));
     auto choose = [&](const QString &wd) {
         prompts->files << wd;
         w.slot_choose_wd();
