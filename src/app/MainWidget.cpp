@@ -28,6 +28,8 @@
 #include <QCheckBox>
 #include <QDir>
 #include <QDoubleSpinBox>
+#include <QFile>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
@@ -583,6 +585,24 @@ void MainWidget::waitForManager()
     m_manager->isRunActive();
 }
 
+namespace
+{
+
+/// Moves an autosave file that could not be restored to a name of its own beside it, never
+/// over an earlier kept one, so the next autosave cannot overwrite it. The new name, or empty
+/// when the file could not be moved.
+QString keepAside(const QString &path)
+{
+    const QString base = path + QStringLiteral(".unrestored");
+    QString aside = base;
+    for (int k = 2; QFileInfo(aside).exists() || QFileInfo(aside).isSymLink(); ++k)
+        aside = base + QLatin1Char('.') + QString::number(k);
+    // QFile::rename never replaces an existing file, should one appear meanwhile.
+    return QFile::rename(path, aside) ? aside : QString();
+}
+
+} // namespace
+
 void MainWidget::startUp()
 {
     QSettings &s = *m_settings;
@@ -594,19 +614,48 @@ void MainWidget::startUp()
         const QString graphText = s.value(QStringLiteral("graph")).toString();
         // Cleared first: a graph that cannot be restored is not tried again at the next start.
         s.setValue(QStringLiteral("graph"), QString());
-        bool restored = m_board->autoload();
-        if (restored && !graphText.isEmpty())
-            restored = m_graph->autoload();
-        if (!restored)
-            Prompts::instance().message(this, Prompts::Level::Warning, tr("Warning"),
-                                        tr("The last working state could not be restored "
-                                           "from %1; the defaults are kept.")
-                                            .arg(QDir::toNativeSeparators(m_wd)));
+        const bool graphDue = !graphText.isEmpty();
+        const bool boardBack = m_board->autoload();
+        const bool graphBack = boardBack && graphDue && m_graph->autoload();
+        if (!boardBack || (graphDue && !graphBack))
+            warnUnrestored(boardBack, graphDue);
     }
     m_graph->changeBest();
     m_graph->best_backup();
     slot_layout();
     m_autosave.start(60000);
+}
+
+void MainWidget::warnUnrestored(bool boardBack, bool graphDue)
+{
+    // Every file that was due and did not come back is kept aside before the first autosave.
+    QStringList files;
+    if (!boardBack)
+        files << m_board->autosavePath();
+    if (graphDue)
+        files << m_graph->autosaveFileName();
+    QStringList kept, stuck;
+    for (const QString &f : files) {
+        if (!QFileInfo(f).isFile())
+            continue;
+        const QString aside = keepAside(f);
+        (aside.isEmpty() ? stuck : kept) << QDir::toNativeSeparators(aside.isEmpty() ? f : aside);
+    }
+    const QString wd = QDir::toNativeSeparators(m_wd);
+    QString text = boardBack ? tr("The graph could not be restored from %1: the white board was "
+                                  "restored, the graph starts anew.")
+                                   .arg(wd)
+                             : tr("The problem could not be restored from %1: the white board "
+                                  "and the graph start anew.")
+                                   .arg(wd);
+    if (kept.size() == 1)
+        text += QLatin1Char(' ') + tr("The file that was not restored is kept as %1.").arg(kept[0]);
+    else if (kept.size() > 1)
+        text += QLatin1Char(' ') +
+                tr("The files that were not restored are kept as %1.").arg(kept.join(tr(" and ")));
+    if (!stuck.isEmpty())
+        text += QLatin1Char(' ') + tr("%1 could not be kept aside.").arg(stuck.join(tr(" and ")));
+    Prompts::instance().message(this, Prompts::Level::Warning, tr("Warning"), text);
 }
 
 void MainWidget::setWorkingDirectory(const QString &wd)
@@ -630,13 +679,23 @@ void MainWidget::slot_choose_wd()
     m_settings->setValue(QStringLiteral("wd"), wd);
 }
 
-void MainWidget::slot_autosave()
+bool MainWidget::slot_autosave()
 {
     m_settings->setValue(QStringLiteral("problem"), m_board->saveString());
     m_settings->setValue(QStringLiteral("graph"), m_graph->graphData());
     m_settings->sync();
-    m_board->autosave();
-    m_graph->autosave();
+    QStringList failed;
+    if (!m_board->autosave())
+        failed << QDir::toNativeSeparators(m_board->autosavePath());
+    if (!m_graph->autosave())
+        failed << QDir::toNativeSeparators(m_graph->autosaveFileName());
+    // Said once per run of failures, not at every tick; a success ends the run.
+    const bool wasFailing = !m_autosaveFailure.isEmpty();
+    m_autosaveFailure = failed.join(tr(" and "));
+    if (!failed.isEmpty() && !wasFailing)
+        m_console->append(tr("Autosave failed: %1 could not be written.").arg(m_autosaveFailure),
+                          false, 0, QColor(Qt::red));
+    return failed.isEmpty();
 }
 
 // ------------------------------------------------------------------ optimization
@@ -823,14 +882,22 @@ void MainWidget::slot_show_report()
 
 bool MainWidget::quit()
 {
+    // Asked first: a user who stays keeps the running searches.
+    if (!Prompts::instance().question(this, tr("Quit"), tr("Really quit?")))
+        return false;
     emit signal_halt();
     waitForManager();
     for (Explorer &e : m_explorers)
         e.panel->cancelAndWait();
-    if (!Prompts::instance().question(this, tr("Quit"), tr("Really quit?")))
-        return false;
     m_autosave.stop();
-    slot_autosave();
+    if (!slot_autosave() &&
+        !Prompts::instance().question(this, tr("Quit"),
+                                      tr("The working state could not be saved: %1 could not be "
+                                         "written. Quit anyway?")
+                                          .arg(m_autosaveFailure))) {
+        m_autosave.start();
+        return false;
+    }
     for (QWidget *w : QApplication::topLevelWidgets())
         if (w != window() && w->isVisible())
             w->close();

@@ -77,9 +77,9 @@ public:
     QString workingDirectory() const { return m_wd; }
     QTimer *autosaveTimer() { return &m_autosave; }
 
-    /// Ends the search and the conjecture searches and waits for them, asks "Really quit?",
-    /// then saves the working state and closes every window. False, with nothing saved, when
-    /// the user says no.
+    /// Asks "Really quit?", then ends the search and the conjecture searches, waits for them,
+    /// saves the working state and closes every window. False when the user says no, the
+    /// searches then going on, or when the save failed and the user chose to stay.
     bool quit();
 
 public slots:
@@ -90,8 +90,9 @@ public slots:
     void slot_optimization_complete();
     /// Adds an item of the catalogue's keyword to the board; refused while a search runs.
     void slot_add_item(QString keyword);
-    /// The problem and the graph into the settings store, then the two autosave files.
-    void slot_autosave();
+    /// The problem and the graph into the settings store, then the two autosave files. False
+    /// when a file could not be written, said in the console once per run of failures.
+    bool slot_autosave();
     void slot_layout();
     void slot_place_circle();
     void slot_backup();
@@ -120,6 +121,9 @@ private:
     QWidget *preferencesPage();
     void wire();
     void startUp();
+    /// The restore warning; the autosave files that were due and did not come back are kept
+    /// aside under names it gives.
+    void warnUnrestored(bool boardBack, bool graphDue);
     void setWorkingDirectory(const QString &wd);
     void setEditingEnabled(bool on);
     /// Widgets and actions that edit the board or the main graph, disabled during a search.
@@ -155,6 +159,8 @@ private:
     double m_layoutSize = 300;
     QString m_wd;
     QTimer m_autosave;
+    /// The files the last autosave could not write; empty after a success.
+    QString m_autosaveFailure;
     QList<QPointer<QWidget>> m_lockedWidgets;
     QList<QPointer<QAction>> m_lockedActions;
     int m_added = 0;

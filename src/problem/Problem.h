@@ -118,9 +118,13 @@ public:
     /// Replaces the board by the problem of the file; false when the file cannot be read or
     /// its text is refused, the board then being as it was.
     bool open(QString fileName);
-    /// Writes the hidden autosave file; when that fails the working directory is emptied.
-    void autosave();
+    /// Writes the hidden autosave file whole; false when it could not be written, the previous
+    /// file then being intact. The working directory is kept either way.
+    bool autosave();
     bool autoload();
+    /// The hidden autosave file: ".mvxpb" in the working directory, or in the current
+    /// directory when the working directory is empty.
+    QString autosavePath() const;
     QString getFileName() const { return fileName; }
     QString getBaseName() const { return baseName; }
 
@@ -184,7 +188,8 @@ protected:
     void timerEvent(QTimerEvent *event) override;
 
 private:
-    QString autosavePath() const;
+    /// openString, handing the reader's console text of a refused text to `failure`.
+    bool openText(const QString &text, QString *failure);
     bool readText(const QString &path, QString &text) const;
     void adoptFileName(const QString &chosen);
     /// The board item that is the scene item, or null (links, rubber band).

@@ -39,9 +39,16 @@ void Problem::reportFailure(const QString &console, const QString &standardError
 
 bool Problem::openString(QString text)
 {
+    return openText(text, nullptr);
+}
+
+bool Problem::openText(const QString &text, QString *failure)
+{
     ProblemText parsed;
     if (!parsed.read(text)) {
         reportFailure(parsed.failureConsole, parsed.failureStandardError);
+        if (failure)
+            *failure = parsed.failureConsole;
         return false;
     }
     EditScope edit(*this);
@@ -159,7 +166,7 @@ void Problem::placeText(const ProblemText &text)
 void Problem::slot_save()
 {
     const QString chosen = Prompts::instance().saveFileName(
-        this, QStringLiteral("Save results as"),
+        this, QStringLiteral("Save problem as"),
         workingDirectory.isEmpty() ? fileName : workingDirectory, QStringLiteral("*.mvx3"));
     if (!save(chosen)) {
         Prompts::instance().message(this, Prompts::Level::Warning, QStringLiteral("Warning"),
@@ -196,13 +203,19 @@ bool Problem::open(QString path)
                                     QStringLiteral("Cannot open file"));
         return false;
     }
-    return openString(text);
+    // The console is easily missed: the user who chose the file is told why it was refused.
+    QString failure;
+    if (openText(text, &failure))
+        return true;
+    Prompts::instance().message(this, Prompts::Level::Warning, QStringLiteral("Warning"), failure);
+    return false;
 }
 
-void Problem::autosave()
+bool Problem::autosave()
 {
-    if (!writeWholeFile(autosavePath(), saveString().toLatin1()))
-        workingDirectory.clear();
+    // A failure keeps the working directory: the shell reports it, and the next tick tries the
+    // same place again rather than scattering autosave files into the current directory.
+    return writeWholeFile(autosavePath(), saveString().toLatin1());
 }
 
 bool Problem::autoload()

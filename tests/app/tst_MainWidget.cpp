@@ -1,5 +1,6 @@
-#include "Patience.h"
+#include "FileSizeLimit.h"
 #include "GraphFixtures.h"
+#include "Patience.h"
 #include "PresetPrompts.h"
 
 #include "app/BoardWindow.h"
@@ -25,6 +26,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSettings>
@@ -32,6 +34,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -151,6 +154,8 @@ private slots:
     void initTestCase();
     void restore_data();
     void restore();
+    void autosaveFailures_data();
+    void autosaveFailures();
     void autosaveContents();
     void runWithoutProblemWarns();
     void optimization_data();
@@ -159,6 +164,7 @@ private slots:
     void explorerSets_data();
     void explorerSets();
     void reportHoldsConjectures();
+    void quitDuringConjectureSearch_data();
     void quitDuringConjectureSearch();
     void graphCommands_data();
     void graphCommands();
@@ -192,39 +198,60 @@ void tst_MainWidget::initTestCase()
 void tst_MainWidget::restore_data()
 {
     QTest::addColumn<bool>("reload");
-    QTest::addColumn<QByteArray>("problemFile"); // replaces .mvxpb when not empty
-    QTest::addColumn<QByteArray>("graphFile");   // replaces .mvxgr when not empty
+    QTest::addColumn<bool>("unknownItem");     // an unknown item line among the valid ones
+    QTest::addColumn<QByteArray>("graphFile"); // replaces .mvxgr when not empty
+    QTest::addColumn<bool>("earlierCopies");   // kept copies of an earlier start lie there
     QTest::addColumn<bool>("boardBack");
     QTest::addColumn<bool>("graphBack");
-    QTest::newRow("reload") << true << QByteArray() << QByteArray() << true << true;
-    QTest::newRow("reload off") << false << QByteArray() << QByteArray() << false << false;
-    QTest::newRow("corrupt problem") << true << QByteArray("SIZE\tnonsense") << QByteArray()
-                                     << false << false;
-    QTest::newRow("corrupt graph") << true << QByteArray() << QByteArray("3\n7\nNode 1\t0\n")
-                                   << true << false;
+    QTest::addColumn<QStringList>("kept");
+    const QByteArray badGraph("3\n7\nNode 1\t0\n");
+    QTest::newRow("reload") << true << false << QByteArray() << false << true << true
+                            << QStringList();
+    QTest::newRow("reload off") << false << true << badGraph << false << false << false
+                                << QStringList();
+    // The graph is not tried without its board, and is kept with it.
+    QTest::newRow("unknown item") << true << true << QByteArray() << false << false << false
+                                  << QStringList{".mvxpb.unrestored", ".mvxgr.unrestored"};
+    QTest::newRow("corrupt graph")
+        << true << false << badGraph << false << true << false << QStringList{".mvxgr.unrestored"};
+    QTest::newRow("earlier copies") << true << true << QByteArray() << true << false << false
+                                    << QStringList{".mvxpb.unrestored.2", ".mvxgr.unrestored.2"};
 }
 
 void tst_MainWidget::restore()
 {
     QFETCH(bool, reload);
-    QFETCH(QByteArray, problemFile);
+    QFETCH(bool, unknownItem);
     QFETCH(QByteArray, graphFile);
+    QFETCH(bool, earlierCopies);
     QFETCH(bool, boardBack);
     QFETCH(bool, graphBack);
+    QFETCH(QStringList, kept);
     maxSize(*shell->w);
+    shell->w->board()->slot_set_title("Triangle-free");
     const QString graph = "5 1011001110";
     shell->w->graph()->loadmvx(graph, true);
     shell->w->slot_autosave();
     const QString problem = shell->w->board()->saveString();
     shell->w.reset();
 
-    for (const auto &f : {qMakePair(QString(".mvxpb"), problemFile),
-                          qMakePair(QString(".mvxgr"), graphFile)})
-        if (!f.second.isEmpty()) {
-            QFile out(shell->file(f.first));
-            QVERIFY(out.open(QIODevice::WriteOnly | QIODevice::Truncate));
-            out.write(f.second);
-        }
+    auto write = [this](const QString &name, const QByteArray &bytes) {
+        QFile out(shell->file(name));
+        return out.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+               out.write(bytes) == bytes.size();
+    };
+    if (unknownItem) {
+        QByteArray text = readFile(shell->file(".mvxpb"));
+        text.insert(text.indexOf("<NEW>") + 5,
+                    "NO_SUCH_ITEM\t\t0\t0\t0\t0\t1\t2\tNULL\tNULL\tNULL\tNULL<NEW>");
+        QVERIFY(write(".mvxpb", text));
+    }
+    if (!graphFile.isEmpty())
+        QVERIFY(write(".mvxgr", graphFile));
+    for (const char *earlier : {".mvxpb.unrestored", ".mvxgr.unrestored"})
+        QVERIFY(!earlierCopies || write(earlier, "earlier"));
+    const QByteArray original[2] = {readFile(shell->file(".mvxpb")),
+                                    readFile(shell->file(".mvxgr"))};
     shell->settings->setValue("reload", reload);
     shell->start();
     MainWidget &w = *shell->w;
@@ -237,10 +264,91 @@ void tst_MainWidget::restore()
         QCOMPARE(w.graph()->getNbNodes(), 10); // a new graph's default
     const bool failed = reload && !(boardBack && graphBack);
     QCOMPARE(prompts->messages.size(), failed ? 1 : 0);
+    if (failed) {
+        // The warning says what came back, and where what did not is kept.
+        const QString warning = prompts->messages.first();
+        QCOMPARE(warning.contains("the white board was restored"), boardBack);
+        for (const QString &k : kept)
+            QVERIFY2(warning.contains(QDir::toNativeSeparators(shell->file(k))),
+                     qPrintable(warning));
+    }
     QCOMPARE(w.workingDirectory(), shell->dir.path());
     QCOMPARE(w.board()->getWD(), shell->dir.path());
     QCOMPARE(w.graph()->getWD(), shell->dir.path());
     QCOMPARE(shell->settings->value("runs").toInt(), 2);
+
+    // The kept copies survive the autosaves that follow, byte for byte.
+    QVERIFY(w.slot_autosave());
+    for (const QString &k : kept)
+        QCOMPARE(readFile(shell->file(k)), original[k.startsWith(".mvxgr")]);
+    for (const char *earlier : {".mvxpb.unrestored", ".mvxgr.unrestored"})
+        QVERIFY(!earlierCopies || readFile(shell->file(earlier)) == "earlier");
+}
+
+void tst_MainWidget::autosaveFailures_data()
+{
+    QTest::addColumn<QString>("fault");
+    QTest::newRow("autosave file a directory") << "directory";
+    QTest::newRow("working directory below a file") << "below a file";
+    QTest::newRow("disk full") << "full";
+}
+
+void tst_MainWidget::autosaveFailures()
+{
+    QFETCH(QString, fault);
+    MainWidget &w = *shell->w;
+    maxSize(w);
+    QVERIFY(QDir(shell->dir.path()).mkdir("wd"));
+    const QString good = shell->file("wd");
+    const QString bad = fault == "below a file" ? shell->file("plain/wd") : good;
+    QVERIFY(QFile(shell->file("plain")).open(QIODevice::WriteOnly));
+    auto choose = [&](const QString &wd) {
+        prompts->files << wd;
+        w.slot_choose_wd();
+    };
+    std::unique_ptr<FileSizeLimit> limit;
+    auto breakAutosave = [&](bool broken) {
+        QFile::remove(good + "/.mvxpb");
+        QDir(good).rmdir(".mvxpb");
+        if (broken && fault == "directory")
+            QDir(good).mkdir(".mvxpb");
+        limit.reset(); // the limit in force goes before a new one reads it
+        if (broken && fault == "full")
+            limit.reset(new FileSizeLimit(16));
+        choose(broken ? bad : good);
+    };
+    auto autosave = [&](bool broken) {
+        breakAutosave(broken);
+        return w.slot_autosave();
+    };
+    auto redLines = [&] {
+        int n = 0;
+        QTextDocument *doc = w.console()->findChild<QPlainTextEdit *>()->document();
+        for (QTextBlock b = doc->firstBlock(); b.isValid(); b = b.next())
+            n += b.text().startsWith("Autosave failed") &&
+                 b.begin().fragment().charFormat().foreground().color() == QColor(Qt::red);
+        return n;
+    };
+    // Said once for a run of failures, again after a success; the directory is kept.
+    QVERIFY(!autosave(true));
+    QVERIFY(!autosave(true));
+    QCOMPARE(redLines(), 1);
+    QVERIFY(w.console()->text().contains(QDir::toNativeSeparators(bad + "/.mvxpb")));
+    QCOMPARE(w.board()->getWD(), bad);
+    QCOMPARE(w.graph()->getWD(), bad);
+    QVERIFY(autosave(false));
+    QCOMPARE(readFile(good + "/.mvxpb"), w.board()->saveString().toLatin1());
+    QVERIFY(!autosave(true));
+    QCOMPARE(redLines(), 2);
+
+    // Quitting with the save failing asks whether to quit all the same; no stays.
+    prompts->answers << true << false << true;
+    QVERIFY(!w.quit());
+    QCOMPARE(prompts->asked.filter("question").size(), 2);
+    QVERIFY(w.autosaveTimer()->isActive());
+    breakAutosave(false);
+    QVERIFY(w.quit());
+    QCOMPARE(prompts->asked.filter("question").size(), 3);
 }
 
 void tst_MainWidget::autosaveContents()
@@ -472,9 +580,17 @@ void tst_MainWidget::reportHoldsConjectures()
     QVERIFY(!w.report()->toPlainText().contains(relations.first()));
 }
 
+void tst_MainWidget::quitDuringConjectureSearch_data()
+{
+    QTest::addColumn<bool>("answer");
+    QTest::newRow("really quit") << true;
+    QTest::newRow("stay") << false;
+}
+
 void tst_MainWidget::quitDuringConjectureSearch()
 {
-    prompts->answers << true;
+    QFETCH(bool, answer);
+    prompts->answers << answer;
     MainWidget &w = *shell->w;
     maxSize(w);
     reportOrderAndSize(w);
@@ -484,9 +600,15 @@ void tst_MainWidget::quitDuringConjectureSearch()
     panel->setEngineLimit(3600000);
     QTest::mouseClick(panelButton(panel, "Search"), Qt::LeftButton);
     QVERIFY(!idle(panel));
-    QVERIFY(w.quit());
+    QCOMPARE(w.quit(), answer);
     QCOMPARE(prompts->asked.filter("question").size(), 1);
-    QTRY_VERIFY_WITH_TIMEOUT(idle(panel), kPatienceMs);
+    if (answer) {
+        QTRY_VERIFY_WITH_TIMEOUT(idle(panel), kPatienceMs);
+    } else {
+        // Staying keeps the search going: no completion of a cancelled search is waiting.
+        QCoreApplication::processEvents();
+        QVERIFY(!idle(panel));
+    }
     shell->w.reset();
 }
 

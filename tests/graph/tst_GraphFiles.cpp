@@ -141,6 +141,8 @@ private slots:
     void examples_data();
     void examples();
     void roundTrip();
+    void fieldsNotNumbersReadAsZero_data();
+    void fieldsNotNumbersReadAsZero();
     void malformedKeepsGraph_data();
     void malformedKeepsGraph();
     void failuresAreReported();
@@ -234,6 +236,33 @@ void tst_GraphFiles::roundTrip()
     QCOMPARE(console.count(), 16);
     QCOMPARE(console.last().at(0).toString(), QString("Graph:31"));
     QCOMPARE(console.last().at(2).toInt(), 1);
+}
+
+void tst_GraphFiles::fieldsNotNumbersReadAsZero_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::newRow("word") << "abc";
+    QTest::newRow("nan") << "nan";
+    QTest::newRow("infinity") << "inf";
+    QTest::newRow("minus infinity") << "-inf";
+}
+
+void tst_GraphFiles::fieldsNotNumbersReadAsZero()
+{
+    QFETCH(QString, field);
+    Graph g("graph", true);
+    g.setWD(tmp.path());
+    // The field as A's x, B's y and both cells of the pair.
+    const QByteArray body = QString("A\t%1\t5\nB\t3\t%1\n0\t%1\t%1\t0\t").arg(field).toLatin1();
+    QVERIFY(writeRaw(path("fields.gmvx3"), "2\n" + body));
+    QVERIFY(writeRaw(g.autosaveFileName(), "2\n815\n" + body));
+    for (bool autosaved : {false, true}) {
+        g.clear();
+        QVERIFY(autosaved ? g.autoload() : g.open(path("fields.gmvx3")));
+        QCOMPARE(g.getNode(0)->pos(), QPointF(0, 5));
+        QCOMPARE(g.getNode(1)->pos(), QPointF(3, 0));
+        QCOMPARE(g.graphData(), QString("2 0"));
+    }
 }
 
 void tst_GraphFiles::malformedKeepsGraph_data()

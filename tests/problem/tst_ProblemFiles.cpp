@@ -102,7 +102,7 @@ void tst_ProblemFiles::failedWriteKeepsOldFile()
     }
     QCOMPARE(readAll(f.path("old.mvx3")), old);
     QCOMPARE(console.count(), 0);
-    QCOMPARE(prompts.asked, QStringList({"save: Save results as", "message: Warning"}));
+    QCOMPARE(prompts.asked, QStringList({"save: Save problem as", "message: Warning"}));
     QCOMPARE(prompts.messages, QStringList({"Failed to save data."}));
     QCOMPARE(f.board.getFileName() + f.board.getName(), QString("board"));
     QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"old.mvx3"}));
@@ -116,14 +116,17 @@ void tst_ProblemFiles::cancelledDialogsAndMalformedFiles()
     PresetPrompts prompts;
     f.board.slot_save();
     const QByteArray log = captureStderr([&] { f.board.slot_open(); });
-    QCOMPARE(prompts.asked, QStringList({"save: Save results as", "message: Warning",
+    QCOMPARE(prompts.asked, QStringList({"save: Save problem as", "message: Warning",
                                          "open: Choose problem to load", "message: Opening"}));
     QCOMPARE(prompts.messages, QStringList({"Failed to save data.", "Cannot open file"}));
     QVERIFY(log.contains("Opening \n"));
-    // A file the reader refuses is neither read in part nor adopted as the board's file.
-    writeAll(f.path("bad"), text({line("SIZE", {"7", "NULL", "NULL", "NULL"})}).toLatin1());
+    // A file the reader refuses is neither read in part nor adopted as the board's file, and
+    // the user is told the reader's reason.
+    writeAll(f.path("bad"), text({line("SIZE"), "ORDER\t\t0"}).toLatin1());
     prompts.files << f.path("bad");
     captureStderr([&] { f.board.slot_open(); });
+    QCOMPARE(prompts.asked.last(), QString("message: Warning"));
+    QCOMPARE(prompts.messages.last(), QString("Critical error, missing argument."));
     QCOMPARE(f.board.saveString(), before);
     QCOMPARE(f.board.getFileName() + f.board.getName(), QString("board"));
 }
@@ -141,15 +144,18 @@ void tst_ProblemFiles::autosaveAndAutoload()
     QVERIFY(!loaded && restored.getItems().isEmpty());
     QCOMPARE(log, QByteArray("Cannot open file (autoload)\n"));
     f.board.setWD(f.dir.path());
-    f.board.autosave();
+    QVERIFY(f.board.autosave());
     QVERIFY(restored.autoload());
     QCOMPARE(restored.saveString(), f.board.saveString());
-    // A working directory that does not exist is given up for the current directory.
-    f.board.setWD(f.path("gone"));
-    f.board.autosave();
+    // A failed autosave keeps the working directory: nothing goes to the current directory,
+    // and the next autosave lands where the user chose once it can.
+    f.board.setWD(f.path("later"));
+    QVERIFY(!f.board.autosave());
+    QCOMPARE(f.board.getWD(), f.path("later"));
+    QVERIFY(QDir(f.dir.path()).mkdir("later"));
+    QVERIFY(f.board.autosave());
     QVERIFY(!QFile::exists(current.filePath(".mvxpb")));
-    f.board.autosave();
-    QCOMPARE(readAll(current.filePath(".mvxpb")), f.board.saveString().toLatin1());
+    QCOMPARE(readAll(f.path("later/.mvxpb")), f.board.saveString().toLatin1());
     QVERIFY(QDir::setCurrent(previous));
 }
 
