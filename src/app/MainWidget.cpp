@@ -560,7 +560,6 @@ void MainWidget::wire()
     connect(m_progress, &ProgressBar::signal_cancel, m, &VNSManager::slot_stopVNS);
     connect(m_runAction, &QAction::triggered, this, &MainWidget::slot_run);
     connect(m_haltAction, &QAction::triggered, this, &MainWidget::slot_halt);
-    connect(m_report, &Report::signal_update_requested, this, &MainWidget::slot_show_report);
 
     for (Explorer &e : m_explorers) {
         connect(m, &VNSManager::signal_graphs_ready, e.explorer, &AnalystWidget::slot_data_loaded);
@@ -568,10 +567,14 @@ void MainWidget::wire()
         connect(e.panel, &ConjectureWidget::signal_console, m_console, console4);
         connect(e.explorer, &AnalystWidget::signal_header_changed, e.settings,
                 &ConjectureSettings::setVariables);
-        // Relations name graphs by their numbers, which a cleared table gives out again.
+        // Relations name graphs by their numbers, which a cleared table gives out again: a
+        // search under way stops and lists nothing.
+        connect(e.explorer, &AnalystWidget::signal_database_cleared, e.panel,
+                &ConjectureWidget::slot_database_cleared);
         connect(e.explorer, &AnalystWidget::signal_database_cleared, e.display,
                 &ConjecturesDisplay::clear);
     }
+    m_report->setConjectureSource([this] { return conjectures(); });
     connect(g, &Graph::signal_load_next, m_explorers[GraphValues].explorer,
             &AnalystWidget::slot_load_next);
     connect(&m_autosave, &QTimer::timeout, this, &MainWidget::slot_autosave);
@@ -875,7 +878,9 @@ void MainWidget::slot_relabel_test()
 
 void MainWidget::slot_show_report()
 {
-    m_report->rebuild(conjectures());
+    // Showing builds it; an open report is built again.
+    if (m_report->isVisible())
+        m_report->rebuild();
     m_report->show();
     m_report->raise();
 }

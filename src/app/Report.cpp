@@ -6,6 +6,7 @@
 #include "problem/Problem.h"
 
 #include <QFile>
+#include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
 #include <QImage>
@@ -39,9 +40,22 @@ QImage boardPicture(Problem *board)
     const double scale = qMin(1.0, 800.0 / source.width());
     QImage image((source.size() * scale).toSize().expandedTo(QSize(1, 1)), QImage::Format_RGB32);
     image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    scene->render(&painter, QRectF(), source);
+    // An item's device cache for a render outside any view is never told that the item
+    // changed once a view has repainted it: drawn from it, the picture keeps old values.
+    const QList<QGraphicsItem *> items = scene->items();
+    QVector<QGraphicsItem::CacheMode> modes;
+    modes.reserve(items.size());
+    for (QGraphicsItem *item : items) {
+        modes << item->cacheMode();
+        item->setCacheMode(QGraphicsItem::NoCache);
+    }
+    {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        scene->render(&painter, QRectF(), source);
+    }
+    for (int k = 0; k < items.size(); ++k)
+        items[k]->setCacheMode(modes[k]);
     return image;
 }
 
@@ -54,7 +68,7 @@ Report::Report(Problem *board, const BuildCalculus *catalogue, QWidget *parent)
     auto *update = new QPushButton(tr("Update"));
     auto *print = new QPushButton(tr("Print"));
     auto *pdf = new QPushButton(tr("Save as PDF"));
-    connect(update, &QPushButton::clicked, this, &Report::signal_update_requested);
+    connect(update, &QPushButton::clicked, this, &Report::rebuild);
     connect(print, &QPushButton::clicked, this, &Report::slot_print);
     connect(pdf, &QPushButton::clicked, this, &Report::slot_save_pdf);
     auto *buttons = new QHBoxLayout;
@@ -68,8 +82,15 @@ Report::Report(Problem *board, const BuildCalculus *catalogue, QWidget *parent)
     resize(700, 800);
 }
 
-void Report::rebuild(const QString &conjectures)
+void Report::showEvent(QShowEvent *event)
 {
+    rebuild();
+    QWidget::showEvent(event);
+}
+
+void Report::rebuild()
+{
+    const QString conjectures = m_conjectures ? m_conjectures() : QString();
     QString html;
     const QString title = m_board->userTitle();
     html += QStringLiteral("<h1>%1</h1>")

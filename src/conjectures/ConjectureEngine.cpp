@@ -231,8 +231,10 @@ void ConjectureEngine::run()
     dim = header.size();
     const int d = dim;
     const int n = points.size();
+    searched = n;
+    tooFew = d <= 0 || n < 2 * d;
 
-    if (d <= 0 || n < 2 * d) {
+    if (tooFew) {
         emit signal_conjecture(QStringLiteral("Not enough data points to find conjectures. ") +
                                QString::number(d) + QLatin1Char(' ') + QString::number(n));
         emit signal_not_enough_points();

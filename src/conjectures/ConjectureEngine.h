@@ -52,6 +52,11 @@ public:
     /// Points refused since the last setHeader() because a coordinate, given or derived,
     /// was not finite.
     int nbRefused() const { return refused; }
+    /// Of the last run, read once it has ended: the number of variables (derived ones
+    /// included) and of points searched, and whether the points were too few to search.
+    int searchedVariables() const { return dim; }
+    int searchedPoints() const { return searched; }
+    bool hadTooFewPoints() const { return tooFew; }
     /// The records of the last run, best first once it has ended; owned by the engine.
     QVector<Conjecture *> getConjectures() const { return conjectures; }
 
@@ -113,6 +118,8 @@ private:
     int best_touching = 0, touching = 0, loc_touching = 0;
     double best_sumErr = 0.0, sumErr = 0.0, loc_sumErr = 0.0;
     int dim = 0;
+    int searched = 0;
+    bool tooFew = false;
     /// Start of the run on the monotonic clock (QElapsedTimer reference), in ms.
     std::atomic<qint64> startTime{0};
     std::atomic<qint64> limit{DEFAULT_LIMIT};

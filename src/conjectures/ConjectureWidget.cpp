@@ -14,6 +14,7 @@
 #include <QPushButton>
 #include <QSpinBox>
 #include <QTimerEvent>
+#include <cmath>
 #include <cstdio>
 
 namespace
@@ -23,6 +24,14 @@ const int kMaxThreads = 4;
 const int kTimerMs = 100;
 const int kMaxFreeVariables = 10;
 const QString kTitle = QStringLiteral("Conjecture engine");
+
+bool allFinite(const QVector<double> &x)
+{
+    for (double v : x)
+        if (!std::isfinite(v))
+            return false;
+    return true;
+}
 
 // 2^k written out, for the refusal of a search that is too large to run.
 QString powerOfTwo(int k)
@@ -60,14 +69,27 @@ ConjectureWidget::ConjectureWidget(Analyst *analyst, ConjectureSettings *setting
     grid->addWidget(cancelButton, 2, 2);
     grid->addWidget(threadsLabel, 3, 1);
     grid->addWidget(threadsSpin, 3, 2);
+    statusLabel = new QLabel(this);
+    statusLabel->setObjectName(QStringLiteral("status"));
+    statusLabel->setWordWrap(true);
+    QPalette red = statusLabel->palette();
+    red.setBrush(QPalette::All, QPalette::WindowText, QBrush(Qt::red, Qt::SolidPattern));
+    statusLabel->setPalette(red);
+    grid->addWidget(statusLabel, 4, 0, 1, 3);
 
     progressBar = new ProgressBar();
     progressBar->setName(QStringLiteral("Searching Conjectures..."));
+    progressBar->setWindowTitle(QStringLiteral("Searching Conjectures..."));
 
-    connect(cancelButton, &QPushButton::clicked, this, &ConjectureWidget::cancel);
+    const auto userCancel = [this] {
+        if (!engines.isEmpty())
+            note(tr("Search cancelled: the relations found so far are listed."));
+        cancel();
+    };
+    connect(cancelButton, &QPushButton::clicked, this, userCancel);
     connect(settingsButton, &QPushButton::clicked, this, &ConjectureWidget::slot_settings);
     connect(searchButton, &QPushButton::clicked, this, &ConjectureWidget::slot_run);
-    connect(progressBar, &ProgressBar::signal_cancel, this, &ConjectureWidget::cancel);
+    connect(progressBar, &ProgressBar::signal_cancel, this, userCancel);
     connect(display, &ConjecturesDisplay::signal_load_graph, this,
             &ConjectureWidget::slot_load_graph);
     connect(conjecturesButton, &QPushButton::clicked, this, &ConjectureWidget::slot_conjecture);
@@ -124,8 +146,14 @@ void ConjectureWidget::setIdle()
 void ConjectureWidget::slot_run()
 {
     // A search creates its engines from the first position: the last one must be over.
-    if (!engines.isEmpty())
+    if (!engines.isEmpty()) {
+        note(tr("The previous search is still ending: search again when it has."));
         return;
+    }
+    notes.clear();
+    leftOut = rowsRead = 0;
+    discarded = false;
+    showNotes();
     cancelButton->setEnabled(true);
     searchButton->setEnabled(false);
     qDeleteAll(conjectures);
@@ -208,9 +236,10 @@ bool ConjectureWidget::handOut(int k)
         cancelled = true;
         for (ConjectureEngine *e : qAsConst(engines))
             e->cancel();
-        emit signal_console(QStringLiteral("Conjecture search stopped: the table's columns "
-                                           "changed during the search."),
-                            false, 1, QColor(Qt::red));
+        const QString why = QStringLiteral("Conjecture search stopped: the table's columns "
+                                           "changed during the search.");
+        emit signal_console(why, false, 1, QColor(Qt::red));
+        note(why);
         return false;
     }
     ConjectureEngine *e = engines[k];
@@ -221,8 +250,18 @@ bool ConjectureWidget::handOut(int k)
     e->setHeader(header);
     e->setWeights(job(patterns, nextJob));
     const int rows = analyst->nbRows();
-    for (int r = 0; r < rows; ++r)
-        e->addPoint(analyst->getLine(r), analyst->graphNo(r));
+    int incomplete = 0;
+    for (int r = 0; r < rows; ++r) {
+        const QVector<double> &x = analyst->getLine(r);
+        if (!allFinite(x))
+            ++incomplete;
+        e->addPoint(x, analyst->graphNo(r));
+    }
+    if (incomplete != leftOut || rows != rowsRead) {
+        leftOut = incomplete;
+        rowsRead = rows;
+        showNotes();
+    }
     e->setLimit(engineLimit);
     e->setSeed(engineSeed < 0 ? -1 : engineSeed + k);
     emit signal_console(QStringLiteral("Conjecture job %1 of %2 on engine %3")
@@ -250,6 +289,13 @@ void ConjectureWidget::slot_job_complete()
     // lost. Reading the engine's flag after the wait orders its run before the next set-up.
     engines[done]->wait();
     busy[done] = engines[done]->isRunning();
+    const ConjectureEngine *e = engines[done];
+    if (e->hadTooFewPoints() && !discarded)
+        note(tr("Not enough data points to find conjectures: %1 variables need at least %2 "
+                "distinct rows without empty cells, and %3 were searched.")
+                 .arg(e->searchedVariables())
+                 .arg(2 * e->searchedVariables())
+                 .arg(e->searchedPoints()));
 
     if (nextJob < nbJobs && !cancelled) {
         const int k = busy.indexOf(false);
@@ -263,6 +309,12 @@ void ConjectureWidget::slot_job_complete()
 
 void ConjectureWidget::complete()
 {
+    if (discarded) {
+        qDeleteAll(conjectures);
+        conjectures.clear();
+    } else if (conjectures.isEmpty() && notes.isEmpty()) {
+        note(tr("No relation found."));
+    }
     Conjecture::sortBestFirst(conjectures);
     display->clear();
     for (Conjecture *c : qAsConst(conjectures))
@@ -300,6 +352,8 @@ void ConjectureWidget::cancelAndWait()
 
 void ConjectureWidget::slot_add_conjecture(Conjecture *c)
 {
+    if (discarded)
+        return;
     Conjecture *copy = new Conjecture(c);
     for (Conjecture *kept : qAsConst(conjectures)) {
         if (*kept == *copy) {
@@ -308,6 +362,42 @@ void ConjectureWidget::slot_add_conjecture(Conjecture *c)
         }
     }
     conjectures.append(copy);
+}
+
+void ConjectureWidget::slot_database_cleared()
+{
+    qDeleteAll(conjectures);
+    conjectures.clear();
+    if (engines.isEmpty()) {
+        // What the notes say was of the table now gone.
+        notes.clear();
+        leftOut = rowsRead = 0;
+        showNotes();
+        return;
+    }
+    discarded = true;
+    cancel();
+    for (ConjectureEngine *e : qAsConst(engines))
+        e->cancel();
+    note(tr("Search stopped: the database was cleared, so nothing it found is listed."));
+}
+
+void ConjectureWidget::note(const QString &text)
+{
+    if (!notes.contains(text))
+        notes << text;
+    showNotes();
+}
+
+void ConjectureWidget::showNotes()
+{
+    QStringList lines;
+    if (leftOut > 0)
+        lines << tr("Left out of the search: %1 of %2 rows, with empty cells in the chosen "
+                    "columns; the relations need not hold on them.")
+                     .arg(leftOut)
+                     .arg(rowsRead);
+    statusLabel->setText((lines + notes).join(QLatin1Char('\n')));
 }
 
 void ConjectureWidget::slot_settings()

@@ -15,6 +15,7 @@ class ConjectureSettings;
 class ConjecturesDisplay;
 class ProgressBar;
 class QCheckBox;
+class QLabel;
 class QPushButton;
 class QSpinBox;
 
@@ -64,6 +65,9 @@ public slots:
     void slot_load_graph(int graphNo);
     void slot_console(QString text);
     void slot_conjecture();
+    /// The explorer's table was emptied: a search under way stops and lists nothing, since
+    /// its relations name graphs that are gone.
+    void slot_database_cleared();
 
 protected:
     void timerEvent(QTimerEvent *event) override;
@@ -76,6 +80,9 @@ private:
     /// table no longer has the search's columns.
     bool handOut(int k);
     void complete();
+    /// Shows, in red under the buttons, why the search did not start or ended early.
+    void note(const QString &text);
+    void showNotes();
 
     ConjectureSettings *settings;
     QVector<ConjectureEngine *> engines;
@@ -99,6 +106,14 @@ private:
     QStringList header;
     ConjecturesDisplay *display;
     int timerId = 0;
+    QLabel *statusLabel;
+    QStringList notes;
+    /// Rows of the last hand-out with a cell that is empty (or not finite) in the search's
+    /// columns; the engine leaves them out, so the relations need not hold on them.
+    int leftOut = 0;
+    int rowsRead = 0;
+    /// The table was cleared during the search: nothing it found is kept.
+    bool discarded = false;
 
     /// Per engine: started by the panel and its completion not yet handled. An engine is
     /// given a new job, and the search ends, only once its completion has been handled:

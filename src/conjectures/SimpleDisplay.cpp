@@ -44,5 +44,5 @@ void SimpleDisplay::slot_clicked()
 void SimpleDisplay::showSupport()
 {
     supportLabel->setText(support.isEmpty() ? QStringLiteral("-")
-                                            : QString::number(support[index] + 1));
+                                            : QString::number(support[index]));
 }

@@ -7,13 +7,15 @@
 class QLabel;
 class QPushButton;
 
-/// One line of the relations list: a boundary graph's number (1-based, in red), the relation
-/// text as a flat button that steps through the boundary graphs, and the score.
+/// One line of the relations list: a boundary graph's number (in red, as the explorer's table
+/// numbers its graphs), the relation text as a flat button that steps through the boundary
+/// graphs, and the score.
 class SimpleDisplay : public QWidget
 {
     Q_OBJECT
 public:
-    /// `support` holds the 0-based graph numbers of the relation's boundary graphs.
+    /// `support` holds the graph numbers of the relation's boundary graphs, shown and emitted
+    /// as they are: the numbers the explorer's table gives its rows.
     SimpleDisplay(QString formula, QVector<int> support, int touching, double sumErr);
 
     QString getFormula() const { return formula; }

@@ -164,6 +164,7 @@ private slots:
     void explorerSets_data();
     void explorerSets();
     void reportHoldsConjectures();
+    void clearDuringConjectureSearch();
     void quitDuringConjectureSearch_data();
     void quitDuringConjectureSearch();
     void graphCommands_data();
@@ -565,7 +566,7 @@ void tst_MainWidget::reportHoldsConjectures()
     const QStringList relations =
         e.display->getConjectures().split('\n', QString::SkipEmptyParts);
     QVERIFY(!relations.isEmpty());
-    w.slot_show_report();
+    w.report()->show(); // as the tool bar opens it
     const QString report = w.report()->toPlainText();
     for (const QString &r : relations) {
         QVERIFY2(report.contains(r), qPrintable(r));
@@ -578,6 +579,38 @@ void tst_MainWidget::reportHoldsConjectures()
     QCOMPARE(e.display->getConjectures(), QString());
     w.slot_show_report();
     QVERIFY(!w.report()->toPlainText().contains(relations.first()));
+}
+
+/// The explorer's own "Clear database" during a conjecture search stops the search, which then
+/// lists nothing and says why; the progress window shows while the search runs.
+void tst_MainWidget::clearDuringConjectureSearch()
+{
+    MainWidget &w = *shell->w;
+    maxSize(w);
+    reportOrderAndSize(w);
+    QVERIFY(fillGraphExplorer(*shell, smallFamilies()));
+    const MainWidget::Explorer &e = w.explorer(MainWidget::GraphValues);
+    // Far beyond the patience below: only the clearing ends these jobs in time.
+    e.panel->setEngineLimit(3600000);
+    int found = 0;
+    connect(e.panel, &ConjectureWidget::signal_console, this,
+            [&](const QString &text) { found += text.contains("] <"); });
+    QTest::mouseClick(panelButton(e.panel, "Search"), Qt::LeftButton);
+    ProgressBar *progress = nullptr;
+    for (QWidget *t : QApplication::topLevelWidgets())
+        if (qobject_cast<ProgressBar *>(t) &&
+            t->findChild<QLabel *>()->text() == QStringLiteral("Searching Conjectures..."))
+            progress = t->isVisible() ? static_cast<ProgressBar *>(t) : progress;
+    QVERIFY(progress);
+    QTRY_VERIFY_WITH_TIMEOUT(found > 0, kPatienceMs);
+    QPushButton *clear = nullptr;
+    for (QPushButton *b : e.explorer->findChildren<QPushButton *>())
+        clear = b->text() == "Clear database" ? b : clear;
+    QTest::mouseClick(clear, Qt::LeftButton);
+    QTRY_VERIFY_WITH_TIMEOUT(idle(e.panel), kPatienceMs);
+    QVERIFY(progress->isHidden());
+    QCOMPARE(e.display->getConjectures(), QString());
+    QVERIFY(e.panel->findChild<QLabel *>("status")->text().contains("database was cleared"));
 }
 
 void tst_MainWidget::quitDuringConjectureSearch_data()

@@ -5,11 +5,14 @@
 #include "graph/Node.h"
 #include "items/BuildCalculus.h"
 #include "items/Calculus.h"
+#include "items/invConstant.h"
 #include "problem/Problem.h"
 
 #include <QImage>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
+#include <QTextBrowser>
 #include <QtTest>
 
 namespace
@@ -40,6 +43,7 @@ private slots:
             Node::initColors();
     }
     void sectionsInOrder();
+    void pictureFollowsBoard();
     void pdf();
 };
 
@@ -47,7 +51,9 @@ void tst_Report::sectionsInOrder()
 {
     WienerBoard b;
     Report report(&b.board, &b.catalogue);
-    report.rebuild("A <= B\n");
+    QString relations = "A <= B\n";
+    report.setConjectureSource([&] { return relations; });
+    report.show(); // opened, whatever way, it is built
     const QString text = report.toPlainText();
     const QStringList headings = {"Wiener index",  "Largest Wiener index", "Max\tZ1 = WIENER(G)",
                                   "Values",        "Vectors",              "Matrices",
@@ -61,6 +67,47 @@ void tst_Report::sectionsInOrder()
     }
     // Each section holds the catalogue's documentation of its category.
     QVERIFY(text.contains(b.catalogue.Documentation("InvariantsFam").section('\n', 0, 0)));
+
+    // "Update" reads the relations again.
+    relations = "C >= D\n";
+    for (QPushButton *button : report.findChildren<QPushButton *>())
+        if (button->text() == "Update")
+            QTest::mouseClick(button, Qt::LeftButton);
+    QVERIFY(report.toPlainText().contains("C >= D") && !report.toPlainText().contains("A <= B"));
+}
+
+/// The picture shows the board's values when the report is built, also after the board's own
+/// view has repainted the changed items.
+void tst_Report::pictureFollowsBoard()
+{
+    WienerBoard b;
+    auto *constant = static_cast<invConstant *>(b.catalogue.makeCalculus("CONSTANT", true));
+    b.board.addOperatorItem(constant);
+    b.board.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&b.board));
+    Report report(&b.board, &b.catalogue);
+    auto picture = [&] {
+        // The board's own view shows the change first, as on screen.
+        QCoreApplication::processEvents();
+        b.board.viewport()->repaint();
+        report.rebuild();
+        return report.findChild<QTextBrowser *>()
+            ->document()
+            ->resource(QTextDocument::ImageResource, QUrl("board.png"))
+            .value<QImage>();
+    };
+    auto setConstant = [&](double v) {
+        constant->loadData(1, 1, {v});
+        b.graph.changeBest(); // as the constant's "Apply" does
+        b.board.slot_refresh();
+    };
+    setConstant(3.0);
+    const QImage three = picture();
+    QVERIFY(!three.isNull());
+    setConstant(7.0);
+    QVERIFY(picture() != three);
+    setConstant(3.0);
+    QCOMPARE(picture(), three);
 }
 
 void tst_Report::pdf()
@@ -68,7 +115,7 @@ void tst_Report::pdf()
     PresetPrompts prompts;
     WienerBoard b;
     Report report(&b.board, &b.catalogue);
-    report.rebuild(QString());
+    report.rebuild();
     QTemporaryDir dir;
     const QString name = dir.filePath("report.pdf");
     prompts.files << name;

@@ -1,6 +1,7 @@
 #include "conjectures/ConjectureWidget.h"
 
 #include "GraphFixtures.h"
+#include "Patience.h"
 #include "PresetPrompts.h"
 #include "RelationText.h"
 #include "ShownLines.h"
@@ -12,7 +13,12 @@
 #include "conjectures/ConjecturesDisplay.h"
 #include "conjectures/SimpleDisplay.h"
 #include "explorer/Analyst.h"
-#include "invariants/SubgraphCounts.h"
+#include "explorer/AnalystWidget.h"
+#include "graph/Graph.h"
+#include "graph/writeWholeFile.h"
+#include "items/BuildCalculus.h"
+#include "items/Calculus.h"
+#include "problem/Problem.h"
 
 #include <QAbstractButton>
 #include <QGridLayout>
@@ -21,7 +27,9 @@
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
+#include <QTemporaryDir>
 #include <QtTest>
+#include <algorithm>
 #include <atomic>
 #include <memory>
 #include <random>
@@ -53,6 +61,21 @@ Table randomTable(int columns, int rows, unsigned seed)
         t.graphNos << i / 2;
     }
     return t;
+}
+
+QAbstractButton *buttonOf(const QWidget &panel, const QString &text)
+{
+    for (QAbstractButton *b : panel.findChildren<QAbstractButton *>())
+        if (b->text() == text)
+            return b;
+    return nullptr;
+}
+
+/// The panel's own account of why a search did not start or ended early.
+QString statusOf(const QWidget &panel)
+{
+    const QLabel *label = panel.findChild<QLabel *>("status");
+    return label ? label->text() : QString();
 }
 
 /// An engine whose thread lingers after its completion signal, as any engine's may on a
@@ -113,13 +136,7 @@ struct Panel {
         settings.setVariables(t.names);
         widget.findChild<QSpinBox *>()->setValue(threads);
     }
-    QAbstractButton *button(const QString &text)
-    {
-        for (QAbstractButton *b : widget.findChildren<QAbstractButton *>())
-            if (b->text() == text)
-                return b;
-        return nullptr;
-    }
+    QAbstractButton *button(const QString &text) { return buttonOf(widget, text); }
     /// Checks "Lower" (-1) or "Upper" (+1) where a pattern asks for it.
     void setPatterns(const QVector<int> &patterns)
     {
@@ -140,6 +157,7 @@ struct Panel {
         return nullptr;
     }
     bool idle() { return button("Search")->isEnabled() && !button("Cancel")->isEnabled(); }
+    QString status() const { return statusOf(widget); }
     bool waitIdle() { return QTest::qWaitFor([this] { return idle(); }, kPatience); }
 
     /// (job, engine) of every hand-out so far, from the panel's debug console lines.
@@ -164,6 +182,76 @@ struct Panel {
         for (const QList<QVariant> &args : console)
             if (!args[1].toBool() && args[2].toInt() == 1 && args[3].value<QColor>() == colour)
                 out << args[0].toString();
+        return out;
+    }
+};
+
+/// A real graph-values explorer over a board of reported items, with its conjecture set wired
+/// as the shell wires it.
+struct Explored {
+    PresetPrompts prompts;
+    Graph mainGraph{"graph", true};
+    Problem board{&mainGraph, "board", false};
+    AnalystWidget explorer{"graphs", &board, &mainGraph, nullptr, false};
+    ConjectureSettings settings;
+    ConjecturesDisplay display;
+    ConjectureWidget panel{explorer.analyst(), &settings, &display};
+    QTemporaryDir dir;
+
+    /// The items of the keywords in the report; those in `vectors` as vectors.
+    Explored(const QStringList &keywords, const QStringList &vectors = {})
+    {
+        for (const QString &k : keywords + vectors) {
+            Calculus *c = BuildCalculus().makeCalculus(k, false);
+            board.addInvariantItemLoadMode(c);
+            c->setInReport(true);
+            c->setVecInReport(vectors.contains(k));
+        }
+        QObject::connect(&explorer, &AnalystWidget::signal_header_changed, &settings,
+                         &ConjectureSettings::setVariables);
+        panel.setEngineLimit(300);
+        panel.setEngineSeed(11);
+    }
+    /// The graphs read into the explorer's table from a graph list file.
+    bool load(const QStringList &graphs)
+    {
+        const QString name = dir.filePath("list.dmvx3");
+        QSignalSpy ready(&explorer, &AnalystWidget::signal_table_ready);
+        return writeWholeFile(name, (graphs.join('\n') + '\n').toLatin1()) &&
+               explorer.loadGraphFile(name) && ready.wait(kPatienceMs);
+    }
+    QAbstractButton *button(const QString &text) { return buttonOf(panel, text); }
+    bool search()
+    {
+        QTest::mouseClick(button("Search"), Qt::LeftButton);
+        return QTest::qWaitFor([this] { return button("Search")->isEnabled(); }, kPatienceMs);
+    }
+    QString status() const { return statusOf(panel); }
+    /// Small side minus large side of the relation on row r; +inf when it does not read.
+    double excess(const QString &text, int r, double &largest)
+    {
+        Analyst *t = explorer.analyst();
+        QHash<QString, double> values;
+        for (int k = 0; k < t->getHeader().size(); ++k) {
+            const double v = t->getLine(r)[k];
+            values.insert(t->getHeader()[k], v);
+            values.insert(t->getHeader()[k] + "^2", v * v);
+        }
+        bool ok = true;
+        const double e = relationExcess(text, values, largest, ok);
+        return ok ? e : qInf();
+    }
+    /// Rows of the table with no empty cell on which the relation fails.
+    QVector<int> failingRows(const QString &text)
+    {
+        QVector<int> out;
+        for (int r = 0; r < explorer.analyst()->nbRows(); ++r) {
+            const QVector<double> &row = explorer.analyst()->getLine(r);
+            double largest = 0.0;
+            if (std::none_of(row.begin(), row.end(), [](double v) { return std::isnan(v); }) &&
+                excess(text, r, largest) > 1e-5 * largest)
+                out << r;
+        }
         return out;
     }
 };
@@ -334,6 +422,10 @@ private slots:
         const QString tooFew = QStringLiteral("Not enough data points to find conjectures. 3 0");
         QCOMPARE(p.consoleTexts(Qt::blue), QStringList() << tooFew << tooFew);
         QVERIFY(p.widget.getConjectures().isEmpty() && shownLines(p.display).isEmpty());
+        // The panel itself says why nothing was found.
+        QCOMPARE(p.status(),
+                 QStringLiteral("Not enough data points to find conjectures: 3 variables need at "
+                                "least 6 distinct rows without empty cells, and 0 were searched."));
     }
 
     void collectedRelations_data()
@@ -427,6 +519,8 @@ private slots:
         QVERIFY(!listed.isEmpty());
         for (const QString &t : listed)
             QVERIFY2(found.contains(t), qPrintable(t));
+        QCOMPARE(p.status(), QStringLiteral("Search cancelled: the relations found so far are "
+                                            "listed."));
     }
 
     void tableRebuiltDuringSearch_data()
@@ -454,6 +548,7 @@ private slots:
         QCOMPARE(p.handOuts().size(), stops ? 1 : 4);
         QCOMPARE(red.size(), int(stops));
         QVERIFY(!stops || red.first().contains("columns changed"));
+        QCOMPARE(p.status().contains("columns changed"), stops);
     }
 
     /// Patterns out of step with the table: a diagnostic on standard error, then every
@@ -479,37 +574,23 @@ private slots:
         QTest::newRow("three columns") << false;
         QTest::newRow("three columns and their squares") << true;
     }
-    /// 200 random graphs with their order, size and triangle count: every relation listed
-    /// holds on every row, the list is best first, and a click loads a boundary graph.
+    /// 200 random graphs through a real explorer, with their order, size and triangle count:
+    /// every relation listed holds on every row, the list is best first, and each line names
+    /// the graph, by the number the table gives it, that a click loads.
     void graphValues()
     {
         QFETCH(bool, squares);
         qsrand(2024);
-        Table t{{"n", "m", "t"}, {}, {}};
-        for (int i = 0; i < 200; ++i) {
-            const BitGraph g = randomBitGraph(5 + qrand() % 8, 1 + qrand() % 3);
-            t.rows << QVector<double>{double(g.n), double(g.edgeCount()),
-                                      double(triangleCount(g))};
-            t.graphNos << i;
-        }
-        Panel p(300, 11);
-        p.setTable(t);
-        p.button("x^2")->setChecked(squares);
-        QTest::mouseClick(p.button("Search"), Qt::LeftButton);
-        QVERIFY(p.waitIdle());
+        QStringList graphs;
+        for (int i = 0; i < 200; ++i)
+            graphs << toGraphString(randomBitGraph(5 + qrand() % 8, 1 + qrand() % 3));
+        Explored x({"ORDER", "SIZE", "TRIANGLES"});
+        QVERIFY(x.load(graphs));
+        QCOMPARE(x.explorer.analyst()->getHeader(), QStringList({"ORDER", "SIZE", "TRIANGLES"}));
+        x.button("x^2")->setChecked(squares);
+        QVERIFY(x.search());
 
-        // Each text read back on every row (squares named as the engine names them).
-        auto excessAt = [&](const QString &text, int r, double &largest) {
-            QHash<QString, double> values;
-            for (int k = 0; k < 3; ++k) {
-                values.insert(t.names[k], t.rows[r][k]);
-                values.insert(t.names[k] + "^2", t.rows[r][k] * t.rows[r][k]);
-            }
-            bool ok = true;
-            const double e = relationExcess(text, values, largest, ok);
-            return ok ? e : qInf();
-        };
-        const QList<SimpleDisplay *> lines = shownLines(p.display);
+        const QList<SimpleDisplay *> lines = shownLines(x.display);
         QVERIFY(!lines.isEmpty());
         QStringList texts;
         int lastTouching = INT_MAX;
@@ -525,29 +606,54 @@ private slots:
                     sum > lastSum - 1e-6 - 1e-5 * std::max(1.0, std::fabs(lastSum)));
             lastTouching = touching;
             lastSum = sum;
-            double largest = 0.0;
-            QVector<double> excess;
-            for (int r = 0; r < t.rows.size(); ++r)
-                excess << excessAt(texts.last(), r, largest);
-            for (int r = 0; r < excess.size(); ++r)
-                QVERIFY2(excess[r] <= 1e-5 * largest,
-                         qPrintable(QString("%1 fails on row %2").arg(texts.last()).arg(r)));
+            QVERIFY2(x.failingRows(texts.last()).isEmpty(), qPrintable(texts.last()));
         }
-        QCOMPARE(p.widget.getConjectures(), texts.join('\n') + '\n');
+        QCOMPARE(x.panel.getConjectures(), texts.join('\n') + '\n');
+        QVERIFY(x.status().isEmpty());
 
-        QSignalSpy loads(&p.analyst, &Analyst::signal_load_graph);
-        for (int click = 0; click < 3; ++click)
-            QTest::mouseClick(lines.first()->findChild<QAbstractButton *>(), Qt::LeftButton);
-        QCOMPARE(loads.size(), 3);
-        for (const QList<QVariant> &args : loads) {
-            const int g = args.first().toInt(); // row g is graph g's
+        // The number shown is a boundary graph's, before and after each click, and the graph
+        // a click loads is the one now shown: the relation is tight on its row.
+        QLabel *number = lines.first()->findChild<QLabel *>();
+        auto tightOnShown = [&] {
+            const int g = number->text().toInt();
             double largest = 0.0;
-            QVERIFY(g >= 0 && g < t.rows.size());
-            QVERIFY2(std::fabs(excessAt(texts.first(), g, largest)) <= 1e-5 * largest,
-                     qPrintable(QString::number(g)));
+            return g >= 1 && g <= graphs.size() &&
+                   std::fabs(x.excess(texts.first(), g - 1, largest)) <= 1e-5 * largest;
+        };
+        QVERIFY(tightOnShown());
+        for (int click = 0; click < 3; ++click) {
+            QTest::mouseClick(lines.first()->findChild<QAbstractButton *>(), Qt::LeftButton);
+            QVERIFY(tightOnShown());
+            QCOMPARE(QString::number(x.explorer.currentGraph()), number->text());
+            QCOMPARE(x.explorer.analyst()->highlightGraph(), x.explorer.currentGraph());
         }
-        QCOMPARE(lines.first()->findChild<QLabel *>()->text(),
-                 QString::number(loads.last().first().toInt() + 1));
+    }
+
+    /// Graphs of two orders with a vector column: the rows of the smaller order have empty
+    /// cells. They are left out, the panel says how many, and every relation listed holds on
+    /// every other row.
+    void emptyCellsLeftOut()
+    {
+        qsrand(77);
+        QStringList graphs;
+        for (int i = 0; i < 30; ++i)
+            graphs << toGraphString(randomBitGraph(4));
+        graphs.insert(10, toGraphString(pathGraph(3)));
+        Explored x({"ORDER"}, {"DEGREES"});
+        x.panel.setEngineLimit(100);
+        QVERIFY(x.load(graphs));
+        QCOMPARE(x.explorer.analyst()->getHeader().size(), 5);
+        QVERIFY(std::isnan(x.explorer.analyst()->getLine(10)[4]));
+        QVERIFY(x.search());
+        QVERIFY2(x.status().startsWith("Left out of the search: 1 of 31 rows, with empty cells "
+                                       "in the chosen columns"),
+                 qPrintable(x.status()));
+        QCOMPARE(x.panel.findChild<QLabel *>("status")->palette().color(QPalette::WindowText),
+                 QColor(Qt::red));
+        const QStringList listed = x.panel.getConjectures().split('\n', Qt::SkipEmptyParts);
+        QVERIFY(!listed.isEmpty());
+        for (const QString &text : listed)
+            QVERIFY2(x.failingRows(text).isEmpty(), qPrintable(text));
     }
 };
 

@@ -14,10 +14,11 @@ private slots:
         QTest::addColumn<QVector<int>>("support");
         QTest::addColumn<QStringList>("shown"); // before any click, then after each click
         QTest::addColumn<QList<int>>("emitted");
-        QTest::newRow("three graphs") << QVector<int>{4, 9, 2} << QStringList{"5", "10", "3", "5"}
-                                      << QList<int>{9, 2, 4};
-        QTest::newRow("one graph") << QVector<int>{0} << QStringList{"1", "1", "1"}
-                                   << QList<int>{0, 0};
+        // Shown as given: the numbers the explorer's table gives its graphs.
+        QTest::newRow("three graphs")
+            << QVector<int>{4, 9, 2} << QStringList{"4", "9", "2", "4"} << QList<int>{9, 2, 4};
+        QTest::newRow("one graph")
+            << QVector<int>{1} << QStringList{"1", "1", "1"} << QList<int>{1, 1};
         QTest::newRow("no graph") << QVector<int>{} << QStringList{"-", "-", "-"} << QList<int>{};
     }
     void clicksCycle()
