@@ -563,6 +563,7 @@ void MainWidget::wire()
 
     for (Explorer &e : m_explorers) {
         connect(m, &VNSManager::signal_graphs_ready, e.explorer, &AnalystWidget::slot_data_loaded);
+        connect(m_board, &Problem::signal_report_changed, e.explorer, &AnalystWidget::slot_rebuild);
         connect(e.explorer, &AnalystWidget::signal_console, m_console, console4);
         connect(e.panel, &ConjectureWidget::signal_console, m_console, console4);
         connect(e.explorer, &AnalystWidget::signal_header_changed, e.settings,

@@ -6,6 +6,7 @@
 #include "explorer/ScatterPlot.h"
 #include "explorer/TableBuilder.h"
 #include "graph/Graph.h"
+#include "graph/GraphString.h"
 #include "graph/MDS.h"
 #include "graph/Prompts.h"
 #include "graph/writeWholeFile.h"
@@ -36,9 +37,9 @@ AnalystWidget::AnalystWidget(QString name, Problem *board, Graph *mainGraph, Dat
     auto *saveGraphs = new QPushButton(tr("Save graphs"));
     auto *saveTable = new QPushButton(tr("Save table"));
     auto *pdfs = new QPushButton(tr("Graphs to PDF"));
-    auto *clear = new QPushButton(tr("Clear database"));
+    m_clearButton = new QPushButton(tr("Clear database"));
     auto *tools = new QHBoxLayout;
-    for (QPushButton *b : {load, saveGraphs, saveTable, pdfs, clear})
+    for (QPushButton *b : {load, saveGraphs, saveTable, pdfs, m_clearButton})
         tools->addWidget(b);
     tools->addStretch(1);
 
@@ -58,9 +59,21 @@ AnalystWidget::AnalystWidget(QString name, Problem *board, Graph *mainGraph, Dat
     // Fixed row heights: the view then never measures 100,000 rows.
     m_view->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_view->verticalHeader()->setDefaultSectionSize(20);
+    // A click on a column name sorts by it; the table starts in graph order.
+    m_view->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+    m_view->setSortingEnabled(true);
+    m_noColumnsLabel = new QLabel(tr("No board item is marked \"Insert in explorer\": the table "
+                                     "has no columns. Mark items in their dialogs."));
+    m_noColumnsLabel->setWordWrap(true);
+    m_noColumnsLabel->setStyleSheet(QStringLiteral("color: red"));
+    auto *tablePage = new QWidget;
+    auto *tableLayout = new QVBoxLayout(tablePage);
+    tableLayout->setContentsMargins(0, 0, 0, 0);
+    tableLayout->addWidget(m_noColumnsLabel);
+    tableLayout->addWidget(m_view, 1);
     m_plot = new ScatterPlot(m_table, m_rows);
     m_tabs = new QTabWidget;
-    m_tabs->addTab(m_view, tr("Table"));
+    m_tabs->addTab(tablePage, tr("Table"));
     m_tabs->addTab(m_plot, tr("Plot"));
 
     m_progress = new QProgressBar;
@@ -82,7 +95,7 @@ AnalystWidget::AnalystWidget(QString name, Problem *board, Graph *mainGraph, Dat
     connect(saveGraphs, &QPushButton::clicked, this, &AnalystWidget::slot_save_graphs);
     connect(saveTable, &QPushButton::clicked, this, &AnalystWidget::slot_save_table);
     connect(pdfs, &QPushButton::clicked, this, &AnalystWidget::slot_export_pdfs);
-    connect(clear, &QPushButton::clicked, this, &AnalystWidget::slot_clear_database);
+    connect(m_clearButton, &QPushButton::clicked, this, &AnalystWidget::slot_clear_database);
     connect(m_cancelButton, &QPushButton::clicked, this, &AnalystWidget::slot_cancel);
     connect(m_filterEdit, &QLineEdit::returnPressed, this,
             [this] { setFilterText(m_filterEdit->text()); });
@@ -134,6 +147,7 @@ void AnalystWidget::fail(const QString &text)
 
 void AnalystWidget::startBuild(const QString &fileName)
 {
+    m_rebuildPending = false;
     m_buildFile = fileName;
     const bool g6 = fileName.endsWith(QStringLiteral(".g6"), Qt::CaseInsensitive);
     m_builder->build(m_board, m_vertexMode, m_graphs + m_pending, fileName, g6);
@@ -178,23 +192,26 @@ void AnalystWidget::builtTable()
         showTable(r.header, std::move(r.rows), std::move(r.graphNos));
         if (!m_buildFile.isEmpty()) {
             m_badLines = r.badLines;
-            say(tr("%1: %2 graphs read.").arg(file).arg(m_graphs.size()), Qt::blue);
-        }
-        if (!r.badLines.isEmpty()) {
+            QString summary = tr("%1: %2 graphs read, %3 lines skipped")
+                                  .arg(file)
+                                  .arg(r.fileGraphs)
+                                  .arg(r.badLines.size());
             QStringList numbers;
             for (int k = 0; k < r.badLines.size() && k < 20; ++k)
                 numbers << QString::number(r.badLines[k]);
             if (r.badLines.size() > 20)
                 numbers << QStringLiteral("...");
-            say(tr("%1: %2 lines skipped (line %3).")
-                    .arg(file)
-                    .arg(r.badLines.size())
-                    .arg(numbers.join(QStringLiteral(", "))),
-                Qt::red);
+            if (!numbers.isEmpty())
+                summary += tr(" (line %1)").arg(numbers.join(QStringLiteral(", ")));
+            summary += QLatin1Char('.');
+            if (r.fileGraphs == 0 || !r.badLines.isEmpty())
+                fail(summary);
+            else
+                say(summary, Qt::blue);
         }
     }
     m_buildFile.clear();
-    if (!m_pending.isEmpty() && !m_searchActive)
+    if ((!m_pending.isEmpty() || m_rebuildPending) && !m_searchActive)
         startBuild();
     emit signal_table_ready();
 }
@@ -205,6 +222,9 @@ void AnalystWidget::showTable(const QStringList &header, QVector<QVector<double>
     const bool changed = header != m_table->getHeader();
     m_table->setTable(header, std::move(rows), std::move(graphNos));
     m_table->setHighlightGraph(m_current <= m_graphs.size() ? m_current : 0);
+    // The filter in the box, even one not applied yet, is read against the new columns.
+    if (m_filterEdit->text() != m_rows->filter().text())
+        setFilterText(m_filterEdit->text());
     updateCount();
     if (changed)
         emit signal_header_changed(header);
@@ -213,6 +233,7 @@ void AnalystWidget::showTable(const QStringList &header, QVector<QVector<double>
 void AnalystWidget::updateCount()
 {
     m_countLabel->setText(tr("%1 / %2 rows").arg(m_rows->rowCount()).arg(m_table->nbRows()));
+    m_noColumnsLabel->setVisible(m_table->columnCount() == 0 && m_table->nbRows() > 0);
 }
 
 bool AnalystWidget::setFilterText(const QString &text)
@@ -220,6 +241,7 @@ bool AnalystWidget::setFilterText(const QString &text)
     QString error;
     if (!m_rows->setFilterText(text, error)) {
         say(error, Qt::red);
+        updateCount();
         m_countLabel->setText(error);
         return false;
     }
@@ -230,7 +252,13 @@ bool AnalystWidget::setFilterText(const QString &text)
 
 void AnalystWidget::slot_clear_database()
 {
+    // Clearing reads the board's columns, which the workers are publishing into.
+    if (m_searchActive) {
+        say(tr("The database is not cleared while a search runs."), Qt::red);
+        return;
+    }
     m_builder->cancel();
+    m_rebuildPending = false;
     m_pending.clear();
     m_graphs.clear();
     m_current = 0;
@@ -248,13 +276,29 @@ void AnalystWidget::slot_cancel()
 {
     m_builder->cancel();
     m_pending.clear();
+    m_rebuildPending = false;
 }
 
 void AnalystWidget::slot_set_search_active(bool active)
 {
     m_searchActive = active;
-    if (!active && !m_pending.isEmpty() && !isBuilding())
+    m_clearButton->setEnabled(!active);
+    if (!active && (!m_pending.isEmpty() || m_rebuildPending) && !isBuilding())
         startBuild();
+}
+
+void AnalystWidget::slot_rebuild()
+{
+    if (m_searchActive || isBuilding()) {
+        m_rebuildPending = true;
+        return;
+    }
+    if (m_graphs.isEmpty() && m_pending.isEmpty()) {
+        // No graph to evaluate: the columns are those of the board on the main graph.
+        showTable(m_board ? m_board->getReportNames(m_vertexMode) : QStringList(), {}, {});
+        return;
+    }
+    startBuild();
 }
 
 bool AnalystWidget::loadGraph(int graphNo)
@@ -266,7 +310,7 @@ bool AnalystWidget::loadGraph(int graphNo)
     if (graphNo < 1 || graphNo > m_graphs.size() || !m_mainGraph)
         return false;
     m_mainGraph->loadmvx(m_graphs[graphNo - 1], true);
-    layOut();
+    layOut(m_mainGraph);
     m_current = graphNo;
     m_table->setHighlightGraph(graphNo);
     m_plot->setHighlightGraph(graphNo);
@@ -280,32 +324,42 @@ bool AnalystWidget::loadGraph(int graphNo)
     return true;
 }
 
-void AnalystWidget::layOut()
+void AnalystWidget::layOut(Graph *graph)
 {
-    // The loaded vertices all stand where the view adds new ones: they are spread out, on a
-    // circle where distances say too little (fewer than 3 vertices, at most one edge).
-    if (m_mainGraph->getNbNodes() >= 3 && m_mainGraph->getNbEdges() > 1)
-        MDS(m_mainGraph, 200, 2);
+    // On a circle where distances say too little (fewer than 3 vertices, at most one edge).
+    if (graph->getNbNodes() >= 3 && graph->getNbEdges() > 1)
+        MDS(graph, 200, 2);
     else
-        m_mainGraph->place_circle(200);
-    m_mainGraph->update_display();
+        graph->place_circle(200);
+    graph->update_display();
 }
 
 void AnalystWidget::slot_load_next()
 {
+    // By graph number, whatever column the rows are sorted by.
+    int next = 0;
     for (int r : m_rows->keptRows()) {
         const int no = m_table->graphNo(r);
-        if (no > m_current) {
-            loadGraph(no);
-            return;
-        }
+        if (no > m_current && (next == 0 || no < next))
+            next = no;
     }
+    if (next > 0)
+        loadGraph(next);
 }
 
 bool AnalystWidget::saveGraphList(const QString &fileName)
 {
-    const QByteArray text =
-        m_graphs.isEmpty() ? QByteArray() : (m_graphs.join(QLatin1Char('\n')) + '\n').toLatin1();
+    // Written in the format its suffix names, which is the one it is read back in.
+    const bool g6 = fileName.endsWith(QStringLiteral(".g6"), Qt::CaseInsensitive);
+    QByteArray text;
+    for (const QString &graph : qAsConst(m_graphs)) {
+        BitGraph g;
+        if (g6 && readGraphString(graph, g))
+            text += writeGraph6(g);
+        else
+            text += graph.toLatin1();
+        text += '\n';
+    }
     if (writeWholeFile(fileName, text)) {
         say(tr("%1 graphs saved to %2.").arg(m_graphs.size()).arg(fileName), Qt::blue);
         return true;
@@ -326,20 +380,20 @@ bool AnalystWidget::saveTable(const QString &fileName)
 
 int AnalystWidget::exportGraphPdfs(const QString &folder)
 {
-    if (m_searchActive || !m_mainGraph) {
-        say(tr("No graph is exported while a search runs."), Qt::red);
-        return -1;
-    }
     QVector<int> nos;
     for (int r : m_rows->keptRows())
         if (nos.isEmpty() || nos.last() != m_table->graphNo(r))
             nos << m_table->graphNo(r);
+    // A graph of its own: what the user drew in the main graph stays there.
+    Graph page(QStringLiteral("PDF"), true);
+    if (m_mainGraph)
+        page.resize(m_mainGraph->size());
     int written = 0;
-    for (int no : nos) {
-        m_mainGraph->loadmvx(m_graphs[no - 1], true);
-        layOut();
-        m_mainGraph->scaleCoords(400, 300);
-        if (m_mainGraph->printToFile(QDir(folder).filePath(QStringLiteral("%1.pdf").arg(no))))
+    for (int no : qAsConst(nos)) {
+        page.loadmvx(m_graphs[no - 1], true);
+        layOut(&page);
+        page.scaleCoords(400, 300);
+        if (page.printToFile(QDir(folder).filePath(QStringLiteral("%1.pdf").arg(no))))
             ++written;
     }
     if (written < nos.size())
@@ -348,9 +402,6 @@ int AnalystWidget::exportGraphPdfs(const QString &folder)
                  .arg(nos.size()));
     else
         say(tr("%1 graph PDF files written to %2.").arg(written).arg(folder), Qt::blue);
-    m_current = nos.isEmpty() ? m_current : nos.last();
-    m_table->setHighlightGraph(m_current);
-    m_plot->setHighlightGraph(m_current);
     return written;
 }
 
@@ -364,8 +415,8 @@ void AnalystWidget::slot_load_graphs()
 
 void AnalystWidget::slot_save_graphs()
 {
-    const QString name =
-        Prompts::instance().saveFileName(this, tr("Save graphs"), m_wd, QStringLiteral("*.dmvx3"));
+    const QString name = Prompts::instance().saveFileName(
+        this, tr("Save graphs"), m_wd, QStringLiteral("Graph lists (*.dmvx3);;graph6 (*.g6)"));
     if (!name.isEmpty())
         saveGraphList(name);
 }

@@ -49,12 +49,16 @@ public:
     int currentGraph() const { return m_current; }
 
     /// Starts reading a graph list ("*.g6" by its suffix, else graph strings) and rebuilding
-    /// the table with its graphs added; false when a build is running.
+    /// the table with its graphs added; false when a build is running. When it ends the
+    /// console says how many graphs the file gave and how many lines were skipped, and a
+    /// message box says so too when it gave none or skipped some.
     bool loadGraphFile(const QString &fileName);
+    /// The graph list as graph6 lines for a "*.g6" name, else as graph strings.
     bool saveGraphList(const QString &fileName);
     bool saveTable(const QString &fileName);
-    /// One PDF per graph of the rows the filter keeps, "<graph number>.pdf" in folder; the
-    /// number written, -1 when refused.
+    /// One PDF per graph of the rows the filter keeps, "<graph number>.pdf" in folder, drawn
+    /// on a graph of its own: the main graph and the board stay as they are. The number
+    /// written.
     int exportGraphPdfs(const QString &folder);
     /// Loads graph graphNo into the main graph and highlights it; refused during a search.
     bool loadGraph(int graphNo);
@@ -65,9 +69,12 @@ public slots:
     void slot_clear_database();
     /// Loads the graph after the current one among the rows the filter keeps.
     void slot_load_next();
-    /// While a search runs, no graph is loaded or exported and no table is rebuilt; graphs
-    /// that arrive then are built in when it ends.
+    /// While a search runs, no graph is loaded, the database is not cleared and no table is
+    /// rebuilt; graphs and rebuilds asked for then are made when it ends.
     void slot_set_search_active(bool active);
+    /// Rebuilds the table from the graph list, for columns that changed on the board; after
+    /// the running build or search when there is one.
+    void slot_rebuild();
     void slot_cancel();
     void slot_load_graphs();
     void slot_save_graphs();
@@ -88,7 +95,8 @@ private:
     void builtTable();
     void showTable(const QStringList &header, QVector<QVector<double>> rows, QVector<int> graphNos);
     void updateCount();
-    void layOut();
+    /// Spreads out the vertices of graph, all standing where new ones are added.
+    static void layOut(Graph *graph);
     void say(const QString &text, QColor colour = Qt::black);
     void fail(const QString &text);
 
@@ -105,6 +113,8 @@ private:
     QTabWidget *m_tabs;
     QLineEdit *m_filterEdit;
     QLabel *m_countLabel;
+    QLabel *m_noColumnsLabel;
+    QPushButton *m_clearButton;
     QProgressBar *m_progress;
     QPushButton *m_cancelButton;
     QString m_buildFile;
@@ -113,5 +123,6 @@ private:
     QVector<int> m_badLines;
     QString m_wd;
     bool m_searchActive = false;
+    bool m_rebuildPending = false;
     int m_current = 0;
 };

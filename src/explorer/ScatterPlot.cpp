@@ -5,9 +5,11 @@
 #include "graph/Prompts.h"
 #include "graph/writeWholeFile.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QToolTip>
@@ -65,6 +67,7 @@ ScatterPlot::ScatterPlot(Analyst *table, RowFilterModel *rows, QWidget *parent)
     m_view = new QChartView(m_chart);
     m_view->setRubberBand(QChartView::RectangleRubberBand);
     m_view->setRenderHint(QPainter::Antialiasing);
+    m_view->viewport()->installEventFilter(this);
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(bar);
@@ -77,7 +80,6 @@ ScatterPlot::ScatterPlot(Analyst *table, RowFilterModel *rows, QWidget *parent)
     connect(reset, &QPushButton::clicked, this, [this] { m_chart->zoomReset(); });
     connect(pdf, &QPushButton::clicked, this, &ScatterPlot::slot_export_pdf);
     for (QScatterSeries *s : {m_series, m_highlightSeries}) {
-        connect(s, &QScatterSeries::clicked, this, &ScatterPlot::pick);
         connect(s, &QScatterSeries::hovered, this, [this](const QPointF &p, bool on) {
             const int row = rowNear(p);
             if (!on || row < 0) {
@@ -143,6 +145,7 @@ void ScatterPlot::rebuild()
     if (choices != m_table->getHeader() || m_x >= m_xBox->count() || m_y >= m_yBox->count())
         fillAxisChoices();
     m_stale = false;
+    m_pressedPoint = -1;
     m_points.clear();
     m_pointRows.clear();
     const int columns = m_table->getHeader().size();
@@ -225,6 +228,67 @@ void ScatterPlot::pick(QPointF p)
     const int row = rowNear(p);
     if (row >= 0)
         emit signal_graph_picked(m_table->graphNo(row));
+}
+
+int ScatterPlot::pointAt(QPoint pos) const
+{
+    const QRectF area = m_chart->plotArea();
+    const QPointF inChart = m_chart->mapFromScene(m_view->mapToScene(pos));
+    if (!area.contains(inChart) || m_points.isEmpty())
+        return -1;
+    const QPointF value = m_chart->mapToValue(inChart, m_series);
+    const double perX = area.width() / std::max(m_xAxis->max() - m_xAxis->min(), 1e-300);
+    const double perY = area.height() / std::max(m_yAxis->max() - m_yAxis->min(), 1e-300);
+    // Pixels: half the largest marker and a little slack for the hand.
+    const double reach = m_highlightSeries->markerSize() / 2 + 2;
+    int best = -1;
+    double bestD = reach * reach;
+    for (int k = 0; k < m_points.size(); ++k) {
+        const double dx = (m_points[k].x() - value.x()) * perX;
+        const double dy = (m_points[k].y() - value.y()) * perY;
+        const double d = dx * dx + dy * dy;
+        if (d <= bestD) {
+            best = k;
+            bestD = d;
+        }
+    }
+    return best;
+}
+
+bool ScatterPlot::eventFilter(QObject *watched, QEvent *event)
+{
+    if (watched != m_view->viewport() || m_forwarding)
+        return QWidget::eventFilter(watched, event);
+    const QEvent::Type type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove &&
+        type != QEvent::MouseButtonRelease)
+        return QWidget::eventFilter(watched, event);
+    auto *mouse = static_cast<QMouseEvent *>(event);
+    if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+        m_pressedPoint = pointAt(mouse->pos());
+        m_pressPos = mouse->pos();
+        return m_pressedPoint >= 0;
+    }
+    if (type == QEvent::MouseMove && m_pressedPoint >= 0 &&
+        (mouse->pos() - m_pressPos).manhattanLength() >= QApplication::startDragDistance()) {
+        // A drag after all: the zoom rectangle starts where the button went down.
+        m_pressedPoint = -1;
+        QMouseEvent press(QEvent::MouseButtonPress, m_pressPos,
+                          m_view->viewport()->mapToGlobal(m_pressPos), Qt::LeftButton,
+                          Qt::LeftButton, mouse->modifiers());
+        m_forwarding = true;
+        QCoreApplication::sendEvent(m_view->viewport(), &press);
+        m_forwarding = false;
+        return false;
+    }
+    if (type == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton &&
+        m_pressedPoint >= 0) {
+        const int row = m_pointRows[m_pressedPoint];
+        m_pressedPoint = -1;
+        emit signal_graph_picked(m_table->graphNo(row));
+        return true;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 bool ScatterPlot::exportPdf(const QString &fileName)

@@ -38,6 +38,10 @@ public:
     int rowNear(QPointF p) const;
     /// Picks the point nearest to p: emits signal_graph_picked with its graph number.
     void pick(QPointF p);
+    /// Index in points() of the point drawn nearest to pos (chart view viewport pixels), at
+    /// most a marker's reach away; -1 when there is none.
+    int pointAt(QPoint pos) const;
+    QtCharts::QChartView *chartView() const { return m_view; }
     /// Draws the points of graph graphNo highlighted (0 for none).
     void setHighlightGraph(int graphNo);
     QVector<QPointF> highlightedPoints() const;
@@ -54,6 +58,10 @@ signals:
 
 protected:
     void showEvent(QShowEvent *e) override;
+    /// Clicks on the chart view: the view takes every press in the plot for its zoom
+    /// rectangle, so a press on a point is held back and picks it on release, unless the
+    /// mouse moves away and the zoom starts after all.
+    bool eventFilter(QObject *watched, QEvent *event) override;
 
 private:
     void fillAxisChoices();
@@ -74,6 +82,9 @@ private:
     int m_y = -1;
     int m_highlight = 0;
     bool m_stale = true;
+    int m_pressedPoint = -1;
+    QPoint m_pressPos;
+    bool m_forwarding = false;
     QVector<QPointF> m_points;
     QVector<int> m_pointRows;
     QString m_wd;

@@ -132,11 +132,13 @@ void TableBuilder::work()
             m_result.fileError = true;
             return;
         }
+        const int before = m_result.graphs.size();
         if (!DataLoader::readList(bytes, m_g6, m_result.graphs, m_result.badLines, m_cancel,
                                   [this](qint64 d, qint64 t) { report(d, t); })) {
             m_result.cancelled = true;
             return;
         }
+        m_result.fileGraphs = m_result.graphs.size() - before;
     }
     evaluate();
 }

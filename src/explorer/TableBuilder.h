@@ -26,6 +26,7 @@ public:
         QVector<int> graphNos; ///< 1-based position in graphs of each row's graph
         QStringList graphs;    ///< the list the rows were built from
         QVector<int> badLines; ///< 1-based numbers of the file lines skipped
+        int fileGraphs = 0;    ///< graphs the file gave
         bool fileError = false;
         bool cancelled = false;
     };

@@ -64,6 +64,23 @@ QString writeGraphString(const BitGraph &g)
     return text;
 }
 
+QByteArray writeGraph6(const BitGraph &g)
+{
+    QByteArray out(1, char(63 + g.n));
+    int bits = 0, k = 0;
+    for (int j = 1; j < g.n; ++j)
+        for (int i = 0; i < j; ++i) {
+            bits = (bits << 1) | int(g.edge(i, j));
+            if (++k == 6) {
+                out.append(char(63 + bits));
+                bits = k = 0;
+            }
+        }
+    if (k > 0)
+        out.append(char(63 + (bits << (6 - k))));
+    return out;
+}
+
 bool readGraphString(const QString &text, BitGraph &out)
 {
     const int blank = text.indexOf(QLatin1Char(' '));

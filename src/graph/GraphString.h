@@ -17,6 +17,9 @@
 /// Graph string of g; a graph of 0 or 1 vertex is its digit and the blank.
 QString writeGraphString(const BitGraph &g);
 
+/// graph6 line of g (order 0 to 32), without header or line end.
+QByteArray writeGraph6(const BitGraph &g);
+
 /// Reads a graph string into out. The count ends at the first blank (no blank: no bit field);
 /// a count that is not a number reads as 0; in the bit field only "1" is an edge, missing
 /// characters are non-edges and surplus ones are ignored, as is anything after a second

@@ -109,6 +109,9 @@ void CalculusDisplay::trackBoxes()
         *state = b.first->isChecked();
         connect(b.first, &QCheckBox::toggled, this, [state](bool on) { *state = on; });
     }
+    for (QCheckBox *box : {cbInReport, cbNode, cbVector, cbGraph})
+        if (box)
+            connect(box, &QCheckBox::clicked, this, &CalculusDisplay::signal_report_changed);
 }
 
 bool CalculusDisplay::clone()

@@ -75,6 +75,8 @@ public:
 
 signals:
     void signal_refresh();
+    /// The user changed what the item gives the explorers ("Insert in explorer" or its kind).
+    void signal_report_changed();
 
 public slots:
     virtual void slot_apply();

@@ -127,8 +127,11 @@ void Problem::addItem(QVector<Calculus *> &list, int position, Calculus *item, d
     item->setVisible(true);
     item->setSelectable(true);
     item->select(sel);
-    if (CalculusDisplay *dialog = item->getCalculusDisplay())
+    if (CalculusDisplay *dialog = item->getCalculusDisplay()) {
         connect(dialog, &CalculusDisplay::signal_refresh, this, &Problem::slot_refresh);
+        connect(dialog, &CalculusDisplay::signal_report_changed, this,
+                &Problem::signal_report_changed);
+    }
 }
 
 void Problem::addInvariantItem(Calculus *item)

@@ -176,6 +176,8 @@ signals:
     void signal_problem_description(QString description);
     void signal_problem_title(QString title);
     void signal_max_eval_reached();
+    /// An item's dialog changed the explorers' columns.
+    void signal_report_changed();
 
 protected:
     void mousePressEvent(QMouseEvent *event) override;

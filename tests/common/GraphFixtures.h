@@ -1,6 +1,7 @@
 #pragma once
 
 #include "graph/BitGraph.h"
+#include "graph/GraphString.h"
 
 #include <QByteArray>
 #include <QList>
@@ -75,22 +76,10 @@ inline QString toGraphString(const BitGraph &g)
     return s;
 }
 
-/// graph6 line of g, written from the published format.
+/// graph6 line of g (the writer is checked against nauty's lines in tst_GraphString).
 inline QByteArray toGraph6(const BitGraph &g)
 {
-    QByteArray out(1, char(63 + g.n));
-    int bits = 0, k = 0;
-    for (int j = 1; j < g.n; ++j)
-        for (int i = 0; i < j; ++i) {
-            bits = (bits << 1) | int(g.edge(i, j));
-            if (++k == 6) {
-                out.append(char(63 + bits));
-                bits = k = 0;
-            }
-        }
-    if (k > 0)
-        out.append(char(63 + (bits << (6 - k))));
-    return out;
+    return writeGraph6(g);
 }
 
 /// Non-empty output lines of a program fed with input; none when it cannot start.

@@ -26,8 +26,9 @@ public:
         asked << QStringLiteral("open: ") + caption;
         return files.isEmpty() ? QString() : files.dequeue();
     }
-    QString saveFileName(QWidget *, const QString &caption, const QString &,
-                         const QString &) override
+    /// The first filter stands chosen, as in the dialog; Prompts adds its suffix.
+    QString askSaveFileName(QWidget *, const QString &caption, const QString &, const QString &,
+                            QString *) override
     {
         asked << QStringLiteral("save: ") + caption;
         return files.isEmpty() ? QString() : files.dequeue();

@@ -1,15 +1,26 @@
 #include "ExplorerFixtures.h"
 #include "FileSizeLimit.h"
+#include "Patience.h"
 #include "PresetPrompts.h"
 #include "explorer/Analyst.h"
 #include "explorer/AnalystWidget.h"
 #include "explorer/DataLoader.h"
 #include "explorer/RowFilterModel.h"
+#include "graph/Node.h"
+#include "items/CalculusDisplay.h"
 
+#include <QAbstractItemModelTester>
+#include <QCheckBox>
 #include <QDir>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
 #include <QSignalSpy>
 #include <QTableView>
 #include <QtTest>
+
+#include <memory>
+#include <vector>
 
 /// The main graph, the board and both explorers, as the application holds them.
 struct Rig {
@@ -23,7 +34,7 @@ struct Rig {
     static bool waitBuilt(AnalystWidget &w)
     {
         QSignalSpy ready(&w, &AnalystWidget::signal_table_ready);
-        return ready.wait(120000);
+        return ready.wait(kPatienceMs);
     }
     void pour(const QStringList &list)
     {
@@ -51,12 +62,39 @@ private slots:
     void filterKeepsBruteForceRows();
     void loadingGraphs_data();
     void loadingGraphs();
+    void markingItemsRebuilds();
     void clearDatabase();
     void failedWritesKeepOldFile_data();
     void failedWritesKeepOldFile();
+    void graphListRoundTrip_data();
+    void graphListRoundTrip();
     void graphPdfSet();
     void dataLoadedAppends();
 };
+
+namespace
+{
+using Testers = std::vector<std::unique_ptr<QAbstractItemModelTester>>;
+
+/// Qt's model checks over w's table and rows, run at every change while they live.
+Testers watched(AnalystWidget &w)
+{
+    Testers out;
+    for (QAbstractItemModel *m : {static_cast<QAbstractItemModel *>(w.analyst()),
+                                  static_cast<QAbstractItemModel *>(w.rows())})
+        out.emplace_back(new QAbstractItemModelTester(
+            m, QAbstractItemModelTester::FailureReportingMode::QtTest));
+    return out;
+}
+
+template <class T> T *withText(QWidget &parent, const QString &text)
+{
+    for (T *w : parent.findChildren<T *>())
+        if (w->text().contains(text))
+            return w;
+    return nullptr;
+}
+} // namespace
 
 void tst_AnalystWidget::tenThousandFromGeng()
 {
@@ -127,13 +165,22 @@ void tst_AnalystWidget::malformedListFiles_data()
     QTest::addColumn<QStringList>("graphs");
     QTest::addColumn<QVector<int>>("badLines");
     QTest::addColumn<QString>("message");
+    QTest::addColumn<bool>("boxed");
     QTest::newRow("graph strings")
         << "list.dmvx3" << QByteArray("3 111\n40 0\n\n4 1010011\n2 1\n\x7f\x80\n")
         << QStringList{"3 111", "2 1"} << QVector<int>{2, 3, 4, 6}
-        << "list.dmvx3: 4 lines skipped (line 2, 3, 4, 6).";
+        << "list.dmvx3: 2 graphs read, 4 lines skipped (line 2, 3, 4, 6)." << true;
     QTest::newRow("graph6") << "list.g6" << QByteArray("Bw\n~??\nA\nA_\n")
                             << QStringList{"3 111", "2 1"} << QVector<int>{2, 3}
-                            << "list.g6: 2 lines skipped (line 2, 3).";
+                            << "list.g6: 2 graphs read, 2 lines skipped (line 2, 3)." << true;
+    QTest::newRow("whole") << "list.g6" << QByteArray(">>graph6<<\nBw\nA_\n")
+                           << QStringList{"3 111", "2 1"} << QVector<int>{}
+                           << "list.g6: 2 graphs read, 0 lines skipped." << false;
+    QTest::newRow("empty file") << "list.dmvx3" << QByteArray() << QStringList{} << QVector<int>{}
+                                << "list.dmvx3: 0 graphs read, 0 lines skipped." << true;
+    QTest::newRow("graph strings named graph6")
+        << "list.g6" << QByteArray("3 111\n2 1\n") << QStringList{} << QVector<int>{1, 2}
+        << "list.g6: 0 graphs read, 2 lines skipped (line 1, 2)." << true;
 }
 
 void tst_AnalystWidget::malformedListFiles()
@@ -143,20 +190,26 @@ void tst_AnalystWidget::malformedListFiles()
     QFETCH(QStringList, graphs);
     QFETCH(QVector<int>, badLines);
     QFETCH(QString, message);
+    QFETCH(bool, boxed);
     QTemporaryDir dir;
     Rig rig;
+    // A graph already there: the counts said are the file's, not the table's.
+    QVERIFY(rig.build(rig.graphs, {"4 101001"}));
+    PresetPrompts prompts;
     QSignalSpy console(&rig.graphs, &AnalystWidget::signal_console);
     QVERIFY(rig.graphs.loadGraphFile(writeFile(dir, name, bytes)));
     QVERIFY(Rig::waitBuilt(rig.graphs));
-    QCOMPARE(rig.graphs.graphs(), graphs);
-    QCOMPARE(rig.graphs.analyst()->nbRows(), graphs.size());
+    QCOMPARE(rig.graphs.graphs(), QStringList{"4 101001"} + graphs);
+    QCOMPARE(rig.graphs.analyst()->nbRows(), 1 + graphs.size());
     QCOMPARE(rig.graphs.lastBadLines(), badLines);
     QCOMPARE(console.last().at(0).toString(), message);
+    QCOMPARE(prompts.messages, boxed ? QStringList{message} : QStringList());
 }
 
 void tst_AnalystWidget::filterKeepsBruteForceRows()
 {
     Rig rig;
+    const Testers testers = watched(rig.graphs);
     QVERIFY(rig.build(rig.graphs, randomList(400, [](int k) { return 5 + k % 5; })));
     Analyst *t = rig.graphs.analyst();
     const int order = t->getHeader().indexOf("ORDER"), size = t->getHeader().indexOf("SIZE");
@@ -233,14 +286,85 @@ void tst_AnalystWidget::loadingGraphs()
                  loaded != 0 && w.analyst()->graphNo(r) == loaded);
 }
 
+void tst_AnalystWidget::markingItemsRebuilds()
+{
+    Graph mainGraph("graph", true);
+    Problem board(&mainGraph, "board", true);
+    Calculus *order = BuildCalculus().makeCalculus("ORDER", true);
+    Calculus *size = BuildCalculus().makeCalculus("SIZE", true);
+    board.addInvariantItemLoadMode(order);
+    board.addInvariantItemLoadMode(size);
+    DataLoader loader;
+    for (const char *g : {"3 111", "4 101001", "5 1111111111"})
+        loader.addGraph(g);
+    AnalystWidget w("graphs", &board, &mainGraph, &loader, false);
+    // As the application wires it.
+    connect(&board, &Problem::signal_report_changed, &w, &AnalystWidget::slot_rebuild);
+    const Testers testers = watched(w);
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QSignalSpy ready(&w, &AnalystWidget::signal_table_ready);
+    w.slot_data_loaded();
+    QVERIFY(ready.wait(kPatienceMs));
+
+    // No item marked: rows without cells, and the reason where the table is.
+    QCOMPARE(w.analyst()->nbRows(), 3);
+    QCOMPARE(w.analyst()->columnCount(), 0);
+    QLabel *why = withText<QLabel>(w, "Insert in explorer");
+    QVERIFY(why && why->isVisible());
+    // A filter on a column that is not there yet stays in the box.
+    auto *box = w.findChild<QLineEdit *>();
+    QTest::keyClicks(box, "SIZE > 3");
+    QTest::keyClick(box, Qt::Key_Return);
+    QCOMPARE(w.rows()->rowCount(), 3);
+
+    const auto mark = [](Calculus *item) {
+        CalculusDisplay *dialog = item->getCalculusDisplay();
+        dialog->show();
+        QVERIFY(QTest::qWaitForWindowExposed(dialog));
+        QCheckBox *insert = withText<QCheckBox>(*dialog, "Insert in explorer");
+        QVERIFY(insert);
+        QTest::mouseClick(insert, Qt::LeftButton, {}, QPoint(6, insert->height() / 2));
+        dialog->hide();
+    };
+    mark(size);
+    QVERIFY(w.isBuilding());
+    QVERIFY(ready.wait(kPatienceMs));
+    QCOMPARE(w.analyst()->getHeader(), QStringList{"SIZE"});
+    QVERIFY(!why->isVisible());
+    QCOMPARE(w.rows()->keptRows(), QVector<int>{2}); // the box's filter applied to the new table
+
+    // During a search the rebuild waits for its end.
+    w.slot_set_search_active(true);
+    mark(order);
+    QVERIFY(!w.isBuilding());
+    QCOMPARE(w.analyst()->getHeader(), QStringList{"SIZE"});
+    w.slot_set_search_active(false);
+    QVERIFY(w.isBuilding());
+    QVERIFY(ready.wait(kPatienceMs));
+    QCOMPARE(w.analyst()->getHeader(), QStringList({"ORDER", "SIZE"}));
+    QCOMPARE(w.rows()->keptRows(), QVector<int>{2});
+}
+
 void tst_AnalystWidget::clearDatabase()
 {
     Rig rig;
+    const Testers testers = watched(rig.graphs);
+    rig.graphs.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&rig.graphs));
     QVERIFY(rig.build(rig.graphs, {"3 111", "4 101001"}));
     QVERIFY(rig.graphs.loadGraph(2));
     QSignalSpy header(&rig.graphs, &AnalystWidget::signal_header_changed);
     rig.mainGraph.loadmvx("6 " + QString(15, '0'), true);
-    rig.graphs.slot_clear_database();
+    QPushButton *clear = withText<QPushButton>(rig.graphs, "Clear database");
+    // During an optimization the button is off: clearing reads the board the workers publish
+    // into.
+    rig.graphs.slot_set_search_active(true);
+    QVERIFY(!clear->isEnabled());
+    QTest::mouseClick(clear, Qt::LeftButton);
+    QCOMPARE(rig.graphs.analyst()->nbRows(), 2);
+    rig.graphs.slot_set_search_active(false);
+    QTest::mouseClick(clear, Qt::LeftButton);
     QCOMPARE(rig.graphs.analyst()->nbRows(), 0);
     QVERIFY(rig.graphs.graphs().isEmpty());
     QCOMPARE(rig.graphs.currentGraph(), 0);
@@ -280,11 +404,58 @@ void tst_AnalystWidget::failedWritesKeepOldFile()
     QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"old.txt"});
 }
 
+void tst_AnalystWidget::graphListRoundTrip_data()
+{
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QString>("written");
+    QTest::newRow("no suffix") << QString("graphs1") << QString("graphs1.dmvx3");
+    for (const char *typed : {"graphs1.dmvx3", "graphs1.g6", "GRAPHS.G6"})
+        QTest::newRow(typed) << QString(typed) << QString(typed);
+}
+
+void tst_AnalystWidget::graphListRoundTrip()
+{
+    QFETCH(QString, typed);
+    QFETCH(QString, written);
+    const bool g6 = written.endsWith(".g6", Qt::CaseInsensitive);
+    Rig rig;
+    const QStringList list = QStringList{"1 ", writeGraphString(randomBitGraph(32))} +
+                             randomList(20, [](int k) { return 2 + k; });
+    QVERIFY(rig.build(rig.graphs, list));
+    QTemporaryDir dir;
+    PresetPrompts prompts;
+    prompts.files << dir.filePath(typed);
+    rig.graphs.slot_save_graphs();
+    QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{written});
+    QByteArray expected;
+    for (const QString &graph : list) {
+        BitGraph g;
+        QVERIFY(readGraphString(graph, g));
+        expected += (g6 ? toGraph6(g) : graph.toLatin1()) + '\n';
+    }
+    QCOMPARE(readAll(dir.filePath(written)), expected);
+
+    Rig again;
+    prompts.files << dir.filePath(written);
+    again.graphs.slot_load_graphs();
+    QVERIFY(Rig::waitBuilt(again.graphs));
+    QCOMPARE(again.graphs.graphs(), list);
+    QCOMPARE(prompts.messages, QStringList());
+}
+
 void tst_AnalystWidget::graphPdfSet()
 {
     Rig rig;
     QVERIFY(rig.build(rig.graphs, {"3 111", "4 101001", "5 1111111111", "2 1"}));
     QVERIFY(rig.graphs.setFilterText("ORDER >= 3"));
+    // A drawing of the user's in the main graph, not saved.
+    rig.mainGraph.loadmvx("4 111000", true);
+    rig.mainGraph.setPos(0, QPointF(17, 23));
+    const QString drawn = rig.mainGraph.graphData();
+    QVector<QPointF> places;
+    for (int v = 0; v < 4; ++v)
+        places << rig.mainGraph.getNode(v)->pos();
+    QSignalSpy changed(&rig.mainGraph, &Graph::signal_best_graph_changed);
     QTemporaryDir dir;
     PresetPrompts prompts;
     prompts.files << dir.path();
@@ -294,10 +465,15 @@ void tst_AnalystWidget::graphPdfSet()
     QCOMPARE(files, QStringList({"1.pdf", "2.pdf", "3.pdf"}));
     for (const QString &name : files)
         QCOMPARE(readAll(dir.filePath(name)).left(5), QByteArray("%PDF-"));
-    // The last graph printed stays in the main graph.
-    QCOMPARE(rig.mainGraph.graphData(), QString("5 1111111111"));
+    // The main graph keeps the user's drawing, and the board was told of no change.
+    QCOMPARE(rig.mainGraph.graphData(), drawn);
+    for (int v = 0; v < 4; ++v)
+        QCOMPARE(rig.mainGraph.getNode(v)->pos(), places[v]);
+    QCOMPARE(changed.count(), 0);
+    QCOMPARE(rig.graphs.currentGraph(), 0);
+    // Printing touches neither, so it may run during a search.
     rig.graphs.slot_set_search_active(true);
-    QCOMPARE(rig.graphs.exportGraphPdfs(dir.path()), -1);
+    QCOMPARE(rig.graphs.exportGraphPdfs(dir.path()), 3);
 }
 
 void tst_AnalystWidget::dataLoadedAppends()

@@ -1,4 +1,5 @@
 #include "ExplorerFixtures.h"
+#include "Patience.h"
 #include "PresetPrompts.h"
 #include "explorer/Analyst.h"
 #include "explorer/AnalystWidget.h"
@@ -6,13 +7,20 @@
 #include "explorer/RowFilterModel.h"
 #include "explorer/ScatterPlot.h"
 
+#include <QApplication>
 #include <QImage>
+#include <QMouseEvent>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QtCharts/QChart>
+#include <QtCharts/QChartView>
+#include <QtCharts/QValueAxis>
 #include <QtTest>
 
 #include <cmath>
 #include <limits>
+
+using namespace QtCharts;
 
 class tst_ScatterPlot : public QObject
 {
@@ -21,7 +29,8 @@ private slots:
     void initTestCase() { qsrand(99); }
     void pointsAreTheColumns_data();
     void pointsAreTheColumns();
-    void pickLoadsGraph();
+    void clickOnPoint_data();
+    void clickOnPoint();
     void pdfPageIsDrawn();
 };
 
@@ -89,8 +98,21 @@ void tst_ScatterPlot::pointsAreTheColumns()
     QCOMPARE(plot.rowNear(QPointF(1, 1)), -1);
 }
 
-void tst_ScatterPlot::pickLoadsGraph()
+void tst_ScatterPlot::clickOnPoint_data()
 {
+    QTest::addColumn<bool>("onPoint");
+    QTest::addColumn<QPoint>("drag"); // pixels moved before the release
+    QTest::newRow("click on a point") << true << QPoint();
+    QTest::newRow("hand shaking a pixel") << true << QPoint(1, 0);
+    QTest::newRow("drag from a point zooms") << true << QPoint(120, 80);
+    QTest::newRow("click beside the points") << false << QPoint();
+    QTest::newRow("drag from beside the points zooms") << false << QPoint(120, 80);
+}
+
+void tst_ScatterPlot::clickOnPoint()
+{
+    QFETCH(bool, onPoint);
+    QFETCH(QPoint, drag);
     Graph mainGraph("graph", true);
     Problem board(&mainGraph, "board", false);
     fillBoard(board);
@@ -101,7 +123,7 @@ void tst_ScatterPlot::pickLoadsGraph()
     AnalystWidget w("graphs", &board, &mainGraph, &loader, false);
     QSignalSpy ready(&w, &AnalystWidget::signal_table_ready);
     w.slot_data_loaded();
-    QVERIFY(ready.wait(20000));
+    QVERIFY(ready.wait(kPatienceMs));
     w.findChild<QTabWidget *>()->setCurrentWidget(w.plot());
     w.resize(800, 600);
     w.show();
@@ -109,10 +131,33 @@ void tst_ScatterPlot::pickLoadsGraph()
     const QStringList header = w.analyst()->getHeader();
     w.plot()->setAxes(header.indexOf("ORDER"), header.indexOf("SIZE"));
     QCOMPARE(w.plot()->points().size(), 60);
+
+    // Where the chart draws point k, or a corner of the plot far from every point.
+    QChartView *view = w.plot()->chartView();
+    QChart *chart = view->chart();
     const int k = 41;
-    w.plot()->pick(w.plot()->points()[k]);
-    const int no = w.plot()->pointRows()[k] + 1;
+    const QPointF inChart =
+        onPoint ? chart->mapToPosition(w.plot()->points()[k], chart->series().first())
+                : chart->plotArea().topLeft() + QPointF(3, 3);
+    const QPoint at = view->mapFromScene(chart->mapToScene(inChart));
+    auto *xAxis = qobject_cast<QValueAxis *>(chart->axes(Qt::Horizontal).first());
+    const double span = xAxis->max() - xAxis->min();
+    QTest::mousePress(view->viewport(), Qt::LeftButton, {}, at);
+    if (!drag.isNull()) {
+        QMouseEvent move(QEvent::MouseMove, at + drag, view->viewport()->mapToGlobal(at + drag),
+                         Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view->viewport(), &move);
+    }
+    QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, at + drag);
+
+    const bool zoomed = drag.manhattanLength() >= QApplication::startDragDistance();
+    QCOMPARE(xAxis->max() - xAxis->min() < span * 0.9, zoomed);
+    if (!onPoint || zoomed) {
+        QCOMPARE(w.currentGraph(), 0);
+        return;
+    }
     // Another graph with the same two values may be the one picked: its values must match.
+    const int no = w.plot()->pointRows()[k] + 1;
     QVERIFY(w.currentGraph() > 0);
     for (const char *column : {"ORDER", "SIZE"})
         QCOMPARE(w.analyst()->getLine(w.currentGraph() - 1)[header.indexOf(column)],

@@ -175,6 +175,7 @@ void tst_GraphString::graph6AgainstNauty()
         QVERIFY2(readGraph6(QString::fromLatin1(line), g), line.constData());
         QCOMPARE(g.n, n);
         QCOMPARE(edgeSet(g), pairsOf(flat));
+        QCOMPARE(writeGraph6(g), line);
     }
 }
 
