@@ -150,9 +150,12 @@ void Problem::addOperatorItem(Calculus *item)
             if (items[i]->getType() == QLatin1String("Operator") && items[i]->selected)
                 position = i;
     addItem(items, position, item, position + 1, false);
-    if (displayed)
+    // The items list stacks in its order. A text appends each entry with its place as its
+    // stacking value, so renumbering there would only make opening quadratic.
+    if (displayed && !placingText)
         for (int i = 0; i < items.size(); ++i)
-            items[i]->setZ(i + 1);
+            if (items[i]->zValue() != i + 1)
+                items[i]->setZ(i + 1);
 }
 
 void Problem::addFamilyItem(Calculus *item)

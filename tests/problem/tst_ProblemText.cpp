@@ -254,7 +254,9 @@ void tst_ProblemText::givenNamesReadBack()
         QVERIFY(board.openString(text({line("SIZE"), line("DEGREES"), line("Z", kArg0, {"min"})})));
         board.getItems().at(0)->setGivenName(typed);
         if (display) { // the second name as typed or pasted into the item's dialog
-            auto *edit = board.getItems().at(1)->getCalculusDisplay()->findChild<QLineEdit *>();
+            CalculusDisplay *dialog = board.getItems().at(1)->getCalculusDisplay();
+            dialog->buildControls();
+            auto *edit = dialog->findChild<QLineEdit *>();
             QVERIFY(edit);
             edit->setText(typed);
             board.update_display();
