@@ -42,14 +42,17 @@ bool Problem::beginEdit()
 
 void Problem::endEdit()
 {
-    const bool publish = publishPending;
+    const bool publish = publishPending, repaint = repaintPending;
     publishPending = false;
+    repaintPending = false;
     editor.store(std::thread::id());
     boardMutex.unlock();
     // The graph's change signal leads straight back into best_backup(): what it asked for
     // during the edit runs now that the mutex is free.
     if (publish)
         best_backup();
+    if (repaint)
+        update_display();
 }
 
 Problem::Problem(Graph *g, QString boardName, bool isDisplay)
@@ -517,7 +520,15 @@ void Problem::best_backup()
 
 void Problem::slot_best_backup()
 {
+    // The board shows the values of the graph on screen: what is published is repainted too,
+    // once the edit under way (if any) ends.
+    if (editor.load() == std::this_thread::get_id()) {
+        publishPending = true;
+        repaintPending = true;
+        return;
+    }
     best_backup();
+    update_display();
 }
 
 void Problem::slot_refresh()

@@ -4,6 +4,7 @@
 
 #include "app/BoardWindow.h"
 #include "app/Console.h"
+#include "app/GraphWindow.h"
 #include "app/MainWidget.h"
 #include "app/ProgressBar.h"
 #include "app/Report.h"
@@ -32,6 +33,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -495,10 +497,18 @@ void tst_MainWidget::graphCommands_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("graph");
     QTest::addColumn<QString>("backup");
-    // The graph is a triangle with an isolated vertex, the backup a single edge.
+    // The graph is a triangle with an isolated vertex (vertex 3, selected), the backup a
+    // single edge; the board holds ORDER and SIZE.
     QTest::newRow("backup") << "Backup" << "4 111000" << "4 111000";
     QTest::newRow("restore") << "Restore" << "2 1" << "2 1";
     QTest::newRow("exchange") << "Exchange" << "2 1" << "4 111000";
+    QTest::newRow("add vertex") << "Add vertex" << "5 1110000000" << "2 1";
+    QTest::newRow("remove selected vertices") << "Remove selected vertices" << "3 111" << "2 1";
+    // Complements the pairs of selected vertices: vertex 2 is selected too.
+    QTest::newRow("complement") << "Complement" << "4 111001" << "2 1";
+    // A double click in an empty spot adds a vertex joined to the selected one.
+    QTest::newRow("double click") << "double click" << "5 1110000001" << "2 1";
+    QTest::newRow("open graph") << "Open graph" << "2 1" << "2 1";
 }
 
 void tst_MainWidget::graphCommands()
@@ -507,14 +517,46 @@ void tst_MainWidget::graphCommands()
     QFETCH(QString, graph);
     QFETCH(QString, backup);
     MainWidget &w = *shell->w;
-    emit w.catalogueTree()->itemActivated(entry(w.catalogueTree(), "SIZE"), 0);
+    for (const char *k : {"ORDER", "SIZE"})
+        emit w.catalogueTree()->itemActivated(entry(w.catalogueTree(), k), 0);
     w.graph()->loadmvx("4 111000", true);
     w.backupGraph()->loadmvx("2 1", true);
-    QTest::mouseClick(w.findChild<QPushButton *>(command), Qt::LeftButton);
+    const QString file = shell->file("edge.gmvx3");
+    QVERIFY(w.backupGraph()->save(file));
+    for (int v = 0; v < 4; ++v)
+        w.graph()->getNode(v)->setSelected(v == 3 || (v == 2 && command == "Complement"));
+    for (QWidget *window : {static_cast<QWidget *>(w.boardWindow()),
+                            static_cast<QWidget *>(w.graphWindow())}) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+    QWidget *board = w.board()->viewport();
+    const QImage before = board->grab().toImage();
+
+    if (command == "double click") {
+        QTest::mouseDClick(w.graph()->viewport(), Qt::LeftButton, {}, QPoint(3, 3));
+    } else if (command == "Open graph") {
+        prompts->files << file;
+        w.graphWindow()->openAction()->trigger();
+    } else if (auto *b = w.findChild<QPushButton *>(command)) {
+        QTest::mouseClick(b, Qt::LeftButton);
+    } else {
+        const auto actions = w.graphWindow()->toolBar()->actions();
+        const auto a = std::find_if(actions.begin(), actions.end(),
+                                    [&](QAction *a) { return a->text() == command; });
+        QVERIFY(a != actions.end());
+        (*a)->trigger();
+    }
     QCOMPARE(w.graph()->graphData(), graph);
     QCOMPARE(w.backupGraph()->graphData(), backup);
-    // The board follows the main graph.
-    QCOMPARE(w.board()->getItems().first()->getValue(1), graph == "2 1" ? 1.0 : 3.0);
+    const int n = graph.section(' ', 0, 0).toInt();
+    QCOMPARE(w.board()->getItems().at(1)->getValue(1), double(n));
+    QCOMPARE(w.board()->getItems().at(0)->getValue(1), double(graph.section(' ', 1).count('1')));
+    // What the board shows is what a full repaint of it shows: the values of the new graph.
+    const QImage shown = board->grab().toImage();
+    w.board()->update_display();
+    QCOMPARE(shown, board->grab().toImage());
+    QCOMPARE(shown == before, command == "Backup");
 }
 
 void tst_MainWidget::relabelTest()
