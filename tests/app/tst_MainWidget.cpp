@@ -15,6 +15,7 @@
 #include "explorer/AnalystWidget.h"
 #include "explorer/DataLoader.h"
 #include "graph/Graph.h"
+#include "graph/Edge.h"
 #include "graph/Node.h"
 #include "items/BuildCalculus.h"
 #include "items/Calculus.h"
@@ -167,6 +168,9 @@ private slots:
     void relabelTest();
     void layout_data();
     void layout();
+    void orders_data();
+    void orders();
+    void backupRefresh();
 
     void init()
     {
@@ -615,6 +619,57 @@ void tst_MainWidget::layout()
         // The ends of the path lie well apart, as on a line (on a circle they would neighbour).
         QVERIFY(QLineF(at[0], at[3]).length() > 2 * QLineF(at[0], at[1]).length());
     }
+}
+
+void tst_MainWidget::orders_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QPoint>("orders"); // the manager's n min and n max afterwards
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("upper 12") << "n max" << "12" << QPoint(5, 12) << false;
+    QTest::newRow("lower 7") << "n min" << "7" << QPoint(7, 10) << false;
+    QTest::newRow("lower equal to upper") << "n min" << "10" << QPoint(10, 10) << false;
+    QTest::newRow("upper below lower") << "n max" << "3" << QPoint(5, 10) << true;
+    QTest::newRow("lower above upper") << "n min" << "11" << QPoint(5, 10) << true;
+}
+
+// The orders reach the manager when an edit ends, as typed; a range that would run backwards
+// is refused with a message and the boxes show the orders kept.
+void tst_MainWidget::orders()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QPoint, orders);
+    QFETCH(bool, refused);
+    MainWidget &w = *shell->w;
+    auto *nMin = w.findChild<QSpinBox *>("n min");
+    auto *nMax = w.findChild<QSpinBox *>("n max");
+    nMin->setValue(5);
+    nMax->setValue(10);
+    auto *edited = w.findChild<QSpinBox *>(box);
+    edited->selectAll();
+    QTest::keyClicks(edited, typed);
+    QTest::keyClick(edited, Qt::Key_Return);
+    VNSManager *m = w.manager();
+    QCOMPARE(QPoint(m->getP1min(), m->getP1max()), orders);
+    QCOMPARE(QPoint(nMin->value(), nMax->value()), orders);
+    QCOMPARE(prompts->messages.size(), refused ? 1 : 0);
+}
+
+// A vertex double-clicked into the backup graph shows once the backup window is refreshed.
+void tst_MainWidget::backupRefresh()
+{
+    MainWidget &w = *shell->w;
+    Graph *backup = w.backupGraph();
+    backup->loadmvx("2 1", true);
+    backup->getNode(1)->setSelected(true);
+    w.backupWindow()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.backupWindow()));
+    QTest::mouseDClick(backup->viewport(), Qt::LeftButton, {}, QPoint(3, 3));
+    w.backupWindow()->refreshAction()->trigger();
+    QCOMPARE(backup->graphData(), QStringLiteral("3 101"));
+    QVERIFY(backup->getNode(2)->isVisible() && backup->getEdge(1, 2)->isVisible());
 }
 
 QTEST_MAIN(tst_MainWidget)
