@@ -117,8 +117,7 @@ static void BM_ProblemOpenDisplayed(benchmark::State &state)
                     .arg(10 * (i / 100))
                     .arg(args);
     }
-    text += QStringLiteral("Z\t\t0\t0\t0\t0\t0\t0\t%1\tNULL\tNULL\tNULL\tmin<NEW>")
-                .arg(lastSum);
+    text += QStringLiteral("Z\t\t0\t0\t0\t0\t0\t0\t%1\tNULL\tNULL\tNULL\tmin<NEW>").arg(lastSum);
     text += QStringLiteral("DESC\tbench\t");
     Graph graph(QStringLiteral("graph"), true);
     graph.randomGraph(20);

@@ -14,8 +14,8 @@
 #include "explorer/Analyst.h"
 #include "explorer/AnalystWidget.h"
 #include "explorer/DataLoader.h"
-#include "graph/Graph.h"
 #include "graph/Edge.h"
+#include "graph/Graph.h"
 #include "graph/Node.h"
 #include "items/BuildCalculus.h"
 #include "items/Calculus.h"
@@ -529,8 +529,8 @@ void tst_MainWidget::graphCommands()
     QVERIFY(w.backupGraph()->save(file));
     for (int v = 0; v < 4; ++v)
         w.graph()->getNode(v)->setSelected(v == 3 || (v == 2 && command == "Complement"));
-    for (QWidget *window : {static_cast<QWidget *>(w.boardWindow()),
-                            static_cast<QWidget *>(w.graphWindow())}) {
+    for (QWidget *window :
+         {static_cast<QWidget *>(w.boardWindow()), static_cast<QWidget *>(w.graphWindow())}) {
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
     }

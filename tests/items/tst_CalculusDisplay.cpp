@@ -97,8 +97,12 @@ static QStringList shown(CalculusDisplay &d)
                         .arg(d.vecInReport())
                         .arg(d.invertGraph())
                         .arg(d.givenName())};
-    for (const char *text : {"Insert in explorer", "Graph Value", "Node Value", "Vector", "Complement"})
-        out << QString("%1 %2%3").arg(text).arg(box(d, text)->isChecked()).arg(box(d, text)->isEnabled());
+    for (const char *text :
+         {"Insert in explorer", "Graph Value", "Node Value", "Vector", "Complement"})
+        out << QString("%1 %2%3")
+                   .arg(text)
+                   .arg(box(d, text)->isChecked())
+                   .arg(box(d, text)->isEnabled());
     out << d.findChild<QLineEdit *>()->text();
     return out;
 }
@@ -111,7 +115,8 @@ void tst_CalculusDisplay::settingsBeforeControls_data()
     QTest::newRow("nothing") << QStringList();
     QTest::newRow("report a vector") << QStringList{"report 1", "vector 1", "graph 0"};
     QTest::newRow("the ticked nature stays") << QStringList{"node 1", "node 0", "vector 0"};
-    QTest::newRow("nature cut off from the report box") << QStringList{"disconnect", "click report"};
+    QTest::newRow("nature cut off from the report box")
+        << QStringList{"disconnect", "click report"};
     QTest::newRow("nature offered") << QStringList{"offer natures 1"};
     QTest::newRow("nature follows the report box") << QStringList{"click report"};
     QTest::newRow("complement on and off")

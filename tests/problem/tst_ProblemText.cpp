@@ -87,7 +87,8 @@ void tst_ProblemText::positions()
     QFETCH(QString, field);
     QFETCH(double, read);
     ProblemText parsed;
-    QVERIFY(parsed.read(text({QString("SIZE\t\t0\t0\t0\t0\t%1\t%1\tNULL\tNULL\tNULL\tNULL").arg(field)})));
+    QVERIFY(parsed.read(
+        text({QString("SIZE\t\t0\t0\t0\t0\t%1\t%1\tNULL\tNULL\tNULL\tNULL").arg(field)})));
     QCOMPARE(QPointF(parsed.items[0].x, parsed.items[0].y), QPointF(read, read));
 }
 
