@@ -7,6 +7,9 @@
 #include "WidgetBenchmarkMain.h"
 #include <benchmark/benchmark.h>
 
+#include <QCoreApplication>
+#include <QFile>
+
 static const char *kBoard = "SIZE\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
                             "DEGMAX\t\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tNULL<NEW>"
                             "Z\t\t0\t0\t0\t0\t0\t0\t0\tNULL\tNULL\tNULL\tmax<NEW>"
@@ -78,6 +81,69 @@ BENCHMARK(BM_ProblemOpenManyObjectives)
     ->Arg(2000)
     ->Arg(4000)
     ->Arg(8000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
+
+/// Resident memory of the process in kB, 0 where /proc cannot tell.
+static double residentKB()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray &line : status.readAll().split('\n'))
+        if (line.startsWith("VmRSS:"))
+            return line.mid(6).trimmed().split(' ').value(0).toDouble();
+    return 0;
+}
+
+// Opening a large problem on the white board as the user does, with its scene and item
+// dialogs: ORDER, SIZE and their sum, again and again, and one objective on the last sum.
+// kB_per_item is the growth of resident memory; run one size per process to read it, since
+// a later size reuses what an earlier one freed.
+static void BM_ProblemOpenDisplayed(benchmark::State &state)
+{
+    const int n = int(state.range(0));
+    QString text;
+    int lastSum = 0;
+    for (int i = 0; i < n; ++i) {
+        if (i % 3 == 2)
+            lastSum = i;
+        const QString args = i % 3 == 2 ? QStringLiteral("%1\t%2").arg(i - 2).arg(i - 1)
+                                        : QStringLiteral("NULL\tNULL");
+        const char *keyword = i % 3 == 0 ? "ORDER" : i % 3 == 1 ? "SIZE" : "+";
+        text += QStringLiteral("%1\t\t0\t0\t0\t0\t%2\t%3\t%4\tNULL\tNULL<NEW>")
+                    .arg(QLatin1String(keyword))
+                    .arg(10 * (i % 100))
+                    .arg(10 * (i / 100))
+                    .arg(args);
+    }
+    text += QStringLiteral("Z\t\t0\t0\t0\t0\t0\t0\t%1\tNULL\tNULL\tNULL\tmin<NEW>").arg(lastSum);
+    text += QStringLiteral("DESC\tbench\t");
+    Graph graph(QStringLiteral("graph"), true);
+    graph.randomGraph(20);
+    // Emptying the board is not part of the measure: one opening of a fresh board.
+    auto *board = new Problem(&graph, QStringLiteral("bench"), true);
+    // As the shell wires them: every link republishes the graph to the board.
+    QObject::connect(&graph, &Graph::signal_best_graph_changed, board, &Problem::slot_best_backup);
+    double perItem = 0;
+    for (auto _ : state) {
+        const double before = residentKB();
+        const bool read = board->openString(text);
+        perItem = (residentKB() - before) / n;
+        benchmark::DoNotOptimize(read);
+    }
+    // What the event loop would have done after the opening, so that the deletion is not
+    // slowed by events that no loop delivered.
+    QCoreApplication::sendPostedEvents();
+    delete board;
+    state.counters["kB_per_item"] = perItem;
+    state.SetComplexityN(n);
+}
+BENCHMARK(BM_ProblemOpenDisplayed)
+    ->Arg(2500)
+    ->Arg(5000)
+    ->Arg(10000)
+    ->Iterations(1)
     ->Unit(benchmark::kMillisecond)
     ->Complexity();
 

@@ -10,7 +10,6 @@
 
 #include "explorer/DataLoader.h"
 #include "graph/Graph.h"
-#include "graph/GraphString.h"
 #include "items/Calculus.h"
 #include "optimizer/OptimalSolutions.h"
 #include "optimizer/Solution.h"
@@ -25,6 +24,7 @@
 #include <QStringList>
 #include <QTime>
 
+#include <atomic>
 #include <cstdio>
 
 namespace
@@ -116,35 +116,26 @@ int runEval(const QStringList &args)
     if (!readProblem(args.at(1), board, error))
         return fail(error);
     QFile list(args.at(2));
-    if (!list.open(QIODevice::ReadOnly | QIODevice::Text))
+    if (!list.open(QIODevice::ReadOnly))
         return fail(
             QStringLiteral("cannot read graph list %1: %2").arg(args.at(2), list.errorString()));
     const bool graph6 = args.at(2).endsWith(QLatin1String(".g6"));
 
-    // Every graph is read first: the header must cover the largest order of the list.
-    QVector<QString> graphs;
+    // Read as the explorer reads a list: a line that is not one whole graph (junk, a wrong
+    // length, a NUL byte) is refused and named. Every graph is read first: the header must
+    // cover the largest order of the list.
+    QStringList graphs;
+    QVector<int> refused;
+    const std::atomic<bool> never{false};
+    DataLoader::readList(list.readAll(), graph6, graphs, refused, never, [](int, int) {});
+    for (int lineNumber : refused)
+        std::fprintf(stderr, "morvane-bench: line %d: cannot read graph\n", lineNumber);
     int widest = -1, widestAt = -1;
-    int lineNumber = 0;
-    while (!list.atEnd()) {
-        const QString raw = QString::fromLatin1(list.readLine());
-        const QString line = raw.trimmed();
-        ++lineNumber;
-        if (line.isEmpty())
-            continue;
-        // A graph string is read untrimmed: the blank after a count of 0 or 1 belongs to it.
-        BitGraph parsed;
-        const bool read = graph6 ? graph.loadg6(line, true)
-                                 : readGraphStringStrict(raw, parsed) &&
-                                       graph.loadCurrentGraph(writeGraphString(parsed));
-        if (!read) {
-            std::fprintf(stderr, "morvane-bench: line %d: cannot read graph \"%s\"\n", lineNumber,
-                         qPrintable(line));
-            continue;
-        }
-        graphs << graph.currentGraphData();
-        if (graph.getNbNodes() > widest) {
-            widest = graph.getNbNodes();
-            widestAt = graphs.size() - 1;
+    for (int i = 0; i < graphs.size(); ++i) {
+        const int n = graphs.at(i).section(QLatin1Char(' '), 0, 0).toInt();
+        if (n > widest) {
+            widest = n;
+            widestAt = i;
         }
     }
     if (widestAt >= 0)
@@ -155,7 +146,7 @@ int runEval(const QStringList &args)
 
     const QVector<bool> perVertex = perVertexColumns(board);
     Eval record;
-    for (const QString &text : graphs) {
+    for (const QString &text : qAsConst(graphs)) {
         graph.loadCurrentGraph(text);
         // As the results explorer does: a full computation, then the record.
         board.compute(true);
@@ -204,6 +195,10 @@ int runSearch(const QStringList &args)
         return fail(QStringLiteral("search needs --nmin, --nmax and --seconds"));
     if (nmin > 32 || nmax > 32 || threads < 1 || threads > 4)
         return fail(QStringLiteral("orders lie within 0..32 and threads within 1..4"));
+    if (nmin > nmax)
+        return fail(QStringLiteral("--nmin %1 lies above --nmax %2: no order to search")
+                        .arg(nmin)
+                        .arg(nmax));
 
     Graph mainGraph(QStringLiteral("main"), false);
     Problem board(&mainGraph, QStringLiteral("white"), false);

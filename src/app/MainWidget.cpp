@@ -40,6 +40,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QSettings>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QSplitter>
 #include <QTabWidget>
@@ -295,17 +296,30 @@ QWidget *MainWidget::optimizationPage()
     auto setTime = [m](int s) { m->slot_setMaxTime(s == 0 ? INT_MAX : s); };
     connect(time, spinChanged, m, setTime);
     connect(evals, spinChanged, m, &VNSManager::slot_set_max_evals);
-    // The range never runs backwards: each bound drags the other along.
-    connect(nMin, spinChanged, m, [m, nMax](int n) {
-        m->slot_set_p1min(n);
-        if (nMax->value() < n)
-            nMax->setValue(n);
-    });
-    connect(nMax, spinChanged, m, [m, nMin](int n) {
-        m->slot_set_p1max(n);
-        if (nMin->value() > n)
-            nMin->setValue(n);
-    });
+    // The orders go to the manager as a pair once an edit ends (typing "12" passes through
+    // "1"), and a range that would run backwards is refused: neither bound moves the other.
+    auto applyOrders = [this, m, nMin, nMax](QSpinBox *edited) {
+        if (nMin->value() <= nMax->value()) {
+            m->slot_set_p1min(nMin->value());
+            m->slot_set_p1max(nMax->value());
+            return;
+        }
+        const QString text = tr("The lowest order (%1) cannot exceed the highest order (%2); "
+                                "the orders stay %3 to %4.")
+                                 .arg(nMin->value())
+                                 .arg(nMax->value())
+                                 .arg(m->getP1min())
+                                 .arg(m->getP1max());
+        {
+            const QSignalBlocker quiet(edited);
+            edited->setValue(edited == nMin ? m->getP1min() : m->getP1max());
+        }
+        Prompts::instance().message(this, Prompts::Level::Warning, tr("Warning"), text);
+    };
+    for (QSpinBox *bound : {nMin, nMax}) {
+        bound->setKeyboardTracking(false);
+        connect(bound, spinChanged, this, [applyOrders, bound] { applyOrders(bound); });
+    }
     connect(amnesy, &QCheckBox::toggled, m, &VNSManager::slot_set_amnesy_mode);
     connect(family, &QCheckBox::toggled, m, &VNSManager::slot_optimize_family_in_ls);
     connect(random, &QCheckBox::toggled, m, &VNSManager::slot_set_start_random);
@@ -534,6 +548,11 @@ void MainWidget::wire()
     Graph *g = m_graph;
     connect(g, &Graph::signal_best_graph_changed, m_board, &Problem::slot_best_backup);
     connect(g, &Graph::signal_interactive_graph_changed, m_board, &Problem::slot_refresh);
+    // The backup graph has no board: its refresh shows its current graph.
+    connect(m_backup, &Graph::signal_interactive_graph_changed, this, [this] {
+        m_backup->best_backup();
+        m_backup->update_display();
+    });
     connect(g, &Graph::signal_start_vns, this, &MainWidget::slot_run);
     connect(g, &Graph::signal_place_graph, this, &MainWidget::slot_layout);
     const auto console4 = static_cast<Console4>(&Console::append);

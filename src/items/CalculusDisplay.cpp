@@ -16,11 +16,39 @@
 #include <algorithm>
 
 CalculusDisplay::CalculusDisplay(QString name_, QString description_)
-    : name(name_), description(description_), values(32, QVector<double>(32, 0.0))
+    : name(name_), description(description_), values(32, QVector<double>(32, 0.0)),
+      lazyControls(true)
 {
     setWindowTitle(tr("Item information"));
     setModal(false);
+    // A board holds thousands of items whose dialogs are never opened: the controls are
+    // built when first needed, and until then the settings live in plain members.
+    graphInReportState = true;
+    hide();
+}
 
+CalculusDisplay::CalculusDisplay() : values(32, QVector<double>(32, 0.0)) {}
+
+CalculusDisplay::~CalculusDisplay() = default;
+
+void CalculusDisplay::setVisible(bool visible)
+{
+    if (visible)
+        buildControls();
+    QDialog::setVisible(visible);
+}
+
+QTableWidget *CalculusDisplay::valueGrid()
+{
+    buildControls();
+    return grid;
+}
+
+void CalculusDisplay::buildControls()
+{
+    if (!lazyControls || controlsBuilt)
+        return;
+    controlsBuilt = true;
     auto *outer = new QGridLayout(this);
     auto *tabs = new QTabWidget(this);
     outer->addWidget(tabs, 0, 0);
@@ -28,11 +56,13 @@ CalculusDisplay::CalculusDisplay(QString name_, QString description_)
     auto *settings = new QWidget;
     auto *settingsGrid = new QGridLayout(settings);
     cbInvert = new QCheckBox(tr("Complement"));
-    cbInvert->setChecked(false);
-    cbInvert->setEnabled(false);
+    cbInvert->setChecked(invertGraphState);
+    cbInvert->setEnabled(pending.invertEnabled);
     auto *doneSettings = new QPushButton(tr("Done"));
-    le_name = new QLineEdit;
+    le_name = new QLineEdit(pending.givenName);
     cbInReport = new QCheckBox(tr("Insert in explorer"));
+    cbInReport->setChecked(inReportState);
+    cbInReport->setEnabled(pending.reportEnabled);
     cbGraph = new QCheckBox(tr("Graph Value"));
     cbNode = new QCheckBox(tr("Node Value"));
     cbVector = new QCheckBox(tr("Vector"));
@@ -49,20 +79,23 @@ CalculusDisplay::CalculusDisplay(QString name_, QString description_)
     natureGroup->setExclusive(true);
     for (QCheckBox *b : {cbGraph, cbNode, cbVector}) {
         natureGroup->addButton(b);
-        b->setEnabled(false);
+        b->setEnabled(pending.natureEnabled);
     }
-    cbGraph->setChecked(true);
+    cbGraph->setChecked(graphInReportState);
+    cbNode->setChecked(nodInReportState);
+    cbVector->setChecked(vecInReportState);
 
     auto *results = new QWidget;
     auto *resultsGrid = new QGridLayout(results);
-    keywordLabel = new QLabel(QStringLiteral("NA"));
-    givenNameLabel = new QLabel;
+    keywordLabel = new QLabel(pending.keyword);
+    givenNameLabel = new QLabel(pending.givenName);
     auto *doneResults = new QPushButton(tr("Done"));
     grid = new QTableWidget(0, 0);
     resultsGrid->addWidget(keywordLabel, 0, 0);
     resultsGrid->addWidget(givenNameLabel, 0, 1);
     resultsGrid->addWidget(doneResults, 0, 2, 1, 2);
     resultsGrid->addWidget(grid, 2, 0, 1, 4);
+    setValues(values, nbRows, nbCols);
 
     auto *descriptionEdit = new QTextEdit;
     descriptionEdit->setPlainText(description);
@@ -84,16 +117,18 @@ CalculusDisplay::CalculusDisplay(QString name_, QString description_)
         if (safe != typed)
             le_name->setText(safe);
     });
-    natureLinks[0] = connect(cbInReport, &QCheckBox::clicked, cbGraph, &QWidget::setEnabled);
-    natureLinks[1] = connect(cbInReport, &QCheckBox::clicked, cbNode, &QWidget::setEnabled);
-    natureLinks[2] = connect(cbInReport, &QCheckBox::clicked, cbVector, &QWidget::setEnabled);
+    if (pending.natureLinked) {
+        natureLinks[0] = connect(cbInReport, &QCheckBox::clicked, cbGraph, &QWidget::setEnabled);
+        natureLinks[1] = connect(cbInReport, &QCheckBox::clicked, cbNode, &QWidget::setEnabled);
+        natureLinks[2] = connect(cbInReport, &QCheckBox::clicked, cbVector, &QWidget::setEnabled);
+    }
     trackBoxes();
-    hide();
 }
 
-CalculusDisplay::CalculusDisplay() : values(32, QVector<double>(32, 0.0)) {}
-
-CalculusDisplay::~CalculusDisplay() = default;
+bool CalculusDisplay::waitingForControls() const
+{
+    return lazyControls && !controlsBuilt;
+}
 
 void CalculusDisplay::trackBoxes()
 {
@@ -179,6 +214,8 @@ void CalculusDisplay::loadData(int, int, QVector<double>) {}
 
 QString CalculusDisplay::givenName() const
 {
+    if (waitingForControls())
+        return pending.givenName;
     if (!le_name) {
         writeDiagnostic(name.toUtf8() + " CalculusDisplay::givenName() => le_name not allocated");
         return name;
@@ -189,6 +226,7 @@ QString CalculusDisplay::givenName() const
 void CalculusDisplay::setGivenName(const QString &s)
 {
     const QString safe = fieldSafe(s);
+    pending.givenName = safe;
     if (le_name)
         le_name->setText(safe);
     if (givenNameLabel)
@@ -209,48 +247,73 @@ QString CalculusDisplay::fieldSafe(const QString &name)
 void CalculusDisplay::setName(const QString &n)
 {
     name = n;
+    pending.keyword = n;
     if (keywordLabel)
         keywordLabel->setText(n);
 }
 
 void CalculusDisplay::setInReport(bool b)
 {
-    if (cbInReport)
+    if (waitingForControls())
+        inReportState = b;
+    else if (cbInReport)
         cbInReport->setChecked(b);
+}
+
+void CalculusDisplay::setNature(QCheckBox *box, std::atomic<bool> &state, bool b)
+{
+    if (!waitingForControls()) {
+        if (box)
+            box->setChecked(b);
+        return;
+    }
+    // As the exclusive group of the boxes does: ticking one clears the others, and the
+    // ticked one cannot be cleared by itself.
+    if (!b)
+        return;
+    graphInReportState = false;
+    nodInReportState = false;
+    vecInReportState = false;
+    state = true;
 }
 
 void CalculusDisplay::setGraphInReport(bool b)
 {
-    if (cbGraph)
-        cbGraph->setChecked(b);
+    setNature(cbGraph, graphInReportState, b);
 }
 
 void CalculusDisplay::setNodInReport(bool b)
 {
-    if (cbNode)
-        cbNode->setChecked(b);
+    setNature(cbNode, nodInReportState, b);
 }
 
 void CalculusDisplay::setVecInReport(bool b)
 {
-    if (cbVector)
-        cbVector->setChecked(b);
+    setNature(cbVector, vecInReportState, b);
 }
 
 void CalculusDisplay::setInvertGraph(bool b)
 {
-    if (cbInvert)
-        cbInvert->setChecked(b);
+    if (!waitingForControls()) {
+        if (cbInvert)
+            cbInvert->setChecked(b);
+        return;
+    }
+    // The box republishes the graph when it changes; so does its setting without the box.
+    if (invertGraphState.exchange(b) != b)
+        slot_apply();
 }
 
 void CalculusDisplay::enableReport(bool b)
 {
+    pending.reportEnabled = b;
     if (cbInReport)
         cbInReport->setEnabled(b);
 }
 
 void CalculusDisplay::enableNatureInReport(bool b)
 {
+    pending.natureEnabled = b;
     for (QCheckBox *c : {cbNode, cbVector, cbGraph})
         if (c)
             c->setEnabled(b);
@@ -258,12 +321,14 @@ void CalculusDisplay::enableNatureInReport(bool b)
 
 void CalculusDisplay::enableInvertGraph(bool b)
 {
+    pending.invertEnabled = b;
     if (cbInvert)
         cbInvert->setEnabled(b);
 }
 
 void CalculusDisplay::disconnectReport()
 {
+    pending.natureLinked = false;
     for (QMetaObject::Connection &c : natureLinks)
         disconnect(c);
 }

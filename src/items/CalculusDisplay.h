@@ -17,13 +17,15 @@ class QTableWidget;
 /// The "Item information" dialog of an item: given name, explorer and complement settings,
 /// the values last published for the best graph, and the item's description.
 /// The check-box states are mirrored in atomics so that computations running outside the
-/// GUI thread can read them without touching a widget.
+/// GUI thread can read them without touching a widget. The controls of the full dialog are
+/// built when it is first shown (or its grid asked for); until then its settings are kept
+/// without widgets and read the same.
 class CalculusDisplay : public QDialog
 {
     Q_OBJECT
 public:
     CalculusDisplay(QString name, QString description);
-    /// A bare dialog without controls, for subclasses that build their own.
+    /// A bare dialog without controls, for subclasses that build their own at once.
     CalculusDisplay();
     virtual ~CalculusDisplay();
 
@@ -71,7 +73,11 @@ public:
     void enableInvertGraph(bool b);
     void disconnectReport();
 
-    QTableWidget *valueGrid() const { return grid; }
+    /// The value table, built with the other controls if they are not yet.
+    QTableWidget *valueGrid();
+    /// Builds the controls of the full dialog once; the bare dialog has none to build.
+    void buildControls();
+    void setVisible(bool visible) override;
 
 signals:
     void signal_refresh();
@@ -104,6 +110,21 @@ protected:
     QLabel *givenNameLabel = nullptr;
 
 private:
+    /// The full dialog whose controls are not built yet.
+    bool waitingForControls() const;
+    void setNature(QCheckBox *box, std::atomic<bool> &state, bool b);
+
+    const bool lazyControls = false;
+    bool controlsBuilt = false;
+    /// What the controls show once built.
+    struct {
+        QString givenName;
+        QString keyword = QStringLiteral("NA");
+        bool reportEnabled = true;
+        bool natureEnabled = false;
+        bool invertEnabled = false;
+        bool natureLinked = true;
+    } pending;
     QButtonGroup *natureGroup = nullptr;
     QMetaObject::Connection natureLinks[3];
     std::atomic<bool> inReportState{false};

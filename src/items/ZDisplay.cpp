@@ -6,6 +6,8 @@
 
 ZDisplay::ZDisplay(QString name, QString description) : CalculusDisplay(name, description)
 {
+    // The directions join the base's controls, so the objective's dialog is built at once.
+    buildControls();
     cbMin = new QCheckBox(tr("Minimization"));
     cbMin->setChecked(true);
     cbMin->setEnabled(false);

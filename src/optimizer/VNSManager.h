@@ -39,6 +39,9 @@ public:
     OptimalSolutions *jobArchive(int j) const { return jobArchives.value(j); }
     VNS *worker(int t) const { return workers.value(t); }
     qint64 getMaxTime() const { return maxTime.load(); }
+    /// The orders of the next run, as last set.
+    int getP1min() const { return p1min.load(); }
+    int getP1max() const { return p1max.load(); }
     /// Every worker seeds its jobs with seed + job number instead of the clock (-1: clock).
     void setSeed(int seed);
     /// False once the run's thread has done its last work. Read after wait(), it also hands

@@ -42,14 +42,17 @@ bool Problem::beginEdit()
 
 void Problem::endEdit()
 {
-    const bool publish = publishPending;
+    const bool publish = publishPending, repaint = repaintPending;
     publishPending = false;
+    repaintPending = false;
     editor.store(std::thread::id());
     boardMutex.unlock();
     // The graph's change signal leads straight back into best_backup(): what it asked for
     // during the edit runs now that the mutex is free.
     if (publish)
         best_backup();
+    if (repaint)
+        update_display();
 }
 
 Problem::Problem(Graph *g, QString boardName, bool isDisplay)
@@ -153,9 +156,12 @@ void Problem::addOperatorItem(Calculus *item)
             if (items[i]->getType() == QLatin1String("Operator") && items[i]->selected)
                 position = i;
     addItem(items, position, item, position + 1, false);
-    if (displayed)
+    // The items list stacks in its order. A text appends each entry with its place as its
+    // stacking value, so renumbering there would only make opening quadratic.
+    if (displayed && !placingText)
         for (int i = 0; i < items.size(); ++i)
-            items[i]->setZ(i + 1);
+            if (items[i]->zValue() != i + 1)
+                items[i]->setZ(i + 1);
 }
 
 void Problem::addFamilyItem(Calculus *item)
@@ -517,7 +523,15 @@ void Problem::best_backup()
 
 void Problem::slot_best_backup()
 {
+    // The board shows the values of the graph on screen: what is published is repainted too,
+    // once the edit under way (if any) ends.
+    if (editor.load() == std::this_thread::get_id()) {
+        publishPending = true;
+        repaintPending = true;
+        return;
+    }
     best_backup();
+    update_display();
 }
 
 void Problem::slot_refresh()

@@ -160,6 +160,7 @@ public slots:
     void slot_alignY();
     void slot_spaceX();
     void slot_spaceY();
+    /// best_backup(), then every item repaints its value.
     void slot_best_backup();
     void slot_refresh();
     void slot_set_max_eval(int max);
@@ -250,6 +251,7 @@ private:
     // The thread inside an edit holding boardMutex, and whether it asked for a publication.
     std::atomic<std::thread::id> editor{};
     bool publishPending = false;
+    bool repaintPending = false;
     // While a text is placed the board is computed once at the end, not after every link.
     bool placingText = false;
     bool computeAfterPlacing = false;

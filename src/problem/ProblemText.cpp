@@ -5,6 +5,8 @@
 
 #include <QStringList>
 
+#include <cmath>
+
 namespace
 {
 
@@ -26,6 +28,14 @@ enum Field {
     Cols,
     FirstValue
 };
+
+/// A position field; one that is not a finite number ("nan", "inf", junk) reads as 0, since
+/// the board could neither draw nor arrange an item placed there.
+double position(const QString &field)
+{
+    const double v = field.toDouble();
+    return std::isfinite(v) ? v : 0.0;
+}
 
 bool isInfoName(const QString &name)
 {
@@ -113,9 +123,8 @@ bool ProblemText::read(const QString &text)
         item.nodInReport = on(NodInReport);
         item.vecInReport = on(VecInReport);
         item.invertGraph = on(InvertGraph);
-        // Positions that are not numbers read as 0.
-        item.x = f.at(X).toDouble();
-        item.y = f.at(Y).toDouble();
+        item.x = position(f.at(X));
+        item.y = position(f.at(Y));
 
         if (constant) {
             if (f.size() < FirstValue)

@@ -5,6 +5,7 @@
 
 #include "app/BoardWindow.h"
 #include "app/Console.h"
+#include "app/GraphWindow.h"
 #include "app/MainWidget.h"
 #include "app/ProgressBar.h"
 #include "app/Report.h"
@@ -14,6 +15,7 @@
 #include "explorer/Analyst.h"
 #include "explorer/AnalystWidget.h"
 #include "explorer/DataLoader.h"
+#include "graph/Edge.h"
 #include "graph/Graph.h"
 #include "graph/Node.h"
 #include "items/BuildCalculus.h"
@@ -35,6 +37,7 @@
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTextBlock>
+#include <QToolBar>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -172,6 +175,9 @@ private slots:
     void relabelTest();
     void layout_data();
     void layout();
+    void orders_data();
+    void orders();
+    void backupRefresh();
 
     void init()
     {
@@ -650,10 +656,18 @@ void tst_MainWidget::graphCommands_data()
     QTest::addColumn<QString>("command");
     QTest::addColumn<QString>("graph");
     QTest::addColumn<QString>("backup");
-    // The graph is a triangle with an isolated vertex, the backup a single edge.
+    // The graph is a triangle with an isolated vertex (vertex 3, selected), the backup a
+    // single edge; the board holds ORDER and SIZE.
     QTest::newRow("backup") << "Backup" << "4 111000" << "4 111000";
     QTest::newRow("restore") << "Restore" << "2 1" << "2 1";
     QTest::newRow("exchange") << "Exchange" << "2 1" << "4 111000";
+    QTest::newRow("add vertex") << "Add vertex" << "5 1110000000" << "2 1";
+    QTest::newRow("remove selected vertices") << "Remove selected vertices" << "3 111" << "2 1";
+    // Complements the pairs of selected vertices: vertex 2 is selected too.
+    QTest::newRow("complement") << "Complement" << "4 111001" << "2 1";
+    // A double click in an empty spot adds a vertex joined to the selected one.
+    QTest::newRow("double click") << "double click" << "5 1110000001" << "2 1";
+    QTest::newRow("open graph") << "Open graph" << "2 1" << "2 1";
 }
 
 void tst_MainWidget::graphCommands()
@@ -662,14 +676,46 @@ void tst_MainWidget::graphCommands()
     QFETCH(QString, graph);
     QFETCH(QString, backup);
     MainWidget &w = *shell->w;
-    emit w.catalogueTree()->itemActivated(entry(w.catalogueTree(), "SIZE"), 0);
+    for (const char *k : {"ORDER", "SIZE"})
+        emit w.catalogueTree()->itemActivated(entry(w.catalogueTree(), k), 0);
     w.graph()->loadmvx("4 111000", true);
     w.backupGraph()->loadmvx("2 1", true);
-    QTest::mouseClick(w.findChild<QPushButton *>(command), Qt::LeftButton);
+    const QString file = shell->file("edge.gmvx3");
+    QVERIFY(w.backupGraph()->save(file));
+    for (int v = 0; v < 4; ++v)
+        w.graph()->getNode(v)->setSelected(v == 3 || (v == 2 && command == "Complement"));
+    for (QWidget *window :
+         {static_cast<QWidget *>(w.boardWindow()), static_cast<QWidget *>(w.graphWindow())}) {
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+    }
+    QWidget *board = w.board()->viewport();
+    const QImage before = board->grab().toImage();
+
+    if (command == "double click") {
+        QTest::mouseDClick(w.graph()->viewport(), Qt::LeftButton, {}, QPoint(3, 3));
+    } else if (command == "Open graph") {
+        prompts->files << file;
+        w.graphWindow()->openAction()->trigger();
+    } else if (auto *b = w.findChild<QPushButton *>(command)) {
+        QTest::mouseClick(b, Qt::LeftButton);
+    } else {
+        const auto actions = w.graphWindow()->toolBar()->actions();
+        const auto a = std::find_if(actions.begin(), actions.end(),
+                                    [&](QAction *a) { return a->text() == command; });
+        QVERIFY(a != actions.end());
+        (*a)->trigger();
+    }
     QCOMPARE(w.graph()->graphData(), graph);
     QCOMPARE(w.backupGraph()->graphData(), backup);
-    // The board follows the main graph.
-    QCOMPARE(w.board()->getItems().first()->getValue(1), graph == "2 1" ? 1.0 : 3.0);
+    const int n = graph.section(' ', 0, 0).toInt();
+    QCOMPARE(w.board()->getItems().at(1)->getValue(1), double(n));
+    QCOMPARE(w.board()->getItems().at(0)->getValue(1), double(graph.section(' ', 1).count('1')));
+    // What the board shows is what a full repaint of it shows: the values of the new graph.
+    const QImage shown = board->grab().toImage();
+    w.board()->update_display();
+    QCOMPARE(shown, board->grab().toImage());
+    QCOMPARE(shown == before, command == "Backup");
 }
 
 void tst_MainWidget::relabelTest()
@@ -728,6 +774,57 @@ void tst_MainWidget::layout()
         // The ends of the path lie well apart, as on a line (on a circle they would neighbour).
         QVERIFY(QLineF(at[0], at[3]).length() > 2 * QLineF(at[0], at[1]).length());
     }
+}
+
+void tst_MainWidget::orders_data()
+{
+    QTest::addColumn<QString>("box");
+    QTest::addColumn<QString>("typed");
+    QTest::addColumn<QPoint>("orders"); // the manager's n min and n max afterwards
+    QTest::addColumn<bool>("refused");
+    QTest::newRow("upper 12") << "n max" << "12" << QPoint(5, 12) << false;
+    QTest::newRow("lower 7") << "n min" << "7" << QPoint(7, 10) << false;
+    QTest::newRow("lower equal to upper") << "n min" << "10" << QPoint(10, 10) << false;
+    QTest::newRow("upper below lower") << "n max" << "3" << QPoint(5, 10) << true;
+    QTest::newRow("lower above upper") << "n min" << "11" << QPoint(5, 10) << true;
+}
+
+// The orders reach the manager when an edit ends, as typed; a range that would run backwards
+// is refused with a message and the boxes show the orders kept.
+void tst_MainWidget::orders()
+{
+    QFETCH(QString, box);
+    QFETCH(QString, typed);
+    QFETCH(QPoint, orders);
+    QFETCH(bool, refused);
+    MainWidget &w = *shell->w;
+    auto *nMin = w.findChild<QSpinBox *>("n min");
+    auto *nMax = w.findChild<QSpinBox *>("n max");
+    nMin->setValue(5);
+    nMax->setValue(10);
+    auto *edited = w.findChild<QSpinBox *>(box);
+    edited->selectAll();
+    QTest::keyClicks(edited, typed);
+    QTest::keyClick(edited, Qt::Key_Return);
+    VNSManager *m = w.manager();
+    QCOMPARE(QPoint(m->getP1min(), m->getP1max()), orders);
+    QCOMPARE(QPoint(nMin->value(), nMax->value()), orders);
+    QCOMPARE(prompts->messages.size(), refused ? 1 : 0);
+}
+
+// A vertex double-clicked into the backup graph shows once the backup window is refreshed.
+void tst_MainWidget::backupRefresh()
+{
+    MainWidget &w = *shell->w;
+    Graph *backup = w.backupGraph();
+    backup->loadmvx("2 1", true);
+    backup->getNode(1)->setSelected(true);
+    w.backupWindow()->show();
+    QVERIFY(QTest::qWaitForWindowExposed(w.backupWindow()));
+    QTest::mouseDClick(backup->viewport(), Qt::LeftButton, {}, QPoint(3, 3));
+    w.backupWindow()->refreshAction()->trigger();
+    QCOMPARE(backup->graphData(), QStringLiteral("3 101"));
+    QVERIFY(backup->getNode(2)->isVisible() && backup->getEdge(1, 2)->isVisible());
 }
 
 QTEST_MAIN(tst_MainWidget)

@@ -113,9 +113,11 @@ private slots:
             << QStringList{"graph\tORDER\tdeg[1]\tdeg[2]\tdeg[3]\tAVDIST",
                            "3 110\t3\t2\t1\t1\t1.33333", "3 100\t3\t1\t1\t0\t1e+12",
                            "3 011\t3\t1\t1\t2\t1.33333"};
-        QTest::newRow("unreadable line left out of the header")
-            << QStringList{"4 11", "2 1"}
-            << QStringList{"graph\tORDER\tdeg[1]\tdeg[2]\tAVDIST", "2 1\t2\t1\t1\t1"};
+        for (const QString &refused : {QString("4 11"), QString("3 110") + QChar(0) + "1"})
+            QTest::newRow(refused.contains(QChar(0)) ? "line with a NUL byte left out"
+                                                     : "unreadable line left out of the header")
+                << QStringList{refused, "2 1"}
+                << QStringList{"graph\tORDER\tdeg[1]\tdeg[2]\tAVDIST", "2 1\t2\t1\t1\t1"};
         QTest::newRow("largest in the middle: four columns")
             << QStringList{"2 0", "4 100001", "3 111"}
             << QStringList{"graph\tORDER\tdeg[1]\tdeg[2]\tdeg[3]\tdeg[4]\tAVDIST",
@@ -134,18 +136,17 @@ private slots:
         QCOMPARE(o.lines, expected);
     }
 
-    /// Output that cannot be written fails the run.
+    /// Output that cannot be written fails the run, and so does a search with no order.
     void unwritableOutput()
     {
         QTemporaryDir dir;
         const QString problem = write(dir, "p.mvx3", problemText(&constantBoard));
         const QString list = write(dir, "list.dmvx3", "3 110\n2 1\n");
         QCOMPARE(drive({"eval", problem, list}, "/dev/full").code, 2);
-        QCOMPARE(drive({"search", problem, "--nmin", "5", "--nmax", "5", "--seconds", "600",
-                        "--max-evals", "50"},
-                       "/dev/full")
-                     .code,
-                 2);
+        const QStringList search{"search", problem, "--seconds", "600", "--max-evals", "50"};
+        QCOMPARE(drive(search + QStringList{"--nmin", "5", "--nmax", "5"}, "/dev/full").code, 2);
+        const Outcome backwards = drive(search + QStringList{"--nmin", "6", "--nmax", "5"});
+        QVERIFY(backwards.code == 2 && backwards.lines.isEmpty());
     }
 
     /// Jobs start from a random main graph of the first order, never from one padded with

@@ -116,6 +116,7 @@ Values marksOf(const BitGraph &marks)
 
 QCheckBox *checkBox(Calculus &item, const QString &text)
 {
+    item.getCalculusDisplay()->buildControls();
     for (QCheckBox *box : item.getCalculusDisplay()->findChildren<QCheckBox *>())
         if (box->text() == text)
             return box;

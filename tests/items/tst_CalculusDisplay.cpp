@@ -4,6 +4,7 @@
 #include "items/CalculusDisplay.h"
 
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QTableWidget>
 #include <QtTest>
 
@@ -11,6 +12,7 @@
 
 static QCheckBox *box(CalculusDisplay &d, const QString &text)
 {
+    d.buildControls();
     for (QCheckBox *b : d.findChildren<QCheckBox *>())
         if (b->text() == text)
             return b;
@@ -33,6 +35,8 @@ private slots:
     void initTestCase() { qsrand(1234); }
     void values();
     void boxes();
+    void settingsBeforeControls_data();
+    void settingsBeforeControls();
     void workerPublicationIsQueued();
     void queuedUpdateAfterDeletionIsDropped();
 };
@@ -81,6 +85,86 @@ void tst_CalculusDisplay::boxes()
     QVERIFY(published.count() == 1 && g.getID() != id);
     item.compute(true);
     QVERIFY(item.invertGraphFlag);
+}
+
+/// What a dialog shows and reads: the five settings, the three enabled states, the given name.
+static QStringList shown(CalculusDisplay &d)
+{
+    QStringList out{QString("reads %1%2%3%4%5 name %6")
+                        .arg(d.inReport())
+                        .arg(d.graphInReport())
+                        .arg(d.nodInReport())
+                        .arg(d.vecInReport())
+                        .arg(d.invertGraph())
+                        .arg(d.givenName())};
+    for (const char *text :
+         {"Insert in explorer", "Graph Value", "Node Value", "Vector", "Complement"})
+        out << QString("%1 %2%3")
+                   .arg(text)
+                   .arg(box(d, text)->isChecked())
+                   .arg(box(d, text)->isEnabled());
+    out << d.findChild<QLineEdit *>()->text();
+    return out;
+}
+
+// A dialog keeps what it is told before its controls exist and shows it once built, exactly as
+// a dialog built at once does; both republish the graph alike when the complement changes.
+void tst_CalculusDisplay::settingsBeforeControls_data()
+{
+    QTest::addColumn<QStringList>("steps");
+    QTest::newRow("nothing") << QStringList();
+    QTest::newRow("report a vector") << QStringList{"report 1", "vector 1", "graph 0"};
+    QTest::newRow("the ticked nature stays") << QStringList{"node 1", "node 0", "vector 0"};
+    QTest::newRow("nature cut off from the report box")
+        << QStringList{"disconnect", "click report"};
+    QTest::newRow("nature offered") << QStringList{"offer natures 1"};
+    QTest::newRow("nature follows the report box") << QStringList{"click report"};
+    QTest::newRow("complement on and off")
+        << QStringList{"offer complement 1", "complement 1", "complement 1", "complement 0"};
+    QTest::newRow("no report") << QStringList{"offer report 0", "report 1"};
+    QTest::newRow("name") << QStringList{"name a<NEW>b\tc"};
+}
+
+void tst_CalculusDisplay::settingsBeforeControls()
+{
+    QFETCH(QStringList, steps);
+    Graph g("G", false);
+    CalculusDisplay early("X", ""), late("X", "");
+    QVERIFY(late.findChildren<QWidget *>().isEmpty()); // nothing built for a closed dialog
+    early.buildControls();
+    int published[2] = {0, 0};
+    for (CalculusDisplay *d : {&early, &late}) {
+        d->setGraph(&g);
+        QSignalSpy spy(&g, &Graph::signal_best_graph_changed);
+        for (const QString &step : steps) {
+            const bool on = step.endsWith('1');
+            if (step.startsWith("report"))
+                d->setInReport(on);
+            else if (step.startsWith("graph"))
+                d->setGraphInReport(on);
+            else if (step.startsWith("node"))
+                d->setNodInReport(on);
+            else if (step.startsWith("vector"))
+                d->setVecInReport(on);
+            else if (step.startsWith("complement"))
+                d->setInvertGraph(on);
+            else if (step.startsWith("offer natures"))
+                d->enableNatureInReport(on);
+            else if (step.startsWith("offer complement"))
+                d->enableInvertGraph(on);
+            else if (step.startsWith("offer report"))
+                d->enableReport(on);
+            else if (step == "disconnect")
+                d->disconnectReport();
+            else if (step == "click report")
+                box(*d, "Insert in explorer")->click();
+            else if (step.startsWith("name"))
+                d->setGivenName(step.mid(5));
+        }
+        published[d == &late] = spy.count();
+    }
+    QCOMPARE(shown(late), shown(early));
+    QCOMPARE(published[1], published[0]);
 }
 
 void tst_CalculusDisplay::workerPublicationIsQueued()

@@ -218,6 +218,7 @@ void tst_OperatorItem::graphicalItems()
         auto item = build(keyword, true);
         QVERIFY(QRectF(0, 0, 200, 200).contains(item->pos()));
         bool enabled = false;
+        item->getCalculusDisplay()->buildControls();
         for (QCheckBox *box : item->getCalculusDisplay()->findChildren<QCheckBox *>())
             enabled = enabled || (box->text() == "Complement" && box->isEnabled());
         QCOMPARE(enabled, QString(keyword) == "MOMENT");

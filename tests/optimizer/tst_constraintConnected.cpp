@@ -64,6 +64,7 @@ private slots:
         QVERIFY(catalogue.type("CONNECTED") == BuildCalculus::Category::Constraint);
         QCOMPARE(c->textDoc, QString("The graph should be connected."));
         QCheckBox *complement = nullptr;
+        c->getCalculusDisplay()->buildControls();
         for (QCheckBox *b : c->getCalculusDisplay()->findChildren<QCheckBox *>())
             if (b->text() == "Complement")
                 complement = b;

@@ -23,6 +23,8 @@ class tst_ProblemText : public QObject
 private slots:
     void initTestCase() { qsrand(1234); }
     void records();
+    void positions_data();
+    void positions();
     void roundTrip_data();
     void roundTrip();
     void failures_data();
@@ -67,6 +69,27 @@ void tst_ProblemText::records()
     // Without a description record the text is read to its end.
     QVERIFY(parsed.read(line("SIZE")));
     QVERIFY(!parsed.described && parsed.items.size() == 1);
+}
+
+// A position that is not a finite number reads as 0, as any other field that is no number.
+void tst_ProblemText::positions_data()
+{
+    QTest::addColumn<QString>("field");
+    QTest::addColumn<double>("read");
+    QTest::newRow("number") << "-12.5" << -12.5;
+    QTest::newRow("not a number") << "abc" << 0.0;
+    for (const char *field : {"nan", "inf", "-inf", "1e400"})
+        QTest::newRow(field) << field << 0.0;
+}
+
+void tst_ProblemText::positions()
+{
+    QFETCH(QString, field);
+    QFETCH(double, read);
+    ProblemText parsed;
+    QVERIFY(parsed.read(
+        text({QString("SIZE\t\t0\t0\t0\t0\t%1\t%1\tNULL\tNULL\tNULL\tNULL").arg(field)})));
+    QCOMPARE(QPointF(parsed.items[0].x, parsed.items[0].y), QPointF(read, read));
 }
 
 void tst_ProblemText::roundTrip_data()
@@ -254,7 +277,9 @@ void tst_ProblemText::givenNamesReadBack()
         QVERIFY(board.openString(text({line("SIZE"), line("DEGREES"), line("Z", kArg0, {"min"})})));
         board.getItems().at(0)->setGivenName(typed);
         if (display) { // the second name as typed or pasted into the item's dialog
-            auto *edit = board.getItems().at(1)->getCalculusDisplay()->findChild<QLineEdit *>();
+            CalculusDisplay *dialog = board.getItems().at(1)->getCalculusDisplay();
+            dialog->buildControls();
+            auto *edit = dialog->findChild<QLineEdit *>();
             QVERIFY(edit);
             edit->setText(typed);
             board.update_display();
