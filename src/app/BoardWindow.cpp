@@ -1,6 +1,6 @@
 #include "app/BoardWindow.h"
 
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 #include "problem/Problem.h"
 
 #include <QAction>

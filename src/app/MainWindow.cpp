@@ -3,7 +3,7 @@
 #include "app/BoardWindow.h"
 #include "app/GraphWindow.h"
 #include "app/MainWidget.h"
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 
 #include <QAction>
 #include <QApplication>

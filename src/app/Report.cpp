@@ -1,8 +1,8 @@
 #include "app/Report.h"
 
-#include "graph/Prompts.h"
-#include "graph/writeWholeFile.h"
-#include "items/BuildCalculus.h"
+#include "common/Prompts.h"
+#include "common/writeWholeFile.h"
+#include "catalogue/BuildCalculus.h"
 #include "problem/Problem.h"
 
 #include <QFile>

@@ -1,12 +1,12 @@
 #include "conjectures/ConjectureWidget.h"
 
-#include "app/ProgressBar.h"
+#include "common/ProgressBar.h"
 #include "conjectures/Conjecture.h"
 #include "conjectures/ConjectureEngine.h"
 #include "conjectures/ConjectureSettings.h"
 #include "conjectures/ConjecturesDisplay.h"
 #include "explorer/Analyst.h"
-#include "graph/Prompts.h"
+#include "common/Prompts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

@@ -8,8 +8,8 @@
 #include "graph/Graph.h"
 #include "graph/GraphString.h"
 #include "graph/MDS.h"
-#include "graph/Prompts.h"
-#include "graph/writeWholeFile.h"
+#include "common/Prompts.h"
+#include "common/writeWholeFile.h"
 #include "problem/Problem.h"
 
 #include <QDir>

@@ -2,8 +2,8 @@
 
 #include "explorer/Analyst.h"
 #include "explorer/RowFilterModel.h"
-#include "graph/Prompts.h"
-#include "graph/writeWholeFile.h"
+#include "common/Prompts.h"
+#include "common/writeWholeFile.h"
 
 #include <QApplication>
 #include <QComboBox>

@@ -2,7 +2,7 @@
 
 #include "explorer/DataLoader.h"
 #include "graph/Graph.h"
-#include "graph/GuiThread.h"
+#include "common/GuiThread.h"
 #include "problem/Problem.h"
 
 #include <QFile>

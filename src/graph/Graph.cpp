@@ -2,7 +2,7 @@
 
 #include "graph/Edge.h"
 #include "graph/GraphString.h"
-#include "graph/GuiThread.h"
+#include "common/GuiThread.h"
 #include "graph/Node.h"
 
 #include <QGraphicsRectItem>

@@ -26,7 +26,7 @@ class QGraphicsRectItem;
 /// counter that readers compare for equality only.
 ///
 /// Locks: the best mutex guards the best graph and what is drawn from it, the current mutex the
-/// cells of the current graph; their place in the system's order is in graph/LockOrder.h.
+/// cells of the current graph; their place in the system's order is in common/LockOrder.h.
 /// Structural edits (vertex count) of one graph are made by one thread at a time.
 ///
 /// Anything that touches a scene item or the widget is done in the GUI thread: from another

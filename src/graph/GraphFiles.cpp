@@ -3,8 +3,8 @@
 #include "graph/Graph.h"
 
 #include "graph/Node.h"
-#include "graph/Prompts.h"
-#include "graph/writeWholeFile.h"
+#include "common/Prompts.h"
+#include "common/writeWholeFile.h"
 
 #include <QFile>
 #include <QPainter>

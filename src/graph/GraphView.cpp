@@ -3,7 +3,7 @@
 #include "graph/Graph.h"
 
 #include "graph/Edge.h"
-#include "graph/GuiThread.h"
+#include "common/GuiThread.h"
 #include "graph/Node.h"
 
 #include <QGraphicsRectItem>

@@ -2,7 +2,7 @@
 
 #include "invariants/DistanceIndices.h"
 #include "invariants/ItemValues.h"
-#include "numerics/writeDiagnostic.h"
+#include "common/writeDiagnostic.h"
 
 invAVDIST::invAVDIST(bool graphical) : InvariantItem(Shape::Value)
 {

@@ -1,7 +1,7 @@
 #include "items/Calculus.h"
 
 #include "graph/Graph.h"
-#include "graph/GuiThread.h"
+#include "common/GuiThread.h"
 #include "items/CalculusDisplay.h"
 #include "items/Link.h"
 

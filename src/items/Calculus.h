@@ -20,7 +20,7 @@
 //     bestBackup(). Operator items derive from OperatorItem (operators/OperatorItem.h), which
 //     handles arity, formulas and the error exit for them.
 //  4. Register the keyword with one row, at its place in its menu list, in the table of
-//     items/BuildCalculus.cpp: `{"DEGMAX", List::InvariantsVal, &make<invDEGMAX>},`.
+//     catalogue/BuildCalculus.cpp: `{"DEGMAX", List::InvariantsVal, &make<invDEGMAX>},`.
 
 #include "graph/BitGraph.h"
 #include "graph/ItemTypes.h"

@@ -1,7 +1,7 @@
 #include "items/CalculusDisplay.h"
 
 #include "graph/Graph.h"
-#include "numerics/writeDiagnostic.h"
+#include "common/writeDiagnostic.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>

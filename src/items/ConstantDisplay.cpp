@@ -1,7 +1,7 @@
 #include "items/ConstantDisplay.h"
 
 #include "graph/Graph.h"
-#include "graph/GuiThread.h"
+#include "common/GuiThread.h"
 
 #include <QCheckBox>
 #include <QGridLayout>

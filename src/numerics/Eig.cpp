@@ -1,5 +1,5 @@
 #include "Eig.h"
-#include "numerics/writeDiagnostic.h"
+#include "common/writeDiagnostic.h"
 
 #include <algorithm>
 #include <cmath>

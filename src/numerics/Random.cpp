@@ -1,5 +1,5 @@
 #include "Random.h"
-#include "numerics/writeDiagnostic.h"
+#include "common/writeDiagnostic.h"
 
 #include <QtGlobal>
 

@@ -1,5 +1,5 @@
 #include "solve.h"
-#include "numerics/writeDiagnostic.h"
+#include "common/writeDiagnostic.h"
 
 #include <cmath>
 #include <utility>

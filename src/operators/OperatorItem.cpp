@@ -1,6 +1,6 @@
 #include "operators/OperatorItem.h"
 
-#include "graph/GuiThread.h"
+#include "common/GuiThread.h"
 #include "items/CalculusDisplay.h"
 
 #include <algorithm>

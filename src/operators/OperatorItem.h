@@ -16,7 +16,7 @@
 //     (`failWith(status)` on failure), then succeed(label), setShape(...) and the kernel writing
 //     M in place. formula() needs no override: NAME(f1,f2,...) over the linked arguments, or
 //     "MISSING ARGUMENT" when a required one is unlinked.
-//  4. Register the keyword in the table of items/BuildCalculus.cpp, as every item.
+//  4. Register the keyword in the table of catalogue/BuildCalculus.cpp, as every item.
 
 #include "items/Operator.h"
 #include "operators/OperStatus.h"

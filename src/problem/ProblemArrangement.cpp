@@ -1,7 +1,7 @@
 #include "problem/Problem.h"
 
 #include "graph/Graph.h"
-#include "graph/Prompts.h"
+#include "common/Prompts.h"
 #include "items/Calculus.h"
 #include "items/CalculusDisplay.h"
 #include "items/infoEDGE.h"

@@ -1,9 +1,9 @@
 #include "problem/Problem.h"
 
 #include "graph/Graph.h"
-#include "graph/Prompts.h"
-#include "graph/writeWholeFile.h"
-#include "items/BuildCalculus.h"
+#include "common/Prompts.h"
+#include "common/writeWholeFile.h"
+#include "catalogue/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "items/infoEDGE.h"
 #include "items/infoNODE.h"

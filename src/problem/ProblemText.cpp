@@ -1,6 +1,6 @@
 #include "problem/ProblemText.h"
 
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 #include "items/Calculus.h"
 
 #include <QStringList>

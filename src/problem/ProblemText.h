@@ -1,6 +1,6 @@
 #pragma once
 
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 
 #include <QString>
 #include <QVector>

@@ -4,7 +4,7 @@
 #include "app/GraphWindow.h"
 #include "app/MainWidget.h"
 #include "app/MainWindow.h"
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "optimizer/VNS.h"
 #include "optimizer/VNSManager.h"

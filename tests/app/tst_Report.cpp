@@ -3,7 +3,7 @@
 #include "app/Report.h"
 #include "graph/Graph.h"
 #include "graph/Node.h"
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "items/invConstant.h"
 #include "problem/Problem.h"

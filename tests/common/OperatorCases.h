@@ -4,7 +4,7 @@
 // giving the arguments, the graph and the whole expected outcome.
 
 #include "graph/Graph.h"
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 #include "items/Operator.h"
 
 #include "CommonTest.h"

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "graph/Prompts.h"
+#include "common/Prompts.h"
 
 #include <QQueue>
 #include <QStringList>

@@ -3,7 +3,7 @@
 #include "GraphFixtures.h"
 #include "graph/Graph.h"
 #include "graph/GraphString.h"
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "problem/Problem.h"
 

@@ -13,7 +13,7 @@
 #include "invariants/SubgraphCounts.h"
 #include "invariants/TreeFamilies.h"
 #include "invariants/VertexConnectivity.h"
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "items/CalculusDisplay.h"
 

@@ -1,7 +1,7 @@
 #include "ItemProbes.h"
 
 #include "graph/Graph.h"
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 #include "items/CalculusDisplay.h"
 #include "items/Link.h"
 

@@ -1,7 +1,7 @@
 #include "CommonTest.h"
 
 #include "graph/Graph.h"
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 #include "items/Invariant.h"
 
 #include <QtTest>

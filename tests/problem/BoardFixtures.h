@@ -1,7 +1,7 @@
 #pragma once
 
 #include "graph/Graph.h"
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "problem/Problem.h"
 

@@ -1,7 +1,7 @@
 #include "PresetPrompts.h"
 
 #include "graph/Graph.h"
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "items/CalculusDisplay.h"
 #include "items/infoEDGE.h"

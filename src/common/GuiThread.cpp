@@ -1,4 +1,4 @@
-#include "graph/GuiThread.h"
+#include "common/GuiThread.h"
 
 #include <QCoreApplication>
 #include <QMetaObject>

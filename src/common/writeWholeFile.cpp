@@ -1,4 +1,4 @@
-#include "graph/writeWholeFile.h"
+#include "common/writeWholeFile.h"
 
 #include <QBuffer>
 #include <QPainter>

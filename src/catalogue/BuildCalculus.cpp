@@ -1,4 +1,4 @@
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 
 #include "items/Calculus.h"
 
@@ -132,7 +132,7 @@
 #include "optimizer/ConstraintLT.h"
 #include "optimizer/constraintConnected.h"
 
-#include "numerics/writeDiagnostic.h"
+#include "common/writeDiagnostic.h"
 
 #include <memory>
 #include <utility>

@@ -1,4 +1,4 @@
-#include "app/ProgressBar.h"
+#include "common/ProgressBar.h"
 
 #include <QGridLayout>
 #include <QLabel>

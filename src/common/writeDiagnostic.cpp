@@ -1,4 +1,4 @@
-#include "numerics/writeDiagnostic.h"
+#include "common/writeDiagnostic.h"
 
 #include <cstdio>
 

@@ -1,4 +1,4 @@
-#include "graph/Prompts.h"
+#include "common/Prompts.h"
 
 #include <QFileDialog>
 #include <QFileInfo>
