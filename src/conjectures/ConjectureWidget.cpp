@@ -1,12 +1,13 @@
 #include "conjectures/ConjectureWidget.h"
 
 #include "common/ProgressBar.h"
+#include "common/Prompts.h"
+#include "common/writeDiagnostic.h"
 #include "conjectures/Conjecture.h"
 #include "conjectures/ConjectureEngine.h"
 #include "conjectures/ConjectureSettings.h"
 #include "conjectures/ConjecturesDisplay.h"
 #include "explorer/Analyst.h"
-#include "common/Prompts.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -15,7 +16,6 @@
 #include <QSpinBox>
 #include <QTimerEvent>
 #include <cmath>
-#include <cstdio>
 
 namespace
 {
@@ -171,11 +171,12 @@ void ConjectureWidget::slot_run()
 
     patterns = settings->getPatterns();
     if (patterns.size() != header.size()) {
-        std::fprintf(stderr, "%d %d\n", patterns.size(), header.size());
+        QByteArray text =
+            QByteArray::number(patterns.size()) + ' ' + QByteArray::number(header.size()) + '\n';
         for (const QString &name : qAsConst(header))
-            std::fprintf(stderr, "%s\n", name.toUtf8().constData());
-        std::fprintf(stderr, "ERROR in ConjectureSettings::getPatterns() call from "
-                             "ConjectureWidget::slot_run()\n");
+            text += name.toUtf8() + '\n';
+        writeDiagnostic(text + "ERROR in ConjectureSettings::getPatterns() call from "
+                               "ConjectureWidget::slot_run()");
         patterns = QVector<int>(header.size(), 0);
     }
 

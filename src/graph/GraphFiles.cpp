@@ -2,9 +2,10 @@
 
 #include "graph/Graph.h"
 
-#include "graph/Node.h"
 #include "common/Prompts.h"
+#include "common/writeDiagnostic.h"
 #include "common/writeWholeFile.h"
+#include "graph/Node.h"
 
 #include <QFile>
 #include <QPainter>
@@ -12,7 +13,6 @@
 #include <QRegularExpression>
 #include <QVector>
 #include <cmath>
-#include <iostream>
 
 struct Graph::FileContent {
     int n = 0;
@@ -54,7 +54,7 @@ int cell(const QString &field)
 
 void formatError()
 {
-    std::cerr << "ERROR IN FILE FORMAT" << std::endl;
+    writeDiagnostic("ERROR IN FILE FORMAT");
 }
 
 } // namespace

@@ -1,11 +1,10 @@
 #include "items/Link.h"
 
+#include "common/writeDiagnostic.h"
 #include "items/Calculus.h"
 
 #include <QLineF>
 #include <QPainter>
-
-#include <cstdio>
 
 Link::Link(Calculus *from, Calculus *to, bool display)
     : QGraphicsLineItem(nullptr), source(from), target(to), sourcePt(0, 0), destPt(0, 0),
@@ -117,6 +116,5 @@ QByteArray Link::displayText() const
 
 void Link::display() const
 {
-    std::fputs(displayText().constData(), stderr);
-    std::fflush(stderr);
+    writeDiagnostic(displayText().chopped(1));
 }

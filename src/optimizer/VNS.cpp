@@ -1,5 +1,6 @@
 #include "optimizer/VNS.h"
 
+#include "common/writeDiagnostic.h"
 #include "graph/BitGraph.h"
 #include "graph/Graph.h"
 #include "numerics/Random.h"
@@ -10,7 +11,6 @@
 #include <QTime>
 
 #include <cmath>
-#include <cstdio>
 
 namespace
 {
@@ -45,7 +45,7 @@ VNS::~VNS()
     stopFlag.store(true);
     quit();
     if (isRunning())
-        std::fputs("VNS waits\n", stderr);
+        writeDiagnostic("VNS waits");
     wait();
     // Acquire what the last job wrote before it ended (QThread::wait is opaque to sanitizers).
     jobActive.load(std::memory_order_acquire);
