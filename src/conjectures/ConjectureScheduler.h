@@ -118,11 +118,13 @@ private:
     int nextJob = 0;
     bool cancelled = false;
     bool discarded = false;
+    int leftOut = 0;
+    int rowsRead = 0;
+
+    // What every hand-out gives the engine besides its job and the rows.
     bool sq = false;
     bool prod = false;
     bool combine = false;
-    int leftOut = 0;
-    int rowsRead = 0;
     qint64 engineLimit;
     int engineSeed = -1;
 };

@@ -114,16 +114,6 @@ QString ConjectureWidget::getConjectures() const
     return display->getConjectures();
 }
 
-void ConjectureWidget::setEngineLimit(qint64 ms)
-{
-    scheduler->setEngineLimit(ms);
-}
-
-void ConjectureWidget::setEngineSeed(int seed)
-{
-    scheduler->setEngineSeed(seed);
-}
-
 ConjectureEngine *ConjectureWidget::createEngine(int id)
 {
     return new ConjectureEngine(id);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "conjectures/ConjectureScheduler.h"
+
 #include <QColor>
 #include <QStringList>
 #include <QWidget>
@@ -7,7 +9,6 @@
 class Analyst;
 class Conjecture;
 class ConjectureEngine;
-class ConjectureScheduler;
 class ConjectureSettings;
 class ConjecturesDisplay;
 class ProgressBar;
@@ -35,9 +36,9 @@ public:
     void cancelAndWait();
 
     /// Time limit of every job, in milliseconds (the engine's own default unless set).
-    void setEngineLimit(qint64 ms);
+    void setEngineLimit(qint64 ms) { scheduler->setEngineLimit(ms); }
     /// Seeds engine k with seed + k; a negative seed (the default) seeds from the clock.
-    void setEngineSeed(int seed);
+    void setEngineSeed(int seed) { scheduler->setEngineSeed(seed); }
 
 signals:
     void signal_console(QString text, bool debug, int level, QColor colour);

@@ -415,15 +415,20 @@ void VNS::perturb(int kSwaps)
     localArchive.offer(&scratch, graph);
 }
 
-bool VNS::ls_add_rem()
+int VNS::startLocalSearch(const char *label, bool &published)
 {
-    bool published = false;
     evaluate();
-    offerScratch("ls_add_rem", published);
-
+    offerScratch(label, published);
     const int n = qMin(graph->getNbNodes(), 32);
     for (int i = 0; i < n; ++i)
         order[i] = i;
+    return n;
+}
+
+bool VNS::ls_add_rem()
+{
+    bool published = false;
+    const int n = startLocalSearch("ls_add_rem", published);
     bool improved = false;
     bool changed;
     do {
@@ -526,12 +531,7 @@ bool VNS::ls_stoquad()
 {
     bool result = ls_add_rem();
     bool published = false;
-    evaluate();
-    offerScratch("ls_stoquad init", published);
-
-    const int n = qMin(graph->getNbNodes(), 32);
-    for (int i = 0; i < n; ++i)
-        order[i] = i;
+    const int n = startLocalSearch("ls_stoquad init", published);
     const double bias = agressivity.load();
     bool changed;
     do {

@@ -110,6 +110,9 @@ private:
     /// `label` when taken there too. Returns whether the local archive took it; `published`
     /// tells whether the job archive did.
     bool offerScratch(const char *label, bool &published);
+    /// The start of a local search: the worker graph offered as by offerScratch(), and the
+    /// vertex order reset to 0, 1, ...; returns the vertex count.
+    int startLocalSearch(const char *label, bool &published);
     void shuffleOrder(int n);
     /// Writes a stoquad entry and its cached hyperbolic tangent.
     void setScore(int s, int t, double v);
