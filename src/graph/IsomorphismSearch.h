@@ -31,8 +31,6 @@ public:
     bool isIsomorphism() const;
     int permutationOf(int i) const { return perm[i]; }
     int evaluationCount() const { return evalCount; }
-    int evaluationCap() const { return cap; }
-    double bestMismatch() const { return bestValue; }
 
 private:
     void setCoupling(int x, double value);

@@ -59,16 +59,13 @@ public:
     Graph *getGraph() const { return graph; }
     Problem *getBoard() const { return boardClone; }
     OptimalSolutions *getLocalArchive() { return &localArchive; }
-    OptimalSolutions *getJobArchive() const { return jobArchive.load(); }
     double stoquad(int s, int t) const { return stoquadMatrix[s][t]; }
     void setStoquad(int s, int t, double v) { setScore(s, t, v); }
     /// A job was handed over and its run has not ended yet.
     bool isJobActive() const { return jobActive.load(std::memory_order_acquire); }
     bool isStopped() const { return stopFlag.load(std::memory_order_acquire); }
-    int getK() const { return k; }
     int getKMin() const { return kmin.load(); }
     int getKMax() const { return kmax.load(); }
-    int getThreadNo() const { return threadNo; }
     /// Evaluations of every job this worker has ended.
     qint64 evaluationsDone() const { return totalEvals.load(); }
     /// Seeds every job's generator with seed + job number instead of the clock (-1: clock).
