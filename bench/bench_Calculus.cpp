@@ -1,5 +1,5 @@
 #include "graph/Graph.h"
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 #include "items/Calculus.h"
 
 #include <QApplication>

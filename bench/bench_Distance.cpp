@@ -2,7 +2,7 @@
 #include "invariants/Betweenness.h"
 #include "invariants/DistanceIndices.h"
 #include "invariants/InformationCentrality.h"
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 #include "items/Calculus.h"
 
 #include "WidgetBenchmarkMain.h"

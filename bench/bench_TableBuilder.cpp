@@ -4,7 +4,7 @@
 #include "explorer/TableBuilder.h"
 #include "graph/Graph.h"
 #include "graph/GraphString.h"
-#include "items/BuildCalculus.h"
+#include "catalogue/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "problem/Problem.h"
 
