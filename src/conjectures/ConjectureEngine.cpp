@@ -397,6 +397,13 @@ void ConjectureEngine::store()
         c[k] = normal[k] * weights[k];
     if (heldWithin(storedCoefs, c))
         return;
+    // A hyperplane along a column that is 0 on every point (a constant item in the table)
+    // holds everywhere and names no variable: it says nothing about any graph.
+    bool namesVariable = false;
+    for (int k = 0; k < d && !namesVariable; ++k)
+        namesVariable = std::fabs(c[k]) * magnitude.value(k, 1.0) > kTolerance;
+    if (!namesVariable)
+        return;
     const QString text = relationText(c, offset, header, magnitude);
     Conjecture *record = new Conjecture(text, c, offset, touching, sumErr, boundary);
     conjectures.append(record);

@@ -373,6 +373,23 @@ private slots:
         }
     }
 
+    /// A column that is 0 on every row (a constant marked for the table) lies along every
+    /// support's scatter: no relation that names no variable is listed.
+    void zeroColumnGivesNoEmptyRelation()
+    {
+        Cloud cloud = randomCloud(2, 40, true, 5);
+        cloud.names << QStringLiteral("CONSTANT");
+        for (QVector<double> &row : cloud.rows)
+            row << 0.0;
+        ConjectureEngine e(0);
+        e.setSeed(5);
+        Collector c(&e);
+        setUp(e, cloud, {1.0, -1.0, 1.0});
+        QVERIFY(runToLimit(e, c, 300));
+        for (const Conjecture &r : c.records)
+            QVERIFY2(r.getFormula().contains(QLatin1Char('x')), qPrintable(r.getFormula()));
+    }
+
     /// Points in x, y >= 0, x + y <= 10, 15 on each side and 40 inside, one graph each; one
     /// engine per orientation of the variables, as the panel runs them.
     void recovery()
