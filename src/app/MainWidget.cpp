@@ -119,41 +119,6 @@ bool MainWidget::slot_autosave()
     return m_bench->slot_autosave();
 }
 
-void MainWidget::slot_layout()
-{
-    m_bench->graphCommands()->slot_layout();
-}
-
-void MainWidget::slot_place_circle()
-{
-    m_bench->graphCommands()->slot_place_circle();
-}
-
-void MainWidget::slot_backup()
-{
-    m_bench->graphCommands()->slot_backup();
-}
-
-void MainWidget::slot_restore()
-{
-    m_bench->graphCommands()->slot_restore();
-}
-
-void MainWidget::slot_exchange()
-{
-    m_bench->graphCommands()->slot_exchange();
-}
-
-void MainWidget::slot_shuffle()
-{
-    m_bench->graphCommands()->slot_shuffle();
-}
-
-void MainWidget::slot_relabel_test()
-{
-    m_bench->graphCommands()->slot_relabel_test();
-}
-
 void MainWidget::slot_choose_wd()
 {
     m_preferences->slot_choose_wd();

@@ -69,15 +69,6 @@ public slots:
     /// The problem and the graph into the settings store, then the two autosave files. False
     /// when a file could not be written, said in the console once per run of failures.
     bool slot_autosave();
-    void slot_layout();
-    void slot_place_circle();
-    void slot_backup();
-    void slot_restore();
-    void slot_exchange();
-    void slot_shuffle();
-    /// A hundred random relabellings of the main graph, each checked against the original by
-    /// the isomorphism test; the count found isomorphic goes to the console.
-    void slot_relabel_test();
     void slot_choose_wd();
     void slot_show_report();
     /// Empties both explorers and their relations lists.
