@@ -122,9 +122,10 @@ void BoardWindow::slot_set_running(bool running)
     for (QAction *a : qAsConst(m_editing))
         a->setDisabled(running);
     // An item's dialog changes the item that the workers publish into.
-    QVector<Calculus *> all = m_board->getItems();
-    all << m_board->getFamilies() << m_board->getConstraints() << m_board->getObjectives();
-    for (Calculus *item : qAsConst(all))
-        if (QWidget *dialog = item->getCalculusDisplay())
-            dialog->setDisabled(running);
+    // Read in place: a copy would share a list that a worker's access then reallocates.
+    for (const QVector<Calculus *> *list : {&m_board->getItems(), &m_board->getFamilies(),
+                                            &m_board->getConstraints(), &m_board->getObjectives()})
+        for (Calculus *item : *list)
+            if (QWidget *dialog = item->getCalculusDisplay())
+                dialog->setDisabled(running);
 }
