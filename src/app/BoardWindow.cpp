@@ -1,6 +1,8 @@
 #include "app/BoardWindow.h"
 
 #include "catalogue/BuildCalculus.h"
+#include "items/Calculus.h"
+#include "items/CalculusDisplay.h"
 #include "problem/Problem.h"
 
 #include <QAction>
@@ -11,8 +13,8 @@
 #include <QToolBar>
 
 BoardWindow::BoardWindow(Problem *board, const BuildCalculus *catalogue, QWidget *parent)
-    : QMainWindow(parent), m_board(board), m_catalogue(catalogue),
-      m_toolBar(addToolBar(tr("White board"))), m_problemMenu(menuBar()->addMenu(tr("&Problem"))),
+    : QMainWindow(parent), m_board(board), m_toolBar(addToolBar(tr("White board"))),
+      m_problemMenu(menuBar()->addMenu(tr("&Problem"))),
       m_contextMenu(new QMenu(tr("White board"), this))
 {
     setWindowTitle(tr("White board"));
@@ -112,4 +114,18 @@ void BoardWindow::addCommand(QAction *action)
     m_problemMenu->addAction(action);
     m_toolBar->addAction(action);
     m_contextMenu->addAction(action);
+}
+
+void BoardWindow::slot_set_running(bool running)
+{
+    m_board->setDisabled(running);
+    for (QAction *a : qAsConst(m_editing))
+        a->setDisabled(running);
+    // An item's dialog changes the item that the workers publish into.
+    // Read in place: a copy would share a list that a worker's access then reallocates.
+    for (const QVector<Calculus *> *list : {&m_board->getItems(), &m_board->getFamilies(),
+                                            &m_board->getConstraints(), &m_board->getObjectives()})
+        for (Calculus *item : *list)
+            if (QWidget *dialog = item->getCalculusDisplay())
+                dialog->setDisabled(running);
 }

@@ -18,15 +18,15 @@ class BoardWindow : public QMainWindow
 public:
     BoardWindow(Problem *board, const BuildCalculus *catalogue, QWidget *parent = nullptr);
 
-    Problem *board() const { return m_board; }
-    QMenu *contextMenu() const { return m_contextMenu; }
-    QToolBar *toolBar() const { return m_toolBar; }
     /// The action of the given text, null when there is none.
     QAction *action(const QString &text) const;
-    /// The commands that add, delete or relink items or replace the problem.
-    QList<QAction *> editingActions() const { return m_editing; }
     /// Offers an inspector command (Run, Halt) in the tool bar, the menu and the context menu.
     void addCommand(QAction *action);
+
+public slots:
+    /// While a search runs, the board, the item dialogs and the commands that add, delete or
+    /// relink items or replace the problem are disabled: the workers publish into the items.
+    void slot_set_running(bool running);
 
 signals:
     /// The user asked for a new item of this keyword.
@@ -38,10 +38,10 @@ private:
     QMenu *addMenu(const QString &title, const QStringList &keywords);
 
     Problem *m_board;
-    const BuildCalculus *m_catalogue;
     QToolBar *m_toolBar;
     QMenu *m_problemMenu;
     QMenu *m_contextMenu;
     QList<QMenu *> m_addMenus;
+    /// The commands that add, delete or relink items or replace the problem.
     QList<QAction *> m_editing;
 };

@@ -58,3 +58,10 @@ void GraphWindow::addCommand(QAction *action)
     m_toolBar->addAction(action);
     m_contextMenu->addAction(action);
 }
+
+void GraphWindow::slot_set_running(bool running)
+{
+    m_graph->setDisabled(running);
+    for (QAction *a : qAsConst(m_editing))
+        a->setDisabled(running);
+}

@@ -18,17 +18,18 @@ public:
     /// printing and refresh (what the inspector adds comes through addCommand).
     GraphWindow(Graph *graph, const QString &title, bool editing, QWidget *parent = nullptr);
 
-    Graph *graph() const { return m_graph; }
     QToolBar *toolBar() const { return m_toolBar; }
-    QMenu *contextMenu() const { return m_contextMenu; }
     QAction *openAction() const { return m_open; }
     QAction *saveAction() const { return m_save; }
     QAction *printAction() const { return m_print; }
     QAction *refreshAction() const { return m_refresh; }
-    /// The commands that change the graph: disabled while a search runs.
-    QList<QAction *> editingActions() const { return m_editing; }
     /// Offers an inspector command in the tool bar and the context menu.
     void addCommand(QAction *action);
+
+public slots:
+    /// While a search runs, the view and the commands that change the graph are disabled: the
+    /// workers publish into the main graph.
+    void slot_set_running(bool running);
 
 private:
     QAction *command(const QString &text, void (Graph::*slot)(), bool edits);
@@ -40,5 +41,6 @@ private:
     QAction *m_save = nullptr;
     QAction *m_print;
     QAction *m_refresh;
+    /// The commands that change the graph.
     QList<QAction *> m_editing;
 };

@@ -14,15 +14,14 @@
 #include <QToolBar>
 
 MainWindow::MainWindow(QSettings *settings)
-    : m_catalogue(new BuildCalculus),
-      m_ownSettings(settings ? nullptr : new QSettings), m_inspector(nullptr)
+    : m_catalogue(new BuildCalculus), m_ownSettings(settings ? nullptr : new QSettings)
 {
     Q_INIT_RESOURCE(images);
-    m_inspector = new MainWidget(m_catalogue.get(), settings ? settings : m_ownSettings.get());
-    setCentralWidget(m_inspector);
+    m_inspector.reset(new MainWidget(m_catalogue.get(), settings ? settings : m_ownSettings.get()));
+    setCentralWidget(m_inspector.get());
     setWindowTitle(QStringLiteral("Morvane-III"));
 
-    MainWidget *in = m_inspector;
+    MainWidget *in = m_inspector.get();
     QMenu *file = menuBar()->addMenu(tr("&File"));
     file->addAction(in->boardWindow()->action(tr("Open problem")));
     file->addAction(in->boardWindow()->action(tr("Save problem")));
@@ -57,10 +56,7 @@ MainWindow::MainWindow(QSettings *settings)
     resize(1000, 700);
 }
 
-MainWindow::~MainWindow()
-{
-    delete m_inspector;
-}
+MainWindow::~MainWindow() = default;
 
 void MainWindow::closeEvent(QCloseEvent *event)
 {

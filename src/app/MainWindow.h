@@ -19,14 +19,14 @@ public:
     explicit MainWindow(QSettings *settings = nullptr);
     ~MainWindow() override;
 
-    MainWidget *inspector() const { return m_inspector; }
-    const BuildCalculus *catalogue() const { return m_catalogue.get(); }
+    MainWidget *inspector() const { return m_inspector.get(); }
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // The inspector, declared last, goes first: it uses the catalogue and the settings store.
     std::unique_ptr<BuildCalculus> m_catalogue;
     std::unique_ptr<QSettings> m_ownSettings;
-    MainWidget *m_inspector;
+    std::unique_ptr<MainWidget> m_inspector;
 };

@@ -71,6 +71,7 @@ ConjectureEngine::~ConjectureEngine()
 {
     stop.store(true);
     wait();
+    running.load();
     qDeleteAll(conjectures);
 }
 
@@ -306,6 +307,9 @@ void ConjectureEngine::run()
     Conjecture::sortBestFirst(conjectures);
     running.store(false);
     emit signal_complete();
+    // Again once the signal is out: read after waiting for the thread, it hands over all the
+    // run did, which the sanitizer cannot learn from the join inside Qt.
+    running.store(false);
 }
 
 bool ConjectureEngine::eval()
@@ -396,6 +400,13 @@ void ConjectureEngine::store()
     for (int k = 0; k < d; ++k)
         c[k] = normal[k] * weights[k];
     if (heldWithin(storedCoefs, c))
+        return;
+    // A hyperplane along a column that is 0 on every point (a constant item in the table)
+    // holds everywhere and names no variable: it says nothing about any graph.
+    bool namesVariable = false;
+    for (int k = 0; k < d && !namesVariable; ++k)
+        namesVariable = std::fabs(c[k]) * magnitude.value(k, 1.0) > kTolerance;
+    if (!namesVariable)
         return;
     const QString text = relationText(c, offset, header, magnitude);
     Conjecture *record = new Conjecture(text, c, offset, touching, sumErr, boundary);

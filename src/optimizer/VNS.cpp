@@ -46,9 +46,7 @@ VNS::~VNS()
     quit();
     if (isRunning())
         writeDiagnostic("VNS waits");
-    wait();
-    // Acquire what the last job wrote before it ended (QThread::wait is opaque to sanitizers).
-    jobActive.load(std::memory_order_acquire);
+    join();
     delete boardClone;
     delete graph;
 }
@@ -106,13 +104,18 @@ void VNS::init(int n, qint64 ms, OptimalSolutions *archive, QVector<double> optF
     readyFlag.store(true, std::memory_order_release);
 }
 
+void VNS::join()
+{
+    wait();
+    jobActive.load(std::memory_order_acquire);
+}
+
 void VNS::endJob()
 {
     if (boardClone)
         totalEvals.fetch_add(boardClone->nbEvals());
     // The manager may delete this object once it sees the job ended and the thread finished.
-    // Stored again after waking the dispatch, so that whoever acquires it after waiting for the
-    // thread also sees the wake-up (QThread::wait is opaque to sanitizers).
+    // Stored again after waking the dispatch, so that join() also hands over the wake-up.
     const int number = threadNo;
     jobActive.store(false, std::memory_order_release);
     emit signal_job_ended(number);

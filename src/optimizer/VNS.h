@@ -72,6 +72,10 @@ public:
     void setSeed(int seed) { fixedSeed.store(seed); }
     /// Sets the stop flag without the manager, as another thread would.
     void requestStop() { stopFlag.store(true, std::memory_order_release); }
+    /// Waits for the worker's thread to finish, then reads the end flag again: its job stores
+    /// it once more after waking the dispatch, and only this read hands all that the thread
+    /// wrote to the sanitizer, which cannot see the join inside Qt.
+    void join();
 
 public slots:
     void run() override;

@@ -259,7 +259,7 @@ void VNSManager::run()
             continue;
         VNS *w = workers[t];
         // Its previous job has ended; let its thread finish before it is started again.
-        w->wait();
+        w->join();
         int j = -1;
         {
             std::lock_guard<std::mutex> guard(dispatchMutex);
@@ -277,11 +277,8 @@ void VNSManager::run()
             QColor(Qt::black));
         w->start();
     }
-    for (VNS *w : workers) {
-        w->wait();
-        // Acquire what the worker wrote before it ended (QThread::wait is opaque to sanitizers).
-        w->isJobActive();
-    }
+    for (VNS *w : workers)
+        w->join();
     emit signal_please_wait(true);
 
     dataLoader->clear();

@@ -328,7 +328,12 @@ void Problem::slotLink(int k)
 void Problem::allItems(QVector<Calculus *> &out) const
 {
     out.clear();
-    out << items << families << constraints << objectives;
+    // Item by item: appending a whole list to an empty vector shares it, and while it is shared
+    // a non-const access to the board's list (a worker's evaluation) reallocates it under the
+    // other thread's loop.
+    for (const QVector<Calculus *> *list : {&items, &families, &constraints, &objectives})
+        for (Calculus *c : *list)
+            out << c;
     out << Colors << Labels << E_Labels << E_Hilights;
 }
 

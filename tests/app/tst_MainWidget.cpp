@@ -164,6 +164,8 @@ private slots:
     void optimization_data();
     void optimization();
     void haltEndsEveryWorker();
+    void lockedDuringRun_data();
+    void lockedDuringRun();
     void explorerSets_data();
     void explorerSets();
     void reportHoldsConjectures();
@@ -499,6 +501,50 @@ void tst_MainWidget::haltEndsEveryWorker()
         QVERIFY(!m->worker(t)->isJobActive());
     }
     QTRY_VERIFY(w.board()->isEnabled());
+}
+
+void tst_MainWidget::lockedDuringRun_data()
+{
+    QTest::addColumn<QString>("control"); // a button's text, else what the row names
+    QTest::addColumn<bool>("locked");
+    for (const char *edits : {"Add to white board", "Load", "Shuffle (relabel)", "Test relabelling",
+                              "Restore", "Exchange", "Clear database"})
+        QTest::newRow(edits) << edits << true;
+    for (const char *reads : {"Save", "Refresh", "Lay out", "Backup", "Open results explorer"})
+        QTest::newRow(reads) << reads << false;
+    QTest::newRow("backup view") << "backup view" << true;
+    QTest::newRow("backup window Restore") << "backup window Restore" << true;
+    QTest::newRow("backup window Backup") << "backup window Backup" << false;
+    QTest::newRow("graph window Complement") << "graph window Complement" << true;
+    QTest::newRow("Halt") << "Halt" << false;
+}
+
+// What edits the board or the main graph is disabled from the start of a run to its end.
+void tst_MainWidget::lockedDuringRun()
+{
+    QFETCH(QString, control);
+    QFETCH(bool, locked);
+    MainWidget &w = *shell->w;
+    auto enabled = [&]() -> bool {
+        if (control == "backup view")
+            return w.backupGraph()->isEnabled();
+        if (control == "Halt")
+            return w.haltAction()->isEnabled();
+        for (GraphWindow *window : {w.graphWindow(), w.backupWindow()}) {
+            const QString prefix = window == w.graphWindow() ? "graph window " : "backup window ";
+            if (control.startsWith(prefix))
+                for (QAction *a : window->toolBar()->actions())
+                    if (a->text() == control.mid(prefix.size()))
+                        return a->isEnabled();
+        }
+        auto *b = w.findChild<QPushButton *>(control);
+        return b && b->isEnabled();
+    };
+    QVERIFY(enabled());
+    w.slot_optimization_starts();
+    QCOMPARE(enabled(), !locked);
+    w.slot_optimization_complete();
+    QVERIFY(enabled());
 }
 
 void tst_MainWidget::explorerSets_data()

@@ -285,16 +285,27 @@ void tst_Problem::linkTwiceUnlinks()
 void tst_Problem::publishFromWorkerThread()
 {
     // A worker publishes into the display board: values reach the dialogs and the drawing
-    // through the GUI thread's event loop.
+    // through the GUI thread's event loop. Meanwhile the GUI thread reads the board without
+    // its lock, as the autosave does during a run.
     Graph g("g", true);
     makePath(g, 4);
     Problem board(&g, "b", true);
     QVERIFY(board.openString(text({line("DEGREES"), line("CONSTANT", {}, {"1", "1", "2.5"}),
                                    line("Z", kArg1, {"max"}), line("Colors", kArg0)})));
     g.addEdge(0, 3); // the cycle: every degree is 2
-    std::thread worker([&] { board.best_backup(); });
+    const QString saved = board.saveString();
+    std::atomic<bool> published{false};
+    std::thread worker([&] {
+        for (int i = 0; i < 300; ++i)
+            board.best_backup();
+        published.store(true);
+    });
+    bool same = true;
+    while (!published.load())
+        same = board.saveString() == saved && same;
     worker.join();
-    QCOMPARE(board.nbEvals(), 1);
+    QVERIFY(same);
+    QCOMPARE(board.nbEvals(), 300);
     QTRY_COMPARE(g.getNode(3)->getColor(), 2);
     QTRY_COMPARE(board.getObjectives().at(0)->getCalculusDisplay()->getValue(), 2.5);
     QCOMPARE(board.getItems().at(0)->getCalculusDisplay()->getNbRows(), 4);

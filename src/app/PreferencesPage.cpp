@@ -1,0 +1,47 @@
+#include "app/PreferencesPage.h"
+
+#include "app/Controls.h"
+#include "app/Workbench.h"
+#include "common/Prompts.h"
+
+#include <QDir>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSettings>
+#include <QVBoxLayout>
+
+PreferencesPage::PreferencesPage(Workbench *bench, QWidget *parent)
+    : QWidget(parent), m_bench(bench), m_wd(new QLineEdit)
+{
+    m_wd->setObjectName(QStringLiteral("wd"));
+    m_wd->setReadOnly(true);
+    connect(bench, &Workbench::signal_wd_changed, m_wd,
+            [this](const QString &wd) { m_wd->setText(QDir::toNativeSeparators(wd)); });
+    QPushButton *choose = Controls::button(tr("Choose..."));
+    connect(choose, &QPushButton::clicked, this, &PreferencesPage::slot_choose_wd);
+    QSettings *settings = bench->settings();
+    QCheckBox *reload =
+        Controls::checkBox(tr("Reload the last problem and graph at start-up"),
+                           settings->value(QStringLiteral("reload"), true).toBool());
+    reload->setObjectName(QStringLiteral("reload"));
+    connect(reload, &QCheckBox::toggled, this,
+            [settings](bool on) { settings->setValue(QStringLiteral("reload"), on); });
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(new QLabel(tr("Working directory (dialogs start there; autosave files)")));
+    auto *row = new QHBoxLayout;
+    row->addWidget(m_wd);
+    row->addWidget(choose);
+    layout->addLayout(row);
+    layout->addWidget(reload);
+    layout->addStretch();
+}
+
+void PreferencesPage::slot_choose_wd()
+{
+    const QString wd = Prompts::instance().directory(this, tr("Choose the working directory"),
+                                                     m_bench->workingDirectory());
+    if (!wd.isEmpty())
+        m_bench->slot_set_wd(wd);
+}

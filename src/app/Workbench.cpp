@@ -1,0 +1,333 @@
+#include "app/Workbench.h"
+
+#include "app/BoardWindow.h"
+#include "app/Console.h"
+#include "app/GraphCommands.h"
+#include "app/GraphWindow.h"
+#include "app/Report.h"
+#include "catalogue/BuildCalculus.h"
+#include "common/Prompts.h"
+#include "conjectures/ConjectureSettings.h"
+#include "conjectures/ConjectureWidget.h"
+#include "conjectures/ConjecturesDisplay.h"
+#include "explorer/AnalystWidget.h"
+#include "explorer/DataLoader.h"
+#include "graph/Graph.h"
+#include "graph/Node.h"
+#include "items/Calculus.h"
+#include "optimizer/VNSManager.h"
+#include "problem/Problem.h"
+
+#include <QAction>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSettings>
+#include <QTabWidget>
+
+namespace
+{
+
+using Console4 = void (Console::*)(QString, bool, int, QColor);
+using Console5 = void (Console::*)(QString, bool, int, QColor, int);
+using Manager4 = void (VNSManager::*)(QString, bool, int, QColor);
+using Manager5 = void (VNSManager::*)(QString, bool, int, QColor, int);
+
+/// Moves an autosave file that could not be restored to a name of its own beside it, never
+/// over an earlier kept one, so the next autosave cannot overwrite it. The new name, or empty
+/// when the file could not be moved.
+QString keepAside(const QString &path)
+{
+    const QString base = path + QStringLiteral(".unrestored");
+    QString aside = base;
+    for (int k = 2; QFileInfo(aside).exists() || QFileInfo(aside).isSymLink(); ++k)
+        aside = base + QLatin1Char('.') + QString::number(k);
+    // QFile::rename never replaces an existing file, should one appear meanwhile.
+    return QFile::rename(path, aside) ? aside : QString();
+}
+
+} // namespace
+
+Workbench::Workbench(const BuildCalculus *catalogue, QSettings *settings, QWidget *dialogParent)
+    : m_catalogue(catalogue), m_settings(settings), m_dialogParent(dialogParent)
+{
+    // The vertex colour table must be filled before any graph is drawn, and only once.
+    if (Node::NodeColor.isEmpty())
+        Node::initColors();
+    m_graph = new Graph(QStringLiteral("graph"), true);
+    m_backup = new Graph(QStringLiteral("Graph_bak"), true);
+    for (Graph *g : {m_graph, m_backup})
+        g->setSceneRect(-250, -250, 500, 500);
+    m_board = new Problem(m_graph, QStringLiteral("Problem"), true);
+    m_loader.reset(new DataLoader);
+    m_console.reset(new Console);
+    m_explorerWindow.reset(new QTabWidget);
+    m_explorerWindow->setWindowTitle(tr("Results explorer"));
+    m_explorerWindow->resize(800, 500);
+    buildExplorers();
+    m_manager.reset(new VNSManager(m_board, m_graph, m_explorers[GraphValues].explorer,
+                                   m_explorers[VertexValues].explorer, m_loader.get()));
+    m_report.reset(new Report(m_board, m_catalogue));
+    m_boardWindow.reset(new BoardWindow(m_board, m_catalogue));
+    m_graphWindow.reset(new GraphWindow(m_graph, tr("Graph"), true));
+    m_backupWindow.reset(new GraphWindow(m_backup, tr("Backup graph"), false));
+    m_commands.reset(new GraphCommands(m_graph, m_backup, m_console.get()));
+    wire();
+}
+
+Workbench::~Workbench() = default;
+
+QList<QWidget *> Workbench::windows() const
+{
+    return {m_boardWindow.get(),    m_graphWindow.get(), m_backupWindow.get(),
+            m_explorerWindow.get(), m_console.get(),     m_report.get()};
+}
+
+void Workbench::buildExplorers()
+{
+    const QString names[2] = {tr("Graph values"), tr("Vertex values")};
+    for (int k : {GraphValues, VertexValues}) {
+        Explorer &e = m_explorers[k];
+        e.explorer =
+            new AnalystWidget(names[k], m_board, m_graph, m_loader.get(), k == VertexValues);
+        e.settings.reset(new ConjectureSettings);
+        e.display.reset(new ConjecturesDisplay);
+        e.panel = new ConjectureWidget(e.explorer->analyst(), e.settings.get(), e.display.get());
+        e.explorer->setConjecturePanel(e.panel);
+        m_explorerWindow->addTab(e.explorer, names[k]);
+    }
+}
+
+void Workbench::wire()
+{
+    Graph *g = m_graph;
+    connect(g, &Graph::signal_best_graph_changed, m_board, &Problem::slot_best_backup);
+    connect(g, &Graph::signal_interactive_graph_changed, m_board, &Problem::slot_refresh);
+    // The backup graph has no board: its refresh shows its current graph.
+    connect(m_backup, &Graph::signal_interactive_graph_changed, this, [this] {
+        m_backup->best_backup();
+        m_backup->update_display();
+    });
+    connect(g, &Graph::signal_place_graph, m_commands.get(), &GraphCommands::slot_layout);
+    Console *console = m_console.get();
+    const auto console4 = static_cast<Console4>(&Console::append);
+    for (Graph *view : {m_graph, m_backup})
+        connect(view, &Graph::signal_console, console, console4);
+    connect(m_board, &Problem::signal_console, console, console4);
+    connect(m_board, &Problem::signal_start_vns, m_manager.get(), &VNSManager::slot_startVNS);
+    connect(m_boardWindow.get(), &BoardWindow::signal_add_item, this, &Workbench::slot_add_item);
+
+    VNSManager *m = m_manager.get();
+    connect(m, static_cast<Manager4>(&VNSManager::signal_console), console, console4);
+    connect(m, static_cast<Manager5>(&VNSManager::signal_console), console,
+            static_cast<Console5>(&Console::append));
+    connect(m, &VNSManager::signal_new_solution, m_board, &Problem::slot_refresh);
+
+    for (Explorer &e : m_explorers) {
+        connect(m, &VNSManager::signal_graphs_ready, e.explorer, &AnalystWidget::slot_data_loaded);
+        connect(m_board, &Problem::signal_report_changed, e.explorer, &AnalystWidget::slot_rebuild);
+        connect(e.explorer, &AnalystWidget::signal_console, console, console4);
+        connect(e.panel, &ConjectureWidget::signal_console, console, console4);
+        connect(e.explorer, &AnalystWidget::signal_header_changed, e.settings.get(),
+                &ConjectureSettings::setVariables);
+        // Relations name graphs by their numbers, which a cleared table gives out again: a
+        // search under way stops and lists nothing.
+        connect(e.explorer, &AnalystWidget::signal_database_cleared, e.panel,
+                &ConjectureWidget::slot_database_cleared);
+        connect(e.explorer, &AnalystWidget::signal_database_cleared, e.display.get(),
+                &ConjecturesDisplay::clear);
+    }
+    m_report->setConjectureSource([this] {
+        return m_explorers[GraphValues].panel->getConjectures() +
+               m_explorers[VertexValues].panel->getConjectures();
+    });
+    connect(g, &Graph::signal_load_next, m_explorers[GraphValues].explorer,
+            &AnalystWidget::slot_load_next);
+    connect(&m_autosave, &QTimer::timeout, this, &Workbench::slot_autosave);
+
+    connect(this, &Workbench::signal_running, m_boardWindow.get(), &BoardWindow::slot_set_running);
+    for (GraphWindow *w : {m_graphWindow.get(), m_backupWindow.get()})
+        connect(this, &Workbench::signal_running, w, &GraphWindow::slot_set_running);
+    for (Explorer &e : m_explorers)
+        connect(this, &Workbench::signal_running, e.explorer,
+                &AnalystWidget::slot_set_search_active);
+}
+
+void Workbench::slot_set_running(bool running)
+{
+    emit signal_running(running);
+}
+
+void Workbench::lockWhileRunning(QWidget *w)
+{
+    connect(this, &Workbench::signal_running, w, &QWidget::setDisabled);
+}
+
+void Workbench::lockWhileRunning(QAction *a)
+{
+    connect(this, &Workbench::signal_running, a, &QAction::setDisabled);
+}
+
+void Workbench::waitForManager()
+{
+    m_manager->wait();
+    // Reading the manager's end flag after the wait orders its run before what follows for the
+    // thread sanitizer, which cannot see QThread::wait.
+    m_manager->isRunActive();
+}
+
+// ------------------------------------------------------------------ working state
+
+void Workbench::startUp()
+{
+    QSettings &s = *m_settings;
+    s.setValue(QStringLiteral("runs"), s.value(QStringLiteral("runs"), 0).toInt() + 1);
+    setWorkingDirectory(s.value(QStringLiteral("wd"), QDir::homePath()).toString());
+
+    if (s.value(QStringLiteral("reload"), true).toBool() &&
+        !s.value(QStringLiteral("problem")).toString().isEmpty()) {
+        const QString graphText = s.value(QStringLiteral("graph")).toString();
+        // Cleared first: a graph that cannot be restored is not tried again at the next start.
+        s.setValue(QStringLiteral("graph"), QString());
+        const bool graphDue = !graphText.isEmpty();
+        const bool boardBack = m_board->autoload();
+        const bool graphBack = boardBack && graphDue && m_graph->autoload();
+        if (!boardBack || (graphDue && !graphBack))
+            warnUnrestored(boardBack, graphDue);
+    }
+    m_graph->changeBest();
+    m_graph->best_backup();
+    m_commands->slot_layout();
+    m_autosave.start(60000);
+}
+
+void Workbench::warnUnrestored(bool boardBack, bool graphDue)
+{
+    // Every file that was due and did not come back is kept aside before the first autosave.
+    QStringList files;
+    if (!boardBack)
+        files << m_board->autosavePath();
+    if (graphDue)
+        files << m_graph->autosaveFileName();
+    QStringList kept, stuck;
+    for (const QString &f : files) {
+        if (!QFileInfo(f).isFile())
+            continue;
+        const QString aside = keepAside(f);
+        (aside.isEmpty() ? stuck : kept) << QDir::toNativeSeparators(aside.isEmpty() ? f : aside);
+    }
+    const QString wd = QDir::toNativeSeparators(m_wd);
+    QString text = boardBack ? tr("The graph could not be restored from %1: the white board was "
+                                  "restored, the graph starts anew.")
+                                   .arg(wd)
+                             : tr("The problem could not be restored from %1: the white board "
+                                  "and the graph start anew.")
+                                   .arg(wd);
+    if (kept.size() == 1)
+        text += QLatin1Char(' ') + tr("The file that was not restored is kept as %1.").arg(kept[0]);
+    else if (kept.size() > 1)
+        text += QLatin1Char(' ') +
+                tr("The files that were not restored are kept as %1.").arg(kept.join(tr(" and ")));
+    if (!stuck.isEmpty())
+        text += QLatin1Char(' ') + tr("%1 could not be kept aside.").arg(stuck.join(tr(" and ")));
+    Prompts::instance().message(m_dialogParent, Prompts::Level::Warning, tr("Warning"), text);
+}
+
+void Workbench::setWorkingDirectory(const QString &wd)
+{
+    m_wd = wd;
+    m_board->setWD(wd);
+    m_graph->setWD(wd);
+    m_backup->setWD(wd);
+    for (Explorer &e : m_explorers)
+        e.explorer->setWD(wd);
+    emit signal_wd_changed(wd);
+}
+
+void Workbench::slot_set_wd(const QString &wd)
+{
+    setWorkingDirectory(wd);
+    m_settings->setValue(QStringLiteral("wd"), wd);
+}
+
+bool Workbench::slot_autosave()
+{
+    m_settings->setValue(QStringLiteral("problem"), m_board->saveString());
+    m_settings->setValue(QStringLiteral("graph"), m_graph->graphData());
+    m_settings->sync();
+    QStringList failed;
+    if (!m_board->autosave())
+        failed << QDir::toNativeSeparators(m_board->autosavePath());
+    if (!m_graph->autosave())
+        failed << QDir::toNativeSeparators(m_graph->autosaveFileName());
+    // Said once per run of failures, not at every tick; a success ends the run.
+    const bool wasFailing = !m_autosaveFailure.isEmpty();
+    m_autosaveFailure = failed.join(tr(" and "));
+    if (!failed.isEmpty() && !wasFailing)
+        m_console->append(tr("Autosave failed: %1 could not be written.").arg(m_autosaveFailure),
+                          false, 0, QColor(Qt::red));
+    return failed.isEmpty();
+}
+
+bool Workbench::shutDown()
+{
+    // Asked first: a user who stays keeps the running searches.
+    if (!Prompts::instance().question(m_dialogParent, tr("Quit"), tr("Really quit?")))
+        return false;
+    m_manager->slot_stopVNS();
+    waitForManager();
+    for (Explorer &e : m_explorers)
+        e.panel->cancelAndWait();
+    m_autosave.stop();
+    if (!slot_autosave() &&
+        !Prompts::instance().question(m_dialogParent, tr("Quit"),
+                                      tr("The working state could not be saved: %1 could not be "
+                                         "written. Quit anyway?")
+                                          .arg(m_autosaveFailure))) {
+        m_autosave.start();
+        return false;
+    }
+    return true;
+}
+
+// ------------------------------------------------------------------ board and explorers
+
+void Workbench::slot_add_item(QString keyword)
+{
+    if (m_manager->isRunning())
+        return;
+    using Category = BuildCalculus::Category;
+    const Category type = m_catalogue->type(keyword);
+    Calculus *item = type == Category::Unknown ? nullptr : m_catalogue->makeCalculus(keyword, true);
+    if (!item)
+        return;
+    switch (type) {
+    case Category::Invariant:
+        m_board->addInvariantItem(item);
+        break;
+    case Category::Family:
+        m_board->addFamilyItem(item);
+        break;
+    case Category::Operator:
+        m_board->addOperatorItem(item);
+        break;
+    case Category::Constraint:
+        m_board->addConstraintItem(item);
+        break;
+    default:
+        m_board->addZItem(item);
+        break;
+    }
+    // New items are spread over the visible part of the board rather than stacked.
+    const QPointF centre = m_board->mapToScene(m_board->viewport()->rect().center());
+    item->setPos(centre + QPointF(120 * (m_added % 5) - 240, 60 * ((m_added / 5) % 5) - 120));
+    ++m_added;
+    m_boardWindow->show();
+    m_boardWindow->raise();
+}
+
+void Workbench::slot_clear_database()
+{
+    for (Explorer &e : m_explorers)
+        e.explorer->slot_clear_database();
+}
