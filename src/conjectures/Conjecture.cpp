@@ -21,17 +21,6 @@ Conjecture::Conjecture(Conjecture *other)
 {
 }
 
-Conjecture &Conjecture::operator=(Conjecture other)
-{
-    formula = other.formula;
-    touching = other.touching;
-    sumErr = other.sumErr;
-    coefs = other.coefs;
-    offset = other.offset;
-    support = other.support;
-    return *this;
-}
-
 bool Conjecture::operator<(Conjecture other) const
 {
     if (touching != other.touching)

@@ -14,7 +14,7 @@ public:
                QVector<int> support);
     explicit Conjecture(Conjecture *other);
     Conjecture(const Conjecture &other) = default;
-    Conjecture &operator=(Conjecture other);
+    Conjecture &operator=(const Conjecture &other) = default;
     ~Conjecture() = default;
 
     QString getFormula() const { return formula; }

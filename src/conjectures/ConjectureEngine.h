@@ -46,7 +46,6 @@ public:
     /// (the default) seeds from the clock at each run.
     void setSeed(int s) { seed = s; }
 
-    int getId() const { return id; }
     int nbPoints() const { return points.size(); }
     QVector<int> getGraphNos() const { return graphNos; }
     /// Points refused since the last setHeader() because a coordinate, given or derived,

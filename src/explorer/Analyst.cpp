@@ -1,17 +1,18 @@
 #include "explorer/Analyst.h"
 
+#include "common/writeDiagnostic.h"
+
 #include <QBrush>
 #include <QColor>
 
 #include <cmath>
-#include <cstdio>
 
 Analyst::Analyst(QObject *parent) : QAbstractTableModel(parent) {}
 
 int Analyst::graphNo(int r) const
 {
     if (r < 0 || r >= m_graphNos.size()) {
-        std::fprintf(stderr, "Analyst::graphNo(%d) failed\n", r);
+        writeDiagnostic("Analyst::graphNo(" + QByteArray::number(r) + ") failed");
         return 0;
     }
     return m_graphNos[r];

@@ -1,5 +1,7 @@
 #include "explorer/AnalystWidget.h"
 
+#include "common/Prompts.h"
+#include "common/writeWholeFile.h"
 #include "explorer/Analyst.h"
 #include "explorer/DataLoader.h"
 #include "explorer/RowFilterModel.h"
@@ -8,8 +10,6 @@
 #include "graph/Graph.h"
 #include "graph/GraphString.h"
 #include "graph/MDS.h"
-#include "common/Prompts.h"
-#include "common/writeWholeFile.h"
 #include "problem/Problem.h"
 
 #include <QDir>
@@ -26,9 +26,10 @@
 
 AnalystWidget::AnalystWidget(QString name, Problem *board, Graph *mainGraph, DataLoader *loader,
                              bool vertexValues, QWidget *parent)
-    : QWidget(parent), m_name(std::move(name)), m_board(board), m_mainGraph(mainGraph),
-      m_loader(loader), m_vertexMode(vertexValues)
+    : QWidget(parent), m_board(board), m_mainGraph(mainGraph), m_loader(loader),
+      m_vertexMode(vertexValues)
 {
+    setObjectName(name);
     m_table = new Analyst(this);
     m_rows = new RowFilterModel(m_table, this);
     m_builder = new TableBuilder(this);

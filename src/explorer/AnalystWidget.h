@@ -27,6 +27,7 @@ class AnalystWidget : public QWidget
 {
     Q_OBJECT
 public:
+    /// name: the explorer's object name, telling the graph-values and vertex-values ones apart.
     AnalystWidget(QString name, Problem *board, Graph *mainGraph, DataLoader *loader,
                   bool vertexValues, QWidget *parent = nullptr);
     ~AnalystWidget() override;
@@ -35,7 +36,6 @@ public:
     RowFilterModel *rows() const { return m_rows; }
     ScatterPlot *plot() const { return m_plot; }
     QTableView *tableView() const { return m_view; }
-    QString getName() const { return m_name; }
     void setWD(QString wd);
     /// Adds the conjecture panel as a tab of its own (owned by this widget from then on).
     void setConjecturePanel(QWidget *panel);
@@ -100,7 +100,6 @@ private:
     void say(const QString &text, QColor colour = Qt::black);
     void fail(const QString &text);
 
-    QString m_name;
     Problem *m_board;
     Graph *m_mainGraph;
     DataLoader *m_loader;

@@ -1,12 +1,12 @@
 #include "graph/Edge.h"
 
+#include "common/writeDiagnostic.h"
 #include "graph/Node.h"
 
 #include <QLineF>
 #include <QPainter>
 #include <QTextOption>
 #include <cmath>
-#include <iostream>
 
 int Edge::edgeWidth = 2;
 
@@ -88,8 +88,8 @@ double Edge::length() const
 
 void Edge::display() const
 {
-    std::cerr << "Edge(" << (m_from ? m_from->nodeName().toStdString() : std::string()) << " ; "
-              << (m_to ? m_to->nodeName().toStdString() : std::string()) << ")" << std::endl;
+    writeDiagnostic("Edge(" + (m_from ? m_from->nodeName().toUtf8() : QByteArray()) + " ; " +
+                    (m_to ? m_to->nodeName().toUtf8() : QByteArray()) + ")");
 }
 
 QRectF Edge::boundingRect() const

@@ -38,8 +38,6 @@ public:
     static void setEdgeWidth(int w) { edgeWidth = w; }
     static int edgeWidth;
 
-    QPointF lineStart() const { return m_start; }
-    QPointF lineEnd() const { return m_end; }
 
     void display() const;
 

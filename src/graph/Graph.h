@@ -63,7 +63,6 @@ public:
     void update_display();
     void setViolated(bool v);
     bool isViolated() const { return m_violated.load(std::memory_order_relaxed); }
-    bool hasDisplay() const { return m_display; }
     QString getName() const { return m_name; }
     /// Vertex item of slot i (0 to 31), null outside.
     Node *getNode(int i) const;
@@ -118,7 +117,6 @@ public:
     void rotate(double a, double b, double c);
     /// Zoom by f unless the unit square would then be drawn narrower than 0.07 or wider than 100.
     void scaleView(double f);
-    int getAddMode() const { return m_addMode; }
     void optimizationStarts();
     void optimizationStops();
     /// Starts or stops the rotation animation; the new timer id, 0 when stopped.

@@ -2,9 +2,10 @@
 
 #include "graph/Graph.h"
 
-#include "graph/Node.h"
 #include "common/Prompts.h"
+#include "common/writeDiagnostic.h"
 #include "common/writeWholeFile.h"
+#include "graph/Node.h"
 
 #include <QFile>
 #include <QPainter>
@@ -12,7 +13,7 @@
 #include <QRegularExpression>
 #include <QVector>
 #include <cmath>
-#include <iostream>
+#include <functional>
 
 struct Graph::FileContent {
     int n = 0;
@@ -54,7 +55,19 @@ int cell(const QString &field)
 
 void formatError()
 {
-    std::cerr << "ERROR IN FILE FORMAT" << std::endl;
+    writeDiagnostic("ERROR IN FILE FORMAT");
+}
+
+// Asks for a file to write and warns with `failure` when `write` fails on it, as it does on
+// the empty name of a cancelled dialog.
+void writeChosenFile(QWidget *parent, const QString &caption, const QString &dir,
+                     const QString &filter, const std::function<bool(const QString &)> &write,
+                     const QString &failure)
+{
+    const QString name = Prompts::instance().saveFileName(parent, caption, dir, filter);
+    if (!write(name))
+        Prompts::instance().message(parent, Prompts::Level::Warning, QStringLiteral("Warning"),
+                                    failure);
 }
 
 } // namespace
@@ -222,11 +235,10 @@ bool Graph::autoload()
 
 void Graph::slot_save()
 {
-    const QString name = Prompts::instance().saveFileName(this, QStringLiteral("Save graph as"),
-                                                          m_wd, QStringLiteral("*.gmvx3"));
-    if (!save(name))
-        Prompts::instance().message(this, Prompts::Level::Warning, QStringLiteral("Warning"),
-                                    QStringLiteral("Failed to save graph."));
+    writeChosenFile(
+        this, QStringLiteral("Save graph as"), m_wd, QStringLiteral("*.gmvx3"),
+        [this](const QString &name) { return save(name); },
+        QStringLiteral("Failed to save graph."));
 }
 
 void Graph::slot_open()
@@ -270,11 +282,10 @@ bool Graph::export_graph(QString fileName)
 
 void Graph::slot_export_graph()
 {
-    const QString name = Prompts::instance().saveFileName(this, QStringLiteral("Export graph as"),
-                                                          m_wd, QStringLiteral("*.cg"));
-    if (!export_graph(name))
-        Prompts::instance().message(this, Prompts::Level::Warning, QStringLiteral("Warning"),
-                                    QStringLiteral("Failed to export graph."));
+    writeChosenFile(
+        this, QStringLiteral("Export graph as"), m_wd, QStringLiteral("*.cg"),
+        [this](const QString &name) { return export_graph(name); },
+        QStringLiteral("Failed to export graph."));
 }
 
 bool Graph::printToFile(QString fileName)

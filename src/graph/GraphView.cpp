@@ -2,8 +2,9 @@
 
 #include "graph/Graph.h"
 
-#include "graph/Edge.h"
 #include "common/GuiThread.h"
+#include "common/writeDiagnostic.h"
+#include "graph/Edge.h"
 #include "graph/Node.h"
 
 #include <QGraphicsRectItem>
@@ -13,7 +14,6 @@
 #include <QTimerEvent>
 #include <QWheelEvent>
 #include <cmath>
-#include <iostream>
 
 namespace
 {
@@ -258,19 +258,18 @@ void Graph::display() const
     std::lock_guard<std::mutex> best(m_bestMutex);
     std::lock_guard<std::mutex> current(m_currentMutex);
     const int n = getNbNodes();
-    std::cerr << "ID = " << getID() << "\n--best graph--\n";
-    for (int i = 0; i < n; ++i) {
-        for (int j = 0; j < n; ++j)
-            std::cerr << ((m_best[i] >> j) & 1u) << ' ';
-        std::cerr << '\n';
-    }
-    std::cerr << "--cur graph--\n";
-    for (int i = 0; i < n; ++i) {
-        for (int j = 0; j < n; ++j)
-            std::cerr << ((m_current[i] >> j) & 1u) << ' ';
-        std::cerr << '\n';
-    }
-    std::cerr << "-------" << std::endl;
+    QByteArray text = "ID = " + QByteArray::number(getID()) + "\n--best graph--\n";
+    const auto rows = [&](const uint32_t *adjacency) {
+        for (int i = 0; i < n; ++i) {
+            for (int j = 0; j < n; ++j)
+                text += ((adjacency[i] >> j) & 1u) ? "1 " : "0 ";
+            text += '\n';
+        }
+    };
+    rows(m_best);
+    text += "--cur graph--\n";
+    rows(m_current);
+    writeDiagnostic(text + "-------");
 }
 
 // ---- Editing commands ----

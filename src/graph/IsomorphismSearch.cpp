@@ -1,12 +1,12 @@
 #include "IsomorphismSearch.h"
 
+#include "common/writeDiagnostic.h"
 #include "numerics/Eig.h"
 
 #include <QTime>
 #include <QtGlobal>
 #include <algorithm>
 #include <cmath>
-#include <iostream>
 #include <map>
 #include <vector>
 
@@ -149,7 +149,7 @@ bool IsomorphismSearch::isIsomorphism() const
     return true;
 }
 
-bool IsomorphismSearch::accept(double v, const char *trace, bool &improved)
+bool IsomorphismSearch::accept(double v, bool &improved)
 {
     if (!(v < cur - Tolerance))
         return false;
@@ -158,7 +158,6 @@ bool IsomorphismSearch::accept(double v, const char *trace, bool &improved)
     if (v < bestValue - Tolerance) {
         bestValue = v;
         bestbackup();
-        std::cerr << trace << v << std::endl;
         strength = 0;
         cycle = 0;
         // A spectral match alone can be a coincidence, and rounding can keep a true match just
@@ -169,10 +168,10 @@ bool IsomorphismSearch::accept(double v, const char *trace, bool &improved)
     return true;
 }
 
-bool IsomorphismSearch::tryRotation(const int *v, int k, const char *trace, bool &improved)
+bool IsomorphismSearch::tryRotation(const int *v, int k, bool &improved)
 {
     rotate(v, k);
-    if (accept(eval(), trace, improved))
+    if (accept(eval(), improved))
         return true;
     int back[4];
     for (int t = 0; t < k; ++t)
@@ -189,14 +188,14 @@ bool IsomorphismSearch::scanSwaps()
         for (int i = 0; i < n && !capReached(); ++i)
             for (int j = i + 1; j < n && !capReached(); ++j) {
                 const int v[2] = {i, j};
-                if (tryRotation(v, 2, "d ", improved) && found)
+                if (tryRotation(v, 2, improved) && found)
                     return true;
             }
     }
     return false;
 }
 
-bool IsomorphismSearch::scanRotations(int k, const char *trace)
+bool IsomorphismSearch::scanRotations(int k)
 {
     bool improved = true;
     while (improved && !capReached()) {
@@ -211,7 +210,7 @@ bool IsomorphismSearch::scanRotations(int k, const char *trace)
             if (distinct) {
                 if (capReached())
                     return false;
-                if (tryRotation(v, k, trace, improved) && found)
+                if (tryRotation(v, k, improved) && found)
                     return true;
             }
             more = false;
@@ -239,7 +238,7 @@ bool IsomorphismSearch::scanDoubleSwaps()
                         if (a == b || a == i || a == j || b == i || b == j)
                             continue;
                         const int v[2] = {a, b};
-                        if (tryRotation(v, 2, "w ", improved)) {
+                        if (tryRotation(v, 2, improved)) {
                             kept = true;
                             if (found)
                                 return true;
@@ -263,11 +262,11 @@ int IsomorphismSearch::finish()
             right += coupled[i][n + j] != 0.0;
         }
         if (left != 1)
-            std::cerr << "ERR" << std::endl;
+            writeDiagnostic("ERR");
         if (right != 1)
-            std::cerr << "ERR" << std::endl;
+            writeDiagnostic("ERR");
     }
-    std::cerr << cur << " loc" << std::endl;
+    writeDiagnostic(QByteArray::number(cur, 'g', 6) + " loc");
     return isIsomorphism() ? 1 : 0;
 }
 
@@ -354,7 +353,7 @@ int IsomorphismSearch::run(const BitGraph &g1, const BitGraph &g2)
             bestrestore();
             perturb(strength);
             cur = eval();
-            if (scanSwaps() || scanRotations(3, "t ") || scanDoubleSwaps() || scanRotations(4, "q "))
+            if (scanSwaps() || scanRotations(3) || scanDoubleSwaps() || scanRotations(4))
                 return 1;
             ++strength;
         }

@@ -31,8 +31,6 @@ public:
     bool isIsomorphism() const;
     int permutationOf(int i) const { return perm[i]; }
     int evaluationCount() const { return evalCount; }
-    int evaluationCap() const { return cap; }
-    double bestMismatch() const { return bestValue; }
 
 private:
     void setCoupling(int x, double value);
@@ -42,13 +40,13 @@ private:
     /// Starts the permutation on a colour-preserving match; false when the colour classes of the
     /// two graphs differ in size, which rules an isomorphism out.
     bool coupleByColour();
-    bool accept(double v, const char *trace, bool &improved);
+    bool accept(double v, bool &improved);
     /// Applies the rotation and keeps it when accepted, else undoes it.
-    bool tryRotation(const int *v, int k, const char *trace, bool &improved);
+    bool tryRotation(const int *v, int k, bool &improved);
     bool scanSwaps();
     bool scanDoubleSwaps();
     /// Descent over the rotations of k = 3 or 4 distinct vertices.
-    bool scanRotations(int k, const char *trace);
+    bool scanRotations(int k);
     bool capReached() const { return evalCount >= cap; }
     int finish();
 

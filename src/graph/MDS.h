@@ -48,7 +48,6 @@ public:
     int dimension() const { return static_cast<int>(m_dim); }
     double targetDistance(int i, int j) const { return m_D[i][j]; }
     double largestDistance() const { return m_L; }
-    double bestStress() const { return m_bestStress; }
     /// Coordinate d of vertex i of the final (centred) layout.
     double position(int i, int d) const { return m_X[i][d]; }
 

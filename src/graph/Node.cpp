@@ -1,12 +1,12 @@
 #include "graph/Node.h"
 
+#include "common/writeDiagnostic.h"
 #include "graph/Edge.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QRadialGradient>
 #include <cmath>
-#include <iostream>
 
 QVector<QColor> Node::NodeColor;
 int Node::NbNodeColors = 0;
@@ -133,7 +133,7 @@ void Node::delete_me()
 
 void Node::display() const
 {
-    std::cerr << "Node: " << m_name.toStdString() << "\n" << m_edges.size() << std::endl;
+    writeDiagnostic("Node: " + m_name.toUtf8() + "\n" + QByteArray::number(m_edges.size()));
 }
 
 QRectF Node::boundingRect() const

@@ -57,12 +57,9 @@ public:
     void toggleSelected() { setSelected(!isSelected()); }
     void hilight() { m_hilight = true; }
     void unhilight() { m_hilight = false; }
-    bool isHilighted() const { return m_hilight; }
     void setRadius(double r);
-    double getRadius() const { return m_radius; }
 
     void addENeighbor(Edge *e) { m_edges.append(e); }
-    const QList<Edge *> &edgeList() const { return m_edges; }
 
     static Node *nodeUnderMouse() { return node_under_mouse; }
     static void setNodeUnderMouse(Node *n) { node_under_mouse = n; }

@@ -1,15 +1,14 @@
 #include "items/Calculus.h"
 
-#include "graph/Graph.h"
 #include "common/GuiThread.h"
+#include "common/writeDiagnostic.h"
+#include "graph/Graph.h"
 #include "items/CalculusDisplay.h"
 #include "items/Link.h"
 
 #include <QGraphicsSceneMouseEvent>
 #include <QPainter>
 #include <QRadialGradient>
-
-#include <cstdio>
 
 Calculus *Calculus::calculus_under_mouse = nullptr;
 
@@ -393,9 +392,7 @@ void Calculus::display() const
         for (const Link *l : links)
             out += l->displayText();
     }
-    out += "----------------\n";
-    std::fputs(out.constData(), stderr);
-    std::fflush(stderr);
+    writeDiagnostic(out + "----------------");
 }
 
 // ---------------------------------------------------------------- texts

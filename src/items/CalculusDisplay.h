@@ -56,7 +56,6 @@ public:
     QString getDescription() const { return description; }
     /// The item's keyword, shown in the keyword label.
     void setName(const QString &n);
-    QString getName() const { return name; }
 
     bool inReport() const { return inReportState; }
     bool graphInReport() const { return graphInReportState; }

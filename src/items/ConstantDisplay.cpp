@@ -1,7 +1,8 @@
 #include "items/ConstantDisplay.h"
 
-#include "graph/Graph.h"
 #include "common/GuiThread.h"
+#include "common/writeDiagnostic.h"
+#include "graph/Graph.h"
 
 #include <QCheckBox>
 #include <QGridLayout>
@@ -11,8 +12,6 @@
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTextEdit>
-
-#include <cstdio>
 
 ConstantDisplay::ConstantDisplay(QString name_, QString description_)
     : mirror(32, QVector<double>(32, 0.0))
@@ -158,11 +157,8 @@ void ConstantDisplay::loadData(int rows, int cols, QVector<double> v)
 {
     const bool fits = rows >= 0 && rows <= 32 && cols >= 0 && cols <= 32 && rows * cols == v.size();
     if (!fits) {
-        const QByteArray line = "ERR r=" + QByteArray::number(rows) +
-                                " c=" + QByteArray::number(cols) + " v.size()" +
-                                QByteArray::number(v.size()) + "\n";
-        std::fputs(line.constData(), stderr);
-        std::fflush(stderr);
+        writeDiagnostic("ERR r=" + QByteArray::number(rows) + " c=" + QByteArray::number(cols) +
+                        " v.size()" + QByteArray::number(v.size()));
     }
     {
         std::lock_guard<std::mutex> lock(mirrorMutex);

@@ -1,11 +1,10 @@
 #include "items/Link.h"
 
+#include "common/writeDiagnostic.h"
 #include "items/Calculus.h"
 
 #include <QLineF>
 #include <QPainter>
-
-#include <cstdio>
 
 Link::Link(Calculus *from, Calculus *to, bool display)
     : QGraphicsLineItem(nullptr), source(from), target(to), sourcePt(0, 0), destPt(0, 0),
@@ -78,28 +77,11 @@ void Link::paint(QPainter *painter, const QStyleOptionGraphicsItem *, QWidget *)
 {
     if (!source || !target || source == target)
         return;
-    QColor colour = Qt::black;
-    int width = 1;
-    switch (argNo) {
-    case 1:
-        colour = Qt::red;
-        width = 4;
-        break;
-    case 2:
-        colour = Qt::green;
-        width = 3;
-        break;
-    case 3:
-        colour = Qt::blue;
-        width = 2;
-        break;
-    case 4:
-        colour = Qt::cyan;
-        width = 1;
-        break;
-    default:
-        break;
-    }
+    // Arguments 1 to 4: red, green, blue, cyan, the first the widest.
+    static const Qt::GlobalColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::cyan};
+    const bool numbered = argNo >= 1 && argNo <= 4;
+    const QColor colour = numbered ? colours[argNo - 1] : Qt::black;
+    const int width = numbered ? 5 - argNo : 1;
     painter->setPen(QPen(colour, width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
     painter->setBrush(QBrush(colour));
     painter->drawLine(sourcePt, destPt);
@@ -117,6 +99,5 @@ QByteArray Link::displayText() const
 
 void Link::display() const
 {
-    std::fputs(displayText().constData(), stderr);
-    std::fflush(stderr);
+    writeDiagnostic(displayText().chopped(1));
 }

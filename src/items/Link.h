@@ -33,9 +33,6 @@ public:
     Calculus *from() const { return source; }
     Calculus *to() const { return target; }
     double length() const;
-    QPointF sourcePoint() const { return sourcePt; }
-    QPointF destPoint() const { return destPt; }
-    bool isDisplayed() const { return displayed; }
     void display() const;
     /// The diagnostic line of display(), end of line included.
     QByteArray displayText() const;

@@ -26,7 +26,6 @@ public:
     bool loadData(int rows, int cols, QVector<double> values);
 
     int tableRows() const { return appliedRows; }
-    int tableCols() const { return appliedCols; }
 
 private:
     // The table as last applied; rows and cols drop to 0 on an error, these do not.

@@ -37,9 +37,6 @@ public:
     /// ")"; "MISSING ARGUMENT" alone when a required argument is unlinked.
     QString formula() override;
 
-    int getArity() const { return arity; }
-    int getRequired() const { return required; }
-
     /// The value block of an item as operators read it, its dimensions bounded to 0..32.
     static ValueBlock blockOf(const Calculus *item);
 

@@ -1,12 +1,12 @@
 #include "optimizer/OptimalSolutions.h"
 
+#include "common/writeDiagnostic.h"
 #include "graph/Graph.h"
 #include "graph/GraphString.h"
 #include "optimizer/Solution.h"
 #include "problem/Eval.h"
 
 #include <cmath>
-#include <cstdio>
 
 namespace
 {
@@ -252,7 +252,7 @@ QString OptimalSolutions::graph(int i) const
         return QString();
     const Solution *s = m_solutions.at(i);
     if (!s) {
-        std::fputs("Unallocated solution\n", stderr);
+        writeDiagnostic("Unallocated solution");
         return QString();
     }
     return s->getGraph();
@@ -279,11 +279,9 @@ Solution *OptimalSolutions::OSSolution(int i) const
 
 void OptimalSolutions::display() const
 {
-    const QByteArray head = (QString::number(m_solutions.size()) +
-                             QStringLiteral("-----------Solutions-------------") + m_name)
-                                .toLocal8Bit() +
-                            '\n';
-    std::fputs(head.constData(), stderr);
+    writeDiagnostic((QString::number(m_solutions.size()) +
+                     QStringLiteral("-----------Solutions-------------") + m_name)
+                        .toLocal8Bit());
     for (const Solution *s : m_solutions)
         s->display();
 }

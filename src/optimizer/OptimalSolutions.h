@@ -51,7 +51,6 @@ public:
     void display() const;
 
     void setName(const QString &name) { m_name = name; }
-    QString getName() const { return m_name; }
     void setFamily(bool family) { m_family.store(family, std::memory_order_relaxed); }
     bool getFamily() const { return m_family.load(std::memory_order_relaxed); }
     void open();

@@ -1,6 +1,6 @@
 #include "optimizer/Solution.h"
 
-#include <cstdio>
+#include "common/writeDiagnostic.h"
 
 std::atomic<int> Solution::nbocc{0};
 
@@ -31,6 +31,5 @@ double Solution::violation(int i) const
 
 void Solution::display() const
 {
-    const QByteArray line = m_value.display().toLocal8Bit() + '\n';
-    std::fputs(line.constData(), stderr);
+    writeDiagnostic(m_value.display().toLocal8Bit());
 }

@@ -1,5 +1,6 @@
 #include "optimizer/VNS.h"
 
+#include "common/writeDiagnostic.h"
 #include "graph/BitGraph.h"
 #include "graph/Graph.h"
 #include "numerics/Random.h"
@@ -10,7 +11,6 @@
 #include <QTime>
 
 #include <cmath>
-#include <cstdio>
 
 namespace
 {
@@ -45,7 +45,7 @@ VNS::~VNS()
     stopFlag.store(true);
     quit();
     if (isRunning())
-        std::fputs("VNS waits\n", stderr);
+        writeDiagnostic("VNS waits");
     join();
     delete boardClone;
     delete graph;
@@ -418,15 +418,20 @@ void VNS::perturb(int kSwaps)
     localArchive.offer(&scratch, graph);
 }
 
-bool VNS::ls_add_rem()
+int VNS::startLocalSearch(const char *label, bool &published)
 {
-    bool published = false;
     evaluate();
-    offerScratch("ls_add_rem", published);
-
+    offerScratch(label, published);
     const int n = qMin(graph->getNbNodes(), 32);
     for (int i = 0; i < n; ++i)
         order[i] = i;
+    return n;
+}
+
+bool VNS::ls_add_rem()
+{
+    bool published = false;
+    const int n = startLocalSearch("ls_add_rem", published);
     bool improved = false;
     bool changed;
     do {
@@ -529,12 +534,7 @@ bool VNS::ls_stoquad()
 {
     bool result = ls_add_rem();
     bool published = false;
-    evaluate();
-    offerScratch("ls_stoquad init", published);
-
-    const int n = qMin(graph->getNbNodes(), 32);
-    for (int i = 0; i < n; ++i)
-        order[i] = i;
+    const int n = startLocalSearch("ls_stoquad init", published);
     const double bias = agressivity.load();
     bool changed;
     do {

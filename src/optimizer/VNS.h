@@ -59,16 +59,13 @@ public:
     Graph *getGraph() const { return graph; }
     Problem *getBoard() const { return boardClone; }
     OptimalSolutions *getLocalArchive() { return &localArchive; }
-    OptimalSolutions *getJobArchive() const { return jobArchive.load(); }
     double stoquad(int s, int t) const { return stoquadMatrix[s][t]; }
     void setStoquad(int s, int t, double v) { setScore(s, t, v); }
     /// A job was handed over and its run has not ended yet.
     bool isJobActive() const { return jobActive.load(std::memory_order_acquire); }
     bool isStopped() const { return stopFlag.load(std::memory_order_acquire); }
-    int getK() const { return k; }
     int getKMin() const { return kmin.load(); }
     int getKMax() const { return kmax.load(); }
-    int getThreadNo() const { return threadNo; }
     /// Evaluations of every job this worker has ended.
     qint64 evaluationsDone() const { return totalEvals.load(); }
     /// Seeds every job's generator with seed + job number instead of the clock (-1: clock).
@@ -114,6 +111,9 @@ private:
     /// `label` when taken there too. Returns whether the local archive took it; `published`
     /// tells whether the job archive did.
     bool offerScratch(const char *label, bool &published);
+    /// The start of a local search: the worker graph offered as by offerScratch(), and the
+    /// vertex order reset to 0, 1, ...; returns the vertex count.
+    int startLocalSearch(const char *label, bool &published);
     void shuffleOrder(int n);
     /// Writes a stoquad entry and its cached hyperbolic tangent.
     void setScore(int s, int t, double v);

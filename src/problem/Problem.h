@@ -56,11 +56,9 @@ public:
     void link3(Calculus *from, Calculus *to);
     void link4(Calculus *from, Calculus *to);
     void setGraph(Graph *g);
-    Graph *getGraph() const { return graph; }
     /// Deletes every listed item; the information items, title and description stay.
     void clear();
     void update_display();
-    void setAltPressed(bool b) { altPressed = b; }
 
     // Evaluation.
     /// Full (true: every item, forced) or fast (false: only what objectives and constraints
@@ -101,7 +99,6 @@ public:
     infoEDGE *getELabels() const { return E_Labels; }
     infoEDGE *getEHilights() const { return E_Hilights; }
     QString getName() const { return name; }
-    QString getTitle() const { return title; }
     QString getDescription() const { return description; }
     void setTitle(const QString &t) { title = t; }
     void setDescription(const QString &d) { description = d; }
@@ -126,7 +123,6 @@ public:
     /// directory when the working directory is empty.
     QString autosavePath() const;
     QString getFileName() const { return fileName; }
-    QString getBaseName() const { return baseName; }
 
     // Report and description texts; they read the values of the last computation.
     /// Column names of the graph-values (false) or vertex-values (true) explorer.

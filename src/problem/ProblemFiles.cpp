@@ -1,9 +1,10 @@
 #include "problem/Problem.h"
 
-#include "graph/Graph.h"
-#include "common/Prompts.h"
-#include "common/writeWholeFile.h"
 #include "catalogue/BuildCalculus.h"
+#include "common/Prompts.h"
+#include "common/writeDiagnostic.h"
+#include "common/writeWholeFile.h"
+#include "graph/Graph.h"
 #include "items/Calculus.h"
 #include "items/infoEDGE.h"
 #include "items/infoNODE.h"
@@ -12,8 +13,6 @@
 
 #include <QFile>
 #include <QFileInfo>
-
-#include <cstdio>
 
 // ---------------------------------------------------------------- problem text
 
@@ -32,9 +31,7 @@ QString Problem::saveString()
 void Problem::reportFailure(const QString &console, const QString &standardError)
 {
     emit signal_console(console, false, 0, QColor(Qt::red));
-    const QByteArray line = standardError.toLocal8Bit() + '\n';
-    std::fputs(line.constData(), stderr);
-    std::fflush(stderr);
+    writeDiagnostic(standardError.toLocal8Bit());
 }
 
 bool Problem::openString(QString text)
@@ -194,9 +191,7 @@ void Problem::slot_open()
 
 bool Problem::open(QString path)
 {
-    const QByteArray line = "Opening " + path.toUtf8() + '\n';
-    std::fputs(line.constData(), stderr);
-    std::fflush(stderr);
+    writeDiagnostic("Opening " + path.toUtf8());
     QString text;
     if (!readText(path, text)) {
         Prompts::instance().message(this, Prompts::Level::Warning, QStringLiteral("Opening"),
@@ -222,8 +217,7 @@ bool Problem::autoload()
 {
     QString text;
     if (!readText(autosavePath(), text)) {
-        std::fputs("Cannot open file (autoload)\n", stderr);
-        std::fflush(stderr);
+        writeDiagnostic("Cannot open file (autoload)");
         return false;
     }
     return openString(text);

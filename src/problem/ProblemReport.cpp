@@ -1,9 +1,8 @@
 #include "problem/Problem.h"
 
+#include "common/writeDiagnostic.h"
 #include "graph/Graph.h"
 #include "items/Calculus.h"
-
-#include <cstdio>
 
 namespace
 {
@@ -129,9 +128,7 @@ void Problem::display(bool debug)
         for (Calculus *c : *list)
             text += c->getCaractToSave() + QLatin1Char('\n');
     text += ruler;
-    const QByteArray bytes = text.toUtf8() + '\n';
-    std::fputs(bytes.constData(), stderr);
-    std::fflush(stderr);
+    writeDiagnostic(text.toUtf8());
     emit signal_console(text, debug, 0, QColor(Qt::black));
 }
 

@@ -9,6 +9,7 @@
 #include "common/ProgressBar.h"
 #include "conjectures/Conjecture.h"
 #include "conjectures/ConjectureEngine.h"
+#include "conjectures/ConjectureScheduler.h"
 #include "conjectures/ConjectureSettings.h"
 #include "conjectures/ConjecturesDisplay.h"
 #include "conjectures/SimpleDisplay.h"
@@ -279,28 +280,6 @@ class tst_ConjectureWidget : public QObject
 {
     Q_OBJECT
 private slots:
-    /// Job j is the j-th job of the list built variable by variable: a fixed weight appended
-    /// to every job, a free one doubling the list (-1 on the old jobs, +1 on their copies).
-    void jobsMatchListBuiltByVariable()
-    {
-        std::mt19937 gen(99);
-        for (int trial = 0; trial < 200; ++trial) {
-            QVector<int> patterns(int(gen() % 9));
-            QVector<QVector<double>> list{{}};
-            for (int &p : patterns) {
-                p = int(gen() % 3) - 1;
-                const int m = list.size();
-                if (p == 0)
-                    list += list;
-                for (int i = 0; i < list.size(); ++i)
-                    list[i] << (p != 0 ? double(p) : i < m ? -1.0 : 1.0);
-            }
-            QCOMPARE(1 << ConjectureWidget::freeVariables(patterns), list.size());
-            for (int j = 0; j < list.size(); ++j)
-                QCOMPARE(ConjectureWidget::job(patterns, j), list[j]);
-        }
-    }
-
     void panelAtRest()
     {
         Panel p;
@@ -345,7 +324,7 @@ private slots:
         QVERIFY(p.waitIdle());
         int jobs = 0;
         const QVector<QPair<int, int>> h = p.handOuts(&jobs);
-        QCOMPARE(jobs, 1 << ConjectureWidget::freeVariables(patterns));
+        QCOMPARE(jobs, 1 << ConjectureScheduler::freeVariables(patterns));
         QVERIFY(everyJobOnce(h, jobs, engines) && p.widget.runs == jobs);
         QVERIFY(p.progress()->isHidden() && p.prompts.asked.isEmpty());
     }
