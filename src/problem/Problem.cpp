@@ -529,14 +529,13 @@ void Problem::best_backup()
 void Problem::slot_best_backup()
 {
     // The board shows the values of the graph on screen: what is published is repainted too,
-    // once the edit under way (if any) ends.
-    if (editor.load() == std::this_thread::get_id()) {
-        publishPending = true;
-        repaintPending = true;
-        return;
-    }
+    // once the edit under way (if any) ends, as best_backup() itself waits for it.
+    const bool editing = editor.load() == std::this_thread::get_id();
     best_backup();
-    update_display();
+    if (editing)
+        repaintPending = true;
+    else
+        update_display();
 }
 
 void Problem::slot_refresh()
