@@ -5,7 +5,6 @@
 #include "catalogue/BuildCalculus.h"
 #include "problem/Problem.h"
 
-#include <QFile>
 #include <QGraphicsItem>
 #include <QGraphicsScene>
 #include <QHBoxLayout>
@@ -13,7 +12,6 @@
 #include <QPainter>
 #include <QPrinter>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTextBrowser>
 #include <QUrl>
 #include <QVBoxLayout>
@@ -57,6 +55,11 @@ QImage boardPicture(Problem *board)
     for (int k = 0; k < items.size(); ++k)
         items[k]->setCacheMode(modes[k]);
     return image;
+}
+
+bool printDocument(QPrinter &printer, QTextDocument *document)
+{
+    return printWhole(printer, [document](QPrinter &device) { document->print(&device); });
 }
 
 } // namespace
@@ -126,29 +129,22 @@ QString Report::toPlainText() const
 
 bool Report::printToFile(const QString &fileName)
 {
-    // Printed aside first, so a failed print never replaces a good file.
-    QTemporaryDir dir;
-    if (!dir.isValid())
+    if (fileName.isEmpty())
         return false;
-    const QString aside = dir.filePath(QStringLiteral("report.pdf"));
-    {
-        QPrinter printer(QPrinter::HighResolution);
-        printer.setOutputFormat(QPrinter::PdfFormat);
-        printer.setOutputFileName(aside);
-        m_text->document()->print(&printer);
-    }
-    QFile file(aside);
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    const QByteArray bytes = file.readAll();
-    return !bytes.isEmpty() && writeWholeFile(fileName, bytes);
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(fileName);
+    return printDocument(printer, m_text->document());
 }
 
 void Report::slot_print()
 {
     QPrinter printer(QPrinter::HighResolution);
-    if (Prompts::instance().print(this, &printer))
-        m_text->document()->print(&printer);
+    if (!Prompts::instance().print(this, &printer))
+        return;
+    if (!printDocument(printer, m_text->document()))
+        Prompts::instance().message(this, Prompts::Level::Warning, tr("Warning"),
+                                    tr("Failed to print the report."));
 }
 
 void Report::slot_save_pdf()

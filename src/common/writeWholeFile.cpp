@@ -1,9 +1,12 @@
 #include "common/writeWholeFile.h"
 
 #include <QBuffer>
+#include <QFile>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QPrinter>
 #include <QSaveFile>
+#include <QTemporaryDir>
 
 bool writeWholeFile(const QString &fileName, const QByteArray &bytes)
 {
@@ -40,4 +43,41 @@ bool writePdfPage(const QString &fileName, int resolution,
             return false;
     }
     return writeWholeFile(fileName, buffer.data());
+}
+
+bool printWhole(QPrinter &printer, const std::function<void(QPrinter &)> &print)
+{
+    const QString target = printer.outputFileName();
+    if (printer.outputFormat() != QPrinter::PdfFormat || target.isEmpty()) {
+        print(printer);
+        return printer.printerState() != QPrinter::Error;
+    }
+    QTemporaryDir dir;
+    if (!dir.isValid())
+        return false;
+    const QString aside = dir.filePath(QStringLiteral("print.pdf"));
+    printer.setOutputFileName(aside);
+    print(printer);
+    printer.setOutputFileName(target);
+    if (printer.printerState() == QPrinter::Error)
+        return false;
+    QFile file(aside);
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    // The writer ends every document it completes so; a short write cuts that off.
+    return bytes.trimmed().endsWith("%%EOF") && writeWholeFile(target, bytes);
+}
+
+bool printPainted(QPrinter &printer, const std::function<void(QPainter &)> &draw)
+{
+    bool painted = false;
+    const bool whole = printWhole(printer, [&](QPrinter &device) {
+        QPainter painter;
+        if (!painter.begin(&device))
+            return;
+        draw(painter);
+        painted = painter.end();
+    });
+    return painted && whole;
 }

@@ -305,11 +305,11 @@ void Graph::slot_print()
     QPrinter printer(QPrinter::HighResolution);
     if (!Prompts::instance().print(nullptr, &printer))
         return;
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return;
-    render(&painter, QRectF(), QRect(), Qt::KeepAspectRatio);
-    painter.end();
+    if (!printPainted(printer, [this](QPainter &painter) {
+            render(&painter, QRectF(), QRect(), Qt::KeepAspectRatio);
+        }))
+        Prompts::instance().message(this, Prompts::Level::Warning, QStringLiteral("Warning"),
+                                    QStringLiteral("Failed to print graph."));
 }
 
 void Graph::scaleCoords(double W, double H)

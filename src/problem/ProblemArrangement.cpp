@@ -2,6 +2,7 @@
 
 #include "graph/Graph.h"
 #include "common/Prompts.h"
+#include "common/writeWholeFile.h"
 #include "items/Calculus.h"
 #include "items/CalculusDisplay.h"
 #include "items/infoEDGE.h"
@@ -17,8 +18,11 @@ void Problem::slot_print()
     QPrinter printer(QPrinter::HighResolution);
     if (!Prompts::instance().print(nullptr, &printer))
         return;
-    QPainter painter(&printer);
-    render(&painter, QRectF(), QRect(), Qt::KeepAspectRatio);
+    if (!printPainted(printer, [this](QPainter &painter) {
+            render(&painter, QRectF(), QRect(), Qt::KeepAspectRatio);
+        }))
+        Prompts::instance().message(this, Prompts::Level::Warning, QStringLiteral("Warning"),
+                                    QStringLiteral("Failed to print white board."));
 }
 
 void Problem::slot_delete_items()

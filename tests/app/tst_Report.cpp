@@ -1,4 +1,6 @@
+#include "FileSizeLimit.h"
 #include "PresetPrompts.h"
+#include "PrintTargets.h"
 
 #include "app/Report.h"
 #include "graph/Graph.h"
@@ -45,6 +47,8 @@ private slots:
     void sectionsInOrder();
     void pictureFollowsBoard();
     void pdf();
+    void printFailureIsReported_data() { addPrintTargetRows(); }
+    void printFailureIsReported();
 };
 
 void tst_Report::sectionsInOrder()
@@ -137,6 +141,29 @@ void tst_Report::pdf()
     prompts.files << dir.filePath("missing/report.pdf");
     report.slot_save_pdf();
     QCOMPARE(prompts.messages, QStringList{"Failed to save the report."});
+
+    // So is one that a full disk or a size limit cuts short; the previous file stays.
+    const QByteArray complete = printTargets::readAll(name);
+    QVERIFY(complete.trimmed().endsWith("%%EOF"));
+    QVERIFY(printTargets::writeAll(name, "old report"));
+    {
+        FileSizeLimit limit(complete.size() / 2);
+        QVERIFY(limit.ok);
+        QVERIFY(!report.printToFile(name));
+        prompts.files << name;
+        report.slot_save_pdf();
+    }
+    QCOMPARE(prompts.messages.last(), QString("Failed to save the report."));
+    QCOMPARE(prompts.messages.size(), 2);
+    QCOMPARE(printTargets::readAll(name), QByteArray("old report"));
+}
+
+void tst_Report::printFailureIsReported()
+{
+    WienerBoard b;
+    Report report(&b.board, &b.catalogue);
+    report.rebuild();
+    checkPrintTarget([&] { report.slot_print(); }, "Failed to print the report.");
 }
 
 QTEST_MAIN(tst_Report)

@@ -2,6 +2,7 @@
 
 #include "common/Prompts.h"
 
+#include <QPrinter>
 #include <QQueue>
 #include <QStringList>
 
@@ -19,6 +20,7 @@ public:
     QQueue<bool> printAnswers; ///< answers of print
     QStringList asked;         ///< one entry per dialog, in order
     QStringList messages;      ///< texts of the message boxes
+    QString printFile;         ///< when set, an accepted print dialog prints to this PDF file
 
     QString openFileName(QWidget *, const QString &caption, const QString &,
                          const QString &) override
@@ -52,10 +54,15 @@ public:
         asked << QStringLiteral("message: ") + title;
         messages << text;
     }
-    bool print(QWidget *, QPrinter *) override
+    bool print(QWidget *, QPrinter *printer) override
     {
         asked << QStringLiteral("print");
-        return !printAnswers.isEmpty() && printAnswers.dequeue();
+        const bool accepted = !printAnswers.isEmpty() && printAnswers.dequeue();
+        if (accepted && !printFile.isEmpty()) {
+            printer->setOutputFormat(QPrinter::PdfFormat);
+            printer->setOutputFileName(printFile);
+        }
+        return accepted;
     }
 
 private:

@@ -5,6 +5,7 @@
 #include "CommonTest.h"
 #include "FileSizeLimit.h"
 #include "PresetPrompts.h"
+#include "PrintTargets.h"
 
 #include <QDir>
 #include <QImage>
@@ -148,6 +149,8 @@ private slots:
     void failuresAreReported();
     void failedWriteKeepsOldFile();
     void pdfIsDrawn();
+    void printFailureIsReported_data() { addPrintTargetRows(); }
+    void printFailureIsReported();
     void scaleCoords();
 
 private:
@@ -370,6 +373,13 @@ void tst_GraphFiles::pdfIsDrawn()
     QVERIFY(g.printToFile(out.path() + "/g.pdf"));
     QVERIFY(readAll(out.path() + "/g.pdf").startsWith("%PDF"));
     QVERIFY(inkOfPdf(out.path() + "/g.pdf", out.path()) > 50);
+}
+
+void tst_GraphFiles::printFailureIsReported()
+{
+    Graph g("graph", true);
+    build(g, randomSpec(12));
+    checkPrintTarget([&] { g.slot_print(); }, "Failed to print graph.");
 }
 
 void tst_GraphFiles::scaleCoords()

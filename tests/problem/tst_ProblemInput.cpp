@@ -1,4 +1,5 @@
 #include "PresetPrompts.h"
+#include "PrintTargets.h"
 
 #include "graph/Graph.h"
 #include "catalogue/BuildCalculus.h"
@@ -79,6 +80,8 @@ private slots:
     void keyTables();
     void zoomBounds();
     void deleteWithConfirmation();
+    void printFailureIsReported_data() { addPrintTargetRows(); }
+    void printFailureIsReported();
 };
 
 void tst_ProblemInput::clickAndDoubleClick()
@@ -285,6 +288,14 @@ void tst_ProblemInput::deleteWithConfirmation()
         QCOMPARE(ge->formula(), QString(answer ? "MISSING ARGUMENT" : "ORDER(G) >= SIZE(G)"));
         QCOMPARE(ge->getError(), answer);
     }
+}
+
+void tst_ProblemInput::printFailureIsReported()
+{
+    Board b;
+    b.add("ORDER", {0, 0});
+    b.add(">=", {200, 100});
+    checkPrintTarget([&] { b.p.slot_print(); }, "Failed to print white board.");
 }
 
 QTEST_MAIN(tst_ProblemInput)
