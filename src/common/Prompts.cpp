@@ -48,18 +48,27 @@ QString Prompts::saveFileName(QWidget *parent, const QString &caption, const QSt
     return withFilterSuffix(name, selected);
 }
 
+QString Prompts::saveFileNameAsTyped(QWidget *parent, const QString &caption, const QString &dir,
+                                     const QString &filter)
+{
+    return askSaveFileName(parent, caption, dir, filter, nullptr);
+}
+
 QString Prompts::askSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                  const QString &filter, QString *selectedFilter)
 {
     QFileDialog dialog(parent, caption, dir, filter);
     dialog.setAcceptMode(QFileDialog::AcceptSave);
-    // Where the dialog adds the suffix itself, it does so before it asks about overwriting.
-    dialog.setDefaultSuffix(suffixOf(filter));
-    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
-                     [&dialog](const QString &f) { dialog.setDefaultSuffix(suffixOf(f)); });
+    if (selectedFilter) {
+        // Where the dialog adds the suffix itself, it does so before it asks about overwriting.
+        dialog.setDefaultSuffix(suffixOf(filter));
+        QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog,
+                         [&dialog](const QString &f) { dialog.setDefaultSuffix(suffixOf(f)); });
+    }
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return QString();
-    *selectedFilter = dialog.selectedNameFilter();
+    if (selectedFilter)
+        *selectedFilter = dialog.selectedNameFilter();
     return dialog.selectedFiles().first();
 }
 

@@ -23,6 +23,10 @@ public:
     /// filter as the file dialog takes it: "Graph lists (*.dmvx3);;graph6 (*.g6)".
     QString saveFileName(QWidget *parent, const QString &caption, const QString &dir,
                          const QString &filter);
+    /// A file to write, the name exactly as the dialog returns it (no suffix added); empty
+    /// when the user cancels.
+    QString saveFileNameAsTyped(QWidget *parent, const QString &caption, const QString &dir,
+                                const QString &filter);
     /// A folder; empty when the user cancels.
     virtual QString directory(QWidget *parent, const QString &caption, const QString &dir);
     /// A yes/no question; true for yes.
@@ -46,6 +50,7 @@ public:
 
 protected:
     /// The save dialog itself: the name as typed and, in selectedFilter, the filter in force.
+    /// A null selectedFilter asks for the name alone: the dialog then adds no suffix either.
     virtual QString askSaveFileName(QWidget *parent, const QString &caption, const QString &dir,
                                     const QString &filter, QString *selectedFilter);
 };

@@ -59,12 +59,12 @@ void formatError()
 }
 
 // Asks for a file to write and warns with `failure` when `write` fails on it, as it does on
-// the empty name of a cancelled dialog.
+// the empty name of a cancelled dialog. The name is written as the user gave it, suffix or not.
 void writeChosenFile(QWidget *parent, const QString &caption, const QString &dir,
                      const QString &filter, const std::function<bool(const QString &)> &write,
                      const QString &failure)
 {
-    const QString name = Prompts::instance().saveFileName(parent, caption, dir, filter);
+    const QString name = Prompts::instance().saveFileNameAsTyped(parent, caption, dir, filter);
     if (!write(name))
         Prompts::instance().message(parent, Prompts::Level::Warning, QStringLiteral("Warning"),
                                     failure);

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cmath>
 #include <map>
+#include <sstream>
 #include <vector>
 
 namespace {
@@ -149,7 +150,7 @@ bool IsomorphismSearch::isIsomorphism() const
     return true;
 }
 
-bool IsomorphismSearch::accept(double v, bool &improved)
+bool IsomorphismSearch::accept(double v, const char *trace, bool &improved)
 {
     if (!(v < cur - Tolerance))
         return false;
@@ -158,6 +159,9 @@ bool IsomorphismSearch::accept(double v, bool &improved)
     if (v < bestValue - Tolerance) {
         bestValue = v;
         bestbackup();
+        std::ostringstream line;
+        line << trace << v;
+        writeDiagnostic(QByteArray::fromStdString(line.str()));
         strength = 0;
         cycle = 0;
         // A spectral match alone can be a coincidence, and rounding can keep a true match just
@@ -168,10 +172,10 @@ bool IsomorphismSearch::accept(double v, bool &improved)
     return true;
 }
 
-bool IsomorphismSearch::tryRotation(const int *v, int k, bool &improved)
+bool IsomorphismSearch::tryRotation(const int *v, int k, const char *trace, bool &improved)
 {
     rotate(v, k);
-    if (accept(eval(), improved))
+    if (accept(eval(), trace, improved))
         return true;
     int back[4];
     for (int t = 0; t < k; ++t)
@@ -188,14 +192,14 @@ bool IsomorphismSearch::scanSwaps()
         for (int i = 0; i < n && !capReached(); ++i)
             for (int j = i + 1; j < n && !capReached(); ++j) {
                 const int v[2] = {i, j};
-                if (tryRotation(v, 2, improved) && found)
+                if (tryRotation(v, 2, "d ", improved) && found)
                     return true;
             }
     }
     return false;
 }
 
-bool IsomorphismSearch::scanRotations(int k)
+bool IsomorphismSearch::scanRotations(int k, const char *trace)
 {
     bool improved = true;
     while (improved && !capReached()) {
@@ -210,7 +214,7 @@ bool IsomorphismSearch::scanRotations(int k)
             if (distinct) {
                 if (capReached())
                     return false;
-                if (tryRotation(v, k, improved) && found)
+                if (tryRotation(v, k, trace, improved) && found)
                     return true;
             }
             more = false;
@@ -238,7 +242,7 @@ bool IsomorphismSearch::scanDoubleSwaps()
                         if (a == b || a == i || a == j || b == i || b == j)
                             continue;
                         const int v[2] = {a, b};
-                        if (tryRotation(v, 2, improved)) {
+                        if (tryRotation(v, 2, "w ", improved)) {
                             kept = true;
                             if (found)
                                 return true;
@@ -353,7 +357,8 @@ int IsomorphismSearch::run(const BitGraph &g1, const BitGraph &g2)
             bestrestore();
             perturb(strength);
             cur = eval();
-            if (scanSwaps() || scanRotations(3) || scanDoubleSwaps() || scanRotations(4))
+            if (scanSwaps() || scanRotations(3, "t ") || scanDoubleSwaps() ||
+                scanRotations(4, "q "))
                 return 1;
             ++strength;
         }

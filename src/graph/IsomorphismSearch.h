@@ -40,13 +40,14 @@ private:
     /// Starts the permutation on a colour-preserving match; false when the colour classes of the
     /// two graphs differ in size, which rules an isomorphism out.
     bool coupleByColour();
-    bool accept(double v, bool &improved);
+    /// On a new best, writes a line of `trace` (the scan's text) and v to standard error.
+    bool accept(double v, const char *trace, bool &improved);
     /// Applies the rotation and keeps it when accepted, else undoes it.
-    bool tryRotation(const int *v, int k, bool &improved);
+    bool tryRotation(const int *v, int k, const char *trace, bool &improved);
     bool scanSwaps();
     bool scanDoubleSwaps();
     /// Descent over the rotations of k = 3 or 4 distinct vertices.
-    bool scanRotations(int k);
+    bool scanRotations(int k, const char *trace);
     bool capReached() const { return evalCount >= cap; }
     int finish();
 

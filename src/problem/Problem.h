@@ -187,8 +187,6 @@ protected:
     void timerEvent(QTimerEvent *event) override;
 
 private:
-    /// openString, handing the reader's console text of a refused text to `failure`.
-    bool openText(const QString &text, QString *failure);
     bool readText(const QString &path, QString &text) const;
     void adoptFileName(const QString &chosen);
     /// The board item that is the scene item, or null (links, rubber band).

@@ -36,16 +36,9 @@ void Problem::reportFailure(const QString &console, const QString &standardError
 
 bool Problem::openString(QString text)
 {
-    return openText(text, nullptr);
-}
-
-bool Problem::openText(const QString &text, QString *failure)
-{
     ProblemText parsed;
     if (!parsed.read(text)) {
         reportFailure(parsed.failureConsole, parsed.failureStandardError);
-        if (failure)
-            *failure = parsed.failureConsole;
         return false;
     }
     EditScope edit(*this);
@@ -162,8 +155,8 @@ void Problem::placeText(const ProblemText &text)
 
 void Problem::slot_save()
 {
-    const QString chosen = Prompts::instance().saveFileName(
-        this, QStringLiteral("Save problem as"),
+    const QString chosen = Prompts::instance().saveFileNameAsTyped(
+        this, QStringLiteral("Save results as"),
         workingDirectory.isEmpty() ? fileName : workingDirectory, QStringLiteral("*.mvx3"));
     if (!save(chosen)) {
         Prompts::instance().message(this, Prompts::Level::Warning, QStringLiteral("Warning"),
@@ -198,12 +191,7 @@ bool Problem::open(QString path)
                                     QStringLiteral("Cannot open file"));
         return false;
     }
-    // The console is easily missed: the user who chose the file is told why it was refused.
-    QString failure;
-    if (openText(text, &failure))
-        return true;
-    Prompts::instance().message(this, Prompts::Level::Warning, QStringLiteral("Warning"), failure);
-    return false;
+    return openString(text);
 }
 
 bool Problem::autosave()

@@ -28,7 +28,7 @@ public:
         asked << QStringLiteral("open: ") + caption;
         return files.isEmpty() ? QString() : files.dequeue();
     }
-    /// The first filter stands chosen, as in the dialog; Prompts adds its suffix.
+    /// The first filter stands chosen, as in the dialog; saveFileName adds its suffix.
     QString askSaveFileName(QWidget *, const QString &caption, const QString &, const QString &,
                             QString *) override
     {

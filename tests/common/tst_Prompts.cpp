@@ -43,7 +43,10 @@ void tst_Prompts::saveNameGetsFilterSuffix()
     PresetPrompts prompts;
     prompts.files << name;
     QCOMPARE(Prompts::instance().saveFileName(nullptr, "Save", "/w", filter), expected);
-    QCOMPARE(prompts.asked, QStringList{"save: Save"});
+    // Where no suffix is wanted, the name comes back as given.
+    prompts.files << name;
+    QCOMPARE(Prompts::instance().saveFileNameAsTyped(nullptr, "Save as", "/w", filter), name);
+    QCOMPARE(prompts.asked, QStringList({"save: Save", "save: Save as"}));
 }
 
 QTEST_MAIN(tst_Prompts)

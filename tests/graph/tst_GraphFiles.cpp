@@ -147,6 +147,8 @@ private slots:
     void malformedKeepsGraph_data();
     void malformedKeepsGraph();
     void failuresAreReported();
+    void chosenNamesWrittenUnchanged_data();
+    void chosenNamesWrittenUnchanged();
     void failedWriteKeepsOldFile();
     void pdfIsDrawn();
     void printFailureIsReported_data() { addPrintTargetRows(); }
@@ -333,6 +335,31 @@ void tst_GraphFiles::failuresAreReported()
                                             "Failed to export graph."}));
     QCOMPARE(readAll(path("plain")), QByteArray("x"));
     QCOMPARE(state(g), before);
+}
+
+void tst_GraphFiles::chosenNamesWrittenUnchanged_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::newRow("no suffix") << "graph";
+    QTest::newRow("trailing dot") << "graph.";
+}
+
+void tst_GraphFiles::chosenNamesWrittenUnchanged()
+{
+    QFETCH(QString, name);
+    QTemporaryDir saved, exported;
+    Graph g("graph", true);
+    const Spec s = randomSpec(5);
+    build(g, s);
+    PresetPrompts prompts;
+    prompts.files << saved.filePath(name) << exported.filePath(name);
+    g.slot_save();
+    g.slot_export_graph();
+    QCOMPARE(prompts.messages, QStringList());
+    QCOMPARE(readAll(saved.filePath(name)), fileOf(s));
+    QCOMPARE(readAll(exported.filePath(name)), fileOf(s, QString(), true));
+    for (const QTemporaryDir *dir : {&saved, &exported})
+        QCOMPARE(QDir(dir->path()).entryList(QDir::Files | QDir::Hidden), QStringList{name});
 }
 
 void tst_GraphFiles::failedWriteKeepsOldFile()

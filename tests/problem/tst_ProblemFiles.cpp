@@ -48,6 +48,7 @@ private slots:
     void saveOpenSaveSameBytes();
     void nonLatin1AndNulByte();
     void failedWriteKeepsOldFile();
+    void chosenNameUsedUnchanged();
     void cancelledDialogsAndMalformedFiles();
     void autosaveAndAutoload();
 };
@@ -102,11 +103,24 @@ void tst_ProblemFiles::failedWriteKeepsOldFile()
     }
     QCOMPARE(readAll(f.path("old.mvx3")), old);
     QCOMPARE(console.count(), 0);
-    QCOMPARE(prompts.asked, QStringList({"save: Save problem as", "message: Warning"}));
+    QCOMPARE(prompts.asked, QStringList({"save: Save results as", "message: Warning"}));
     QCOMPARE(prompts.messages, QStringList({"Failed to save data."}));
     QCOMPARE(f.board.getFileName() + f.board.getName(), QString("board"));
     QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"old.mvx3"}));
     QVERIFY(!f.board.save(f.path("missing/p.mvx3")));
+}
+
+void tst_ProblemFiles::chosenNameUsedUnchanged()
+{
+    Filled f;
+    PresetPrompts prompts;
+    prompts.files << f.path("cycle");
+    f.board.slot_save();
+    QCOMPARE(prompts.messages, QStringList());
+    QCOMPARE(readAll(f.path("cycle")), f.board.saveString().toLatin1());
+    QCOMPARE(QDir(f.dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"cycle"});
+    QCOMPARE(f.board.getFileName(), f.path("cycle"));
+    QCOMPARE(f.board.getName(), QString("cycle"));
 }
 
 void tst_ProblemFiles::cancelledDialogsAndMalformedFiles()
@@ -116,17 +130,22 @@ void tst_ProblemFiles::cancelledDialogsAndMalformedFiles()
     PresetPrompts prompts;
     f.board.slot_save();
     const QByteArray log = captureStderr([&] { f.board.slot_open(); });
-    QCOMPARE(prompts.asked, QStringList({"save: Save problem as", "message: Warning",
+    QCOMPARE(prompts.asked, QStringList({"save: Save results as", "message: Warning",
                                          "open: Choose problem to load", "message: Opening"}));
     QCOMPARE(prompts.messages, QStringList({"Failed to save data.", "Cannot open file"}));
     QVERIFY(log.contains("Opening \n"));
-    // A file the reader refuses is neither read in part nor adopted as the board's file, and
-    // the user is told the reader's reason.
+    // A file the reader refuses is neither read in part nor adopted as the board's file; the
+    // reader says why in red on the console, and no box is shown.
     writeAll(f.path("bad"), text({line("SIZE"), "ORDER\t\t0"}).toLatin1());
     prompts.files << f.path("bad");
-    captureStderr([&] { f.board.slot_open(); });
-    QCOMPARE(prompts.asked.last(), QString("message: Warning"));
-    QCOMPARE(prompts.messages.last(), QString("Critical error, missing argument."));
+    QSignalSpy console(&f.board, &Problem::signal_console);
+    const QByteArray refused = captureStderr([&] { f.board.slot_open(); });
+    QCOMPARE(prompts.asked.size(), 5);
+    QCOMPARE(prompts.asked.last(), QString("open: Choose problem to load"));
+    QCOMPARE(console.count(), 1);
+    QCOMPARE(console.at(0).at(0).toString(), QString("Critical error, missing argument."));
+    QCOMPARE(console.at(0).at(3).value<QColor>(), QColor(Qt::red));
+    QVERIFY(refused.contains("Critical error, missing argument...\n"));
     QCOMPARE(f.board.saveString(), before);
     QCOMPARE(f.board.getFileName() + f.board.getName(), QString("board"));
 }
