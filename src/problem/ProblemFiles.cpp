@@ -200,8 +200,10 @@ bool Problem::open(QString path)
     }
     // The console is easily missed: the user who chose the file is told why it was refused.
     QString failure;
-    if (openText(text, &failure))
+    if (openText(text, &failure)) {
+        emit signal_report_changed();
         return true;
+    }
     Prompts::instance().message(this, Prompts::Level::Warning, QStringLiteral("Warning"), failure);
     return false;
 }
