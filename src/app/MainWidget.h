@@ -67,7 +67,8 @@ public slots:
     /// Adds an item of the catalogue's keyword to the board; refused while a search runs.
     void slot_add_item(QString keyword);
     /// The problem and the graph into the settings store, then the two autosave files. False
-    /// when a file could not be written, said in the console once per run of failures.
+    /// when the store or a file could not be written, said in the console once per run of
+    /// failures.
     bool slot_autosave();
     void slot_choose_wd();
     void slot_show_report();

@@ -46,6 +46,19 @@ QString keepAside(const QString &path)
     return QFile::rename(path, aside) ? aside : QString();
 }
 
+/// Writes what was set into the store; false when it could not be written. QSettings keeps its
+/// first error for good, so after one a fresh object on the same location, which shares the
+/// values not yet written and writes them, tells whether the store can be written again.
+bool syncStore(QSettings &s)
+{
+    s.sync();
+    if (s.status() == QSettings::NoError)
+        return true;
+    QSettings fresh(s.fileName(), s.format());
+    fresh.sync();
+    return fresh.status() == QSettings::NoError;
+}
+
 } // namespace
 
 Workbench::Workbench(const BuildCalculus *catalogue, QSettings *settings, QWidget *dialogParent)
@@ -184,19 +197,30 @@ void Workbench::startUp()
     s.setValue(QStringLiteral("runs"), s.value(QStringLiteral("runs"), 0).toInt() + 1);
     setWorkingDirectory(s.value(QStringLiteral("wd"), QDir::homePath()).toString());
 
+    bool boardBack = false;
     if (s.value(QStringLiteral("reload"), true).toBool() &&
         !s.value(QStringLiteral("problem")).toString().isEmpty()) {
-        const QString graphText = s.value(QStringLiteral("graph")).toString();
-        // Cleared first: a graph that cannot be restored is not tried again at the next start.
+        const bool graphDue = !s.value(QStringLiteral("graph")).toString().isEmpty();
+        // Cleared first, and on disk before the attempt: a graph that cannot be restored is
+        // not tried again at the next start.
         s.setValue(QStringLiteral("graph"), QString());
-        const bool graphDue = !graphText.isEmpty();
-        const bool boardBack = m_board->autoload();
+        s.sync();
+        boardBack = m_board->autoload();
         const bool graphBack = boardBack && graphDue && m_graph->autoload();
+        // Back at once: a program that dies before the first autosave must not lose the
+        // graph at its next start, nor have that start's autosave overwrite the graph file.
+        if (graphBack) {
+            s.setValue(QStringLiteral("graph"), m_graph->graphData());
+            s.sync();
+        }
         if (!boardBack || (graphDue && !graphBack))
             warnUnrestored(boardBack, graphDue);
     }
     m_graph->changeBest();
     m_graph->best_backup();
+    // After the graph: a vertex value gives one graph-values column per vertex.
+    if (boardBack)
+        rebuildExplorers();
     m_commands->slot_layout();
     m_autosave.start(60000);
 }
@@ -254,8 +278,9 @@ bool Workbench::slot_autosave()
 {
     m_settings->setValue(QStringLiteral("problem"), m_board->saveString());
     m_settings->setValue(QStringLiteral("graph"), m_graph->graphData());
-    m_settings->sync();
     QStringList failed;
+    if (!syncStore(*m_settings))
+        failed << QDir::toNativeSeparators(m_settings->fileName());
     if (!m_board->autosave())
         failed << QDir::toNativeSeparators(m_board->autosavePath());
     if (!m_graph->autosave())
@@ -324,6 +349,12 @@ void Workbench::slot_add_item(QString keyword)
     ++m_added;
     m_boardWindow->show();
     m_boardWindow->raise();
+}
+
+void Workbench::rebuildExplorers()
+{
+    for (Explorer &e : m_explorers)
+        e.explorer->slot_rebuild();
 }
 
 void Workbench::slot_clear_database()

@@ -90,7 +90,8 @@ public slots:
     /// Adds an item of the catalogue's keyword to the board; refused while a search runs.
     void slot_add_item(QString keyword);
     /// The problem and the graph into the settings store, then the two autosave files. False
-    /// when a file could not be written, said in the console once per run of failures.
+    /// when the store or a file could not be written, said in the console once per run of
+    /// failures.
     bool slot_autosave();
     /// Hands the folder to the board, the graphs and the explorers, and keeps it in the
     /// settings store.
@@ -107,6 +108,8 @@ private:
     void buildExplorers();
     void wire();
     void setWorkingDirectory(const QString &wd);
+    /// Both explorers take the board's columns, after the running build if there is one.
+    void rebuildExplorers();
     /// The restore warning; the autosave files that were due and did not come back are kept
     /// aside under names it gives.
     void warnUnrestored(bool boardBack, bool graphDue);
@@ -134,7 +137,8 @@ private:
     std::unique_ptr<GraphCommands> m_commands;
     QTimer m_autosave;
     QString m_wd;
-    /// The files the last autosave could not write; empty after a success.
+    /// The files (the settings store among them) the last autosave could not write; empty
+    /// after a success.
     QString m_autosaveFailure;
     int m_added = 0;
 };

@@ -173,7 +173,8 @@ signals:
     void signal_problem_description(QString description);
     void signal_problem_title(QString title);
     void signal_max_eval_reached();
-    /// An item's dialog changed the explorers' columns.
+    /// The explorers' columns changed: an item's dialog changed what it reports, or a problem
+    /// was opened.
     void signal_report_changed();
 
 protected:

@@ -191,7 +191,10 @@ bool Problem::open(QString path)
                                     QStringLiteral("Cannot open file"));
         return false;
     }
-    return openString(text);
+    if (!openString(text))
+        return false;
+    emit signal_report_changed();
+    return true;
 }
 
 bool Problem::autosave()

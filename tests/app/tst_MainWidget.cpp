@@ -148,6 +148,17 @@ QByteArray readFile(const QString &name)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
+/// Red console lines that report an autosave failure.
+int autosaveFailureLines(MainWidget &w)
+{
+    int n = 0;
+    QTextDocument *doc = w.console()->findChild<QPlainTextEdit *>()->document();
+    for (QTextBlock b = doc->firstBlock(); b.isValid(); b = b.next())
+        n += b.text().startsWith("Autosave failed") &&
+             b.begin().fragment().charFormat().foreground().color() == QColor(Qt::red);
+    return n;
+}
+
 } // namespace
 
 class tst_MainWidget : public QObject
@@ -157,8 +168,14 @@ private slots:
     void initTestCase();
     void restore_data();
     void restore();
+    void restoreSurvivesCrash_data();
+    void restoreSurvivesCrash();
     void autosaveFailures_data();
     void autosaveFailures();
+    void settingsStoreFailure_data();
+    void settingsStoreFailure();
+    void problemColumns_data();
+    void problemColumns();
     void autosaveContents();
     void runWithoutProblemWarns();
     void optimization_data();
@@ -294,6 +311,45 @@ void tst_MainWidget::restore()
         QVERIFY(!earlierCopies || readFile(shell->file(earlier)) == "earlier");
 }
 
+void tst_MainWidget::restoreSurvivesCrash_data()
+{
+    QTest::addColumn<int>("crashes");
+    QTest::addColumn<bool>("fromDisk"); // the next start reads the store as the crash left it
+    QTest::newRow("one crash") << 1 << false;
+    QTest::newRow("two crashes in a row") << 2 << false;
+    QTest::newRow("store as on disk") << 1 << true;
+}
+
+void tst_MainWidget::restoreSurvivesCrash()
+{
+    QFETCH(int, crashes);
+    QFETCH(bool, fromDisk);
+    maxSize(*shell->w);
+    const QString graph = "5 1011001110";
+    shell->w->graph()->loadmvx(graph, true);
+    QVERIFY(shell->w->slot_autosave());
+    // The cells of the graph file; the vertex positions follow the layout of each start.
+    auto cells = [this] { return readFile(shell->file(".mvxgr")).split('\n').last(); };
+    const QByteArray graphCells = cells();
+    for (int k = 0; k < crashes; ++k) {
+        shell->start();
+        QCOMPARE(shell->w->graph()->graphData(), graph);
+        // Gone without quitting, before the first autosave.
+        shell->w.reset();
+        if (fromDisk) {
+            const QString copy = shell->file(QString("crash%1.ini").arg(k));
+            QVERIFY(QFile::copy(shell->settings->fileName(), copy));
+            shell->settings.reset(new QSettings(copy, QSettings::IniFormat));
+        }
+    }
+    shell->start();
+    QCOMPARE(shell->w->graph()->graphData(), graph);
+    QCOMPARE(shell->settings->value("graph").toString(), graph);
+    QVERIFY(prompts->messages.isEmpty());
+    QVERIFY(shell->w->slot_autosave());
+    QCOMPARE(cells(), graphCells);
+}
+
 void tst_MainWidget::autosaveFailures_data()
 {
     QTest::addColumn<QString>("fault");
@@ -330,14 +386,7 @@ void tst_MainWidget::autosaveFailures()
         breakAutosave(broken);
         return w.slot_autosave();
     };
-    auto redLines = [&] {
-        int n = 0;
-        QTextDocument *doc = w.console()->findChild<QPlainTextEdit *>()->document();
-        for (QTextBlock b = doc->firstBlock(); b.isValid(); b = b.next())
-            n += b.text().startsWith("Autosave failed") &&
-                 b.begin().fragment().charFormat().foreground().color() == QColor(Qt::red);
-        return n;
-    };
+    auto redLines = [&] { return autosaveFailureLines(w); };
     // Said once for a run of failures, again after a success; the directory is kept.
     QVERIFY(!autosave(true));
     QVERIFY(!autosave(true));
@@ -358,6 +407,93 @@ void tst_MainWidget::autosaveFailures()
     breakAutosave(false);
     QVERIFY(w.quit());
     QCOMPARE(prompts->asked.filter("question").size(), 3);
+}
+
+void tst_MainWidget::settingsStoreFailure_data()
+{
+    QTest::addColumn<QString>("ini");
+    QTest::newRow("below a plain file") << "plain/settings.ini";
+    QTest::newRow("a directory") << "store.ini";
+}
+
+void tst_MainWidget::settingsStoreFailure()
+{
+    QFETCH(QString, ini);
+    QVERIFY(QFile(shell->file("plain")).open(QIODevice::WriteOnly));
+    QVERIFY(QDir(shell->dir.path()).mkdir("store.ini"));
+    shell->w.reset();
+    shell->settings.reset(new QSettings(shell->file(ini), QSettings::IniFormat));
+    shell->settings->setValue("wd", shell->dir.path());
+    shell->start();
+    MainWidget &w = *shell->w;
+    maxSize(w);
+
+    // The autosave files are written; the store is the one failure, said once.
+    QVERIFY(!w.slot_autosave());
+    QVERIFY(!w.slot_autosave());
+    QCOMPARE(autosaveFailureLines(w), 1);
+    QVERIFY2(w.console()->text().contains(QDir::toNativeSeparators(shell->file(ini))),
+             qPrintable(w.console()->text()));
+    QCOMPARE(readFile(shell->file(".mvxpb")), w.board()->saveString().toLatin1());
+
+    // Quitting asks whether to quit all the same; no stays.
+    prompts->answers << true << false << true;
+    QVERIFY(!w.quit());
+    QCOMPARE(prompts->asked.filter("question").size(), 2);
+    QVERIFY(w.autosaveTimer()->isActive());
+
+    // A store that can be written again is seen so, though QSettings keeps its first error.
+    QVERIFY(QFile::remove(shell->file("plain")) && QDir(shell->dir.path()).mkdir("plain"));
+    QVERIFY(QDir(shell->dir.path()).rmdir("store.ini"));
+    QVERIFY(w.quit());
+    QCOMPARE(prompts->asked.filter("question").size(), 3);
+    QVERIFY(readFile(shell->file(ini)).contains("problem="));
+}
+
+void tst_MainWidget::problemColumns_data()
+{
+    QTest::addColumn<bool>("restore");    // restored at start-up, else opened from a file
+    QTest::addColumn<bool>("withGraphs"); // the graph-values table holds rows before
+    QTest::newRow("open into empty tables") << false << false;
+    QTest::newRow("open over graphs") << false << true;
+    QTest::newRow("restore at start-up") << true << false;
+}
+
+void tst_MainWidget::problemColumns()
+{
+    QFETCH(bool, restore);
+    QFETCH(bool, withGraphs);
+    maxSize(*shell->w);
+    reportOrderAndSize(*shell->w);
+    QStringList names[2];
+    for (int k : {MainWidget::GraphValues, MainWidget::VertexValues})
+        names[k] = shell->w->board()->getReportNames(k == MainWidget::VertexValues);
+    QCOMPARE(names[MainWidget::GraphValues].size(), 2);
+    const QString problem = shell->file("columns.mvx3");
+    QVERIFY(shell->w->board()->save(problem));
+    QVERIFY(shell->w->slot_autosave());
+    shell->w.reset();
+    shell->settings->setValue("reload", restore);
+    shell->start();
+    MainWidget &w = *shell->w;
+    const QStringList graphs = smallFamilies();
+    if (!restore) {
+        if (withGraphs)
+            QVERIFY(fillGraphExplorer(*shell, graphs));
+        for (int k : {MainWidget::GraphValues, MainWidget::VertexValues})
+            QVERIFY(w.explorer(k).explorer->analyst()->getHeader().isEmpty());
+        prompts->files << problem;
+        w.boardWindow()->action("Open problem")->trigger();
+        QCOMPARE(w.board()->getFileName(), problem);
+    }
+    for (int k : {MainWidget::GraphValues, MainWidget::VertexValues}) {
+        const MainWidget::Explorer &e = w.explorer(k);
+        QTRY_VERIFY_WITH_TIMEOUT(!e.explorer->isBuilding(), kPatienceMs);
+        QCOMPARE(e.explorer->analyst()->getHeader(), names[k]);
+        QCOMPARE(e.settings->getPatterns().size(), names[k].size());
+    }
+    QCOMPARE(w.explorer(MainWidget::GraphValues).explorer->analyst()->nbRows(),
+             withGraphs ? graphs.size() : 0);
 }
 
 void tst_MainWidget::autosaveContents()
