@@ -4,6 +4,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 /// One linear relation found by the conjecture search, with its score.
 /// The relation is sum of coefs[k] * v_k <= offset over the search's variables;
 /// formula is its readable form, written with a common positive scale.
@@ -25,16 +27,22 @@ public:
     QVector<int> getSupport() const { return support; }
 
     /// True when this relation is the weaker one: fewer boundary graphs, or as many
-    /// and a sum of squared slacks larger by at least 1e-6.
+    /// and a sum of squared slacks larger by at least 1e-6. Never true both ways, at any
+    /// magnitude, so that sortBestFirst() ends.
     bool operator<(Conjecture other) const;
-    /// Same boundary count, sums within 1e-6 and coefficients within 1e-6 index by index.
+    /// Same boundary count, coefficients within 1e-6 index by index, and sums within 1e-6
+    /// or, for large sums, within 1e-8 of the smaller.
     bool operator==(Conjecture other) const;
 
     /// Best first: neighbours exchanged while the first is less than the second, so that
-    /// records whose sums lie within 1e-6 keep their order.
-    static void sortBestFirst(QVector<Conjecture *> &list);
+    /// records whose sums lie within 1e-6 keep their order. Gives up, the list partly
+    /// sorted, as soon as `stopped` (checked once a pass) returns true.
+    static void sortBestFirst(QVector<Conjecture *> &list,
+                              const std::function<bool()> &stopped = {});
 
 private:
+    static bool less(const Conjecture &a, const Conjecture &b);
+
     QString formula;
     int touching;
     double sumErr;

@@ -82,6 +82,7 @@ void ConjectureEngine::clear()
     header.clear();
     // A cancel given after set-up but before run() has begun must still count.
     stop.store(false);
+    cancelled.store(false);
     setupOpen.store(true);
 }
 
@@ -112,6 +113,7 @@ void ConjectureEngine::setHeader(QStringList names)
     graphNos.clear();
     refused = 0;
     stop.store(false);
+    cancelled.store(false);
 }
 
 void ConjectureEngine::setWeights(QVector<double> w)
@@ -137,6 +139,7 @@ void ConjectureEngine::addPoint(QVector<double> x, int graphNo)
 
 void ConjectureEngine::cancel()
 {
+    cancelled.store(true);
     stop.store(true);
 }
 
@@ -264,6 +267,7 @@ void ConjectureEngine::run()
         m = QVector<QVector<double>>(d, QVector<double>(d, 0.0));
     }
 
+    int cycles = 0;
     while (!stop.load()) {
         bool improved = eval();
         loc_restore();
@@ -290,6 +294,8 @@ void ConjectureEngine::run()
                     improved = true;
             }
         }
+        if (cycleLimit > 0 && ++cycles >= cycleLimit)
+            stop.store(true);
 
         if (improved && !stop.load())
             continue;
@@ -303,8 +309,10 @@ void ConjectureEngine::run()
         loc_backup();
     }
 
+    // A cancel (the user's, or the application quitting) is answered at once, sorted or not:
+    // the panel sorts what it collects anyway. Before clear(), which forgets the cancel.
+    Conjecture::sortBestFirst(conjectures, [this] { return cancelled.load(); });
     clear();
-    Conjecture::sortBestFirst(conjectures);
     running.store(false);
     emit signal_complete();
     // Again once the signal is out: read after waiting for the thread, it hands over all the

@@ -45,6 +45,10 @@ public:
     /// Seed of the pseudo-random generator for the following runs; a negative seed
     /// (the default) seeds from the clock at each run.
     void setSeed(int s) { seed = s; }
+    /// The following runs end after this many search cycles, whatever the time; 0 (the
+    /// default) leaves them to the time limit and cancel(). With a seed, a run's relations
+    /// then depend on nothing but its set-up.
+    void setCycleLimit(int cycles) { cycleLimit = cycles; }
 
     int nbPoints() const { return points.size(); }
     QVector<int> getGraphNos() const { return graphNos; }
@@ -56,7 +60,8 @@ public:
     int searchedVariables() const { return dim; }
     int searchedPoints() const { return searched; }
     bool hadTooFewPoints() const { return tooFew; }
-    /// The records of the last run, best first once it has ended; owned by the engine.
+    /// The records of the last run, best first once it has ended (in the order found when it
+    /// was cancelled); owned by the engine.
     QVector<Conjecture *> getConjectures() const { return conjectures; }
 
     /// The readable form of sum coefs[k] * v_k <= offset. A term is left out only when
@@ -104,6 +109,8 @@ private:
     bool combine = false;
     std::atomic<bool> setupOpen{true};
     std::atomic<bool> stop{false};
+    /// Raised by cancel() only: the run hands over what it has without sorting it.
+    std::atomic<bool> cancelled{false};
     std::atomic<bool> running{false};
     QVector<int> best_perm, perm, loc_perm;
     QVector<bool> violated;
@@ -128,4 +135,5 @@ private:
     QVector<double> magnitude;
     int refused = 0;
     int seed = -1;
+    int cycleLimit = 0;
 };

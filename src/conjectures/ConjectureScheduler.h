@@ -71,8 +71,12 @@ public:
     void setCombine(bool on) { combine = on; }
     /// Time limit of every job, in milliseconds (the engine's own default unless set).
     void setEngineLimit(qint64 ms) { engineLimit = ms; }
-    /// Seeds engine k with seed + k; a negative seed (the default) seeds from the clock.
+    /// Seeds job j with seed + j, whichever engine runs it; a negative seed (the default)
+    /// seeds from the clock.
     void setEngineSeed(int seed) { engineSeed = seed; }
+    /// Search cycles after which every job ends (0, the default: none; see
+    /// ConjectureEngine::setCycleLimit()).
+    void setEngineCycleLimit(int cycles) { engineCycles = cycles; }
     /// Makes engine `id` of a search; the scheduler owns it until the search ends.
     void setEngineFactory(EngineFactory factory) { engineFactory = std::move(factory); }
 
@@ -127,4 +131,5 @@ private:
     bool combine = false;
     qint64 engineLimit;
     int engineSeed = -1;
+    int engineCycles = 0;
 };

@@ -102,6 +102,11 @@ ConjectureWidget::ConjectureWidget(Analyst *analyst, ConjectureSettings *setting
         showNotes();
     });
     connect(scheduler, &ConjectureScheduler::signal_finished, this, &ConjectureWidget::finished);
+    // What the panel says of a finished search is of the table it searched.
+    connect(analyst, &Analyst::modelReset, this, [this] {
+        if (!scheduler->isActive())
+            clearNotes();
+    });
 }
 
 ConjectureWidget::~ConjectureWidget()
@@ -132,9 +137,7 @@ void ConjectureWidget::slot_run()
         note(tr("The previous search is still ending: search again when it has."));
         return;
     }
-    notes.clear();
-    leftOut = rowsRead = 0;
-    showNotes();
+    clearNotes();
     cancelButton->setEnabled(true);
     searchButton->setEnabled(false);
     scheduler->clearConjectures();
@@ -218,9 +221,7 @@ void ConjectureWidget::slot_database_cleared()
     if (!scheduler->isActive()) {
         scheduler->clearConjectures();
         // What the notes say was of the table now gone.
-        notes.clear();
-        leftOut = rowsRead = 0;
-        showNotes();
+        clearNotes();
         return;
     }
     scheduler->discard();
@@ -231,6 +232,13 @@ void ConjectureWidget::note(const QString &text)
 {
     if (!notes.contains(text))
         notes << text;
+    showNotes();
+}
+
+void ConjectureWidget::clearNotes()
+{
+    notes.clear();
+    leftOut = rowsRead = 0;
     showNotes();
 }
 

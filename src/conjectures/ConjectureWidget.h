@@ -37,8 +37,10 @@ public:
 
     /// Time limit of every job, in milliseconds (the engine's own default unless set).
     void setEngineLimit(qint64 ms) { scheduler->setEngineLimit(ms); }
-    /// Seeds engine k with seed + k; a negative seed (the default) seeds from the clock.
+    /// Seeds job j with seed + j; a negative seed (the default) seeds from the clock.
     void setEngineSeed(int seed) { scheduler->setEngineSeed(seed); }
+    /// Search cycles after which every job ends; 0 (the default): none.
+    void setEngineCycleLimit(int cycles) { scheduler->setEngineCycleLimit(cycles); }
 
 signals:
     void signal_console(QString text, bool debug, int level, QColor colour);
@@ -69,6 +71,7 @@ private:
     void finished();
     /// Shows, in red under the buttons, why the search did not start or ended early.
     void note(const QString &text);
+    void clearNotes();
     void showNotes();
 
     ConjectureSettings *settings;

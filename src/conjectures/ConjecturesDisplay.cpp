@@ -15,6 +15,7 @@ ConjecturesDisplay::ConjecturesDisplay() : QWidget(nullptr), scrollArea(nullptr)
     layout->setVerticalSpacing(0);
     layout->addWidget(new QLabel(QStringLiteral("Relations"), this), 0, 0);
     setMinimumWidth(400);
+    setWindowTitle(QStringLiteral("Conjectures"));
 }
 
 ConjecturesDisplay::~ConjecturesDisplay()

@@ -39,8 +39,6 @@
 namespace
 {
 
-const int kPatience = 60000; // ms; every search here ends in well under a second
-
 struct Table {
     QStringList names;
     QVector<QVector<double>> rows;
@@ -126,10 +124,13 @@ struct Panel {
     LingeringPanel widget{&analyst, &settings, &display};
     QSignalSpy console{&widget, &ConjectureWidget::signal_console};
 
-    explicit Panel(qint64 limitMs = 150, int seed = 7)
+    /// Each job runs `cycles` search cycles (none: to the time limit or a cancel); the time
+    /// limit by default never ends one first.
+    explicit Panel(int cycles = 5, qint64 limitMs = 2 * qint64(kPatienceMs))
     {
         widget.setEngineLimit(limitMs);
-        widget.setEngineSeed(seed);
+        widget.setEngineCycleLimit(cycles);
+        widget.setEngineSeed(7);
     }
     void setTable(const Table &t, int threads = 4)
     {
@@ -159,7 +160,10 @@ struct Panel {
     }
     bool idle() { return button("Search")->isEnabled() && !button("Cancel")->isEnabled(); }
     QString status() const { return statusOf(widget); }
-    bool waitIdle() { return QTest::qWaitFor([this] { return idle(); }, kPatience); }
+    bool waitIdle()
+    {
+        return QTest::qWaitFor([this] { return idle(); }, kPatienceMs);
+    }
 
     /// (job, engine) of every hand-out so far, from the panel's debug console lines.
     QVector<QPair<int, int>> handOuts(int *jobs = nullptr) const
@@ -210,7 +214,12 @@ struct Explored {
         }
         QObject::connect(&explorer, &AnalystWidget::signal_header_changed, &settings,
                          &ConjectureSettings::setVariables);
-        panel.setEngineLimit(300);
+        QObject::connect(&explorer, &AnalystWidget::signal_database_cleared, &panel,
+                         &ConjectureWidget::slot_database_cleared);
+        QObject::connect(&explorer, &AnalystWidget::signal_database_cleared, &display,
+                         &ConjecturesDisplay::clear);
+        panel.setEngineLimit(2 * qint64(kPatienceMs));
+        panel.setEngineCycleLimit(30);
         panel.setEngineSeed(11);
     }
     /// The graphs read into the explorer's table from a graph list file.
@@ -420,6 +429,11 @@ private slots:
         QTest::newRow("sums within 1e-6 keep their order")
             << QVector<QVector<double>>{{4, 0.5 + 9e-7, 1}, {4, 0.5, 2}}
             << "4 0.5000009 1\n4 0.5 2\n";
+        QTest::newRow("repeats at 1e25 with sums apart by rounding dropped")
+            << QVector<QVector<double>>{{3, 1e25, 1},
+                                        {3, 1e25 + 4e16, 1 + 5e-7},
+                                        {3, 1e25 + 7e10, 1}}
+            << "3 1e+25 1\n";
         QTest::newRow("more boundary graphs first whatever the sums")
             << QVector<QVector<double>>{{1, 0.0, 1}, {2, 100.0, 2}} << "2 100 2\n1 0 1\n";
     }
@@ -459,7 +473,7 @@ private slots:
     {
         QFETCH(int, threads);
         QFETCH(int, lingerMs);
-        Panel p(100);
+        Panel p(0, 100);
         p.widget.lingerMs = lingerMs;
         p.setTable(randomTable(4, 24, 17), threads);
         p.setPatterns({0, 0, 0, 1});
@@ -482,10 +496,10 @@ private slots:
     void cancelDuringSearch()
     {
         QFETCH(bool, fromProgressWindow);
-        Panel p(kPatience * 2);
+        Panel p(0);
         p.setTable(randomTable(2, 60, 23), 2);
         p.widget.slot_run();
-        QVERIFY(QTest::qWaitFor([&] { return !p.consoleTexts(Qt::blue).isEmpty(); }, kPatience));
+        QVERIFY(QTest::qWaitFor([&] { return !p.consoleTexts(Qt::blue).isEmpty(); }, kPatienceMs));
         QTest::mouseClick(fromProgressWindow ? p.progress()->findChild<QAbstractButton *>()
                                              : p.button("Cancel"),
                           Qt::LeftButton);
@@ -553,6 +567,40 @@ private slots:
         QTest::newRow("three columns") << false;
         QTest::newRow("three columns and their squares") << true;
     }
+    void staleReason_data()
+    {
+        QTest::addColumn<bool>("refill");
+        QTest::newRow("table refilled") << true;
+        QTest::newRow("new search") << false;
+    }
+    /// The database cleared during a search: the panel says why it stopped until the table
+    /// changes again or another search starts.
+    void staleReason()
+    {
+        QFETCH(bool, refill);
+        const QString why = "Search stopped: the database was cleared";
+        qsrand(31);
+        QStringList graphs;
+        for (int i = 0; i < 40; ++i)
+            graphs << toGraphString(randomBitGraph(5 + qrand() % 4));
+        Explored x({"ORDER", "SIZE"});
+        x.panel.setEngineCycleLimit(0); // runs until stopped
+        QVERIFY(x.load(graphs));
+        QTest::mouseClick(x.button("Search"), Qt::LeftButton);
+        x.explorer.slot_clear_database();
+        QVERIFY(QTest::qWaitFor([&] { return x.button("Search")->isEnabled(); }, kPatienceMs));
+        QVERIFY2(x.status().startsWith(why), qPrintable(x.status()));
+        QVERIFY(x.panel.getConjectures().isEmpty());
+        if (refill) {
+            QVERIFY(x.load(graphs));
+            QCOMPARE(x.status(), QString());
+        } else {
+            x.panel.setEngineCycleLimit(30);
+            QVERIFY(x.search());
+            QVERIFY2(!x.status().contains(why), qPrintable(x.status()));
+        }
+    }
+
     /// 200 random graphs through a real explorer, with their order, size and triangle count:
     /// every relation listed holds on every row, the list is best first, and each line names
     /// the graph, by the number the table gives it, that a click loads.
@@ -619,7 +667,6 @@ private slots:
             graphs << toGraphString(randomBitGraph(4));
         graphs.insert(10, toGraphString(pathGraph(3)));
         Explored x({"ORDER"}, {"DEGREES"});
-        x.panel.setEngineLimit(100);
         QVERIFY(x.load(graphs));
         QCOMPARE(x.explorer.analyst()->getHeader().size(), 5);
         QVERIFY(std::isnan(x.explorer.analyst()->getLine(10)[4]));

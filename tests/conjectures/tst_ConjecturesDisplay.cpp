@@ -39,6 +39,7 @@ private slots:
         QFETCH(QString, report);
         ConjecturesDisplay d;
         QVERIFY(d.minimumWidth() >= 400 && d.isHidden());
+        QCOMPARE(d.windowTitle(), QStringLiteral("Conjectures"));
         for (int round = 0; round < 2; ++round) {
             d.clear();
             for (const QString &t : texts)
