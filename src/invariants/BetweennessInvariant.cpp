@@ -10,6 +10,8 @@ BetweennessInvariant::BetweennessInvariant(Over o, PairWeight w, Scale s)
 
 void BetweennessInvariant::recompute()
 {
+    if (missingGraph(noGraphLine))
+        return;
     const BitGraph &g = readGraph();
     if (over == Over::Vertices) {
         double v[32];

@@ -10,6 +10,8 @@ EdgeMarkInvariant::EdgeMarkInvariant(Kernel k, Undefined u, Report report)
 
 void EdgeMarkInvariant::recompute()
 {
+    if (missingGraph(noGraphLine))
+        return;
     const BitGraph &g = readGraph();
     BitGraph marks;
     if (!kernel(g, graph->getLastClickedNode(), marks)) {

@@ -13,6 +13,8 @@ void FamilyMembership::initFamily(const QString &keyword, const QString &doc, bo
 
 void FamilyMembership::recompute()
 {
+    if (missingGraph())
+        return;
     const FamilyAnswer answer = treeFamilyMember(readGraph(), family);
     if (!answer.valued) {
         fail();

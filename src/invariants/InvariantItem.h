@@ -22,6 +22,10 @@ protected:
     /// The same where the LaTeX and the plain description are one text.
     void initInvariant(const QString &keyword, const QString &doc, bool graphical);
 
+    /// What recompute() writes to standard error when it is reached without a graph; most
+    /// items write nothing.
+    const char *noGraphLine = nullptr;
+
 private:
     const Report report;
 };

@@ -6,6 +6,8 @@ MatrixInvariant::MatrixInvariant(Kernel k) : InvariantItem(Shape::Matrix), kerne
 
 void MatrixInvariant::recompute()
 {
+    if (missingGraph(noGraphLine))
+        return;
     const BitGraph &g = readGraph();
     SquareBlock block;
     kernel(g, block);

@@ -14,6 +14,8 @@ ValueInvariant::ValueInvariant(PartialKernel k, const QString &tip)
 
 void ValueInvariant::recompute()
 {
+    if (missingGraph(noGraphLine))
+        return;
     const BitGraph &g = readGraph();
     if (partialKernel) {
         double value = 0.0;

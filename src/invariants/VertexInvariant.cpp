@@ -19,6 +19,8 @@ VertexInvariant::VertexInvariant(Members m)
 
 void VertexInvariant::recompute()
 {
+    if (missingGraph(noGraphLine))
+        return;
     const BitGraph &g = readGraph();
     if (members) {
         putMembership(*this, members(g), g.n);

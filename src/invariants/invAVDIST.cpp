@@ -18,6 +18,8 @@ invAVDIST::invAVDIST(bool graphical) : InvariantItem(Shape::Value)
 
 void invAVDIST::recompute()
 {
+    if (missingGraph(noGraphLine))
+        return;
     const BitGraph &g = readGraph();
     if (g.n < 2) {
         fail(QStringLiteral("Fewer than 2 vertices"));

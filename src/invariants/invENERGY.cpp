@@ -16,6 +16,8 @@ invENERGY::invENERGY(bool graphical) : InvariantItem(Shape::Value)
 
 void invENERGY::recompute()
 {
+    if (missingGraph(noGraphLine))
+        return;
     const BitGraph &g = readGraph();
     SquareBlock block;
     adjacencyMatrix(g, block);

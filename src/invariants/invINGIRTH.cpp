@@ -13,6 +13,8 @@ invINGIRTH::invINGIRTH(bool graphical) : InvariantItem(Shape::Matrix)
 
 void invINGIRTH::recompute()
 {
+    if (missingGraph(noGraphLine))
+        return;
     const BitGraph &g = readGraph();
     BitGraph marks;
     if (shortestCycle(g, &marks))

@@ -16,6 +16,8 @@ invKIRCHHOFF::invKIRCHHOFF(bool graphical) : InvariantItem(Shape::Value)
 
 void invKIRCHHOFF::recompute()
 {
+    if (missingGraph(noGraphLine))
+        return;
     saveTooltip(QStringLiteral("Kirchhoff"));
     const BitGraph &g = readGraph();
     if (g.n < 3) {

@@ -523,6 +523,16 @@ void Calculus::fail(const QString &tip)
         saveTooltip(tip);
 }
 
+bool Calculus::missingGraph(const char *line)
+{
+    if (graph)
+        return false;
+    fail();
+    if (line)
+        writeDiagnostic(line);
+    return true;
+}
+
 bool Calculus::takeLink(int k, Link *link)
 {
     switch (k) {

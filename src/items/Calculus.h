@@ -8,6 +8,7 @@
 //     categories), which builds the dialog only when graphical is true. Fill any work arrays
 //     to their 32-entry size there, never in recompute().
 //  2. Where no base fits, override recompute(). It runs under the compute and value mutexes;
+//     open it with `if (missingGraph()) return;`, then
 //     read the graph once with `const BitGraph& g = readGraph();` (complement already
 //     applied when the item's complement flag is set), call a plain kernel, set rows/cols
 //     and write M in place.
@@ -208,6 +209,9 @@ protected:
     const BitGraph &readGraph();
     /// Error exit of recompute(): error flag, empty value, and the tool tip to show.
     void fail(const QString &tip = QString());
+    /// Guard of a recompute() reached without a graph (compute() never does that): the error
+    /// exit, and `line`, when given, on standard error. True when the item has no graph.
+    bool missingGraph(const char *line = nullptr);
 
     // Argument protocol shared by the category bases.
     bool takeLink(int k, Link *link);

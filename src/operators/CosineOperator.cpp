@@ -10,7 +10,7 @@ CosineOperator::CosineOperator() : OperatorItem(2, 2)
     messages = &OperatorMessages::pairOfValues();
 }
 
-bool CosineOperator::computeCosine(double &cosine)
+bool CosineOperator::computeCosine(double &cosine, bool labelAtOnce)
 {
     if (!checkArguments())
         return false;
@@ -19,6 +19,8 @@ bool CosineOperator::computeCosine(double &cosine)
     if (!checkStatus(checkPair(a, b, true)))
         return false;
     succeed(name);
+    if (labelAtOnce)
+        showTooltipNow(name);
     rows = cols = 1;
     const OperStatus status = cosineBetween(a, b, cosine);
     M[0][0] = cosine;

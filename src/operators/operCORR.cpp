@@ -10,6 +10,5 @@ operCORR::operCORR(bool graphical) : CosineOperator()
 void operCORR::recompute()
 {
     double cosine = 0.0;
-    if (computeCosine(cosine))
-        showTooltipNow(name);
+    computeCosine(cosine, true);
 }

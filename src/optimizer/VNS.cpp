@@ -132,16 +132,13 @@ void VNS::run()
         endJob();
         return;
     }
-    // The main graph's order sets the shake sizes; one below 4 would switch shaking off, and
-    // the job's own order sets them instead.
-    int low = graph->getNbNodes() / 4, high = graph->getNbNodes();
-    if (low < 1 || high < 1) {
-        const int n = nbnod.load();
-        low = qMax(1, n / 4);
-        high = qMax(low, n);
-    }
-    kmin.store(low);
-    kmax.store(high);
+    // The main graph's order sets the shake sizes. An empty main graph would switch shaking
+    // off for the whole job (k never leaves 0): the job's own order sets them instead.
+    int order = graph->getNbNodes();
+    if (order < 1)
+        order = nbnod.load();
+    kmin.store(order / 4);
+    kmax.store(order);
     kstep.store(1);
     say(QStringLiteral("optimization running.. thread no=") + QString::number(threadNo), true, 2,
         QColor(Qt::black));

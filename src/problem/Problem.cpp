@@ -461,20 +461,18 @@ void Problem::eval(Eval *record)
 
     const int count = m_nbEvals.fetch_add(1, std::memory_order_relaxed) + 1;
     const int limit = m_maxEvals.load(std::memory_order_relaxed);
-    if (limit != 0 && count >= limit && !m_limitSignalled.exchange(true))
+    if (limit != 0 && count >= limit)
         emit signal_max_eval_reached();
 }
 
 void Problem::resetNbEvals()
 {
     m_nbEvals.store(0);
-    m_limitSignalled.store(false);
 }
 
 void Problem::slot_set_max_eval(int max)
 {
     m_maxEvals.store(max);
-    m_limitSignalled.store(false);
 }
 
 bool Problem::isMaxEvalsReached() const

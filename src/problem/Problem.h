@@ -172,6 +172,7 @@ signals:
     void signal_solution(QString graph);
     void signal_problem_description(QString description);
     void signal_problem_title(QString title);
+    /// From every evaluation at or past a limit that is not 0.
     void signal_max_eval_reached();
     /// The explorers' columns changed: an item's dialog changed what it reports, or a problem
     /// was opened.
@@ -274,6 +275,4 @@ private:
     QString title;
     std::atomic<int> m_nbEvals{0};
     std::atomic<int> m_maxEvals{0};
-    // The limit is announced once per reset or change of the limit.
-    std::atomic<bool> m_limitSignalled{false};
 };

@@ -73,9 +73,11 @@ struct Expected {
     QVector<double> entries; // row-major over rows x cols; a zero's sign counts
     bool shownNow = false;   // the saved text is the tool tip at once (no dialog, no backup)
     QString formula;         // null: not compared
+    QString shown;           // null: the tool tip as shownNow says; else the tool tip at once
     Expected labelled(const QString &l) const { return Expected(*this).set(&Expected::saved, l); }
     Expected now() const { return Expected(*this).set(&Expected::shownNow, true); }
     Expected writes(const QString &f) const { return Expected(*this).set(&Expected::formula, f); }
+    Expected shows(const QString &t) const { return Expected(*this).set(&Expected::shown, t); }
     template <class T> Expected &set(T Expected::*field, const T &v)
     {
         return this->*field = v, *this;
@@ -85,12 +87,12 @@ struct Expected {
 inline Expected ok(int r, int c, const QVector<double> &e, const QString &sr = "1",
                    const QString &sc = "1")
 {
-    return Expected{false, QString(), r, c, sr, sc, e, false, QString()};
+    return Expected{false, QString(), r, c, sr, sc, e, false, QString(), QString()};
 }
 
 inline Expected failed(const QString &message, const QString &sr = "NA", const QString &sc = "NA")
 {
-    return Expected{true, message, 0, 0, sr, sc, {}, false, QString()};
+    return Expected{true, message, 0, 0, sr, sc, {}, false, QString(), QString()};
 }
 
 Q_DECLARE_METATYPE(Args)
@@ -174,7 +176,9 @@ inline void runCase()
     const QString saved = expected.saved.isNull() ? keyword : expected.saved;
     QCOMPARE(item->getError(), expected.error);
     QCOMPARE(item->savedTooltip, saved);
-    QCOMPARE(item->toolTip(), expected.shownNow ? saved : QString());
+    QCOMPARE(item->toolTip(), !expected.shown.isNull() ? expected.shown
+                              : expected.shownNow      ? saved
+                                                       : QString());
     QCOMPARE(QSize(item->cols, item->rows), QSize(expected.cols, expected.rows));
     QCOMPARE(item->getSRows() + " x " + item->getSCols(),
              expected.symbolRows + " x " + expected.symbolCols);

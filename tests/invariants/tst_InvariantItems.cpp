@@ -135,6 +135,7 @@ private slots:
     void itemsFollowTheKernels();
     void complementFlag();
     void withoutGraph();
+    void recomputeWithoutGraph();
     void withoutVertices();
     void smallExamples();
     void disconnectedGraph_data();
@@ -390,6 +391,25 @@ void tst_InvariantItems::withoutGraph()
         const int extent = kFamilies.contains(k) ? 1 : 0;
         QCOMPARE(item->rows, extent);
         QCOMPARE(item->cols, extent);
+    }
+}
+
+void tst_InvariantItems::recomputeWithoutGraph()
+{
+    // Reached directly, recompute() guards itself: no value (not that of an empty graph), the
+    // error flag, and a line from ORDER and NCONN only.
+    Graph g("G", false);
+    for (const QString &k : kAll) {
+        Item item = on(k, g, cycleGraph(6));
+        item->setGraph(nullptr);
+        const QByteArray said = captureStderr([&] { item->recompute(); });
+        QVERIFY2(item->getError(), qPrintable(k));
+        QCOMPARE(item->rows, 0);
+        QCOMPARE(item->cols, 0);
+        const QByteArray line = k == "ORDER"   ? "invORDER no graph\n"
+                                : k == "NCONN" ? "invNCONN no graph\n"
+                                               : "";
+        QCOMPARE(said, line);
     }
 }
 

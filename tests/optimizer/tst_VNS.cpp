@@ -226,7 +226,8 @@ private slots:
         QCOMPARE(rig.main.currentGraphData(), rig.job.lastSolution()->getGraph());
     }
 
-    /// Shake sizes from the main graph's order, or from the job's where that would give none.
+    /// Shake sizes from the main graph's order, or from the job's where the main graph is
+    /// empty and would give none at all.
     void shakeRange_data()
     {
         QTest::addColumn<int>("mainOrder");
@@ -235,11 +236,12 @@ private slots:
         QTest::addColumn<int>("kmax");
         QTest::newRow("main 8, job 12") << 8 << 12 << 2 << 8;
         QTest::newRow("main 4, job 16") << 4 << 16 << 1 << 4;
-        QTest::newRow("main 3, job 16") << 3 << 16 << 4 << 16;
+        QTest::newRow("main 3, job 16") << 3 << 16 << 0 << 3;
+        QTest::newRow("main 1, job 32") << 1 << 32 << 0 << 1;
+        QTest::newRow("main 32, job 5") << 32 << 5 << 8 << 32;
         QTest::newRow("empty main, job 16") << 0 << 16 << 4 << 16;
-        QTest::newRow("empty main, job 3") << 0 << 3 << 1 << 3;
-        QTest::newRow("main 1, job 32") << 1 << 32 << 8 << 32;
-        QTest::newRow("empty main, empty job") << 0 << 0 << 1 << 1;
+        QTest::newRow("empty main, job 3") << 0 << 3 << 0 << 3;
+        QTest::newRow("empty main, empty job") << 0 << 0 << 0 << 0;
     }
     void shakeRange()
     {

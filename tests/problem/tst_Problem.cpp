@@ -180,12 +180,16 @@ void tst_Problem::evaluationLimit()
     board.slot_set_max_eval(3);
     QCOMPARE(evals(2), QPoint(0, 0));
     QCOMPARE(evals(1), QPoint(1, 1));
-    QCOMPARE(evals(1), QPoint(1, 1)); // once until reset
-    QCOMPARE(board.nbEvals(), 4);
+    QCOMPARE(evals(2), QPoint(3, 1)); // again at every later evaluation
+    QCOMPARE(board.nbEvals(), 5);
     board.resetNbEvals();
-    QCOMPARE(evals(3), QPoint(2, 1));
-    board.slot_set_max_eval(2); // already reached: announced again at the next evaluation
-    QCOMPARE(evals(1), QPoint(3, 1));
+    QCOMPARE(evals(2), QPoint(3, 0));
+    QCOMPARE(evals(1), QPoint(4, 1));
+    board.slot_set_max_eval(10); // raised past the count: silent until reached
+    QCOMPARE(evals(6), QPoint(4, 0));
+    QCOMPARE(evals(1), QPoint(5, 1));
+    board.slot_set_max_eval(0);
+    QCOMPARE(evals(3), QPoint(5, 0));
 }
 
 void tst_Problem::fastComputationSkipsUnneeded()
