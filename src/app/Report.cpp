@@ -7,14 +7,23 @@
 
 #include <QGraphicsItem>
 #include <QGraphicsScene>
+#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QImage>
 #include <QPainter>
+#include <QPixmap>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
+#include <QTextDocument>
 #include <QUrl>
 #include <QVBoxLayout>
+#include <QtMath>
+
+#include <memory>
 
 namespace
 {
@@ -57,9 +66,96 @@ QImage boardPicture(Problem *board)
     return image;
 }
 
-bool printDocument(QPrinter &printer, QTextDocument *document)
+/// The resolution of a document's own units (an image's pixels among them) for
+/// QTextDocument::print: the primary screen's logical one, 96 under Qt::AA_Use96Dpi, as Qt's
+/// qt_defaultDpiX and qt_defaultDpiY, which are not public, give it.
+int documentDpi(Qt::Orientation orientation)
 {
-    return printWhole(printer, [document](QPrinter &device) { document->print(&device); });
+    if (QCoreApplication::testAttribute(Qt::AA_Use96Dpi))
+        return 96;
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return 100;
+    return qRound(orientation == Qt::Horizontal ? screen->logicalDotsPerInchX()
+                                                : screen->logicalDotsPerInchY());
+}
+
+/// The width of the text, in the document's units, on the pages that QTextDocument::print
+/// lays out a document that is not paginated (as a text browser's is) on, as Qt 5.15 does it:
+/// the printer's page less its margins (2 mm each when it has none: print then sets them, and
+/// they are set here first, the same), less the 2 cm margins that print gives the document's
+/// frame on either side.
+qreal printedTextWidth(QPrinter &printer)
+{
+    const QMarginsF m = printer.pageLayout().margins(QPageLayout::Millimeter);
+    if (m.left() == 0 && m.right() == 0 && m.top() == 0 && m.bottom() == 0)
+        printer.setPageMargins(QMarginsF(2, 2, 2, 2), QPageLayout::Millimeter);
+    // Document units to the printer's dots, as the layout scales margins and images.
+    const qreal dots = qreal(printer.logicalDpiY()) / documentDpi(Qt::Vertical);
+    const qreal frameMargin = qRound(int(2 / 2.54 * documentDpi(Qt::Horizontal)) * dots);
+    return (printer.width() - 2 * frameMargin) / dots;
+}
+
+/// The size of an image of the document in the document's units, as the layout gives it: the
+/// width and height set, else the picture's own, in proportion when one of them is set.
+QSizeF imageSize(const QTextDocument *document, const QTextImageFormat &format)
+{
+    const QVariant data = document->resource(QTextDocument::ImageResource, QUrl(format.name()));
+    QSizeF own;
+    if (data.userType() == QMetaType::QImage) {
+        const QImage image = data.value<QImage>();
+        own = QSizeF(image.size()) / image.devicePixelRatio();
+    } else if (data.userType() == QMetaType::QPixmap) {
+        const QPixmap pixmap = data.value<QPixmap>();
+        own = QSizeF(pixmap.size()) / pixmap.devicePixelRatio();
+    }
+    const bool hasWidth = format.hasProperty(QTextFormat::ImageWidth);
+    const bool hasHeight = format.hasProperty(QTextFormat::ImageHeight);
+    QSizeF size(format.width(), format.height());
+    if (!hasWidth)
+        size.setWidth(hasHeight && own.height() > 0 ? size.height() * own.width() / own.height()
+                                                    : own.width());
+    if (!hasHeight)
+        size.setHeight(hasWidth && own.width() > 0 ? size.width() * own.height() / own.width()
+                                                   : own.height());
+    return size;
+}
+
+/// Narrows each image wider than `width` (document units) to it, keeping its proportions.
+void fitImages(QTextDocument *document, qreal width)
+{
+    const qreal fit = qFloor(width);
+    QVector<QPair<QTextFragment, QTextImageFormat>> wide;
+    for (QTextBlock block = document->begin(); block != document->end(); block = block.next())
+        for (auto it = block.begin(); !it.atEnd(); ++it) {
+            const QTextFragment fragment = it.fragment();
+            QTextImageFormat format = fragment.charFormat().toImageFormat();
+            if (!format.isValid())
+                continue;
+            const QSizeF size = imageSize(document, format);
+            if (fit < 1 || size.width() <= fit)
+                continue;
+            format.setWidth(fit);
+            format.setHeight(size.height() * fit / size.width());
+            wide.append({fragment, format});
+        }
+    for (const auto &image : wide) {
+        QTextCursor cursor(document);
+        cursor.setPosition(image.first.position());
+        cursor.setPosition(image.first.position() + image.first.length(), QTextCursor::KeepAnchor);
+        cursor.setCharFormat(image.second);
+    }
+}
+
+/// Prints the document, its pictures narrowed to the printed page's text so that none is cut
+/// at the page's edge; the window's document keeps them as they are.
+bool printDocument(QPrinter &printer, const QTextDocument *document)
+{
+    return printWhole(printer, [document](QPrinter &device) {
+        const std::unique_ptr<QTextDocument> copy(document->clone());
+        fitImages(copy.get(), printedTextWidth(device));
+        copy->print(&device);
+    });
 }
 
 } // namespace

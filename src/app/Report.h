@@ -11,8 +11,9 @@ class QTextBrowser;
 
 /// The documentation report of the current problem: title and description, the board's
 /// algebraic definition, the catalogue's six sections, the conjectures found and a picture of
-/// the white board. Shown in its own window, printed, or written to PDF. Built afresh whenever
-/// the window is shown and when "Update" is pressed.
+/// the white board. Shown in its own window, printed, or written to PDF, where a picture wider
+/// than the page's text is narrowed to it. Built afresh whenever the window is shown and when
+/// "Update" is pressed.
 class Report : public QWidget
 {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include "app/Report.h"
 #include "catalogue/BuildCalculus.h"
 #include "common/Prompts.h"
+#include "common/writeWholeFile.h"
 #include "conjectures/ConjectureSettings.h"
 #include "conjectures/ConjectureWidget.h"
 #include "conjectures/ConjecturesDisplay.h"
@@ -193,6 +194,9 @@ void Workbench::waitForManager()
 
 void Workbench::startUp()
 {
+    // Before anything is written: a file size limit makes a save fail and be reported, never
+    // end the program with the work unsaved.
+    failWritesPastFileSizeLimit();
     QSettings &s = *m_settings;
     s.setValue(QStringLiteral("runs"), s.value(QStringLiteral("runs"), 0).toInt() + 1);
     setWorkingDirectory(s.value(QStringLiteral("wd"), QDir::homePath()).toString());

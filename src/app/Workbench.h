@@ -30,8 +30,8 @@ class VNSManager;
 /// The components of the application and its working state: creates, owns and wires the main
 /// and backup graph, the white board, the job manager, the data loader, both explorers with
 /// their conjecture sets, the console, the report and their windows; runs the start-up step
-/// (working directory, restore, layout, autosave timer), the autosave and the save at quitting.
-/// The inspector's pages drive it; everything here runs in the GUI thread.
+/// (file size limit, working directory, restore, layout, autosave timer), the autosave and the save
+/// at quitting. The inspector's pages drive it; everything here runs in the GUI thread.
 class Workbench : public QObject
 {
     Q_OBJECT
@@ -76,8 +76,10 @@ public:
     void lockWhileRunning(QWidget *w);
     void lockWhileRunning(QAction *a);
 
-    /// Working directory and reload preference from the settings store, restore of the last
-    /// working state, layout of the graph, autosave timer. Run once, after the pages are wired.
+    /// Writes past a file size limit made to fail rather than end the program
+    /// (failWritesPastFileSizeLimit), working directory and reload preference from the settings
+    /// store, restore of the last working state, layout of the graph, autosave timer. Run once,
+    /// after the pages are wired.
     void startUp();
     /// Asks "Really quit?", then ends the search and the conjecture searches, waits for them
     /// and saves the working state. False when the user says no, the searches then going on,

@@ -8,6 +8,15 @@
 #include <QSaveFile>
 #include <QTemporaryDir>
 
+#include <csignal>
+
+void failWritesPastFileSizeLimit()
+{
+#ifdef SIGXFSZ
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
+}
+
 bool writeWholeFile(const QString &fileName, const QByteArray &bytes)
 {
     if (fileName.isEmpty())

@@ -8,6 +8,13 @@
 class QPainter;
 class QPrinter;
 
+/// Makes a write past the process's file size limit (`ulimit -f`, RLIMIT_FSIZE) fail as on a full
+/// disk instead of ending the process with SIGXFSZ, which would lose the unsaved work and leave a
+/// partial print in the temporary folder: ignores that signal, for the whole process. The writers
+/// below then see the short write and report it. Run by the application shell at its start-up
+/// (Workbench::startUp); does nothing where the signal does not exist.
+void failWritesPastFileSizeLimit();
+
 /// Writes bytes as the whole content of the file, or nothing: true only when every byte was
 /// written and the file replaced; on any failure the previous file is left intact.
 bool writeWholeFile(const QString &fileName, const QByteArray &bytes);

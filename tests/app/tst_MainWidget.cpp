@@ -31,6 +31,7 @@
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
@@ -41,6 +42,7 @@
 #include <QTreeWidget>
 #include <QtTest>
 
+#include <csignal>
 #include <memory>
 
 namespace
@@ -186,6 +188,7 @@ private slots:
     void explorerSets_data();
     void explorerSets();
     void reportHoldsConjectures();
+    void reportUnderFileSizeLimit();
     void clearDuringConjectureSearch();
     void quitDuringConjectureSearch_data();
     void quitDuringConjectureSearch();
@@ -767,6 +770,70 @@ void tst_MainWidget::reportHoldsConjectures()
     QCOMPARE(e.display->getConjectures(), QString());
     w.slot_show_report();
     QVERIFY(!w.report()->toPlainText().contains(relations.first()));
+}
+
+/// Under a file size limit (ulimit -f) the report's "Save as PDF" fails and says so, as on a
+/// full disk: the program runs on, and neither a partial file at the target nor a partial print
+/// in the temporary folder is left. The shell's start-up makes it so, not the test: without it
+/// a write past the limit ends the test process with SIGXFSZ.
+void tst_MainWidget::reportUnderFileSizeLimit()
+{
+    // Started again with the signal at its default, as when no one ignores it (an ignored
+    // signal is inherited from whatever started the test).
+    shell->w.reset();
+    std::signal(SIGXFSZ, SIG_DFL);
+    shell->start();
+    MainWidget &w = *shell->w;
+    maxSize(w);
+    w.slot_show_report();
+    QPushButton *save = nullptr;
+    for (QPushButton *b : w.report()->findChildren<QPushButton *>())
+        save = b->text() == "Save as PDF" ? b : save;
+    QVERIFY(save);
+    QTemporaryDir out;
+    const QString complete = out.filePath("complete.pdf");
+    prompts->files << complete;
+    QTest::mouseClick(save, Qt::LeftButton);
+    QVERIFY(prompts->messages.isEmpty());
+    const qint64 size = QFileInfo(complete).size();
+    QVERIFY(size > 1000);
+
+    // The prints are made in a temporary folder of the test's own.
+    QTemporaryDir temp;
+    const QByteArray tmpdir = qgetenv("TMPDIR");
+    const auto restoreTmpdir = qScopeGuard([&] {
+        if (tmpdir.isNull())
+            qunsetenv("TMPDIR");
+        else
+            qputenv("TMPDIR", tmpdir);
+    });
+    qputenv("TMPDIR", QFile::encodeName(temp.path()));
+    const QString missing = out.filePath("report.pdf"), old = out.filePath("old.pdf");
+    {
+        QFile f(old);
+        QVERIFY(f.open(QIODevice::WriteOnly) && f.write("old report") == 10);
+    }
+    {
+        FileSizeLimit limit(size / 2, FileSizeLimit::KeepSignal);
+        QVERIFY(limit.ok);
+        for (const QString &target : {missing, old}) {
+            prompts->files << target;
+            QTest::mouseClick(save, Qt::LeftButton);
+        }
+    }
+    QCOMPARE(prompts->messages,
+             QStringList({"Failed to save the report.", "Failed to save the report."}));
+    QVERIFY(!QFileInfo::exists(missing));
+    QCOMPARE(readFile(old), QByteArray("old report"));
+    QVERIFY(QDir(temp.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
+
+    // The shell answers, and saves again once the limit is gone.
+    QVERIFY(w.slot_autosave());
+    QCOMPARE(w.board()->getObjectives().size(), 1);
+    prompts->files << missing;
+    QTest::mouseClick(save, Qt::LeftButton);
+    QCOMPARE(prompts->messages.size(), 2);
+    QVERIFY(readFile(missing).trimmed().endsWith("%%EOF"));
 }
 
 /// The explorer's own "Clear database" during a conjecture search stops the search, which then

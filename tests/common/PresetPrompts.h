@@ -2,6 +2,7 @@
 
 #include "common/Prompts.h"
 
+#include <QPageLayout>
 #include <QPrinter>
 #include <QQueue>
 #include <QStringList>
@@ -21,6 +22,7 @@ public:
     QStringList asked;         ///< one entry per dialog, in order
     QStringList messages;      ///< texts of the message boxes
     QString printFile;         ///< when set, an accepted print dialog prints to this PDF file
+    QPageLayout printLayout;   ///< when valid, the page an accepted print dialog chooses
 
     QString openFileName(QWidget *, const QString &caption, const QString &,
                          const QString &) override
@@ -62,6 +64,8 @@ public:
             printer->setOutputFormat(QPrinter::PdfFormat);
             printer->setOutputFileName(printFile);
         }
+        if (accepted && printLayout.isValid())
+            printer->setPageLayout(printLayout);
         return accepted;
     }
 
