@@ -12,7 +12,22 @@ const double kTolerance = 1e-6;
 // differently from each support (parts in 1e15 by the arithmetic alone). 1e-8 covers that
 // and stays well inside what coefficients equal within 1e-6 already allow for such sums.
 const double kRelativeSumTolerance = 1e-8;
+
+// True when a and b may be the sums of one relation reported twice: within 1e-6 or within
+// 1e-8 of the smaller, the same infinity, or both NaN.
+bool sameSum(double a, double b)
+{
+    // Sums overflow to infinity on values near 1e200. inf - inf is NaN and the margin would
+    // be infinite, so infinities are compared as they are.
+    if (std::isnan(a) || std::isnan(b))
+        return std::isnan(a) && std::isnan(b);
+    if (std::isinf(a) || std::isinf(b))
+        return a == b;
+    const double margin =
+        std::max(kTolerance, kRelativeSumTolerance * std::min(std::fabs(a), std::fabs(b)));
+    return std::fabs(a - b) <= margin;
 }
+} // namespace
 
 Conjecture::Conjecture(QString formula, QVector<double> coefs, double offset, int touching,
                        double sumErr, QVector<int> support)
@@ -36,8 +51,12 @@ bool Conjecture::less(const Conjecture &a, const Conjecture &b)
 {
     if (a.touching != b.touching)
         return a.touching < b.touching;
+    // A NaN sum is the weakest: were it never ordered, the neighbour sort could move no
+    // record past it.
+    if (std::isnan(a.sumErr) || std::isnan(b.sumErr))
+        return !std::isnan(b.sumErr);
     // Strictly larger too: from about 1e10 on, adding 1e-6 changes nothing, and two equal sums
-    // would each be less than the other. NaN is never less.
+    // would each be less than the other.
     return a.sumErr >= b.sumErr + kTolerance && a.sumErr > b.sumErr;
 }
 
@@ -46,10 +65,7 @@ bool Conjecture::operator==(Conjecture other) const
     // Written as !(x <= tol) so that a NaN never compares equal.
     if (!(std::fabs(double(touching) - double(other.touching)) <= kTolerance))
         return false;
-    // Relative to the smaller, so that an infinite sum equals no finite one.
-    const double margin = std::max(
-        kTolerance, kRelativeSumTolerance * std::min(std::fabs(sumErr), std::fabs(other.sumErr)));
-    if (!(std::fabs(sumErr - other.sumErr) <= margin))
+    if (!sameSum(sumErr, other.sumErr))
         return false;
     if (coefs.size() != other.coefs.size())
         return false;

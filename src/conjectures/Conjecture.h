@@ -27,11 +27,13 @@ public:
     QVector<int> getSupport() const { return support; }
 
     /// True when this relation is the weaker one: fewer boundary graphs, or as many
-    /// and a sum of squared slacks larger by at least 1e-6. Never true both ways, at any
-    /// magnitude, so that sortBestFirst() ends.
+    /// and a sum of squared slacks larger by at least 1e-6, a NaN sum being larger than any
+    /// other but another NaN. Never true both ways, at any magnitude, so that sortBestFirst()
+    /// ends.
     bool operator<(Conjecture other) const;
     /// Same boundary count, coefficients within 1e-6 index by index, and sums within 1e-6
-    /// or, for large sums, within 1e-8 of the smaller.
+    /// or, for large sums, within 1e-8 of the smaller; infinite sums equal only the same
+    /// infinity, and a NaN sum only a NaN sum.
     bool operator==(Conjecture other) const;
 
     /// Best first: neighbours exchanged while the first is less than the second, so that

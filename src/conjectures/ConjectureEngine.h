@@ -32,6 +32,10 @@ public:
     void setHeader(QStringList names);
     /// One weight per header name; call only while the engine is not running.
     void setWeights(QVector<double> w);
+    /// The job's weights as setWeights() gave them, read like it: while the engine is not
+    /// running, or from run() before the search. A run fits them to the header and appends
+    /// those of the derived variables.
+    QVector<double> getWeights() const { return weights; }
     /// Ignored while a run is under way, when x's length differs from the header's, or
     /// when x repeats a held point within 1e-6. A point with a NaN or infinite coordinate
     /// is refused and counted (see nbRefused()).

@@ -128,9 +128,6 @@ bool ConjectureScheduler::handOut(int k)
     e->setLimit(engineLimit);
     e->setSeed(engineSeed < 0 ? -1 : engineSeed + nextJob);
     e->setCycleLimit(engineCycles);
-    emit signal_console(
-        QStringLiteral("Conjecture job %1 of %2 on engine %3").arg(nextJob + 1).arg(nbJobs).arg(k),
-        true, 2, QColor(Qt::darkGray));
     busy[k] = true;
     ++nextJob;
     e->start();

@@ -50,10 +50,16 @@ private slots:
         QTest::newRow("100, 2e-6 apart") << 100.0 << 100.0 + 2e-6 << 2 << false;
         QTest::newRow("1 and 1 plus 1e-6") << 1.0 + 1e-6 << 1.0 << 1 << true;
         QTest::newRow("infinite and large") << qInf() << 1e300 << 1 << false;
-        QTest::newRow("NaN") << qQNaN() << 1.0 << 0 << false;
+        QTest::newRow("both infinite") << qInf() << qInf() << 0 << true;
+        QTest::newRow("infinite and minus infinite") << qInf() << -qInf() << 1 << false;
+        QTest::newRow("NaN") << qQNaN() << 1.0 << 1 << false;
+        QTest::newRow("0 and NaN") << 0.0 << qQNaN() << 2 << false;
+        QTest::newRow("NaN and infinite") << qQNaN() << qInf() << 1 << false;
+        QTest::newRow("both NaN") << qQNaN() << qQNaN() << 0 << true;
     }
     /// Equal counts: the order of the sums and the merge of one relation reported twice hold at
-    /// every size; the sort ends and leaves records it does not order as they came.
+    /// every size, a NaN sum being the weakest; the sort ends and leaves records it does not
+    /// order as they came.
     void sums()
     {
         QFETCH(double, first);
@@ -67,6 +73,42 @@ private slots:
         QVector<Conjecture *> list{&a, &b};
         Conjecture::sortBestFirst(list);
         QCOMPARE(list.first()->getFormula(), QString(weaker == 1 ? "b" : "a"));
+    }
+
+    void sortNaNLast_data()
+    {
+        QTest::addColumn<QVector<QVector<double>>>("records"); // touching and sum of each
+        QTest::addColumn<QString>("sorted");                   // their indices, best first
+        const double nan = qQNaN();
+        const double inf = qInf();
+        QTest::newRow("NaN first")
+            << QVector<QVector<double>>{{3, nan}, {3, 2}, {3, inf}, {3, 1}} << "3 1 2 0";
+        QTest::newRow("NaN in the middle")
+            << QVector<QVector<double>>{{3, 2}, {3, inf}, {3, nan}, {3, 0.5}, {3, 1}}
+            << "3 4 0 1 2";
+        QTest::newRow("two NaNs keep their order")
+            << QVector<QVector<double>>{{3, nan}, {3, 1}, {3, nan}, {3, 0}} << "3 1 0 2";
+        QTest::newRow("more boundary graphs first, NaN or not")
+            << QVector<QVector<double>>{{2, 1}, {3, nan}, {3, 5}} << "2 1 0";
+    }
+    /// A NaN sum ranks after every other sum of its count, infinite ones too, wherever it
+    /// starts: the sort moves the other records past it.
+    void sortNaNLast()
+    {
+        QFETCH(QVector<QVector<double>>, records);
+        QFETCH(QString, sorted);
+        std::vector<Conjecture> kept;
+        for (const QVector<double> &r : records)
+            kept.emplace_back(QString::number(kept.size()), QVector<double>{double(kept.size())},
+                              0.0, int(r[0]), r[1], QVector<int>(int(r[0]), 0));
+        QVector<Conjecture *> list;
+        for (Conjecture &c : kept)
+            list << &c;
+        Conjecture::sortBestFirst(list);
+        QStringList order;
+        for (const Conjecture *c : list)
+            order << c->getFormula();
+        QCOMPARE(order.join(' '), sorted);
     }
 
     /// A sort told to stop leaves the list as it stands.

@@ -3,6 +3,7 @@
 #include "GraphFixtures.h"
 #include "Patience.h"
 #include "PresetPrompts.h"
+#include "RecordedRuns.h"
 #include "RelationText.h"
 #include "ShownLines.h"
 #include "StderrCapture.h"
@@ -25,13 +26,11 @@
 #include <QGridLayout>
 #include <QLabel>
 #include <QRadioButton>
-#include <QRegularExpression>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
 #include <algorithm>
-#include <atomic>
 #include <memory>
 #include <random>
 #include <sys/resource.h>
@@ -78,12 +77,12 @@ QString statusOf(const QWidget &panel)
 }
 
 /// An engine whose thread lingers after its completion signal, as any engine's may on a
-/// loaded machine; counts the runs that really took place.
-class LingeringEngine : public ConjectureEngine
+/// loaded machine; records the runs that really took place.
+class LingeringEngine : public RecordingEngine
 {
 public:
-    LingeringEngine(int id, int lingerMs, std::atomic<int> *runs)
-        : ConjectureEngine(id), lingerMs(lingerMs), runs(runs)
+    LingeringEngine(int id, int lingerMs, RecordedRuns *runs)
+        : RecordingEngine(id, runs), lingerMs(lingerMs)
     {
     }
     void run() override
@@ -91,14 +90,12 @@ public:
         // Nothing of the engine or the panel is touched once the run is over: the panel may
         // delete both as soon as the thread has ended.
         const ulong linger = ulong(lingerMs);
-        runs->fetch_add(1);
-        ConjectureEngine::run();
+        RecordingEngine::run();
         QThread::msleep(linger);
     }
 
 private:
     int lingerMs;
-    std::atomic<int> *runs;
 };
 
 class LingeringPanel : public ConjectureWidget
@@ -106,11 +103,14 @@ class LingeringPanel : public ConjectureWidget
 public:
     using ConjectureWidget::ConjectureWidget;
     int lingerMs = 0;
-    std::atomic<int> runs{0};
+    /// Engines made, by the GUI thread as a search starts.
+    int made = 0;
+    RecordedRuns runs;
 
 protected:
     ConjectureEngine *createEngine(int id) override
     {
+        ++made;
         return new LingeringEngine(id, lingerMs, &runs);
     }
 };
@@ -165,20 +165,10 @@ struct Panel {
         return QTest::qWaitFor([this] { return idle(); }, kPatienceMs);
     }
 
-    /// (job, engine) of every hand-out so far, from the panel's debug console lines.
-    QVector<QPair<int, int>> handOuts(int *jobs = nullptr) const
+    /// (job of the patterns, engine) of every hand-out so far, by job: see RecordedRuns.
+    QVector<QPair<int, int>> handOuts(const QVector<int> &patterns) const
     {
-        static const QRegularExpression re("^Conjecture job (\\d+) of (\\d+) on engine (\\d+)$");
-        QVector<QPair<int, int>> out;
-        for (const QList<QVariant> &args : console) {
-            const QRegularExpressionMatch m = re.match(args[0].toString());
-            if (m.hasMatch() && args[1].toBool()) {
-                out << qMakePair(m.captured(1).toInt(), m.captured(3).toInt());
-                if (jobs)
-                    *jobs = m.captured(2).toInt();
-            }
-        }
-        return out;
+        return widget.runs.handOuts(patterns);
     }
     /// Texts of the non-debug console lines of level 1 in the colour.
     QStringList consoleTexts(const QColor &colour) const
@@ -266,8 +256,8 @@ struct Explored {
     }
 };
 
-/// Jobs 1 to n handed out once each, in order, the first ones to engines 0, 1, ... and none
-/// to an engine beyond the count.
+/// Jobs 1 to n handed out once each (h in job order), the first ones to engines 0, 1, ... and
+/// none to an engine beyond the count.
 bool everyJobOnce(const QVector<QPair<int, int>> &h, int n, int engines)
 {
     bool ok = h.size() == n;
@@ -329,12 +319,12 @@ private slots:
         p.setPatterns(patterns);
         QTest::mouseClick(p.button("Search"), Qt::LeftButton);
         QVERIFY(!p.idle() && p.progress()->isVisible() && p.progress()->nbBars() == engines);
-        QCOMPARE(p.handOuts().size(), engines);
+        // No event is handled until the count: no job can have been followed by another.
+        QVERIFY(p.widget.runs.waitFor(engines));
+        QCOMPARE(p.widget.runs.size(), engines);
         QVERIFY(p.waitIdle());
-        int jobs = 0;
-        const QVector<QPair<int, int>> h = p.handOuts(&jobs);
-        QCOMPARE(jobs, 1 << ConjectureScheduler::freeVariables(patterns));
-        QVERIFY(everyJobOnce(h, jobs, engines) && p.widget.runs == jobs);
+        const int jobs = 1 << ConjectureScheduler::freeVariables(patterns);
+        QVERIFY(everyJobOnce(p.handOuts(patterns), jobs, engines));
         QVERIFY(p.progress()->isHidden() && p.prompts.asked.isEmpty());
     }
 
@@ -357,7 +347,7 @@ private slots:
         QCOMPARE(p.prompts.asked, QStringList{"message: Conjecture engine"});
         QCOMPARE(p.prompts.messages, QStringList{"Not enough variables for conjectures. Be sure to "
                                                  "select variables from the White Board."});
-        QVERIFY(p.idle() && p.progress()->isHidden() && p.handOuts().isEmpty());
+        QVERIFY(p.idle() && p.progress()->isHidden() && p.widget.made == 0);
         QCOMPARE(p.widget.getConjectures(), QStringLiteral("1 a <= 2\n"));
     }
 
@@ -385,14 +375,15 @@ private slots:
         p.widget.slot_run();
         QVERIFY(peakResidentKb() - before < 50 * 1024); // 2^20 jobs would take over 100 MB
         if (count.isEmpty()) {
-            QVERIFY(p.prompts.asked.isEmpty() && p.handOuts().size() == 4);
+            QVERIFY(p.prompts.asked.isEmpty() && p.widget.runs.waitFor(4) &&
+                    p.widget.runs.size() == 4);
             QVERIFY(p.waitIdle());
             return;
         }
         QCOMPARE(p.prompts.asked, QStringList{"message: Conjecture engine"});
         QVERIFY2(p.prompts.messages.first().contains(" " + count + " "),
                  qPrintable(p.prompts.messages.first()));
-        QVERIFY(p.idle() && p.progress()->isHidden() && p.handOuts().isEmpty());
+        QVERIFY(p.idle() && p.progress()->isHidden() && p.widget.made == 0);
     }
 
     /// No rows: each engine reports too few points, which stops the hand-outs, and the search
@@ -406,7 +397,7 @@ private slots:
         p.setTable(randomTable(3, 0, 1), 2);
         p.widget.slot_run();
         QVERIFY(p.waitIdle());
-        QCOMPARE(p.handOuts().size(), 2); // of 8 jobs
+        QCOMPARE(p.widget.runs.size(), 2); // of 8 jobs
         const QString tooFew = QStringLiteral("Not enough data points to find conjectures. 3 0");
         QCOMPARE(p.consoleTexts(Qt::blue), QStringList() << tooFew << tooFew);
         QVERIFY(p.widget.getConjectures().isEmpty() && shownLines(p.display).isEmpty());
@@ -434,6 +425,12 @@ private slots:
                                         {3, 1e25 + 4e16, 1 + 5e-7},
                                         {3, 1e25 + 7e10, 1}}
             << "3 1e+25 1\n";
+        QTest::newRow("repeat with infinite sums dropped")
+            << QVector<QVector<double>>{{3, qInf(), 1}, {3, qInf(), 1 + 5e-7}, {3, 0.5, 2}}
+            << "3 0.5 2\n3 inf 1\n";
+        QTest::newRow("repeat with NaN sums dropped, listed last")
+            << QVector<QVector<double>>{{3, qQNaN(), 1}, {3, qQNaN(), 1}, {3, 0.5, 2}}
+            << "3 0.5 2\n3 nan 1\n";
         QTest::newRow("more boundary graphs first whatever the sums")
             << QVector<QVector<double>>{{1, 0.0, 1}, {2, 100.0, 2}} << "2 100 2\n1 0 1\n";
     }
@@ -478,10 +475,10 @@ private slots:
         p.setTable(randomTable(4, 24, 17), threads);
         p.setPatterns({0, 0, 0, 1});
         for (int round = 1; round <= 3; ++round) {
-            p.console.clear();
+            p.widget.runs.clear();
             p.widget.slot_run();
             QVERIFY(p.waitIdle());
-            QVERIFY(everyJobOnce(p.handOuts(), 8, threads) && p.widget.runs == 8 * round);
+            QVERIFY(everyJobOnce(p.handOuts({0, 0, 0, 1}), 8, threads));
             QVERIFY(p.progress()->isHidden());
         }
     }
@@ -504,7 +501,7 @@ private slots:
                                              : p.button("Cancel"),
                           Qt::LeftButton);
         QVERIFY(p.waitIdle());
-        QCOMPARE(p.handOuts().size(), 2); // of 4 jobs
+        QCOMPARE(p.widget.runs.size(), 2); // of 4 jobs
         QStringList found; // the relations' texts as the engines printed them
         for (const QString &t : p.consoleTexts(Qt::blue))
             found << t.left(t.indexOf(" ["));
@@ -538,27 +535,25 @@ private slots:
         p.analyst.setTable(names, other.rows, other.graphNos);
         QVERIFY(p.waitIdle());
         const QStringList red = p.consoleTexts(Qt::red);
-        QCOMPARE(p.handOuts().size(), stops ? 1 : 4);
+        QCOMPARE(p.widget.runs.size(), stops ? 1 : 4);
         QCOMPARE(red.size(), int(stops));
         QVERIFY(!stops || red.first().contains("columns changed"));
         QCOMPARE(p.status().contains("columns changed"), stops);
     }
 
     /// Patterns out of step with the table: a diagnostic on standard error, then every
-    /// variable on "Both".
+    /// variable on "Both" (rows enough for every job to run).
     void settingsOutOfStep()
     {
         Panel p;
-        p.setTable(randomTable(2, 0, 1), 1);
+        p.setTable(randomTable(2, 10, 1), 1);
         p.settings.setVariables({"only"});
         p.setPatterns({1});
         const QByteArray err = captureStderr([&] { p.widget.slot_run(); });
         QCOMPARE(err, QByteArray("1 2\nx0\nx1\nERROR in ConjectureSettings::getPatterns() call "
                                  "from ConjectureWidget::slot_run()\n"));
-        int jobs = 0;
-        p.handOuts(&jobs);
-        QCOMPARE(jobs, 4);
         QVERIFY(p.waitIdle());
+        QVERIFY(everyJobOnce(p.handOuts({0, 0}), 4, 1));
     }
 
     void graphValues_data()
