@@ -20,7 +20,7 @@
 #include <QSplitter>
 #include <QToolBox>
 
-MainWidget::MainWidget(const BuildCalculus *catalogue, QSettings *settings, QWidget *parent)
+MainWidget::MainWidget(const BuildCalculus *catalogue, SettingsStore *settings, QWidget *parent)
     : QWidget(parent), m_bench(new Workbench(catalogue, settings, this))
 {
     m_runAction = new QAction(QIcon(QStringLiteral(":/src/images/run.png")), tr("Run"), this);

@@ -25,7 +25,8 @@ public:
     /// The catalogue and the settings store are not owned. Every component comes into being
     /// here, and the start-up step (working directory, restore of the last working state,
     /// layout, autosave timer) runs before the constructor returns.
-    MainWidget(const BuildCalculus *catalogue, QSettings *settings, QWidget *parent = nullptr);
+    MainWidget(const BuildCalculus *catalogue, SettingsStore *settings,
+               QWidget *parent = nullptr);
     ~MainWidget() override;
 
     using Explorer = Workbench::Explorer;

@@ -3,18 +3,18 @@
 #include "app/BoardWindow.h"
 #include "app/GraphWindow.h"
 #include "app/MainWidget.h"
+#include "app/SettingsStore.h"
 #include "catalogue/BuildCalculus.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QMenuBar>
-#include <QSettings>
 #include <QStatusBar>
 #include <QToolBar>
 
-MainWindow::MainWindow(QSettings *settings)
-    : m_catalogue(new BuildCalculus), m_ownSettings(settings ? nullptr : new QSettings)
+MainWindow::MainWindow(SettingsStore *settings)
+    : m_catalogue(new BuildCalculus), m_ownSettings(settings ? nullptr : new SettingsStore)
 {
     Q_INIT_RESOURCE(images);
     m_inspector.reset(new MainWidget(m_catalogue.get(), settings ? settings : m_ownSettings.get()));

@@ -1,6 +1,7 @@
 #include "app/PreferencesPage.h"
 
 #include "app/Controls.h"
+#include "app/SettingsStore.h"
 #include "app/Workbench.h"
 #include "common/Prompts.h"
 
@@ -8,7 +9,6 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QSettings>
 #include <QVBoxLayout>
 
 PreferencesPage::PreferencesPage(Workbench *bench, QWidget *parent)
@@ -20,13 +20,11 @@ PreferencesPage::PreferencesPage(Workbench *bench, QWidget *parent)
             [this](const QString &wd) { m_wd->setText(QDir::toNativeSeparators(wd)); });
     QPushButton *choose = Controls::button(tr("Choose..."));
     connect(choose, &QPushButton::clicked, this, &PreferencesPage::slot_choose_wd);
-    QSettings *settings = bench->settings();
     QCheckBox *reload =
         Controls::checkBox(tr("Reload the last problem and graph at start-up"),
-                           settings->value(QStringLiteral("reload"), true).toBool());
+                           bench->settings()->value(QStringLiteral("reload"), true).toBool());
     reload->setObjectName(QStringLiteral("reload"));
-    connect(reload, &QCheckBox::toggled, this,
-            [settings](bool on) { settings->setValue(QStringLiteral("reload"), on); });
+    connect(reload, &QCheckBox::toggled, bench, &Workbench::slot_set_reload);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("Working directory (dialogs start there; autosave files)")));

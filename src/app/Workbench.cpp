@@ -5,6 +5,7 @@
 #include "app/GraphCommands.h"
 #include "app/GraphWindow.h"
 #include "app/Report.h"
+#include "app/SettingsStore.h"
 #include "catalogue/BuildCalculus.h"
 #include "common/Prompts.h"
 #include "common/writeWholeFile.h"
@@ -23,7 +24,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSettings>
 #include <QTabWidget>
 
 namespace
@@ -47,22 +47,9 @@ QString keepAside(const QString &path)
     return QFile::rename(path, aside) ? aside : QString();
 }
 
-/// Writes what was set into the store; false when it could not be written. QSettings keeps its
-/// first error for good, so after one a fresh object on the same location, which shares the
-/// values not yet written and writes them, tells whether the store can be written again.
-bool syncStore(QSettings &s)
-{
-    s.sync();
-    if (s.status() == QSettings::NoError)
-        return true;
-    QSettings fresh(s.fileName(), s.format());
-    fresh.sync();
-    return fresh.status() == QSettings::NoError;
-}
-
 } // namespace
 
-Workbench::Workbench(const BuildCalculus *catalogue, QSettings *settings, QWidget *dialogParent)
+Workbench::Workbench(const BuildCalculus *catalogue, SettingsStore *settings, QWidget *dialogParent)
     : m_catalogue(catalogue), m_settings(settings), m_dialogParent(dialogParent)
 {
     // The vertex colour table must be filled before any graph is drawn, and only once.
@@ -197,25 +184,27 @@ void Workbench::startUp()
     // Before anything is written: a file size limit makes a save fail and be reported, never
     // end the program with the work unsaved.
     failWritesPastFileSizeLimit();
-    QSettings &s = *m_settings;
+    SettingsStore &s = *m_settings;
     s.setValue(QStringLiteral("runs"), s.value(QStringLiteral("runs"), 0).toInt() + 1);
     setWorkingDirectory(s.value(QStringLiteral("wd"), QDir::homePath()).toString());
 
     bool boardBack = false;
-    if (s.value(QStringLiteral("reload"), true).toBool() &&
-        !s.value(QStringLiteral("problem")).toString().isEmpty()) {
-        const bool graphDue = !s.value(QStringLiteral("graph")).toString().isEmpty();
-        // Cleared first, and on disk before the attempt: a graph that cannot be restored is
-        // not tried again at the next start.
+    const bool restoring = s.value(QStringLiteral("reload"), true).toBool() &&
+                           !s.value(QStringLiteral("problem")).toString().isEmpty();
+    const bool graphDue = restoring && !s.value(QStringLiteral("graph")).toString().isEmpty();
+    // Cleared first, and on disk before the attempt: a graph that cannot be restored is not
+    // tried again at the next start.
+    if (restoring)
         s.setValue(QStringLiteral("graph"), QString());
-        s.sync();
+    saveStore();
+    if (restoring) {
         boardBack = m_board->autoload();
         const bool graphBack = boardBack && graphDue && m_graph->autoload();
         // Back at once: a program that dies before the first autosave must not lose the
         // graph at its next start, nor have that start's autosave overwrite the graph file.
         if (graphBack) {
             s.setValue(QStringLiteral("graph"), m_graph->graphData());
-            s.sync();
+            saveStore();
         }
         if (!boardBack || (graphDue && !graphBack))
             warnUnrestored(boardBack, graphDue);
@@ -276,6 +265,23 @@ void Workbench::slot_set_wd(const QString &wd)
 {
     setWorkingDirectory(wd);
     m_settings->setValue(QStringLiteral("wd"), wd);
+    saveStore();
+}
+
+void Workbench::slot_set_reload(bool on)
+{
+    m_settings->setValue(QStringLiteral("reload"), on);
+    saveStore();
+}
+
+bool Workbench::saveStore()
+{
+    if (m_settings->sync())
+        return true;
+    m_console->append(tr("Saving the settings failed: %1 could not be written.")
+                          .arg(QDir::toNativeSeparators(m_settings->fileName())),
+                      false, 0, QColor(Qt::red));
+    return false;
 }
 
 bool Workbench::slot_autosave()
@@ -283,7 +289,7 @@ bool Workbench::slot_autosave()
     m_settings->setValue(QStringLiteral("problem"), m_board->saveString());
     m_settings->setValue(QStringLiteral("graph"), m_graph->graphData());
     QStringList failed;
-    if (!syncStore(*m_settings))
+    if (!m_settings->sync())
         failed << QDir::toNativeSeparators(m_settings->fileName());
     if (!m_board->autosave())
         failed << QDir::toNativeSeparators(m_board->autosavePath());

@@ -21,10 +21,10 @@ class GraphCommands;
 class GraphWindow;
 class Problem;
 class QAction;
-class QSettings;
 class QTabWidget;
 class QWidget;
 class Report;
+class SettingsStore;
 class VNSManager;
 
 /// The components of the application and its working state: creates, owns and wires the main
@@ -37,7 +37,7 @@ class Workbench : public QObject
     Q_OBJECT
 public:
     /// The catalogue and the settings store are not owned; dialogs open over dialogParent.
-    Workbench(const BuildCalculus *catalogue, QSettings *settings, QWidget *dialogParent);
+    Workbench(const BuildCalculus *catalogue, SettingsStore *settings, QWidget *dialogParent);
     ~Workbench() override;
 
     /// One results explorer with its conjecture set, built in the order settings window,
@@ -52,7 +52,7 @@ public:
     enum { GraphValues = 0, VertexValues = 1 };
 
     const BuildCalculus *catalogue() const { return m_catalogue; }
-    QSettings *settings() const { return m_settings; }
+    SettingsStore *settings() const { return m_settings; }
     Graph *graph() const { return m_graph; }
     Graph *backupGraph() const { return m_backup; }
     Problem *board() const { return m_board; }
@@ -95,9 +95,11 @@ public slots:
     /// when the store or a file could not be written, said in the console once per run of
     /// failures.
     bool slot_autosave();
-    /// Hands the folder to the board, the graphs and the explorers, and keeps it in the
+    /// Hands the folder to the board, the graphs and the explorers, and saves it in the
     /// settings store.
     void slot_set_wd(const QString &wd);
+    /// Saves the reload preference in the settings store.
+    void slot_set_reload(bool on);
     /// Empties both explorers and their relations lists.
     void slot_clear_database();
 
@@ -110,6 +112,8 @@ private:
     void buildExplorers();
     void wire();
     void setWorkingDirectory(const QString &wd);
+    /// Saves the settings store; a failure is said in red in the console, naming the store.
+    bool saveStore();
     /// Both explorers take the board's columns, after the running build if there is one.
     void rebuildExplorers();
     /// The restore warning; the autosave files that were due and did not come back are kept
@@ -119,7 +123,7 @@ private:
     void waitForManager();
 
     const BuildCalculus *m_catalogue;
-    QSettings *m_settings;
+    SettingsStore *m_settings;
     QWidget *m_dialogParent;
     Graph *m_graph = nullptr;   // owned by its window
     Graph *m_backup = nullptr;  // owned by its window

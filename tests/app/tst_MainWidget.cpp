@@ -9,6 +9,7 @@
 #include "app/MainWidget.h"
 #include "common/ProgressBar.h"
 #include "app/Report.h"
+#include "app/SettingsStore.h"
 #include "conjectures/ConjectureSettings.h"
 #include "conjectures/ConjectureWidget.h"
 #include "conjectures/ConjecturesDisplay.h"
@@ -32,7 +33,6 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScopeGuard>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QSpinBox>
 #include <QTabWidget>
@@ -52,11 +52,11 @@ namespace
 struct Shell {
     const BuildCalculus &catalogue;
     QTemporaryDir dir;
-    std::unique_ptr<QSettings> settings;
+    std::unique_ptr<SettingsStore> settings;
     std::unique_ptr<MainWidget> w;
     explicit Shell(const BuildCalculus &c) : catalogue(c)
     {
-        settings.reset(new QSettings(dir.filePath("settings.ini"), QSettings::IniFormat));
+        settings.reset(new SettingsStore(dir.filePath("settings.ini")));
         settings->setValue("wd", dir.path());
         start();
     }
@@ -176,6 +176,7 @@ private slots:
     void autosaveFailures();
     void settingsStoreFailure_data();
     void settingsStoreFailure();
+    void settingsStoreUnderFileSizeLimit();
     void problemColumns_data();
     void problemColumns();
     void autosaveContents();
@@ -342,7 +343,7 @@ void tst_MainWidget::restoreSurvivesCrash()
         if (fromDisk) {
             const QString copy = shell->file(QString("crash%1.ini").arg(k));
             QVERIFY(QFile::copy(shell->settings->fileName(), copy));
-            shell->settings.reset(new QSettings(copy, QSettings::IniFormat));
+            shell->settings.reset(new SettingsStore(copy));
         }
     }
     shell->start();
@@ -425,7 +426,7 @@ void tst_MainWidget::settingsStoreFailure()
     QVERIFY(QFile(shell->file("plain")).open(QIODevice::WriteOnly));
     QVERIFY(QDir(shell->dir.path()).mkdir("store.ini"));
     shell->w.reset();
-    shell->settings.reset(new QSettings(shell->file(ini), QSettings::IniFormat));
+    shell->settings.reset(new SettingsStore(shell->file(ini)));
     shell->settings->setValue("wd", shell->dir.path());
     shell->start();
     MainWidget &w = *shell->w;
@@ -445,12 +446,67 @@ void tst_MainWidget::settingsStoreFailure()
     QCOMPARE(prompts->asked.filter("question").size(), 2);
     QVERIFY(w.autosaveTimer()->isActive());
 
-    // A store that can be written again is seen so, though QSettings keeps its first error.
+    // A store that can be written again is seen so.
     QVERIFY(QFile::remove(shell->file("plain")) && QDir(shell->dir.path()).mkdir("plain"));
     QVERIFY(QDir(shell->dir.path()).rmdir("store.ini"));
     QVERIFY(w.quit());
     QCOMPARE(prompts->asked.filter("question").size(), 3);
     QVERIFY(readFile(shell->file(ini)).contains("problem="));
+}
+
+/// A store that no longer fits under a file size limit (a long key of the user's among the
+/// shell's) is not cut short and answered as saved: every write of it fails and says so, the
+/// store stays as it was, and what was set is saved once the store can be written again.
+void tst_MainWidget::settingsStoreUnderFileSizeLimit()
+{
+    const QString store = shell->settings->fileName();
+    const QString notes(3000, QLatin1Char('n'));
+    shell->settings->setValue("user/notes", notes);
+    MainWidget &w = *shell->w;
+    maxSize(w);
+    QVERIFY(w.slot_autosave());
+    const QString problem = w.board()->saveString();
+    const QByteArray before = readFile(store);
+    QVERIFY(before.size() > 3000);
+    const QStringList files =
+        QDir(shell->dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QVERIFY(QDir(shell->dir.path()).mkdir("wd"));
+    const QString wd = shell->file("wd");
+    auto redLines = [&](const char *start) {
+        int n = 0;
+        for (const QString &line : w.console()->text().split('\n'))
+            n += line.startsWith(start) && line.contains(QDir::toNativeSeparators(store));
+        return n;
+    };
+    QCheckBox *reload = w.findChild<QCheckBox *>("reload");
+    QVERIFY(reload && reload->isChecked());
+    {
+        FileSizeLimit limit(2048);
+        QVERIFY(limit.ok);
+        prompts->files << wd;
+        w.slot_choose_wd();
+        reload->click();
+        reload->click();
+        QCOMPARE(redLines("Saving the settings failed"), 3);
+        QVERIFY(!w.slot_autosave());
+        QCOMPARE(redLines("Autosave failed"), 1);
+        QCOMPARE(autosaveFailureLines(w), 1);
+        QCOMPARE(readFile(store), before);
+        // Nothing of the attempts is left beside the store.
+        QCOMPARE(QDir(shell->dir.path())
+                     .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 files + QStringList{"wd"});
+    }
+    QVERIFY(w.slot_autosave());
+    shell->w.reset();
+    shell->settings.reset(new SettingsStore(store));
+    QVERIFY(readFile(store).contains("reload=true"));
+    shell->start();
+    QCOMPARE(shell->w->workingDirectory(), wd);
+    QVERIFY(shell->w->findChild<QCheckBox *>("reload")->isChecked());
+    QCOMPARE(shell->w->board()->saveString(), problem);
+    QCOMPARE(shell->settings->value("user/notes").toString(), notes);
+    QVERIFY(prompts->messages.isEmpty());
 }
 
 void tst_MainWidget::problemColumns_data()

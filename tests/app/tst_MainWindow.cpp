@@ -4,6 +4,7 @@
 #include "app/GraphWindow.h"
 #include "app/MainWidget.h"
 #include "app/MainWindow.h"
+#include "app/SettingsStore.h"
 #include "catalogue/BuildCalculus.h"
 #include "items/Calculus.h"
 #include "optimizer/VNS.h"
@@ -12,7 +13,6 @@
 
 #include <QAction>
 #include <QMenuBar>
-#include <QSettings>
 #include <QSpinBox>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -24,7 +24,7 @@ namespace
 /// A settings store whose working directory is a fresh temporary one.
 struct Store {
     QTemporaryDir dir;
-    QSettings settings{dir.filePath("settings.ini"), QSettings::IniFormat};
+    SettingsStore settings{dir.filePath("settings.ini")};
     Store() { settings.setValue("wd", dir.path()); }
 };
 } // namespace

@@ -1,0 +1,44 @@
+#pragma once
+
+#include <QString>
+#include <QVariant>
+#include <QVariantMap>
+
+/// The settings store: what the application keeps between runs (run count, working directory,
+/// reload preference, last problem and graph), one INI file read and written by Qt's settings
+/// class, at the platform's place or at a file of the caller's.
+///
+/// Qt's settings class writes its file through a buffered save file that misses a short write,
+/// so a store cut off by a full disk or a file size limit would replace the whole one and be
+/// answered as saved; and it writes on its own, after any change, when no one checks. Nothing is
+/// therefore ever set on a settings object of the store's own file: each save writes the new
+/// store beside it, reads it back, and puts it in place in one rename only when every key came
+/// back with its value.
+class SettingsStore
+{
+public:
+    /// The application's store, where Qt's settings class puts it for the organisation and
+    /// application names.
+    SettingsStore();
+    explicit SettingsStore(const QString &fileName);
+    /// Saves what was set and not saved yet. Nobody is left to answer a failure then: it is
+    /// said on standard error.
+    ~SettingsStore();
+    SettingsStore(const SettingsStore &) = delete;
+    SettingsStore &operator=(const SettingsStore &) = delete;
+
+    QString fileName() const { return m_fileName; }
+    QVariant value(const QString &key, const QVariant &defaultValue = QVariant()) const;
+    /// Kept here until the next save.
+    void setValue(const QString &key, const QVariant &value);
+    /// Writes the store: its keys as on disk now (another instance's saves included), with the
+    /// values set here since the last save over them. True only when the new store read back
+    /// whole and took the old one's place; otherwise the old store is left as it was and the
+    /// values set here wait for the next save. Nothing set since the last save: nothing written.
+    bool sync();
+
+private:
+    QString m_fileName;
+    QVariantMap m_values;  // as last read or saved, with m_pending over it
+    QVariantMap m_pending; // set here and not saved yet
+};
