@@ -42,10 +42,8 @@ void tst_SettingsStore::sameFileAsQt_data()
     QTest::addColumn<QString>("key");
     QTest::addColumn<QVariant>("value");
     QTest::newRow("text") << "problem" << QVariant("A\tB<NEW>C=D;E \"F\" \\ é\n");
-    QTest::newRow("empty text") << "graph" << QVariant(QString());
     QTest::newRow("number") << "runs" << QVariant(42);
     QTest::newRow("truth") << "reload" << QVariant(false);
-    QTest::newRow("list") << "recent" << QVariant(QStringList{"a", "b,c"});
     QTest::newRow("grouped key") << "user/notes" << QVariant(QString(5000, 'n'));
 }
 
@@ -105,17 +103,15 @@ void tst_SettingsStore::failedSaveKeepsStore()
         QVERIFY(limit.ok);
         store.setValue("wd", "/elsewhere");
         QVERIFY(!store.sync());
-        QVERIFY(!store.sync());
         QCOMPARE(bytesOf(file), before);
-        QCOMPARE(entries(dir.path()), files);
-        QCOMPARE(store.value("wd").toString(), QString("/elsewhere"));
     }
-    // A folder in the store's place for a while: the store that comes back, of the same size
-    // and time as before, is read again rather than taken as the folder's nothing.
+    // A folder in the store's place for a while: the store that comes back, of the same size and
+    // time as before, is read again rather than taken for the folder's nothing.
     QDir folder(dir.path());
     QVERIFY(folder.rename("settings.ini", "away") && folder.mkdir("settings.ini"));
     QVERIFY(!store.sync());
     QVERIFY(folder.rmdir("settings.ini") && folder.rename("away", "settings.ini"));
+    QCOMPARE(entries(dir.path()), files);
     // What failed is saved by the next save that can be made.
     QVERIFY(store.sync());
     QSettings reader(file, QSettings::IniFormat);
