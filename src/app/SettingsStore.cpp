@@ -1,14 +1,13 @@
 #include "app/SettingsStore.h"
 
 #include "common/writeDiagnostic.h"
+#include "common/writeWholeFile.h"
 
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSettings>
 #include <QTemporaryDir>
-
-#include <cstdio>
 
 namespace
 {
@@ -54,17 +53,12 @@ bool readsBack(const QString &fileName, const QVariantMap &values)
 /// Replaces the store at fileName by one holding exactly these values, or leaves it untouched.
 bool writeStore(const QString &fileName, const QVariantMap &values)
 {
-    const QFileInfo info(fileName);
-    // A link to the store stays a link: the file it points to is replaced.
-    const QString target = info.isSymLink() ? info.symLinkTarget() : info.absoluteFilePath();
-    const QString folder = QFileInfo(target).absolutePath();
-    if (!QDir().mkpath(folder))
-        return false;
-    // Beside the store, so that the new one takes the old one's place in a single rename.
-    QTemporaryDir aside(target + QStringLiteral(".saving-XXXXXX"));
+    // Qt's settings class gives its INI text only as a file: it is written aside and read back,
+    // and those bytes then replace the store whole, or not at all.
+    QTemporaryDir aside;
     if (!aside.isValid())
         return false;
-    const QString written = aside.filePath(QStringLiteral("written"));
+    const QString written = aside.filePath(QStringLiteral("store"));
     {
         QSettings out(written, QSettings::IniFormat);
         for (auto it = values.cbegin(); it != values.cend(); ++it)
@@ -73,13 +67,12 @@ bool writeStore(const QString &fileName, const QVariantMap &values)
         if (out.status() != QSettings::NoError)
             return false;
     }
-    if (!readsBack(written, values))
+    QFile in(written);
+    if (!in.open(QIODevice::ReadOnly))
         return false;
-    if (QFileInfo::exists(target))
-        QFile::setPermissions(written, QFile::permissions(target));
-    // rename(2) replaces the old store at once; Qt's rename refuses an existing target.
-    return std::rename(QFile::encodeName(written).constData(),
-                       QFile::encodeName(target).constData()) == 0;
+    const QByteArray bytes = in.readAll();
+    return readsBack(written, values) && QDir().mkpath(QFileInfo(fileName).absolutePath()) &&
+           writeWholeFile(fileName, bytes);
 }
 
 } // namespace

@@ -12,8 +12,8 @@
 /// so a store cut off by a full disk or a file size limit would replace the whole one and be
 /// answered as saved; and it writes on its own, after any change, when no one checks. Nothing is
 /// therefore ever set on a settings object of the store's own file: each save writes the new
-/// store beside it, reads it back, and puts it in place in one rename only when every key came
-/// back with its value.
+/// store aside, reads it back, and writes those bytes over the store whole (writeWholeFile) only
+/// when every key came back with its value.
 class SettingsStore
 {
 public:
