@@ -12,14 +12,17 @@
 /// so a store cut off by a full disk or a file size limit would replace the whole one and be
 /// answered as saved; and it writes on its own, after any change, when no one checks. Nothing is
 /// therefore ever set on a settings object of the store's own file: each save writes the new
-/// store aside, reads it back, and writes those bytes over the store whole (writeWholeFile) only
-/// when every key came back with its value.
+/// store aside, beside it, reads it back, and writes those bytes over the store whole
+/// (writeWholeFile) only when every key came back as Qt keeps its value. Everything else is as
+/// Qt's settings class does it: the same lock file held from the read to the write, keys named
+/// alike, and for the application's store the same fallback files read as defaults.
 class SettingsStore
 {
 public:
     /// The application's store, where Qt's settings class puts it for the organisation and
-    /// application names.
+    /// application names, with the organisation's and the system's files as its defaults.
     SettingsStore();
+    /// A store of the caller's, without fallback files.
     explicit SettingsStore(const QString &fileName);
     /// Saves what was set and not saved yet. Nobody is left to answer a failure then: it is
     /// said on standard error.
@@ -29,16 +32,19 @@ public:
 
     QString fileName() const { return m_fileName; }
     QVariant value(const QString &key, const QVariant &defaultValue = QVariant()) const;
-    /// Kept here until the next save.
+    /// Kept here until the next save. A value that an INI file cannot hold (a type without
+    /// stream operators) is dropped, with a line on standard error naming its key.
     void setValue(const QString &key, const QVariant &value);
     /// Writes the store: its keys as on disk now (another instance's saves included), with the
     /// values set here since the last save over them. True only when the new store read back
     /// whole and took the old one's place; otherwise the old store is left as it was and the
-    /// values set here wait for the next save. Nothing set since the last save: nothing written.
+    /// values set here wait for the next save. A store that is there and cannot be read is never
+    /// written over. Nothing set since the last save: nothing written.
     bool sync();
 
 private:
     QString m_fileName;
-    QVariantMap m_values;  // as last read or saved, with m_pending over it
-    QVariantMap m_pending; // set here and not saved yet
+    QVariantMap m_values;   // as last read or saved, with m_pending over it
+    QVariantMap m_pending;  // set here and not saved yet
+    QVariantMap m_defaults; // from the fallback files, under m_values
 };

@@ -4,9 +4,16 @@
 
 #include <QDir>
 #include <QFile>
+#include <QProcess>
+#include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <cmath>
+#include <memory>
+#include <pwd.h>
+#include <unistd.h>
 
 namespace
 {
@@ -22,7 +29,54 @@ QStringList entries(const QString &folder)
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
 }
 
+/// An INI file as Qt's settings class writes it with these keys.
+QByteArray writtenByQt(const QVariantMap &values)
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("qt.ini");
+    {
+        QSettings qt(file, QSettings::IniFormat);
+        for (auto it = values.cbegin(); it != values.cend(); ++it)
+            qt.setValue(it.key(), it.value());
+    }
+    return bytesOf(file);
+}
+
+void writeFile(const QString &fileName, const QByteArray &bytes)
+{
+    QFile f(fileName);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+}
+
+/// Starts another process saving keys of the store one at a time; as `user` when the test may
+/// become that user.
+std::unique_ptr<QProcess> startSaver(const QString &store, const QString &key, int count,
+                                     const QString &user = QString())
+{
+    std::unique_ptr<QProcess> saver(new QProcess);
+    QStringList args{store, key, QString::number(count)};
+    if (!user.isEmpty())
+        args << user;
+    saver->start(QStringLiteral(SETTINGS_STORE_SAVER), args);
+    return saver;
+}
+
+/// What a saver said of its saves, once it ended.
+QByteArray saverResult(QProcess &saver)
+{
+    if (!saver.waitForFinished(120000) || saver.exitStatus() != QProcess::NormalExit ||
+        saver.exitCode() != 0)
+        return "saver failed: " + saver.readAllStandardError();
+    return saver.readAllStandardOutput().trimmed();
+}
+
 } // namespace
+
+/// A value with no stream operators, which no INI file can hold.
+struct Opaque {
+    int data = 0;
+};
+Q_DECLARE_METATYPE(Opaque)
 
 /// Qt's settings class reads the store as an independent reader, and wrote the stores of
 /// earlier versions.
@@ -35,6 +89,13 @@ private slots:
     void otherWritersKept();
     void failedSaveKeepsStore();
     void linkStaysLink();
+    void unreadableStoreKept();
+    void concurrentSavesKept();
+    void valuesQtReadsOtherwise_data();
+    void valuesQtReadsOtherwise();
+    void unstorableValueDropped();
+    void savedWithoutTemporaryFolder();
+    void fallbacksAndKeyNames();
 };
 
 void tst_SettingsStore::sameFileAsQt_data()
@@ -130,6 +191,143 @@ void tst_SettingsStore::linkStaysLink()
     QVERIFY(store.sync());
     QVERIFY(QFileInfo(link).isSymLink());
     QCOMPARE(QSettings(real, QSettings::IniFormat).value("runs").toInt(), 3);
+}
+
+void tst_SettingsStore::unreadableStoreKept()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini");
+    writeFile(file, writtenByQt({{"wd", dir.path()}, {"reload", false},
+                                 {"user/notes", QString(4000, 'n')}}));
+    // Its owner, not root: root reads whatever the mode says.
+    if (geteuid() == 0) {
+        const passwd *nobody = getpwnam("nobody");
+        if (!nobody)
+            QSKIP("No user other than root to save as.");
+        QVERIFY(QFile::setPermissions(dir.path(), QFileDevice::ReadOther | QFileDevice::WriteOther |
+                                                      QFileDevice::ExeOther | QFileDevice::ReadOwner |
+                                                      QFileDevice::WriteOwner | QFileDevice::ExeOwner));
+        QVERIFY(chown(QFile::encodeName(file).constData(), nobody->pw_uid, nobody->pw_gid) == 0);
+    }
+    // Readable, the store is within that user's reach and saved.
+    QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(saverResult(*startSaver(file, "runs", 1, "nobody")), QByteArray("failed 0"));
+    const QByteArray before = bytesOf(file);
+    QVERIFY(before.contains("runs0=0") && before.contains("reload=false"));
+    QVERIFY(QFile::setPermissions(file, QFileDevice::WriteOwner));
+    QCOMPARE(saverResult(*startSaver(file, "runs", 2, "nobody")), QByteArray("failed 2"));
+    QVERIFY(QFile::setPermissions(file, QFileDevice::ReadOwner | QFileDevice::WriteOwner));
+    QCOMPARE(bytesOf(file), before);
+    QCOMPARE(entries(dir.path()), QStringList{"settings.ini"});
+}
+
+void tst_SettingsStore::concurrentSavesKept()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini");
+    const QStringList keys{"a", "b", "c"};
+    const int count = 40;
+    std::vector<std::unique_ptr<QProcess>> savers;
+    for (const QString &key : keys)
+        savers.push_back(startSaver(file, key, count));
+    for (auto &saver : savers)
+        QCOMPARE(saverResult(*saver), QByteArray("failed 0"));
+    QSettings reader(file, QSettings::IniFormat);
+    QCOMPARE(reader.allKeys().size(), keys.size() * count);
+    for (const QString &key : keys)
+        for (int i = 0; i < count; ++i)
+            QCOMPARE(reader.value(key + QString::number(i)).toInt(), i);
+    QCOMPARE(entries(dir.path()), QStringList{"settings.ini"});
+}
+
+void tst_SettingsStore::valuesQtReadsOtherwise_data()
+{
+    QTest::addColumn<QByteArray>("store");
+    QTest::addColumn<QVariant>("set");
+    const QVariant none;
+    QTest::newRow("mixed list by hand") << QByteArray("[General]\ntags=a, @x\n") << none;
+    QTest::newRow("value list by Qt")
+        << writtenByQt({{"tags", QVariantList{"a", QByteArray("b"), qQNaN()}}}) << none;
+    QTest::newRow("NaN in a map") << writtenByQt({{"limits", QVariantMap{{"max", qQNaN()}}}})
+                                  << none;
+    QTest::newRow("empty string list") << QByteArray() << QVariant(QStringList());
+    QTest::newRow("empty value list") << QByteArray() << QVariant(QVariantList());
+    QTest::newRow("list of numbers") << QByteArray() << QVariant(QVariantList{1, 2});
+}
+
+void tst_SettingsStore::valuesQtReadsOtherwise()
+{
+    QFETCH(QByteArray, store);
+    QFETCH(QVariant, set);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini"), qtFile = dir.filePath("qt.ini");
+    writeFile(file, store);
+    writeFile(qtFile, store);
+    SettingsStore ours(file);
+    QSettings qt(qtFile, QSettings::IniFormat);
+    for (const QString &wd : QStringList{"/new", "/again"}) {
+        if (set.isValid()) {
+            ours.setValue("x", set);
+            qt.setValue("x", set);
+        }
+        ours.setValue("wd", wd);
+        qt.setValue("wd", wd);
+        QVERIFY(ours.sync());
+        qt.sync();
+        QCOMPARE(bytesOf(file), bytesOf(qtFile));
+    }
+}
+
+void tst_SettingsStore::unstorableValueDropped()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini");
+    SettingsStore store(file);
+    store.setValue("opaque", QVariant::fromValue(Opaque()));
+    store.setValue("wd", "/x");
+    QVERIFY(store.sync());
+    QVERIFY(!store.value("opaque").isValid());
+    QCOMPARE(QSettings(file, QSettings::IniFormat).allKeys(), QStringList{"wd"});
+}
+
+void tst_SettingsStore::savedWithoutTemporaryFolder()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini"), notFolder = dir.filePath("file");
+    writeFile(notFolder, "not a folder");
+    const QByteArray tmp = qgetenv("TMPDIR");
+    const auto restore = qScopeGuard([&] { qputenv("TMPDIR", tmp); });
+    SettingsStore store(file);
+    for (const QString &temporary : {dir.filePath("missing"), notFolder}) {
+        qputenv("TMPDIR", QFile::encodeName(temporary));
+        store.setValue("wd", temporary);
+        QVERIFY(store.sync());
+        QCOMPARE(QSettings(file, QSettings::IniFormat).value("wd").toString(), temporary);
+    }
+    QCOMPARE(entries(dir.path()), (QStringList{"file", "settings.ini"}));
+}
+
+void tst_SettingsStore::fallbacksAndKeyNames()
+{
+    QTemporaryDir user, system;
+    QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, user.path());
+    QSettings::setPath(QSettings::NativeFormat, QSettings::SystemScope, system.path());
+    QCoreApplication::setOrganizationName("Org");
+    QCoreApplication::setApplicationName("App");
+    QVERIFY(QDir().mkpath(user.filePath("Org")) && QDir().mkpath(system.filePath("Org")));
+    writeFile(system.filePath("Org/App.conf"), writtenByQt({{"a", 1}, {"b", 1}, {"c", 1}}));
+    writeFile(system.filePath("Org.conf"), writtenByQt({{"c", 2}, {"d", 2}}));
+    writeFile(user.filePath("Org.conf"), writtenByQt({{"b", 3}}));
+    writeFile(user.filePath("Org/App.conf"), writtenByQt({{"a", 4}, {"g/k", 4}}));
+    SettingsStore store;
+    QCOMPARE(store.fileName(), QSettings().fileName());
+    for (const QString &key : QStringList{"a", "b", "c", "d", "e", "/a/", "g//k", "/g/k"})
+        QCOMPARE(store.value(key, 0), QSettings().value(key, 0));
+    // Defaults are read, never written.
+    store.setValue("//e//f/", 5);
+    QVERIFY(store.sync());
+    QCOMPARE(QSettings(store.fileName(), QSettings::IniFormat).allKeys(),
+             (QStringList{"a", "e/f", "g/k"}));
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)
