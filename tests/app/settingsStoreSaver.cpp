@@ -1,10 +1,12 @@
 // Another process saving a settings store, for the store's tests:
-//   settingsStoreSaver STORE KEY COUNT [USER]
+//   settingsStoreSaver STORE KEY COUNT [USER | qt]
 // sets KEY0 .. KEY<COUNT-1> one at a time, each saved at once, as USER when one is named and
-// the process may become it. Prints "failed N", N the saves that answered failure.
+// the process may become it, or through Qt's settings class for "qt". Prints "failed N", N the
+// saves that answered failure.
 #include "app/SettingsStore.h"
 
 #include <QCoreApplication>
+#include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
@@ -17,7 +19,8 @@ int main(int argc, char *argv[])
 {
     if (argc < 4)
         return 2;
-    if (argc > 4 && geteuid() == 0) {
+    const bool qt = argc > 4 && qstrcmp(argv[4], "qt") == 0;
+    if (argc > 4 && !qt && geteuid() == 0) {
         const passwd *user = getpwnam(argv[4]);
         if (!user || setgroups(0, nullptr) != 0 || setgid(user->pw_gid) != 0 ||
             setuid(user->pw_uid) != 0)
@@ -27,12 +30,20 @@ int main(int argc, char *argv[])
         prctl(PR_SET_DUMPABLE, 1);
     }
     QCoreApplication app(argc, argv);
+    const QString file = QString::fromLocal8Bit(argv[1]), key = QString::fromLocal8Bit(argv[2]);
+    const int count = std::atoi(argv[3]);
     int failed = 0;
-    {
-        SettingsStore store(QString::fromLocal8Bit(argv[1]));
-        const int count = std::atoi(argv[3]);
+    if (qt) {
+        QSettings settings(file, QSettings::IniFormat);
         for (int i = 0; i < count; ++i) {
-            store.setValue(QString::fromLocal8Bit(argv[2]) + QString::number(i), i);
+            settings.setValue(key + QString::number(i), i);
+            settings.sync();
+            failed += settings.status() == QSettings::NoError ? 0 : 1;
+        }
+    } else {
+        SettingsStore store(file);
+        for (int i = 0; i < count; ++i) {
+            store.setValue(key + QString::number(i), i);
             failed += store.sync() ? 0 : 1;
         }
     }
