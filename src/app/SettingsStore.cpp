@@ -32,6 +32,13 @@ QString asideTemplate(const QString &fileName)
     return QFileInfo(fileName).absoluteFilePath() + QStringLiteral(".XXXXXX");
 }
 
+/// Every key of a settings object with its value, fallbacks included.
+void insertAll(QSettings &settings, QVariantMap &values)
+{
+    for (const QString &key : settings.allKeys())
+        values.insert(key, settings.value(key));
+}
+
 /// Every key of the INI file with its value; false when the file is there and cannot be read.
 /// `alias` is a name not yet used in `aside`.
 bool readIni(const QString &fileName, const QTemporaryDir &aside, const QString &alias,
@@ -45,8 +52,7 @@ bool readIni(const QString &fileName, const QTemporaryDir &aside, const QString 
         aside.isValid() && QFile::link(QFileInfo(fileName).absoluteFilePath(), link);
     QSettings in(linked ? link : fileName, QSettings::IniFormat);
     values.clear();
-    for (const QString &key : in.allKeys())
-        values.insert(key, in.value(key));
+    insertAll(in, values);
     return in.status() != QSettings::AccessError;
 }
 
@@ -184,13 +190,6 @@ bool lockStore(QLockFile &lock)
         QThread::msleep(5);
     }
     return true;
-}
-
-/// Every key of a settings object with its value, fallbacks included.
-void insertAll(QSettings &settings, QVariantMap &values)
-{
-    for (const QString &key : settings.allKeys())
-        values.insert(key, settings.value(key));
 }
 
 } // namespace

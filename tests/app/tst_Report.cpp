@@ -189,9 +189,9 @@ void tst_Report::pdf()
     QCOMPARE(prompts.messages, QStringList{"Failed to save the report."});
 
     // So is one that a full disk or a size limit cuts short; the previous file stays.
-    const QByteArray complete = printTargets::readAll(name);
+    const QByteArray complete = fileBytes::readAll(name);
     QVERIFY(complete.trimmed().endsWith("%%EOF"));
-    QVERIFY(printTargets::writeAll(name, "old report"));
+    QVERIFY(fileBytes::writeAll(name, "old report"));
     {
         FileSizeLimit limit(complete.size() / 2);
         QVERIFY(limit.ok);
@@ -201,7 +201,7 @@ void tst_Report::pdf()
     }
     QCOMPARE(prompts.messages.last(), QString("Failed to save the report."));
     QCOMPARE(prompts.messages.size(), 2);
-    QCOMPARE(printTargets::readAll(name), QByteArray("old report"));
+    QCOMPARE(fileBytes::readAll(name), QByteArray("old report"));
 }
 
 void tst_Report::pictureFitsThePage_data()

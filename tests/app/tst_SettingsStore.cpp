@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "FileSizeLimit.h"
 
 #include "app/SettingsStore.h"
@@ -19,12 +20,6 @@
 namespace
 {
 
-QByteArray bytesOf(const QString &fileName)
-{
-    QFile f(fileName);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
 QStringList entries(const QString &folder)
 {
     return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -40,13 +35,7 @@ QByteArray writtenByQt(const QVariantMap &values)
         for (auto it = values.cbegin(); it != values.cend(); ++it)
             qt.setValue(it.key(), it.value());
     }
-    return bytesOf(file);
-}
-
-void writeFile(const QString &fileName, const QByteArray &bytes)
-{
-    QFile f(fileName);
-    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size());
+    return fileBytes::readAll(file);
 }
 
 /// Starts another process saving keys of the store one at a time; as `user` when the test may
@@ -129,7 +118,7 @@ void tst_SettingsStore::sameFileAsQt()
     written.setValue("wd", dir.path());
     written.setValue(key, value);
     QVERIFY(written.sync());
-    QCOMPARE(bytesOf(newStore), bytesOf(oldStore));
+    QCOMPARE(fileBytes::readAll(newStore), fileBytes::readAll(oldStore));
     QCOMPARE(QSettings(newStore, QSettings::IniFormat).value(key), expected);
 }
 
@@ -158,14 +147,14 @@ void tst_SettingsStore::failedSaveKeepsStore()
     SettingsStore store(file);
     store.setValue("user/notes", QString(3000, 'n'));
     QVERIFY(store.sync());
-    const QByteArray before = bytesOf(file);
+    const QByteArray before = fileBytes::readAll(file);
     const QStringList files = entries(dir.path());
     {
         FileSizeLimit limit(2048);
         QVERIFY(limit.ok);
         store.setValue("wd", "/elsewhere");
         QVERIFY(!store.sync());
-        QCOMPARE(bytesOf(file), before);
+        QCOMPARE(fileBytes::readAll(file), before);
     }
     // A folder in the store's place for a while: the store that comes back, of the same size and
     // time as before, is read again rather than taken for the folder's nothing.
@@ -198,8 +187,9 @@ void tst_SettingsStore::unreadableStoreKept()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini");
-    writeFile(file, writtenByQt({{"wd", dir.path()}, {"reload", false},
-                                 {"user/notes", QString(4000, 'n')}}));
+    QVERIFY(fileBytes::writeAll(
+        file,
+        writtenByQt({{"wd", dir.path()}, {"reload", false}, {"user/notes", QString(4000, 'n')}})));
     // Its owner, not root: root reads whatever the mode says.
     const QByteArray path = QFile::encodeName(file);
     if (geteuid() == 0) {
@@ -212,12 +202,12 @@ void tst_SettingsStore::unreadableStoreKept()
     // Readable, the store is within that user's reach and saved.
     QVERIFY(chmod(path.constData(), 0600) == 0);
     QCOMPARE(saverResult(*startSaver(file, "runs", 1, "nobody")), QByteArray("failed 0"));
-    const QByteArray before = bytesOf(file);
+    const QByteArray before = fileBytes::readAll(file);
     QVERIFY(before.contains("runs0=0") && before.contains("reload=false"));
     QVERIFY(chmod(path.constData(), 0200) == 0);
     QCOMPARE(saverResult(*startSaver(file, "runs", 2, "nobody")), QByteArray("failed 2"));
     QVERIFY(chmod(path.constData(), 0600) == 0);
-    QCOMPARE(bytesOf(file), before);
+    QCOMPARE(fileBytes::readAll(file), before);
     QCOMPARE(entries(dir.path()), QStringList{"settings.ini"});
 }
 
@@ -262,8 +252,8 @@ void tst_SettingsStore::valuesQtReadsOtherwise()
     QFETCH(QVariant, set);
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini"), qtFile = dir.filePath("qt.ini");
-    writeFile(file, store);
-    writeFile(qtFile, store);
+    QVERIFY(fileBytes::writeAll(file, store));
+    QVERIFY(fileBytes::writeAll(qtFile, store));
     SettingsStore ours(file);
     QSettings qt(qtFile, QSettings::IniFormat);
     for (const QString &wd : QStringList{"/new", "/again"}) {
@@ -275,7 +265,7 @@ void tst_SettingsStore::valuesQtReadsOtherwise()
         qt.setValue("wd", wd);
         QVERIFY(ours.sync());
         qt.sync();
-        QCOMPARE(bytesOf(file), bytesOf(qtFile));
+        QCOMPARE(fileBytes::readAll(file), fileBytes::readAll(qtFile));
     }
 }
 
@@ -295,7 +285,7 @@ void tst_SettingsStore::savedWithoutTemporaryFolder()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini"), notFolder = dir.filePath("file");
-    writeFile(notFolder, "not a folder");
+    QVERIFY(fileBytes::writeAll(notFolder, "not a folder"));
     const QByteArray tmp = qgetenv("TMPDIR");
     const auto restore = qScopeGuard([&] { qputenv("TMPDIR", tmp); });
     SettingsStore store(file);
@@ -316,10 +306,12 @@ void tst_SettingsStore::fallbacksAndKeyNames()
     QCoreApplication::setOrganizationName("Org");
     QCoreApplication::setApplicationName("App");
     QVERIFY(QDir().mkpath(user.filePath("Org")) && QDir().mkpath(system.filePath("Org")));
-    writeFile(system.filePath("Org/App.conf"), writtenByQt({{"a", 1}, {"b", 1}, {"c", 1}}));
-    writeFile(system.filePath("Org.conf"), writtenByQt({{"c", 2}, {"d", 2}}));
-    writeFile(user.filePath("Org.conf"), writtenByQt({{"b", 3}}));
-    writeFile(user.filePath("Org/App.conf"), writtenByQt({{"a", 4}, {"g/k", 4}}));
+    QVERIFY(fileBytes::writeAll(system.filePath("Org/App.conf"),
+                                writtenByQt({{"a", 1}, {"b", 1}, {"c", 1}})));
+    QVERIFY(fileBytes::writeAll(system.filePath("Org.conf"), writtenByQt({{"c", 2}, {"d", 2}})));
+    QVERIFY(fileBytes::writeAll(user.filePath("Org.conf"), writtenByQt({{"b", 3}})));
+    QVERIFY(
+        fileBytes::writeAll(user.filePath("Org/App.conf"), writtenByQt({{"a", 4}, {"g/k", 4}})));
     SettingsStore store;
     QCOMPARE(store.fileName(), QSettings().fileName());
     for (const QString &key : QStringList{"a", "b", "c", "d", "e", "/a/", "g//k", "/g/k"})

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FileBytes.h"
 #include "FileSizeLimit.h"
 #include "PresetPrompts.h"
 
@@ -19,41 +20,25 @@ inline void addPrintTargetRows()
     QTest::newRow("size limit") << QStringLiteral("limited");
 }
 
-namespace printTargets
-{
-inline QByteArray readAll(const QString &path)
-{
-    QFile f(path);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
-}
-
-inline bool writeAll(const QString &path, const QByteArray &bytes)
-{
-    QFile f(path);
-    return f.open(QIODevice::WriteOnly) && f.write(bytes) == bytes.size();
-}
-} // namespace printTargets
-
 /// Accepts the print dialog that `print` opens, printing to the row's target: a complete
 /// file and no message where it can be written, else the warning `failure` and the file that
 /// was there intact.
 inline void checkPrintTarget(const std::function<void()> &print, const QString &failure)
 {
-    using namespace printTargets;
     QFETCH(QString, target);
     QTemporaryDir dir;
     PresetPrompts prompts;
     prompts.printAnswers << true;
     prompts.printFile = dir.filePath("complete.pdf");
     print();
-    const QByteArray complete = readAll(prompts.printFile);
+    const QByteArray complete = fileBytes::readAll(prompts.printFile);
     QVERIFY(prompts.messages.isEmpty());
     QVERIFY(complete.startsWith("%PDF") && complete.trimmed().endsWith("%%EOF"));
     if (target.isEmpty())
         return;
 
-    QVERIFY(writeAll(dir.filePath("plain"), "x"));
-    QVERIFY(writeAll(dir.filePath("limited"), "old"));
+    QVERIFY(fileBytes::writeAll(dir.filePath("plain"), "x"));
+    QVERIFY(fileBytes::writeAll(dir.filePath("limited"), "old"));
     prompts.printAnswers << true;
     prompts.printFile = dir.filePath(target);
     if (target == "limited") {
@@ -65,6 +50,6 @@ inline void checkPrintTarget(const std::function<void()> &print, const QString &
     }
     QCOMPARE(prompts.asked.last(), QStringLiteral("message: Warning"));
     QCOMPARE(prompts.messages, QStringList{failure});
-    QCOMPARE(readAll(dir.filePath("plain")), QByteArray("x"));
-    QCOMPARE(readAll(dir.filePath("limited")), QByteArray("old"));
+    QCOMPARE(fileBytes::readAll(dir.filePath("plain")), QByteArray("x"));
+    QCOMPARE(fileBytes::readAll(dir.filePath("limited")), QByteArray("old"));
 }
