@@ -39,21 +39,47 @@ void insertAll(QSettings &settings, QVariantMap &values)
         values.insert(key, settings.value(key));
 }
 
-/// Every key of the INI file with its value; false when the file is there and cannot be read.
-/// `alias` is a name not yet used in `aside`.
-bool readIni(const QString &fileName, const QTemporaryDir &aside, const QString &alias,
-             QVariantMap &values)
+/// Makes `fileName`, of a name not used before, these bytes; false unless all came out.
+bool writeNewFile(const QString &fileName, const QByteArray &bytes)
 {
-    // Read through a link of a name no settings object has used, so that the file is parsed
-    // from disk: Qt keeps what it last read or wrote under a name, and takes it again while the
-    // file's size and time are unchanged, even where that earlier read had failed.
-    const QString link = aside.filePath(alias);
-    const bool linked =
-        aside.isValid() && QFile::link(QFileInfo(fileName).absoluteFilePath(), link);
-    QSettings in(linked ? link : fileName, QSettings::IniFormat);
+    QFile file(fileName);
+    // Unbuffered: a file size limit or a full disk shows in the count.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered) ||
+        file.write(bytes) != bytes.size())
+        return false;
+    file.close();
+    return file.error() == QFileDevice::NoError && QFileInfo(fileName).size() == bytes.size();
+}
+
+/// Every key of INI text as Qt's settings class reads it; false when it could not be read whole.
+/// `name` is not yet used in `aside`.
+bool parseIni(const QByteArray &bytes, const QTemporaryDir &aside, const QString &name,
+              QVariantMap &values)
+{
+    // Parsed from a copy of a name no settings object has used: Qt keeps what it last read or
+    // wrote under a name, and takes it again while the file's size and time are unchanged, even
+    // where the file is another by then. A copy works where links cannot be made.
+    const QString copy = aside.filePath(name);
+    if (!writeNewFile(copy, bytes))
+        return false;
+    QSettings in(copy, QSettings::IniFormat);
     values.clear();
     insertAll(in, values);
     return in.status() != QSettings::AccessError;
+}
+
+/// The bytes of the store as on disk now: none when it is not there, false when it is there and
+/// cannot be read.
+bool readStore(const QString &fileName, QByteArray &bytes)
+{
+    bytes.clear();
+    QFile file(fileName);
+    if (!file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    bytes = file.readAll();
+    return file.error() == QFileDevice::NoError;
 }
 
 /// The types Qt's INI writer keeps as their text, read back as a string.
@@ -80,7 +106,7 @@ QByteArray streamed(const QVariant &value)
     QByteArray bytes;
     QDataStream out(&bytes, QIODevice::WriteOnly);
     out.setVersion(value.userType() == QMetaType::QDateTime ? QDataStream::Qt_5_6
-                                                           : QDataStream::Qt_4_0);
+                                                            : QDataStream::Qt_4_0);
     out << value;
     return bytes;
 }
@@ -109,13 +135,50 @@ bool storable(const QVariant &value)
     }
 }
 
-/// One value read back against the one written, as Qt keeps it: text as text, the rest streamed
-/// and compared by its bytes (a NaN is not equal to itself; its bytes are).
+bool sameStreamed(const QVariant &read, const QVariant &written);
+
+/// Maps and hashes of the same keys, each with the same values, whatever their order: a hash
+/// read back iterates in an order of its own.
+template <class Map> bool sameEntries(const Map &read, const Map &written)
+{
+    if (read.size() != written.size())
+        return false;
+    for (const QString &key : written.uniqueKeys()) {
+        const QVariantList got = read.values(key), want = written.values(key);
+        if (got.size() != want.size() ||
+            !std::equal(got.cbegin(), got.cend(), want.cbegin(), sameStreamed))
+            return false;
+    }
+    return true;
+}
+
+/// A value Qt streamed and read back against the one written: maps, hashes and lists by their
+/// items, the rest by its bytes (a NaN is not equal to itself; its bytes are).
+bool sameStreamed(const QVariant &read, const QVariant &written)
+{
+    if (read.userType() != written.userType())
+        return false;
+    switch (written.userType()) {
+    case QMetaType::QVariantMap:
+        return sameEntries(read.toMap(), written.toMap());
+    case QMetaType::QVariantHash:
+        return sameEntries(read.toHash(), written.toHash());
+    case QMetaType::QVariantList: {
+        const QVariantList got = read.toList(), want = written.toList();
+        return got.size() == want.size() &&
+               std::equal(got.cbegin(), got.cend(), want.cbegin(), sameStreamed);
+    }
+    default:
+        return streamed(read) == streamed(written);
+    }
+}
+
+/// One value read back against the one written, as Qt keeps it: text as text, the rest streamed.
 bool keptItem(const QVariant &read, const QVariant &written)
 {
     if (keptAsText(written.userType()))
         return read.userType() == QMetaType::QString && read.toString() == written.toString();
-    return read.userType() == written.userType() && streamed(read) == streamed(written);
+    return sameStreamed(read, written);
 }
 
 /// Qt writes a string list, and any other list but of one item, as a list of its items: it reads
@@ -172,16 +235,18 @@ bool iniText(const QVariantMap &values, const QTemporaryDir &aside, QByteArray &
         return false;
     bytes = in.readAll();
     QVariantMap read;
-    return readIni(written, aside, QStringLiteral("read"), read) && readsBack(read, values);
+    return in.error() == QFileDevice::NoError &&
+           parseIni(bytes, aside, QStringLiteral("read"), read) && readsBack(read, values);
 }
 
 /// Takes the lock file Qt's settings class holds from its read of a store to its write.
 bool lockStore(QLockFile &lock)
 {
     // Qt's own wait doubles a pause of a tenth of a second, where another instance holds the
-    // store for milliseconds. A holder that died, or held on past the lock's stale time (half a
-    // minute), is set aside by the lock itself; past that, the save fails and is reported.
-    const qint64 longest = 45000;
+    // store for milliseconds. The lock clears a holder that has ended; a live one, even stopped,
+    // keeps it however long, its stale time notwithstanding. So a save gives up after a few
+    // seconds, and is reported with its values kept for the next, rather than freeze the window.
+    const qint64 longest = 5000;
     QElapsedTimer waited;
     waited.start();
     while (!lock.tryLock(0)) {
@@ -190,6 +255,79 @@ bool lockStore(QLockFile &lock)
         QThread::msleep(5);
     }
     return true;
+}
+
+/// Whether a name in the store's folder is `base` with the suffix Qt's temporary files and
+/// folders add: a dot and six random letters.
+bool temporaryOf(const QString &name, const QString &base)
+{
+    if (name.size() != base.size() + 7 || !name.startsWith(base + QLatin1Char('.')))
+        return false;
+    const QStringRef letters = name.rightRef(6);
+    return std::all_of(letters.cbegin(), letters.cend(), [](QChar c) {
+        return (c >= QLatin1Char('a') && c <= QLatin1Char('z')) ||
+               (c >= QLatin1Char('A') && c <= QLatin1Char('Z'));
+    });
+}
+
+/// Whether a folder holds only what a save writes aside: the names parseIni and iniText give,
+/// with the lock and save-file temporaries of Qt's settings class writing there.
+bool onlyAside(const QDir &folder)
+{
+    const QStringList names{QStringLiteral("store"), QStringLiteral("written"),
+                            QStringLiteral("read")};
+    for (const QFileInfo &entry : folder.entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                       QDir::System | QDir::NoDotAndDotDot)) {
+        const QString name = entry.fileName();
+        const bool known = std::any_of(names.cbegin(), names.cend(), [&](const QString &base) {
+            return name == base || name == base + QStringLiteral(".lock") ||
+                   temporaryOf(name, base);
+        });
+        if (!known || (entry.isDir() && !entry.isSymLink()))
+            return false;
+    }
+    return true;
+}
+
+/// Removes from `folder` what saves of the file `base` there left when killed half way: folders
+/// written aside (`aside`), and save-file temporaries. A name of one case after its first
+/// letter, such as "backup", is taken for a user's file and left.
+void removeLeftovers(const QDir &folder, const QString &base, bool aside)
+{
+    const QStringList found =
+        folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString &name : found) {
+        const QFileInfo entry(folder.filePath(name));
+        if (!temporaryOf(name, base) || entry.isSymLink())
+            continue;
+        if (entry.isDir()) {
+            QDir left(entry.filePath());
+            if (!aside || !onlyAside(left))
+                continue;
+            for (const QString &inside : left.entryList(QDir::AllEntries | QDir::Hidden |
+                                                        QDir::System | QDir::NoDotAndDotDot))
+                left.remove(inside);
+            folder.rmdir(name);
+        } else if (entry.isFile()) {
+            const QString random = name.right(5);
+            if (random != random.toLower() && random != random.toUpper())
+                QFile::remove(entry.filePath());
+        }
+    }
+}
+
+/// Removes what earlier saves of the store left, killed half way: folders beside it, and save
+/// files beside it or beside the file a link of that name leads to. Only under the store's lock,
+/// which every writer of the store holds, Qt's settings class included: nobody is writing them.
+void removeLeftovers(const QString &fileName)
+{
+    const QFileInfo store(QFileInfo(fileName).absoluteFilePath());
+    removeLeftovers(store.absoluteDir(), store.fileName(), true);
+    if (!store.isSymLink())
+        return;
+    const QFileInfo target(store.canonicalFilePath());
+    if (!target.filePath().isEmpty() && target.filePath() != store.filePath())
+        removeLeftovers(target.absoluteDir(), target.fileName(), false);
 }
 
 } // namespace
@@ -209,8 +347,10 @@ SettingsStore::SettingsStore() : SettingsStore(QSettings().fileName())
 SettingsStore::SettingsStore(const QString &fileName) : m_fileName(fileName)
 {
     // Read as Qt reads it: a store that cannot be read gives the defaults, and is not written.
-    const QTemporaryDir aside(asideTemplate(m_fileName));
-    readIni(m_fileName, aside, QStringLiteral("store"), m_values);
+    // Read in place: what the store writes aside is written only under the lock, and a start
+    // does not wait for it.
+    QSettings in(m_fileName, QSettings::IniFormat);
+    insertAll(in, m_values);
 }
 
 SettingsStore::~SettingsStore()
@@ -249,17 +389,21 @@ bool SettingsStore::sync()
     const QFileInfo store(m_fileName);
     if (!QDir().mkpath(store.absolutePath()))
         return false;
-    const QTemporaryDir aside(asideTemplate(m_fileName));
     QLockFile lock(store.absoluteFilePath() + QStringLiteral(".lock"));
-    if (!aside.isValid() || !lockStore(lock))
+    if (!lockStore(lock))
+        return false;
+    removeLeftovers(m_fileName);
+    // Made after the lock, so gone before it is released.
+    const QTemporaryDir aside(asideTemplate(m_fileName));
+    if (!aside.isValid())
         return false;
     // A store that is there and cannot be read now is never written over.
+    QByteArray bytes;
     QVariantMap merged;
-    if (!readIni(m_fileName, aside, QStringLiteral("store"), merged))
+    if (!readStore(m_fileName, bytes) || !parseIni(bytes, aside, QStringLiteral("store"), merged))
         return false;
     for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it)
         merged.insert(it.key(), it.value());
-    QByteArray bytes;
     if (!iniText(merged, aside, bytes) || !writeWholeFile(m_fileName, bytes))
         return false;
     m_values = merged;

@@ -16,6 +16,9 @@
 /// (writeWholeFile) only when every key came back as Qt keeps its value. Everything else is as
 /// Qt's settings class does it: the same lock file held from the read to the write, keys named
 /// alike, and for the application's store the same fallback files read as defaults.
+///
+/// What a save writes aside it writes under that lock, and a save removes there what saves
+/// killed half way left beside the store. A save waits a few seconds at most for the lock.
 class SettingsStore
 {
 public:

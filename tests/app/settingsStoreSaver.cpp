@@ -3,9 +3,13 @@
 // sets KEY0 .. KEY<COUNT-1> one at a time, each saved at once, as USER when one is named and
 // the process may become it, or through Qt's settings class for "qt". Prints "failed N", N the
 // saves that answered failure.
+//   settingsStoreSaver STORE lock
+// takes the store's lock as Qt's settings class does, prints "locked" and holds it until killed.
 #include "app/SettingsStore.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
+#include <QLockFile>
 #include <QSettings>
 
 #include <cstdio>
@@ -17,6 +21,16 @@
 
 int main(int argc, char *argv[])
 {
+    if (argc == 3 && qstrcmp(argv[2], "lock") == 0) {
+        QCoreApplication app(argc, argv);
+        QLockFile lock(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath() + ".lock");
+        if (!lock.tryLock(0))
+            return 4;
+        std::printf("locked\n");
+        std::fflush(stdout);
+        for (;;)
+            pause();
+    }
     if (argc < 4)
         return 2;
     const bool qt = argc > 4 && qstrcmp(argv[4], "qt") == 0;

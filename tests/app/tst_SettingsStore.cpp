@@ -1,17 +1,23 @@
 #include "FileBytes.h"
 #include "FileSizeLimit.h"
+#include "Patience.h"
+#include "StderrCapture.h"
 
 #include "app/SettingsStore.h"
 
 #include <QDir>
 #include <QFile>
 #include <QProcess>
+#include <QRandomGenerator>
 #include <QScopeGuard>
 #include <QSettings>
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <cerrno>
 #include <cmath>
+#include <csignal>
+#include <dlfcn.h>
 #include <memory>
 #include <pwd.h>
 #include <sys/stat.h>
@@ -20,9 +26,47 @@
 namespace
 {
 
+/// Set while the file system is to refuse symbolic links, as vfat, exFAT and network folders
+/// without Unix extensions do.
+bool linksRefused = false;
+
+template <class F> F realFunction(const char *name)
+{
+    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+}
+
+} // namespace
+
+// Taken for the C library's by every library of the process, Qt's included.
+extern "C" int symlink(const char *target, const char *link)
+{
+    static const auto real = realFunction<int (*)(const char *, const char *)>("symlink");
+    if (linksRefused) {
+        errno = EPERM;
+        return -1;
+    }
+    return real(target, link);
+}
+
+extern "C" int symlinkat(const char *target, int folder, const char *link)
+{
+    static const auto real = realFunction<int (*)(const char *, int, const char *)>("symlinkat");
+    if (linksRefused) {
+        errno = EPERM;
+        return -1;
+    }
+    return real(target, folder, link);
+}
+
+namespace
+{
+
 QStringList entries(const QString &folder)
 {
-    return QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    QStringList names =
+        QDir(folder).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
+    names.sort();
+    return names;
 }
 
 /// An INI file as Qt's settings class writes it with these keys.
@@ -60,6 +104,35 @@ QByteArray saverResult(QProcess &saver)
     return saver.readAllStandardOutput().trimmed();
 }
 
+/// Whether a user other than the owner may pass through every folder down to `path`.
+bool othersPass(const QString &path)
+{
+    for (QDir folder(QFileInfo(path).canonicalFilePath());; folder.cdUp()) {
+        struct stat info;
+        if (stat(QFile::encodeName(folder.path()).constData(), &info) != 0 ||
+            !(info.st_mode & S_IXOTH))
+            return false;
+        if (folder.isRoot())
+            return true;
+    }
+}
+
+/// A new folder another user can reach; none when there is none to be had. The temporary folder
+/// may be private to the user, as on a machine that gives each its own.
+std::unique_ptr<QTemporaryDir> folderOthersReach()
+{
+    for (const QString &parent : {QDir::tempPath(), QStringLiteral("/tmp"),
+                                  QStringLiteral("/var/tmp"), QStringLiteral("/dev/shm")}) {
+        if (!othersPass(parent))
+            continue;
+        std::unique_ptr<QTemporaryDir> dir(
+            new QTemporaryDir(parent + QStringLiteral("/tst_SettingsStore-XXXXXX")));
+        if (dir->isValid())
+            return dir;
+    }
+    return nullptr;
+}
+
 } // namespace
 
 /// A value with no stream operators, which no INI file can hold.
@@ -77,6 +150,7 @@ private slots:
     void sameFileAsQt_data();
     void sameFileAsQt();
     void otherWritersKept();
+    void failedSaveKeepsStore_data();
     void failedSaveKeepsStore();
     void linkStaysLink();
     void unreadableStoreKept();
@@ -86,6 +160,8 @@ private slots:
     void unstorableValueDropped();
     void savedWithoutTemporaryFolder();
     void fallbacksAndKeyNames();
+    void leftoversOfKilledSavesRemoved();
+    void stoppedLockHolderWaitedForBriefly();
 };
 
 void tst_SettingsStore::sameFileAsQt_data()
@@ -140,21 +216,56 @@ void tst_SettingsStore::otherWritersKept()
     QCOMPARE(first.value("other").toString(), QString("theirs"));
 }
 
+void tst_SettingsStore::failedSaveKeepsStore_data()
+{
+    QTest::addColumn<QString>("key");
+    QTest::addColumn<QVariant>("before");
+    QTest::addColumn<QVariant>("after");
+    QTest::addColumn<bool>("refuseLinks");
+    QStringList recent;
+    for (int i = 0; i < 250; ++i)
+        recent << QStringLiteral("/home/u/g%1.g6").arg(i);
+    const QStringList fewer = recent.mid(0, 90);
+    // A store already past the limit, and writes cut off past it inside the value, some where
+    // the cut text still reads as a value.
+    QTest::newRow("store past the limit")
+        << "user/notes" << QVariant(QString(3000, 'n')) << QVariant(QString(3000, 'm')) << false;
+    QTest::newRow("note cut") << "user/notes" << QVariant(QString(1400, 'n'))
+                              << QVariant(QString(3000, 'n')) << false;
+    QTest::newRow("note cut, no links")
+        << "user/notes" << QVariant(QString(1400, 'n')) << QVariant(QString(3000, 'n')) << true;
+    QTest::newRow("geometry cut after a ')', no links")
+        << "window/geometry" << QVariant(QByteArray(1400, ')')) << QVariant(QByteArray(3000, ')'))
+        << true;
+    QTest::newRow("long list cut, no links")
+        << "files/recent" << QVariant(fewer) << QVariant(recent) << true;
+}
+
 void tst_SettingsStore::failedSaveKeepsStore()
 {
+    QFETCH(QString, key);
+    QFETCH(QVariant, before);
+    QFETCH(QVariant, after);
+    QFETCH(bool, refuseLinks);
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini");
+    const auto restore = qScopeGuard([] { linksRefused = false; });
+    linksRefused = refuseLinks;
+    QCOMPARE(QFile::link(file, dir.filePath("link")), !refuseLinks);
+    QFile::remove(dir.filePath("link"));
+    QVERIFY(fileBytes::writeAll(file,
+                                writtenByQt({{"wd", "/here"}, {"reload", false}, {key, before}})));
     SettingsStore store(file);
-    store.setValue("user/notes", QString(3000, 'n'));
-    QVERIFY(store.sync());
-    const QByteArray before = fileBytes::readAll(file);
+    QCOMPARE(store.value(key), before);
+    const QByteArray stored = fileBytes::readAll(file);
     const QStringList files = entries(dir.path());
     {
         FileSizeLimit limit(2048);
         QVERIFY(limit.ok);
+        store.setValue(key, after);
         store.setValue("wd", "/elsewhere");
         QVERIFY(!store.sync());
-        QCOMPARE(fileBytes::readAll(file), before);
+        QCOMPARE(fileBytes::readAll(file), stored);
     }
     // A folder in the store's place for a while: the store that comes back, of the same size and
     // time as before, is read again rather than taken for the folder's nothing.
@@ -167,7 +278,8 @@ void tst_SettingsStore::failedSaveKeepsStore()
     QVERIFY(store.sync());
     QSettings reader(file, QSettings::IniFormat);
     QCOMPARE(reader.value("wd").toString(), QString("/elsewhere"));
-    QCOMPARE(reader.value("user/notes").toString().size(), 3000);
+    QCOMPARE(reader.value("reload").toBool(), false);
+    QCOMPARE(reader.value(key), after);
 }
 
 void tst_SettingsStore::linkStaysLink()
@@ -185,17 +297,22 @@ void tst_SettingsStore::linkStaysLink()
 
 void tst_SettingsStore::unreadableStoreKept()
 {
-    QTemporaryDir dir;
+    // Its owner, not root: root reads whatever the mode says.
+    const bool root = geteuid() == 0;
+    const passwd *nobody = root ? getpwnam("nobody") : nullptr;
+    if (root && !nobody)
+        QSKIP("No user other than root to save as.");
+    const std::unique_ptr<QTemporaryDir> made =
+        root ? folderOthersReach() : std::unique_ptr<QTemporaryDir>(new QTemporaryDir);
+    if (!made)
+        QSKIP("No folder that a user other than root can reach.");
+    const QTemporaryDir &dir = *made;
     const QString file = dir.filePath("settings.ini");
     QVERIFY(fileBytes::writeAll(
         file,
         writtenByQt({{"wd", dir.path()}, {"reload", false}, {"user/notes", QString(4000, 'n')}})));
-    // Its owner, not root: root reads whatever the mode says.
     const QByteArray path = QFile::encodeName(file);
-    if (geteuid() == 0) {
-        const passwd *nobody = getpwnam("nobody");
-        if (!nobody)
-            QSKIP("No user other than root to save as.");
+    if (root) {
         QVERIFY(chmod(QFile::encodeName(dir.path()).constData(), 0777) == 0);
         QVERIFY(chown(path.constData(), nobody->pw_uid, nobody->pw_gid) == 0);
     }
@@ -244,6 +361,20 @@ void tst_SettingsStore::valuesQtReadsOtherwise_data()
     QTest::newRow("empty string list") << QByteArray() << QVariant(QStringList());
     QTest::newRow("empty value list") << QByteArray() << QVariant(QVariantList());
     QTest::newRow("list of numbers") << QByteArray() << QVariant(QVariantList{1, 2});
+    // One recent file: the list is written as its item.
+    QTest::newRow("one-item value list") << QByteArray() << QVariant(QVariantList{"/home/u/a.g6"});
+    QTest::newRow("one-item string list") << QByteArray() << QVariant(QStringList{"/home/u/a.g6"});
+    QTest::newRow("number") << QByteArray() << QVariant(0.1);
+    QTest::newRow("NaN") << QByteArray() << QVariant(qQNaN());
+    QTest::newRow("infinity") << QByteArray() << QVariant(-qInf());
+    // Grown and shrunk, it iterates in another order than its copy read back.
+    QVariantHash hash;
+    for (int i = 0; i < 64; ++i)
+        hash.insert(QString::number(i), i);
+    for (int i = 0; i < 40; ++i)
+        hash.remove(QString::number(i));
+    QTest::newRow("hash") << QByteArray() << QVariant(hash);
+    QTest::newRow("hash in a map") << QByteArray() << QVariant(QVariantMap{{"h", hash}});
 }
 
 void tst_SettingsStore::valuesQtReadsOtherwise()
@@ -274,10 +405,16 @@ void tst_SettingsStore::unstorableValueDropped()
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini");
     SettingsStore store(file);
-    store.setValue("opaque", QVariant::fromValue(Opaque()));
+    const QByteArray said =
+        captureStderr([&] { store.setValue("window//opaque/", QVariant::fromValue(Opaque())); });
+    QCOMPARE(said, QByteArray("The setting window/opaque cannot be kept in the settings store: "
+                              "its value was dropped.\n"));
+    // Keys that name nothing are not kept either.
+    store.setValue("/", 1);
+    store.setValue("", 2);
     store.setValue("wd", "/x");
     QVERIFY(store.sync());
-    QVERIFY(!store.value("opaque").isValid());
+    QVERIFY(!store.value("window/opaque").isValid());
     QCOMPARE(QSettings(file, QSettings::IniFormat).allKeys(), QStringList{"wd"});
 }
 
@@ -321,6 +458,81 @@ void tst_SettingsStore::fallbacksAndKeyNames()
     QVERIFY(store.sync());
     QCOMPARE(QSettings(store.fileName(), QSettings::IniFormat).allKeys(),
              (QStringList{"a", "e/f", "g/k"}));
+}
+
+void tst_SettingsStore::leftoversOfKilledSavesRemoved()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini");
+    QDir folder(dir.path());
+    // As saves killed half way leave them, named as Qt names its temporaries; and a user's files
+    // of like names, and another store's.
+    const QStringList leftovers{"settings.ini.QhTKFJ", "settings.ini.JezrSX"},
+        others{"settings.ini.backup", "settings.ini.Backup", "settings.ini.tAujtV",
+               "settings.ini.lock.old", "other.ini.QhTKFJ"};
+    QVERIFY(fileBytes::writeAll(folder.filePath(leftovers[0]), "[General]\nwd=/"));
+    QVERIFY(folder.mkdir(leftovers[1]));
+    for (const char *name : {"store", "written", "written.lock", "written.AbCdEf", "read"})
+        QVERIFY(fileBytes::writeAll(folder.filePath(leftovers[1] + "/" + name), "x"));
+    for (const QString &name : others)
+        QVERIFY(fileBytes::writeAll(folder.filePath(name), "mine"));
+    QVERIFY(folder.remove("settings.ini.tAujtV") && folder.mkdir("settings.ini.tAujtV") &&
+            fileBytes::writeAll(folder.filePath("settings.ini.tAujtV/store"), "mine") &&
+            fileBytes::writeAll(folder.filePath("settings.ini.tAujtV/notes.txt"), "mine"));
+    // Savers killed at random points of their saves.
+    for (int i = 0; i < 20; ++i) {
+        const auto saver = startSaver(file, QStringLiteral("k%1_").arg(i), 100000);
+        QVERIFY(saver->waitForStarted(kPatienceMs));
+        QTest::qWait(20 + QRandomGenerator::global()->bounded(100));
+        saver->kill();
+        QVERIFY(saver->waitForFinished(kPatienceMs));
+    }
+    SettingsStore store(file);
+    store.setValue("wd", "/x");
+    QVERIFY(store.sync());
+    QCOMPARE(QSettings(file, QSettings::IniFormat).value("wd").toString(), QString("/x"));
+    QStringList kept = others + QStringList{"settings.ini"};
+    kept.sort();
+    QCOMPARE(entries(dir.path()), kept);
+    QCOMPARE(entries(dir.filePath("settings.ini.tAujtV")), (QStringList{"notes.txt", "store"}));
+}
+
+void tst_SettingsStore::stoppedLockHolderWaitedForBriefly()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini");
+    QProcess holder;
+    holder.start(QStringLiteral(SETTINGS_STORE_SAVER), {file, "lock"});
+    QVERIFY(holder.waitForReadyRead(kPatienceMs));
+    QCOMPARE(holder.readAllStandardOutput(), QByteArray("locked\n"));
+    const auto release = [&] {
+        holder.kill();
+        kill(pid_t(holder.processId()), SIGCONT);
+        return holder.waitForFinished(kPatienceMs);
+    };
+    auto end = qScopeGuard(release);
+    QVERIFY(kill(pid_t(holder.processId()), SIGSTOP) == 0);
+    // A save gives up in seconds, where the lock holds for as long as its holder lives; and the
+    // exit's save waits once more, no longer.
+    const qint64 longest = 15000;
+    QElapsedTimer waited;
+    SettingsStore store(file);
+    store.setValue("wd", "/x");
+    waited.start();
+    QVERIFY(!store.sync());
+    QVERIFY2(waited.elapsed() < longest, QByteArray::number(waited.elapsed()));
+    std::unique_ptr<SettingsStore> exiting(new SettingsStore(file));
+    exiting->setValue("reload", false);
+    waited.restart();
+    const QByteArray said = captureStderr([&] { exiting.reset(); });
+    QVERIFY2(waited.elapsed() < longest, QByteArray::number(waited.elapsed()));
+    QVERIFY(said.contains("could not be written"));
+    // What was not saved waits for the next save.
+    end.dismiss();
+    QVERIFY(release());
+    QVERIFY(store.sync());
+    QCOMPARE(QSettings(file, QSettings::IniFormat).allKeys(), QStringList{"wd"});
+    QCOMPARE(entries(dir.path()), QStringList{"settings.ini"});
 }
 
 QTEST_GUILESS_MAIN(tst_SettingsStore)
