@@ -19,6 +19,10 @@
 namespace
 {
 
+/// Every entry of a folder, hidden ones included.
+constexpr QDir::Filters everyEntry =
+    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
+
 /// Keys as Qt's settings class names them: no slash at either end, none doubled.
 QString normalizedKey(const QString &key)
 {
@@ -68,9 +72,9 @@ bool parseIni(const QByteArray &bytes, const QTemporaryDir &aside, const QString
     return in.status() != QSettings::AccessError;
 }
 
-/// The bytes of the store as on disk now: none when it is not there, false when it is there and
+/// The bytes of a file as on disk now: none when it is not there, false when it is there and
 /// cannot be read.
-bool readStore(const QString &fileName, QByteArray &bytes)
+bool readFile(const QString &fileName, QByteArray &bytes)
 {
     bytes.clear();
     QFile file(fileName);
@@ -197,12 +201,8 @@ bool keptValue(const QVariant &read, const QVariant &written)
     if (read.userType() != QMetaType::QStringList && read.userType() != QMetaType::QVariantList)
         return false;
     const QVariantList got = read.toList();
-    if (got.size() != items.size())
-        return false;
-    for (int i = 0; i < items.size(); ++i)
-        if (!keptItem(got[i], items[i]))
-            return false;
-    return true;
+    return got.size() == items.size() &&
+           std::equal(got.cbegin(), got.cend(), items.cbegin(), keptItem);
 }
 
 /// Whether the INI file holds exactly these keys, each as Qt keeps the value written: a key
@@ -230,13 +230,10 @@ bool iniText(const QVariantMap &values, const QTemporaryDir &aside, QByteArray &
         if (out.status() != QSettings::NoError)
             return false;
     }
-    QFile in(written);
-    if (!in.open(QIODevice::ReadOnly))
-        return false;
-    bytes = in.readAll();
+    // A file gone missing reads back as no keys, which cannot be these.
     QVariantMap read;
-    return in.error() == QFileDevice::NoError &&
-           parseIni(bytes, aside, QStringLiteral("read"), read) && readsBack(read, values);
+    return readFile(written, bytes) && parseIni(bytes, aside, QStringLiteral("read"), read) &&
+           readsBack(read, values);
 }
 
 /// Takes the lock file Qt's settings class holds from its read of a store to its write.
@@ -276,8 +273,7 @@ bool onlyAside(const QDir &folder)
 {
     const QStringList names{QStringLiteral("store"), QStringLiteral("written"),
                             QStringLiteral("read")};
-    for (const QFileInfo &entry : folder.entryInfoList(QDir::AllEntries | QDir::Hidden |
-                                                       QDir::System | QDir::NoDotAndDotDot)) {
+    for (const QFileInfo &entry : folder.entryInfoList(everyEntry)) {
         const QString name = entry.fileName();
         const bool known = std::any_of(names.cbegin(), names.cend(), [&](const QString &base) {
             return name == base || name == base + QStringLiteral(".lock") ||
@@ -294,9 +290,7 @@ bool onlyAside(const QDir &folder)
 /// letter, such as "backup", is taken for a user's file and left.
 void removeLeftovers(const QDir &folder, const QString &base, bool aside)
 {
-    const QStringList found =
-        folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-    for (const QString &name : found) {
+    for (const QString &name : folder.entryList(everyEntry)) {
         const QFileInfo entry(folder.filePath(name));
         if (!temporaryOf(name, base) || entry.isSymLink())
             continue;
@@ -304,8 +298,7 @@ void removeLeftovers(const QDir &folder, const QString &base, bool aside)
             QDir left(entry.filePath());
             if (!aside || !onlyAside(left))
                 continue;
-            for (const QString &inside : left.entryList(QDir::AllEntries | QDir::Hidden |
-                                                        QDir::System | QDir::NoDotAndDotDot))
+            for (const QString &inside : left.entryList(everyEntry))
                 left.remove(inside);
             folder.rmdir(name);
         } else if (entry.isFile()) {
@@ -400,7 +393,7 @@ bool SettingsStore::sync()
     // A store that is there and cannot be read now is never written over.
     QByteArray bytes;
     QVariantMap merged;
-    if (!readStore(m_fileName, bytes) || !parseIni(bytes, aside, QStringLiteral("store"), merged))
+    if (!readFile(m_fileName, bytes) || !parseIni(bytes, aside, QStringLiteral("store"), merged))
         return false;
     for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it)
         merged.insert(it.key(), it.value());

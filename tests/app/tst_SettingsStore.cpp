@@ -30,9 +30,14 @@ namespace
 /// without Unix extensions do.
 bool linksRefused = false;
 
-template <class F> F realFunction(const char *name)
+/// The C library's `name`, unless links are refused.
+template <class... Args> int linkUnlessRefused(const char *name, Args... args)
 {
-    return reinterpret_cast<F>(dlsym(RTLD_NEXT, name));
+    if (linksRefused) {
+        errno = EPERM;
+        return -1;
+    }
+    return reinterpret_cast<int (*)(Args...)>(dlsym(RTLD_NEXT, name))(args...);
 }
 
 } // namespace
@@ -40,22 +45,12 @@ template <class F> F realFunction(const char *name)
 // Taken for the C library's by every library of the process, Qt's included.
 extern "C" int symlink(const char *target, const char *link)
 {
-    static const auto real = realFunction<int (*)(const char *, const char *)>("symlink");
-    if (linksRefused) {
-        errno = EPERM;
-        return -1;
-    }
-    return real(target, link);
+    return linkUnlessRefused("symlink", target, link);
 }
 
 extern "C" int symlinkat(const char *target, int folder, const char *link)
 {
-    static const auto real = realFunction<int (*)(const char *, int, const char *)>("symlinkat");
-    if (linksRefused) {
-        errno = EPERM;
-        return -1;
-    }
-    return real(target, folder, link);
+    return linkUnlessRefused("symlinkat", target, folder, link);
 }
 
 namespace
