@@ -11,14 +11,16 @@
 /// Qt's settings class writes its file through a buffered save file that misses a short write,
 /// so a store cut off by a full disk or a file size limit would replace the whole one and be
 /// answered as saved; and it writes on its own, after any change, when no one checks. Nothing is
-/// therefore ever set on a settings object of the store's own file: each save writes the new
-/// store aside, beside it, reads it back, and writes those bytes over the store whole
-/// (writeWholeFile) only when every key came back as Qt keeps its value. Everything else is as
-/// Qt's settings class does it: the same lock file held from the read to the write, keys named
-/// alike, and for the application's store the same fallback files read as defaults.
+/// therefore ever set on a settings object of the store's own file: each save has Qt's class
+/// write the new store in a folder of the store's own, "<store>.saving", reads it back, and
+/// renames it over the store only when it came back whole. Everything else is as Qt's settings
+/// class does it: the same lock file held from the read to the write, keys named alike, and for
+/// the application's store the same fallback files read as defaults.
 ///
-/// What a save writes aside it writes under that lock, and a save removes there what saves
-/// killed half way left beside the store. A save waits a few seconds at most for the lock.
+/// Beside the store, and beside the file a link of its name leads to, a save makes, changes or
+/// removes nothing but the store, the lock files of Qt's class, and that folder, under the lock;
+/// an entry of the folder's name that is not the store's makes the save fail. A save waits a few
+/// seconds at most for the lock.
 class SettingsStore
 {
 public:
@@ -41,8 +43,8 @@ public:
     /// Writes the store: its keys as on disk now (another instance's saves included), with the
     /// values set here since the last save over them. True only when the new store read back
     /// whole and took the old one's place; otherwise the old store is left as it was and the
-    /// values set here wait for the next save. A store that is there and cannot be read is never
-    /// written over. Nothing set since the last save: nothing written.
+    /// values set here wait for the next save. A store that is there and cannot be read, or may
+    /// not be written, is never written over. Nothing set since the last save: nothing written.
     bool sync();
 
 private:

@@ -2,6 +2,7 @@
 #include "FileSizeLimit.h"
 #include "Patience.h"
 #include "StderrCapture.h"
+#include "VfatLike.h"
 
 #include "app/SettingsStore.h"
 
@@ -17,41 +18,11 @@
 #include <cerrno>
 #include <cmath>
 #include <csignal>
-#include <dlfcn.h>
+#include <fcntl.h>
 #include <memory>
 #include <pwd.h>
 #include <sys/stat.h>
 #include <unistd.h>
-
-namespace
-{
-
-/// Set while the file system is to refuse symbolic links, as vfat, exFAT and network folders
-/// without Unix extensions do.
-bool linksRefused = false;
-
-/// The C library's `name`, unless links are refused.
-template <class... Args> int linkUnlessRefused(const char *name, Args... args)
-{
-    if (linksRefused) {
-        errno = EPERM;
-        return -1;
-    }
-    return reinterpret_cast<int (*)(Args...)>(dlsym(RTLD_NEXT, name))(args...);
-}
-
-} // namespace
-
-// Taken for the C library's by every library of the process, Qt's included.
-extern "C" int symlink(const char *target, const char *link)
-{
-    return linkUnlessRefused("symlink", target, link);
-}
-
-extern "C" int symlinkat(const char *target, int folder, const char *link)
-{
-    return linkUnlessRefused("symlinkat", target, folder, link);
-}
 
 namespace
 {
@@ -128,6 +99,80 @@ std::unique_ptr<QTemporaryDir> folderOthersReach()
     return nullptr;
 }
 
+/// What a folder holds, down to the bytes: each entry's kind and content, links by where they
+/// lead; `skipped` names left out.
+QMap<QString, QByteArray> snapshot(const QString &folder, const QStringList &skipped = {})
+{
+    QMap<QString, QByteArray> held;
+    for (const QFileInfo &entry : QDir(folder).entryInfoList(QDir::AllEntries | QDir::Hidden |
+                                                             QDir::System | QDir::NoDotAndDotDot)) {
+        if (skipped.contains(entry.fileName()))
+            continue;
+        if (entry.isSymLink()) {
+            held.insert(entry.fileName(), "link to " + QFile::encodeName(entry.symLinkTarget()));
+        } else if (entry.isDir()) {
+            const QMap<QString, QByteArray> inside = snapshot(entry.filePath(), skipped);
+            for (auto it = inside.cbegin(); it != inside.cend(); ++it)
+                held.insert(entry.fileName() + "/" + it.key(), it.value());
+            held.insert(entry.fileName() + "/", "folder");
+        } else {
+            held.insert(entry.fileName(), "file " + fileBytes::readAll(entry.filePath()));
+        }
+    }
+    return held;
+}
+
+/// Puts beside `base` in its folder a user's files named as a save's leftovers might be: the
+/// name, a dot and six letters, or an earlier version's names; files, folders and a link.
+void plantLookAlikes(const QString &base)
+{
+    for (const char *suffix : {"OldOne", "MyCopy", "BackUp", "GitHub", "tAujtV", "backup"})
+        QVERIFY(fileBytes::writeAll(base + "." + suffix, QByteArray("mine ") + suffix));
+    const QList<QPair<const char *, const char *>> folders{
+        {"ABCdef", "store"}, {"MyData", "read"}, {"EmptyD", nullptr}, {"Notes1", "notes.txt"}};
+    for (const auto &folder : folders) {
+        QVERIFY(QDir().mkdir(base + "." + folder.first));
+        if (folder.second)
+            QVERIFY(fileBytes::writeAll(base + "." + folder.first + "/" + folder.second, "mine"));
+    }
+    QVERIFY(QFile::link(base + ".MyCopy", base + ".LinkMe"));
+}
+
+/// Whether the file system refuses here what vfat refuses: links, modes, unnamed temporaries.
+bool refusesAsVfat(const QString &folder)
+{
+    const QString file = folder + "/probe";
+    const bool refused = fileBytes::writeAll(file, "probe") && !QFile::link(file, file + ".link") &&
+                         !QFile::setPermissions(file, QFile::ReadOwner) &&
+                         open(QFile::encodeName(folder).constData(), O_TMPFILE | O_RDWR, 0600) < 0;
+    QFile::remove(file);
+    QFile::remove(file + ".link");
+    return refused;
+}
+
+/// A new folder for a store another user saves: as root, one that user can reach, and the user
+/// "nobody"; otherwise a folder of the test's own, saved as itself. None, and why, when there
+/// is no such user or folder.
+std::unique_ptr<QTemporaryDir> folderForOtherUser(QString &user, QByteArray &none)
+{
+    if (geteuid() != 0)
+        return std::unique_ptr<QTemporaryDir>(new QTemporaryDir);
+    user = "nobody";
+    if (!getpwnam("nobody"))
+        none = "No user other than root to save as.";
+    std::unique_ptr<QTemporaryDir> dir = none.isEmpty() ? folderOthersReach() : nullptr;
+    if (!dir && none.isEmpty())
+        none = "No folder that a user other than root can reach.";
+    return dir;
+}
+
+/// Gives a file to the user the store's saves run as, when that is another.
+bool giveTo(const QString &user, const QString &file)
+{
+    const passwd *owner = user.isEmpty() ? nullptr : getpwnam(qPrintable(user));
+    return !owner || chown(QFile::encodeName(file).constData(), owner->pw_uid, owner->pw_gid) == 0;
+}
+
 } // namespace
 
 /// A value with no stream operators, which no INI file can hold.
@@ -155,7 +200,15 @@ private slots:
     void unstorableValueDropped();
     void savedWithoutTemporaryFolder();
     void fallbacksAndKeyNames();
-    void leftoversOfKilledSavesRemoved();
+    void usersFilesKept();
+    void foreignEntryOfFolderNameKept_data();
+    void foreignEntryOfFolderNameKept();
+    void killedSavesLeaveOnlyTheStore_data();
+    void killedSavesLeaveOnlyTheStore();
+    void readOnlyStoreKept_data();
+    void readOnlyStoreKept();
+    void lockWithoutPermissionFailsAtOnce();
+    void laterSaveKeepsNewerValue();
     void stoppedLockHolderWaitedForBriefly();
 };
 
@@ -211,29 +264,64 @@ void tst_SettingsStore::otherWritersKept()
     QCOMPARE(first.value("other").toString(), QString("theirs"));
 }
 
+/// The store failedSaveKeepsStore saves under its size limit, with `key` made `after`.
+QVariantMap savedUnderLimit(const QString &key, const QVariant &after, const QVariantMap &others)
+{
+    QVariantMap values = others;
+    values.insert("wd", "/elsewhere");
+    values.insert("reload", false);
+    values.insert(key, after);
+    return values;
+}
+
 void tst_SettingsStore::failedSaveKeepsStore_data()
 {
     QTest::addColumn<QString>("key");
     QTest::addColumn<QVariant>("before");
     QTest::addColumn<QVariant>("after");
-    QTest::addColumn<bool>("refuseLinks");
+    QTest::addColumn<QVariantMap>("others");
+    QTest::addColumn<bool>("vfatLike");
+    constexpr int limit = 2048;
     QStringList recent;
     for (int i = 0; i < 250; ++i)
         recent << QStringLiteral("/home/u/g%1.g6").arg(i);
     const QStringList fewer = recent.mid(0, 90);
+    const QVariantMap none;
     // A store already past the limit, and writes cut off past it inside the value, some where
     // the cut text still reads as a value.
-    QTest::newRow("store past the limit")
-        << "user/notes" << QVariant(QString(3000, 'n')) << QVariant(QString(3000, 'm')) << false;
+    QTest::newRow("store past the limit") << "user/notes" << QVariant(QString(3000, 'n'))
+                                          << QVariant(QString(3000, 'm')) << none << false;
+    // Its copy cut, the store would lose a key and shrink to fit.
+    QTest::newRow("store past the limit, shrunk")
+        << "a" << QVariant(QString(1500, 'n')) << QVariant("x")
+        << QVariantMap{{"z", QString(1500, 'z')}} << false;
     QTest::newRow("note cut") << "user/notes" << QVariant(QString(1400, 'n'))
-                              << QVariant(QString(3000, 'n')) << false;
-    QTest::newRow("note cut, no links")
-        << "user/notes" << QVariant(QString(1400, 'n')) << QVariant(QString(3000, 'n')) << true;
-    QTest::newRow("geometry cut after a ')', no links")
+                              << QVariant(QString(3000, 'n')) << none << false;
+    QTest::newRow("note cut, vfat-like") << "user/notes" << QVariant(QString(1400, 'n'))
+                                         << QVariant(QString(3000, 'n')) << none << true;
+    QTest::newRow("geometry cut after a ')', vfat-like")
         << "window/geometry" << QVariant(QByteArray(1400, ')')) << QVariant(QByteArray(3000, ')'))
-        << true;
-    QTest::newRow("long list cut, no links")
-        << "files/recent" << QVariant(fewer) << QVariant(recent) << true;
+        << none << true;
+    QTest::newRow("long list cut, vfat-like")
+        << "files/recent" << QVariant(fewer) << QVariant(recent) << none << true;
+    // Whether the text Qt's settings class writes for these values is longer than the limit and
+    // holds `c` at `at`.
+    const auto holdsAt = [](const QVariantMap &values, int at, char c) {
+        const QByteArray text = writtenByQt(values);
+        return text.size() > limit && text.at(at) == c;
+    };
+    // Cut where a line ends: the keys after it missing.
+    int length = limit - 40;
+    while (!holdsAt(savedUnderLimit("a", QString(length, 'n'), none), limit - 1, '\n'))
+        ++length;
+    QTest::newRow("cut between keys")
+        << "a" << QVariant("x") << QVariant(QString(length, 'n')) << none << false;
+    // Cut where an item ends: the list read back shorter.
+    QStringList padded = recent;
+    while (!holdsAt(savedUnderLimit("files/recent", padded, none), limit, ','))
+        padded.first() += 'x';
+    QTest::newRow("list cut between items")
+        << "files/recent" << QVariant(fewer) << QVariant(padded) << none << false;
 }
 
 void tst_SettingsStore::failedSaveKeepsStore()
@@ -241,18 +329,20 @@ void tst_SettingsStore::failedSaveKeepsStore()
     QFETCH(QString, key);
     QFETCH(QVariant, before);
     QFETCH(QVariant, after);
-    QFETCH(bool, refuseLinks);
+    QFETCH(QVariantMap, others);
+    QFETCH(bool, vfatLike);
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini");
-    const auto restore = qScopeGuard([] { linksRefused = false; });
-    linksRefused = refuseLinks;
-    QCOMPARE(QFile::link(file, dir.filePath("link")), !refuseLinks);
-    QFile::remove(dir.filePath("link"));
-    QVERIFY(fileBytes::writeAll(file,
-                                writtenByQt({{"wd", "/here"}, {"reload", false}, {key, before}})));
+    QVariantMap stored = others;
+    stored.insert("wd", "/here");
+    stored.insert("reload", false);
+    stored.insert(key, before);
+    QVERIFY(fileBytes::writeAll(file, writtenByQt(stored)));
+    std::unique_ptr<VfatLike> refusing(vfatLike ? new VfatLike : nullptr);
+    QCOMPARE(refusesAsVfat(dir.path()), vfatLike);
     SettingsStore store(file);
     QCOMPARE(store.value(key), before);
-    const QByteArray stored = fileBytes::readAll(file);
+    const QByteArray bytes = fileBytes::readAll(file);
     const QStringList files = entries(dir.path());
     {
         FileSizeLimit limit(2048);
@@ -260,8 +350,9 @@ void tst_SettingsStore::failedSaveKeepsStore()
         store.setValue(key, after);
         store.setValue("wd", "/elsewhere");
         QVERIFY(!store.sync());
-        QCOMPARE(fileBytes::readAll(file), stored);
+        QCOMPARE(fileBytes::readAll(file), bytes);
     }
+    QCOMPARE(entries(dir.path()), files);
     // A folder in the store's place for a while: the store that comes back, of the same size and
     // time as before, is read again rather than taken for the folder's nothing.
     QDir folder(dir.path());
@@ -271,10 +362,13 @@ void tst_SettingsStore::failedSaveKeepsStore()
     QCOMPARE(entries(dir.path()), files);
     // What failed is saved by the next save that can be made.
     QVERIFY(store.sync());
+    QCOMPARE(entries(dir.path()), files);
     QSettings reader(file, QSettings::IniFormat);
     QCOMPARE(reader.value("wd").toString(), QString("/elsewhere"));
     QCOMPARE(reader.value("reload").toBool(), false);
     QCOMPARE(reader.value(key), after);
+    for (auto it = others.cbegin(); it != others.cend(); ++it)
+        QCOMPARE(reader.value(it.key()), it.value());
 }
 
 void tst_SettingsStore::linkStaysLink()
@@ -370,6 +464,19 @@ void tst_SettingsStore::valuesQtReadsOtherwise_data()
         hash.remove(QString::number(i));
     QTest::newRow("hash") << QByteArray() << QVariant(hash);
     QTest::newRow("hash in a map") << QByteArray() << QVariant(QVariantMap{{"h", hash}});
+    // Kept otherwise than set: a null array reads back empty; within a list or a map a date-time
+    // is streamed in an older format, without its offset or zone.
+    QTest::newRow("null byte array") << QByteArray() << QVariant(QByteArray());
+    QTest::newRow("list holding a null byte array")
+        << QByteArray() << QVariant(QVariantList{QByteArray(), "x"});
+    const QDateTime offset(QDate(2026, 12, 7), QTime(18, 30), Qt::OffsetFromUTC, 3600),
+        zoned(QDate(2026, 7, 1), QTime(9, 0), QTimeZone("Europe/Paris"));
+    QTest::newRow("offset date-time in a map")
+        << QByteArray() << QVariant(QVariantMap{{"t", offset}});
+    QTest::newRow("offset date-time in a one-item list")
+        << QByteArray() << QVariant(QVariantList{offset});
+    QTest::newRow("zoned date-time in a map")
+        << QByteArray() << QVariant(QVariantMap{{"t", zoned}});
 }
 
 void tst_SettingsStore::valuesQtReadsOtherwise()
@@ -393,6 +500,14 @@ void tst_SettingsStore::valuesQtReadsOtherwise()
         qt.sync();
         QCOMPARE(fileBytes::readAll(file), fileBytes::readAll(qtFile));
     }
+    // And so they stay once another process saved each, one that iterates a hash as the other.
+    const QByteArray seed = qgetenv("QT_HASH_SEED");
+    const auto restore = qScopeGuard(
+        [&] { seed.isNull() ? qunsetenv("QT_HASH_SEED") : qputenv("QT_HASH_SEED", seed); });
+    qputenv("QT_HASH_SEED", "0");
+    for (const QString &saved : {file, qtFile})
+        QCOMPARE(saverResult(*startSaver(saved, "k", 1, "qt")), QByteArray("failed 0"));
+    QCOMPARE(fileBytes::readAll(file), fileBytes::readAll(qtFile));
 }
 
 void tst_SettingsStore::unstorableValueDropped()
@@ -455,25 +570,87 @@ void tst_SettingsStore::fallbacksAndKeyNames()
              (QStringList{"a", "e/f", "g/k"}));
 }
 
-void tst_SettingsStore::leftoversOfKilledSavesRemoved()
+void tst_SettingsStore::usersFilesKept()
 {
     QTemporaryDir dir;
+    const QString plain = dir.filePath("settings.ini"), link = dir.filePath("link.ini"),
+                  real = dir.filePath("real/real.ini");
+    QVERIFY(QDir(dir.path()).mkdir("real") && fileBytes::writeAll(real, "") &&
+            QFile::link(real, link));
+    for (const QString &base : {plain, link, real})
+        plantLookAlikes(base);
+    const QStringList stores{"settings.ini", "link.ini", "real.ini"};
+    const QMap<QString, QByteArray> before = snapshot(dir.path(), stores);
+    // Saves of a store and of a store reached through a link, some cut short.
+    SettingsStore ours(plain), linked(link);
+    for (int i = 0; i < 3; ++i) {
+        for (SettingsStore *store : {&ours, &linked}) {
+            store->setValue("runs", i);
+            QVERIFY(store->sync());
+            store->setValue("user/notes", QString(3000, 'n'));
+            FileSizeLimit limit(2048);
+            QVERIFY(!store->sync());
+        }
+    }
+    QCOMPARE(snapshot(dir.path(), stores), before);
+    QVERIFY(QFileInfo(link).isSymLink());
+    QCOMPARE(QSettings(real, QSettings::IniFormat).value("runs").toInt(), 2);
+}
+
+void tst_SettingsStore::foreignEntryOfFolderNameKept_data()
+{
+    QTest::addColumn<QString>("entry");
+    QTest::newRow("file") << "file";
+    QTest::newRow("link to a folder") << "link";
+    QTest::newRow("folder of a user's") << "folder";
+}
+
+void tst_SettingsStore::foreignEntryOfFolderNameKept()
+{
+    QFETCH(QString, entry);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini"), taken = file + ".saving";
+    QVERIFY(fileBytes::writeAll(file, writtenByQt({{"wd", "/here"}})));
+    QVERIFY(QDir().mkdir(dir.filePath("mine")) &&
+            fileBytes::writeAll(dir.filePath("mine/1.ini"), "mine"));
+    if (entry == "file")
+        QVERIFY(fileBytes::writeAll(taken, "mine"));
+    else if (entry == "link")
+        QVERIFY(QFile::link(dir.filePath("mine"), taken));
+    else
+        QVERIFY(QDir().mkdir(taken) && fileBytes::writeAll(taken + "/1.ini", "mine") &&
+                fileBytes::writeAll(taken + "/notes.txt", "mine"));
+    const QMap<QString, QByteArray> before = snapshot(dir.path());
+    SettingsStore store(file);
+    store.setValue("wd", "/there");
+    bool saved = true;
+    const QByteArray said = captureStderr([&] { saved = store.sync(); });
+    QVERIFY(!saved);
+    QCOMPARE(said, QFile::encodeName(taken) +
+                       " is not the settings store's own: the store was not saved.\n");
+    QCOMPARE(snapshot(dir.path()), before);
+    // Once that entry is gone, what waited is saved.
+    QVERIFY(entry == "folder" ? QDir(taken).removeRecursively() : QFile::remove(taken));
+    QVERIFY(store.sync());
+    QCOMPARE(QSettings(file, QSettings::IniFormat).value("wd").toString(), QString("/there"));
+}
+
+void tst_SettingsStore::killedSavesLeaveOnlyTheStore_data()
+{
+    QTest::addColumn<bool>("vfatLike");
+    QTest::newRow("plain") << false;
+    QTest::newRow("vfat-like") << true;
+}
+
+void tst_SettingsStore::killedSavesLeaveOnlyTheStore()
+{
+    QFETCH(bool, vfatLike);
+    QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini");
-    QDir folder(dir.path());
-    // As saves killed half way leave them, named as Qt names its temporaries; and a user's files
-    // of like names, and another store's.
-    const QStringList leftovers{"settings.ini.QhTKFJ", "settings.ini.JezrSX"},
-        others{"settings.ini.backup", "settings.ini.Backup", "settings.ini.tAujtV",
-               "settings.ini.lock.old", "other.ini.QhTKFJ"};
-    QVERIFY(fileBytes::writeAll(folder.filePath(leftovers[0]), "[General]\nwd=/"));
-    QVERIFY(folder.mkdir(leftovers[1]));
-    for (const char *name : {"store", "written", "written.lock", "written.AbCdEf", "read"})
-        QVERIFY(fileBytes::writeAll(folder.filePath(leftovers[1] + "/" + name), "x"));
-    for (const QString &name : others)
-        QVERIFY(fileBytes::writeAll(folder.filePath(name), "mine"));
-    QVERIFY(folder.remove("settings.ini.tAujtV") && folder.mkdir("settings.ini.tAujtV") &&
-            fileBytes::writeAll(folder.filePath("settings.ini.tAujtV/store"), "mine") &&
-            fileBytes::writeAll(folder.filePath("settings.ini.tAujtV/notes.txt"), "mine"));
+    plantLookAlikes(file);
+    const QMap<QString, QByteArray> before = snapshot(dir.path());
+    std::unique_ptr<VfatLike> refusing(vfatLike ? new VfatLike : nullptr);
+    QCOMPARE(refusesAsVfat(dir.path()), vfatLike);
     // Savers killed at random points of their saves.
     for (int i = 0; i < 20; ++i) {
         const auto saver = startSaver(file, QStringLiteral("k%1_").arg(i), 100000);
@@ -488,10 +665,75 @@ void tst_SettingsStore::leftoversOfKilledSavesRemoved()
     // holder, which stands for the lock's stale time; saves fail until then.
     QTRY_VERIFY_WITH_TIMEOUT(store.sync(), kPatienceMs);
     QCOMPARE(QSettings(file, QSettings::IniFormat).value("wd").toString(), QString("/x"));
-    QStringList kept = others + QStringList{"settings.ini"};
-    kept.sort();
-    QCOMPARE(entries(dir.path()), kept);
-    QCOMPARE(entries(dir.filePath("settings.ini.tAujtV")), (QStringList{"notes.txt", "store"}));
+    QCOMPARE(snapshot(dir.path(), {"settings.ini"}), before);
+    QVERIFY(QFileInfo(file).isFile());
+}
+
+void tst_SettingsStore::readOnlyStoreKept_data()
+{
+    QTest::addColumn<bool>("sticky");
+    QTest::newRow("store of mode 0444") << false;
+    QTest::newRow("another's store in a sticky folder") << true;
+}
+
+void tst_SettingsStore::readOnlyStoreKept()
+{
+    QFETCH(bool, sticky);
+    QString user;
+    QByteArray none;
+    const std::unique_ptr<QTemporaryDir> dir = folderForOtherUser(user, none);
+    if (!dir)
+        QSKIP(none.constData());
+    if (sticky && user.isEmpty())
+        QSKIP("Only root can give a store to another user.");
+    const QString file = dir->filePath("settings.ini");
+    QVERIFY(fileBytes::writeAll(file, writtenByQt({{"wd", "/here"}})));
+    const QByteArray path = QFile::encodeName(file), folder = QFile::encodeName(dir->path());
+    // Writable by the saver, who may not replace it; or not writable, as Qt's class refuses it.
+    QVERIFY(chmod(folder.constData(), sticky ? 01777 : 0777) == 0);
+    QVERIFY(chmod(path.constData(), sticky ? 0666 : 0444) == 0);
+    QVERIFY(sticky || giveTo(user, file));
+    const QByteArray stored = fileBytes::readAll(file);
+    QCOMPARE(saverResult(*startSaver(file, "runs", 1, user)), QByteArray("failed 1"));
+    QCOMPARE(fileBytes::readAll(file), stored);
+    QCOMPARE(entries(dir->path()), QStringList{"settings.ini"});
+}
+
+void tst_SettingsStore::lockWithoutPermissionFailsAtOnce()
+{
+    QString user;
+    QByteArray none;
+    const std::unique_ptr<QTemporaryDir> dir = folderForOtherUser(user, none);
+    if (!dir)
+        QSKIP(none.constData());
+    const QString file = dir->filePath("settings.ini");
+    QVERIFY(fileBytes::writeAll(file, writtenByQt({{"wd", "/here"}})));
+    const QByteArray folder = QFile::encodeName(dir->path());
+    QVERIFY(chmod(QFile::encodeName(file).constData(), 0666) == 0);
+    QVERIFY(chmod(folder.constData(), 0555) == 0);
+    const auto restore = qScopeGuard([&] { chmod(folder.constData(), 0700); });
+    // Waited for, the lock would hold the save for seconds.
+    QElapsedTimer waited;
+    waited.start();
+    QCOMPARE(saverResult(*startSaver(file, "runs", 1, user)), QByteArray("failed 1"));
+    QVERIFY2(waited.elapsed() < 3000, QByteArray::number(waited.elapsed()));
+}
+
+void tst_SettingsStore::laterSaveKeepsNewerValue()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini");
+    SettingsStore first(file), second(file);
+    first.setValue("wd", "/first");
+    QVERIFY(first.sync());
+    second.setValue("wd", "/second");
+    QVERIFY(second.sync());
+    // Saved once, the first value is not saved again over the newer one.
+    first.setValue("runs", 1);
+    QVERIFY(first.sync());
+    QSettings reader(file, QSettings::IniFormat);
+    QCOMPARE(reader.value("wd").toString(), QString("/second"));
+    QCOMPARE(reader.value("runs").toInt(), 1);
 }
 
 void tst_SettingsStore::stoppedLockHolderWaitedForBriefly()

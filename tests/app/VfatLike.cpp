@@ -1,0 +1,107 @@
+#include "VfatLike.h"
+
+#include <atomic>
+#include <cerrno>
+#include <cstdarg>
+#include <cstdlib>
+#include <dlfcn.h>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/types.h>
+
+namespace
+{
+
+const char *const environmentName = "MORVANE_TEST_VFAT_LIKE";
+
+std::atomic<bool> refusing{std::getenv(environmentName) != nullptr};
+
+/// The C library's `name` with these arguments, or `error` when `refuse` holds.
+template <class... Args> int unlessRefused(bool refuse, int error, const char *name, Args... args)
+{
+    if (refuse && refusing) {
+        errno = error;
+        return -1;
+    }
+    return reinterpret_cast<int (*)(Args...)>(dlsym(RTLD_NEXT, name))(args...);
+}
+
+/// An open that refuses an unnamed temporary file.
+int openUnlessTemporary(const char *name, const char *path, int flags, va_list rest)
+{
+    const mode_t mode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE
+                            ? mode_t(va_arg(rest, unsigned int))
+                            : 0;
+    return unlessRefused((flags & O_TMPFILE) == O_TMPFILE, EOPNOTSUPP, name, path, flags, mode);
+}
+
+} // namespace
+
+VfatLike::VfatLike()
+{
+    setenv(environmentName, "1", 1);
+    refusing = true;
+}
+
+VfatLike::~VfatLike()
+{
+    refusing = false;
+    unsetenv(environmentName);
+}
+
+extern "C" {
+
+int chmod(const char *path, mode_t mode)
+{
+    return unlessRefused(true, ENOSYS, "chmod", path, mode);
+}
+
+int fchmod(int file, mode_t mode)
+{
+    return unlessRefused(true, ENOSYS, "fchmod", file, mode);
+}
+
+int fchmodat(int folder, const char *path, mode_t mode, int flags)
+{
+    return unlessRefused(true, ENOSYS, "fchmodat", folder, path, mode, flags);
+}
+
+int symlink(const char *target, const char *link)
+{
+    return unlessRefused(true, EPERM, "symlink", target, link);
+}
+
+int symlinkat(const char *target, int folder, const char *link)
+{
+    return unlessRefused(true, EPERM, "symlinkat", target, folder, link);
+}
+
+int link(const char *target, const char *link)
+{
+    return unlessRefused(true, EPERM, "link", target, link);
+}
+
+int linkat(int targetFolder, const char *target, int folder, const char *link, int flags)
+{
+    return unlessRefused(true, EPERM, "linkat", targetFolder, target, folder, link, flags);
+}
+
+int open(const char *path, int flags, ...)
+{
+    va_list rest;
+    va_start(rest, flags);
+    const int file = openUnlessTemporary("open", path, flags, rest);
+    va_end(rest);
+    return file;
+}
+
+int open64(const char *path, int flags, ...)
+{
+    va_list rest;
+    va_start(rest, flags);
+    const int file = openUnlessTemporary("open64", path, flags, rest);
+    va_end(rest);
+    return file;
+}
+
+} // extern "C"
