@@ -7,28 +7,61 @@
 #include <cstdio>
 #include <unistd.h>
 
-/// Where a sanitizer writes its reports; defined only in a sanitizer build.
+// Defined only in a sanitizer build.
 extern "C" void __sanitizer_set_report_fd(void *fd) __attribute__((weak));
+extern "C" void __sanitizer_set_death_callback(void (*callback)()) __attribute__((weak));
+
+namespace stderrCapture
+{
+/// The real standard error while it is captured, and the file it is captured in.
+inline int realFd = -1;
+inline int fileFd = -1;
+
+/// On a sanitizer's death while standard error is captured: what was captured goes to the real
+/// one. The undefined-behaviour checker sets up its reports only at its first, on standard
+/// error, so its report is there, at the end.
+inline void forwardCaptured()
+{
+    char buffer[4096];
+    ssize_t got = 0;
+    for (off_t at = 0; (got = pread(fileFd, buffer, sizeof buffer, at)) > 0; at += got)
+        if (write(realFd, buffer, size_t(got)) != got)
+            return;
+}
+
+/// Sends a sanitizer's reports to the real standard error (`captured`) or to standard error as
+/// it stands, and sets what it does when it ends the run.
+inline void reportTo(bool captured, void (*onDeath)())
+{
+    // A copy of its own, made once and never closed: the undefined-behaviour checker closes the
+    // one it was given when it sets up.
+    static const int reportFd = dup(fileno(stderr));
+    if (__sanitizer_set_report_fd)
+        __sanitizer_set_report_fd(
+            reinterpret_cast<void *>(std::intptr_t(captured ? reportFd : fileno(stderr))));
+    if (__sanitizer_set_death_callback)
+        __sanitizer_set_death_callback(onDeath);
+}
+} // namespace stderrCapture
 
 /// Runs `f` with standard error sent to a file and returns what was written. A sanitizer's
-/// report still goes to the real standard error: the run may end with it, taking the file along.
+/// report still reaches the real standard error, even where it ends the run.
 template <class F> QByteArray captureStderr(F f)
 {
+    using namespace stderrCapture;
     QTemporaryFile file;
     file.open();
     std::fflush(stderr);
-    const int saved = dup(fileno(stderr));
-    const auto reportTo = [](int fd) {
-        if (__sanitizer_set_report_fd)
-            __sanitizer_set_report_fd(reinterpret_cast<void *>(std::intptr_t(fd)));
-    };
-    reportTo(saved);
-    dup2(file.handle(), fileno(stderr));
+    realFd = dup(fileno(stderr));
+    fileFd = file.handle();
+    reportTo(true, forwardCaptured);
+    dup2(fileFd, fileno(stderr));
     f();
     std::fflush(stderr);
-    dup2(saved, fileno(stderr));
-    reportTo(fileno(stderr));
-    close(saved);
+    dup2(realFd, fileno(stderr));
+    reportTo(false, nullptr);
+    close(realFd);
+    realFd = fileFd = -1;
     file.seek(0);
     return file.readAll();
 }
