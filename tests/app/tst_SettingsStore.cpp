@@ -194,6 +194,7 @@ private slots:
     void failedSaveKeepsStore();
     void linkStaysLink();
     void unreadableStoreKept();
+    void concurrentSavesKept_data();
     void concurrentSavesKept();
     void valuesQtReadsOtherwise_data();
     void valuesQtReadsOtherwise();
@@ -417,16 +418,27 @@ void tst_SettingsStore::unreadableStoreKept()
     QCOMPARE(entries(dir.path()), QStringList{"settings.ini"});
 }
 
+void tst_SettingsStore::concurrentSavesKept_data()
+{
+    QTest::addColumn<bool>("throughLink");
+    QTest::newRow("one name") << false;
+    QTest::newRow("a link and the file it leads to") << true;
+}
+
 void tst_SettingsStore::concurrentSavesKept()
 {
+    QFETCH(bool, throughLink);
     QTemporaryDir dir;
-    const QString file = dir.filePath("settings.ini");
+    const QString file = dir.filePath("settings.ini"), link = dir.filePath("link.ini");
+    QVERIFY(!throughLink || QFile::link(file, link));
     const QStringList keys{"a", "b", "c"};
     const int count = 40;
     std::vector<std::unique_ptr<QProcess>> savers;
-    // Two instances of the program, and Qt's settings class writing the same file.
+    // Two instances of the program, and Qt's settings class writing the same file; one instance
+    // through the link.
     for (const QString &key : keys)
-        savers.push_back(startSaver(file, key, count, key == "c" ? "qt" : QString()));
+        savers.push_back(startSaver(key == "a" && throughLink ? link : file, key, count,
+                                    key == "c" ? "qt" : QString()));
     for (auto &saver : savers)
         QCOMPARE(saverResult(*saver), QByteArray("failed 0"));
     QSettings reader(file, QSettings::IniFormat);
@@ -434,7 +446,9 @@ void tst_SettingsStore::concurrentSavesKept()
     for (const QString &key : keys)
         for (int i = 0; i < count; ++i)
             QCOMPARE(reader.value(key + QString::number(i)).toInt(), i);
-    QCOMPARE(entries(dir.path()), QStringList{"settings.ini"});
+    const QStringList left =
+        throughLink ? QStringList{"link.ini", "settings.ini"} : QStringList{"settings.ini"};
+    QCOMPARE(entries(dir.path()), left);
 }
 
 void tst_SettingsStore::valuesQtReadsOtherwise_data()
