@@ -2,7 +2,8 @@
 //   settingsStoreSaver STORE KEY COUNT [USER | qt]
 // sets KEY0 .. KEY<COUNT-1> one at a time, each saved at once, as USER when one is named and
 // the process may become it, or through Qt's settings class for "qt". Prints "failed N", N the
-// saves that answered failure.
+// saves that answered failure; for "qt", "read" first, once the class has read the store, and
+// saves once its standard input is closed.
 //   settingsStoreSaver STORE lock
 // takes the store's lock as Qt's settings class does, prints "locked" and holds it until killed.
 #include "app/SettingsStore.h"
@@ -49,6 +50,12 @@ int main(int argc, char *argv[])
     int failed = 0;
     if (qt) {
         QSettings settings(file, QSettings::IniFormat);
+        // Qt's class reads the file here without its lock, and takes the size and time it then
+        // stats for that content: a save by another between the two is lost at its next save.
+        std::printf("read\n");
+        std::fflush(stdout);
+        while (std::getchar() != EOF) {
+        }
         for (int i = 0; i < count; ++i) {
             settings.setValue(key + QString::number(i), i);
             settings.sync();
