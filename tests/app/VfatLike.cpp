@@ -26,15 +26,6 @@ template <class... Args> int unlessRefused(bool refuse, int error, const char *n
     return reinterpret_cast<int (*)(Args...)>(dlsym(RTLD_NEXT, name))(args...);
 }
 
-/// An open that refuses an unnamed temporary file.
-int openUnlessTemporary(const char *name, const char *path, int flags, va_list rest)
-{
-    const mode_t mode = (flags & O_CREAT) || (flags & O_TMPFILE) == O_TMPFILE
-                            ? mode_t(va_arg(rest, unsigned int))
-                            : 0;
-    return unlessRefused((flags & O_TMPFILE) == O_TMPFILE, EOPNOTSUPP, name, path, flags, mode);
-}
-
 } // namespace
 
 VfatLike::VfatLike()
@@ -86,22 +77,21 @@ int linkat(int targetFolder, const char *target, int folder, const char *link, i
     return unlessRefused(true, EPERM, "linkat", targetFolder, target, folder, link, flags);
 }
 
+/// Refuses an unnamed temporary file.
 int open(const char *path, int flags, ...)
 {
-    va_list rest;
-    va_start(rest, flags);
-    const int file = openUnlessTemporary("open", path, flags, rest);
-    va_end(rest);
-    return file;
+    const bool unnamed = (flags & O_TMPFILE) == O_TMPFILE;
+    mode_t mode = 0;
+    if ((flags & O_CREAT) || unnamed) {
+        va_list rest;
+        va_start(rest, flags);
+        mode = mode_t(va_arg(rest, unsigned int));
+        va_end(rest);
+    }
+    return unlessRefused(unnamed, EOPNOTSUPP, "open", path, flags, mode);
 }
 
-int open64(const char *path, int flags, ...)
-{
-    va_list rest;
-    va_start(rest, flags);
-    const int file = openUnlessTemporary("open64", path, flags, rest);
-    va_end(rest);
-    return file;
-}
+// The same function in the C library, under the name Qt calls.
+int open64(const char *path, int flags, ...) __attribute__((alias("open")));
 
 } // extern "C"

@@ -160,10 +160,12 @@ std::unique_ptr<QTemporaryDir> folderForOtherUser(QString &user, QByteArray &non
     if (geteuid() != 0)
         return std::unique_ptr<QTemporaryDir>(new QTemporaryDir);
     user = "nobody";
-    if (!getpwnam("nobody"))
+    if (!getpwnam("nobody")) {
         none = "No user other than root to save as.";
-    std::unique_ptr<QTemporaryDir> dir = none.isEmpty() ? folderOthersReach() : nullptr;
-    if (!dir && none.isEmpty())
+        return nullptr;
+    }
+    std::unique_ptr<QTemporaryDir> dir = folderOthersReach();
+    if (!dir)
         none = "No folder that a user other than root can reach.";
     return dir;
 }
@@ -390,31 +392,26 @@ void tst_SettingsStore::linkStaysLink()
 void tst_SettingsStore::unreadableStoreKept()
 {
     // Its owner, not root: root reads whatever the mode says.
-    const bool root = geteuid() == 0;
-    const passwd *nobody = root ? getpwnam("nobody") : nullptr;
-    if (root && !nobody)
-        QSKIP("No user other than root to save as.");
-    const std::unique_ptr<QTemporaryDir> made =
-        root ? folderOthersReach() : std::unique_ptr<QTemporaryDir>(new QTemporaryDir);
+    QString user;
+    QByteArray none;
+    const std::unique_ptr<QTemporaryDir> made = folderForOtherUser(user, none);
     if (!made)
-        QSKIP("No folder that a user other than root can reach.");
+        QSKIP(none.constData());
     const QTemporaryDir &dir = *made;
     const QString file = dir.filePath("settings.ini");
     QVERIFY(fileBytes::writeAll(
         file,
         writtenByQt({{"wd", dir.path()}, {"reload", false}, {"user/notes", QString(4000, 'n')}})));
     const QByteArray path = QFile::encodeName(file);
-    if (root) {
-        QVERIFY(chmod(QFile::encodeName(dir.path()).constData(), 0777) == 0);
-        QVERIFY(chown(path.constData(), nobody->pw_uid, nobody->pw_gid) == 0);
-    }
+    QVERIFY(chmod(QFile::encodeName(dir.path()).constData(), 0777) == 0);
+    QVERIFY(giveTo(user, file));
     // Readable, the store is within that user's reach and saved.
     QVERIFY(chmod(path.constData(), 0600) == 0);
-    QCOMPARE(saverResult(*startSaver(file, "runs", 1, "nobody")), QByteArray("failed 0"));
+    QCOMPARE(saverResult(*startSaver(file, "runs", 1, user)), QByteArray("failed 0"));
     const QByteArray before = fileBytes::readAll(file);
     QVERIFY(before.contains("runs0=0") && before.contains("reload=false"));
     QVERIFY(chmod(path.constData(), 0200) == 0);
-    QCOMPARE(saverResult(*startSaver(file, "runs", 2, "nobody")), QByteArray("failed 2"));
+    QCOMPARE(saverResult(*startSaver(file, "runs", 2, user)), QByteArray("failed 2"));
     QVERIFY(chmod(path.constData(), 0600) == 0);
     QCOMPARE(fileBytes::readAll(file), before);
     QCOMPARE(entries(dir.path()), QStringList{"settings.ini"});
