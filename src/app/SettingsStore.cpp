@@ -16,15 +16,16 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cerrno>
 #include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
+#include <unistd.h>
+#include <vector>
 
 namespace
 {
-
-/// Every entry of a folder, hidden ones included.
-constexpr QDir::Filters everyEntry =
-    QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot;
 
 /// Keys as Qt's settings class names them: no slash at either end, none doubled.
 QString normalizedKey(const QString &key)
@@ -76,34 +77,67 @@ QString countedName(const QString &folder, const char *kind)
 }
 
 /// Whether a name in the store's folder is one a save gives, or one Qt's settings class
-/// derives from it (lock files, save-file temporaries).
-bool savedName(const QString &name)
+/// derives from it: its lock file, and its save file's temporary where the file system makes
+/// no unnamed ones.
+bool savedName(const QByteArray &name)
 {
-    static const QRegularExpression counted(QStringLiteral("^[0-9]+\\.(ini|written)"));
-    return counted.match(name).hasMatch();
+    static const QRegularExpression counted(QRegularExpression::anchoredPattern(
+        QStringLiteral("[0-9]+\\.(ini|written(\\.lock|\\.[A-Za-z0-9]{6})?)")));
+    return counted.match(QFile::decodeName(name)).hasMatch();
+}
+
+/// The entries of the folder open as `folder`, when all are files a save made there.
+bool ownEntries(int folder, std::vector<QByteArray> &names)
+{
+    const int listed = ::dup(folder);
+    DIR *const entries = listed < 0 ? nullptr : ::fdopendir(listed);
+    if (!entries) {
+        if (listed >= 0)
+            ::close(listed);
+        return false;
+    }
+    const auto closeList = qScopeGuard([&] { ::closedir(entries); });
+    errno = 0;
+    while (const dirent *entry = ::readdir(entries)) {
+        const QByteArray name(entry->d_name);
+        struct stat info;
+        if (name == "." || name == "..")
+            continue;
+        if (::fstatat(folder, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+            !S_ISREG(info.st_mode) || !savedName(name))
+            return false;
+        names.push_back(name);
+    }
+    return errno == 0;
 }
 
 /// Removes the folder the store writes in, with what a save wrote there; true when it is not
 /// there. An entry of that name that is not the store's (a file, a link, a folder holding
-/// anything else) is left as it is, and said on standard error.
+/// anything else) is left as it is, and said on standard error. Emptied through the folder
+/// itself, not its name: swapped for a link meanwhile, it cannot lead the removal elsewhere.
 bool removeOwnFolder(const QString &path)
 {
-    const QFileInfo entry(path);
-    if (!entry.exists() && !entry.isSymLink())
+    const QByteArray name = QFile::encodeName(path);
+    const int folder = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (folder < 0 && errno == ENOENT)
         return true;
-    QDir folder(path);
-    const QFileInfoList inside = folder.entryInfoList(everyEntry);
-    if (!entry.isDir() || entry.isSymLink() ||
-        !std::all_of(inside.cbegin(), inside.cend(), [](const QFileInfo &file) {
-            return file.isFile() && !file.isSymLink() && savedName(file.fileName());
-        })) {
-        writeDiagnostic(QFile::encodeName(path) +
-                        " is not the settings store's own: the store was not saved.");
+    // Not a folder, or a link: the store did not make it. Otherwise it cannot be told.
+    if (folder < 0 && errno != ELOOP && errno != ENOTDIR)
+        return false;
+    const auto closeFolder = qScopeGuard([&] {
+        if (folder >= 0)
+            ::close(folder);
+    });
+    std::vector<QByteArray> names;
+    if (folder < 0 || !ownEntries(folder, names)) {
+        writeDiagnostic(name + " is not the settings store's own: the store was not saved.");
         return false;
     }
-    for (const QFileInfo &file : inside)
-        folder.remove(file.fileName());
-    return QDir().rmdir(path);
+    for (const QByteArray &entry : names)
+        if (::unlinkat(folder, entry.constData(), 0) != 0 && errno != ENOENT)
+            return false;
+    // By name, which fails on a link.
+    return ::rmdir(name.constData()) == 0;
 }
 
 /// Makes `fileName`, of a name not used before, these bytes; false unless all came out.
@@ -132,17 +166,26 @@ bool parseIni(const QByteArray &bytes, const QString &folder, QVariantMap &value
 }
 
 /// The bytes of a file as on disk now: none when it is not there, false when it is there and
-/// cannot be read.
+/// cannot be read whole: to its end, as many bytes as it holds. Qt's file class takes a read
+/// that fails part way for the end.
 bool readFile(const QString &fileName, QByteArray &bytes)
 {
     bytes.clear();
-    QFile file(fileName);
-    if (!file.exists())
-        return true;
-    if (!file.open(QIODevice::ReadOnly))
-        return false;
-    bytes = file.readAll();
-    return file.error() == QFileDevice::NoError;
+    const int file = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_CLOEXEC);
+    if (file < 0)
+        return errno == ENOENT;
+    const auto closeFile = qScopeGuard([&] { ::close(file); });
+    char buffer[65536];
+    for (;;) {
+        const ssize_t got = ::read(file, buffer, sizeof buffer);
+        struct stat info;
+        if (got == 0)
+            return ::fstat(file, &info) == 0 && info.st_size == bytes.size();
+        if (got < 0 && errno != EINTR)
+            return false;
+        if (got > 0)
+            bytes.append(buffer, int(got));
+    }
 }
 
 /// A new INI file in `folder` that Qt's settings class wrote with these values; none when it

@@ -1,7 +1,9 @@
 #include "FileBytes.h"
 #include "FileSizeLimit.h"
 #include "Patience.h"
+#include "ReadCutShort.h"
 #include "StderrCapture.h"
+#include "SwappedAtRemoval.h"
 #include "VfatLike.h"
 
 #include "app/SettingsStore.h"
@@ -196,6 +198,8 @@ private slots:
     void otherWritersKept();
     void failedSaveKeepsStore_data();
     void failedSaveKeepsStore();
+    void readCutShortKeepsStore_data();
+    void readCutShortKeepsStore();
     void linkStaysLink();
     void unreadableStoreKept();
     void concurrentSavesKept_data();
@@ -208,6 +212,7 @@ private slots:
     void usersFilesKept();
     void foreignEntryOfFolderNameKept_data();
     void foreignEntryOfFolderNameKept();
+    void swappedFolderEmptiedInPlace();
     void killedSavesLeaveOnlyTheStore_data();
     void killedSavesLeaveOnlyTheStore();
     void readOnlyStoreKept_data();
@@ -373,6 +378,38 @@ void tst_SettingsStore::failedSaveKeepsStore()
     QCOMPARE(reader.value("reload").toBool(), false);
     QCOMPARE(reader.value(key), after);
     for (auto it = others.cbegin(); it != others.cend(); ++it)
+        QCOMPARE(reader.value(it.key()), it.value());
+}
+
+void tst_SettingsStore::readCutShortKeepsStore_data()
+{
+    QTest::addColumn<QByteArray>("cutFile");
+    QTest::newRow("the store") << QByteArray("/settings.ini");
+    QTest::newRow("the store written") << QByteArray(".written");
+}
+
+void tst_SettingsStore::readCutShortKeepsStore()
+{
+    QFETCH(QByteArray, cutFile);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini");
+    const QVariantMap stored{
+        {"wd", dir.path()}, {"problem", QString(200, 'p')}, {"graph", QString(200, 'g')}};
+    QVERIFY(fileBytes::writeAll(file, writtenByQt(stored)));
+    const QByteArray bytes = fileBytes::readAll(file);
+    SettingsStore store(file);
+    store.setValue("runs", 5);
+    {
+        ReadCutShort cut(cutFile, 40);
+        QVERIFY(!store.sync());
+    }
+    QCOMPARE(fileBytes::readAll(file), bytes);
+    QCOMPARE(entries(dir.path()), QStringList{"settings.ini"});
+    // Once reads work again, nothing read or set is lost.
+    QVERIFY(store.sync());
+    QSettings reader(file, QSettings::IniFormat);
+    QCOMPARE(reader.value("runs").toInt(), 5);
+    for (auto it = stored.cbegin(); it != stored.cend(); ++it)
         QCOMPARE(reader.value(it.key()), it.value());
 }
 
@@ -616,14 +653,19 @@ void tst_SettingsStore::usersFilesKept()
 void tst_SettingsStore::foreignEntryOfFolderNameKept_data()
 {
     QTest::addColumn<QString>("entry");
-    QTest::newRow("file") << "file";
-    QTest::newRow("link to a folder") << "link";
-    QTest::newRow("folder of a user's") << "folder";
+    QTest::addColumn<QStringList>("inside");
+    QTest::newRow("file") << "file" << QStringList();
+    QTest::newRow("link to a folder") << "link" << QStringList();
+    QTest::newRow("folder of a user's") << "folder" << QStringList{"1.ini", "notes.txt"};
+    // Named as a save's files begin, not as they are named whole.
+    QTest::newRow("folder of a user's, names alike")
+        << "folder" << QStringList{"2019.initial-plan.txt", "3.written-notes.md", "12.ini.bak"};
 }
 
 void tst_SettingsStore::foreignEntryOfFolderNameKept()
 {
     QFETCH(QString, entry);
+    QFETCH(QStringList, inside);
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini"), taken = file + ".saving";
     QVERIFY(fileBytes::writeAll(file, writtenByQt({{"wd", "/here"}})));
@@ -634,8 +676,9 @@ void tst_SettingsStore::foreignEntryOfFolderNameKept()
     else if (entry == "link")
         QVERIFY(QFile::link(dir.filePath("mine"), taken));
     else
-        QVERIFY(QDir().mkdir(taken) && fileBytes::writeAll(taken + "/1.ini", "mine") &&
-                fileBytes::writeAll(taken + "/notes.txt", "mine"));
+        QVERIFY(QDir().mkdir(taken));
+    for (const QString &name : inside)
+        QVERIFY(fileBytes::writeAll(taken + "/" + name, "mine"));
     const QMap<QString, QByteArray> before = snapshot(dir.path());
     SettingsStore store(file);
     store.setValue("wd", "/there");
@@ -649,6 +692,27 @@ void tst_SettingsStore::foreignEntryOfFolderNameKept()
     QVERIFY(entry == "folder" ? QDir(taken).removeRecursively() : QFile::remove(taken));
     QVERIFY(store.sync());
     QCOMPARE(QSettings(file, QSettings::IniFormat).value("wd").toString(), QString("/there"));
+}
+
+void tst_SettingsStore::swappedFolderEmptiedInPlace()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini"), folder = file + ".saving",
+                  mine = dir.filePath("mine");
+    // The folder left by a killed save, and a user's folder holding a file of a name it holds.
+    QVERIFY(fileBytes::writeAll(file, writtenByQt({{"wd", "/here"}})));
+    QVERIFY(QDir().mkdir(folder) && fileBytes::writeAll(folder + "/1.ini", "left"));
+    QVERIFY(QDir().mkdir(mine) && fileBytes::writeAll(mine + "/1.ini", "mine"));
+    SettingsStore store(file);
+    store.setValue("wd", "/there");
+    {
+        SwappedAtRemoval swap(QFile::encodeName(folder), QFile::encodeName(dir.filePath("moved")),
+                              QFile::encodeName(mine));
+        QVERIFY(!store.sync());
+        QVERIFY(swap.swapped());
+    }
+    QCOMPARE(fileBytes::readAll(mine + "/1.ini"), QByteArray("mine"));
+    QVERIFY(QFileInfo(folder).isSymLink());
 }
 
 void tst_SettingsStore::killedSavesLeaveOnlyTheStore_data()

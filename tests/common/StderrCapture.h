@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <unistd.h>
+#include <vector>
 
 // Defined only in a sanitizer build.
 extern "C" void __sanitizer_set_report_fd(void *fd) __attribute__((weak));
@@ -13,20 +14,23 @@ extern "C" void __sanitizer_set_death_callback(void (*callback)()) __attribute__
 
 namespace stderrCapture
 {
-/// The real standard error while it is captured, and the file it is captured in.
+/// The real standard error while it is captured, and the files it is captured in, outermost
+/// first: captures may nest.
 inline int realFd = -1;
-inline int fileFd = -1;
+inline std::vector<int> fileFds;
 
 /// On a sanitizer's death while standard error is captured: what was captured goes to the real
 /// one. The undefined-behaviour checker sets up its reports only at its first, on standard
-/// error, so its report is there, at the end.
+/// error, so its report is there, at the end of the innermost.
 inline void forwardCaptured()
 {
     char buffer[4096];
-    ssize_t got = 0;
-    for (off_t at = 0; (got = pread(fileFd, buffer, sizeof buffer, at)) > 0; at += got)
-        if (write(realFd, buffer, size_t(got)) != got)
-            return;
+    for (const int fileFd : fileFds) {
+        ssize_t got = 0;
+        for (off_t at = 0; (got = pread(fileFd, buffer, sizeof buffer, at)) > 0; at += got)
+            if (write(realFd, buffer, size_t(got)) != got)
+                return;
+    }
 }
 
 /// Sends a sanitizer's reports to the real standard error (`captured`) or to standard error as
@@ -52,16 +56,22 @@ template <class F> QByteArray captureStderr(F f)
     QTemporaryFile file;
     file.open();
     std::fflush(stderr);
-    realFd = dup(fileno(stderr));
-    fileFd = file.handle();
+    // Given back at the end: the real one, or the file of the capture this one is inside.
+    const int found = dup(fileno(stderr));
+    if (fileFds.empty())
+        realFd = found;
+    fileFds.push_back(file.handle());
     reportTo(true, forwardCaptured);
-    dup2(fileFd, fileno(stderr));
+    dup2(file.handle(), fileno(stderr));
     f();
     std::fflush(stderr);
-    dup2(realFd, fileno(stderr));
-    reportTo(false, nullptr);
-    close(realFd);
-    realFd = fileFd = -1;
+    dup2(found, fileno(stderr));
+    fileFds.pop_back();
+    if (fileFds.empty()) {
+        reportTo(false, nullptr);
+        realFd = -1;
+    }
+    close(found);
     file.seek(0);
     return file.readAll();
 }
