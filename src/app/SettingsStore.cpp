@@ -86,24 +86,16 @@ bool savedName(const QByteArray &name)
     return counted.match(QFile::decodeName(name)).hasMatch();
 }
 
-/// The entries of the folder open as `folder`, when all are files a save made there.
-bool ownEntries(int folder, std::vector<QByteArray> &names)
+/// The entries of an open folder, when all are files a save made there.
+bool ownEntries(DIR *folder, std::vector<QByteArray> &names)
 {
-    const int listed = ::dup(folder);
-    DIR *const entries = listed < 0 ? nullptr : ::fdopendir(listed);
-    if (!entries) {
-        if (listed >= 0)
-            ::close(listed);
-        return false;
-    }
-    const auto closeList = qScopeGuard([&] { ::closedir(entries); });
     errno = 0;
-    while (const dirent *entry = ::readdir(entries)) {
+    while (const dirent *entry = ::readdir(folder)) {
         const QByteArray name(entry->d_name);
         struct stat info;
         if (name == "." || name == "..")
             continue;
-        if (::fstatat(folder, entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 ||
+        if (::fstatat(::dirfd(folder), entry->d_name, &info, AT_SYMLINK_NOFOLLOW) != 0 ||
             !S_ISREG(info.st_mode) || !savedName(name))
             return false;
         names.push_back(name);
@@ -118,23 +110,26 @@ bool ownEntries(int folder, std::vector<QByteArray> &names)
 bool removeOwnFolder(const QString &path)
 {
     const QByteArray name = QFile::encodeName(path);
-    const int folder = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
-    if (folder < 0 && errno == ENOENT)
+    const int opened = ::open(name.constData(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC);
+    if (opened < 0 && errno == ENOENT)
         return true;
     // Not a folder, or a link: the store did not make it. Otherwise it cannot be told.
-    if (folder < 0 && errno != ELOOP && errno != ENOTDIR)
+    if (opened < 0 && errno != ELOOP && errno != ENOTDIR)
         return false;
+    DIR *const folder = opened < 0 ? nullptr : ::fdopendir(opened);
     const auto closeFolder = qScopeGuard([&] {
-        if (folder >= 0)
-            ::close(folder);
+        if (folder)
+            ::closedir(folder);
+        else if (opened >= 0)
+            ::close(opened);
     });
     std::vector<QByteArray> names;
-    if (folder < 0 || !ownEntries(folder, names)) {
+    if (!folder || !ownEntries(folder, names)) {
         writeDiagnostic(name + " is not the settings store's own: the store was not saved.");
         return false;
     }
     for (const QByteArray &entry : names)
-        if (::unlinkat(folder, entry.constData(), 0) != 0 && errno != ENOENT)
+        if (::unlinkat(::dirfd(folder), entry.constData(), 0) != 0 && errno != ENOENT)
             return false;
     // By name, which fails on a link.
     return ::rmdir(name.constData()) == 0;

@@ -1,5 +1,7 @@
 #include "SwappedAtRemoval.h"
 
+#include "openFilePath.h"
+
 #include <atomic>
 #include <cstdio>
 #include <dlfcn.h>
@@ -12,22 +14,15 @@ namespace
 std::atomic<bool> armed{false}, done{false};
 QByteArray swappedFolder, movedFolder, linkedFolder;
 
-/// The path of the folder open as `folder`.
-QByteArray pathOf(int folder)
-{
-    char link[64], path[4096];
-    std::snprintf(link, sizeof link, "/proc/self/fd/%d", folder);
-    const ssize_t length = readlink(link, path, sizeof path);
-    return length > 0 ? QByteArray(path, int(length)) : QByteArray();
-}
-
 /// Makes the swap before a removal of `path` (relative to `folder`), when that is the first in
 /// the swapped folder.
 void swapBefore(int folder, const char *path)
 {
+    if (!armed)
+        return;
     const QByteArray full =
-        path[0] == '/' || folder == AT_FDCWD ? QByteArray(path) : pathOf(folder) + '/' + path;
-    if (!armed || !full.startsWith(swappedFolder + '/') || armed.exchange(false) == false)
+        path[0] == '/' || folder == AT_FDCWD ? QByteArray(path) : openFilePath(folder) + '/' + path;
+    if (!full.startsWith(swappedFolder + '/') || !armed.exchange(false))
         return;
     done = std::rename(swappedFolder.constData(), movedFolder.constData()) == 0 &&
            symlink(linkedFolder.constData(), swappedFolder.constData()) == 0;
