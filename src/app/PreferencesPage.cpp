@@ -40,6 +40,11 @@ void PreferencesPage::slot_choose_wd()
 {
     const QString wd = Prompts::instance().directory(this, tr("Choose the working directory"),
                                                      m_bench->workingDirectory());
-    if (!wd.isEmpty())
-        m_bench->slot_set_wd(wd);
+    if (wd.isEmpty() || m_bench->slot_set_wd(wd))
+        return;
+    Prompts::instance().message(
+        this, Prompts::Level::Warning, tr("Warning"),
+        tr("The working state could not be written into %1: the working directory stays %2.")
+            .arg(QDir::toNativeSeparators(wd),
+                 QDir::toNativeSeparators(m_bench->workingDirectory())));
 }

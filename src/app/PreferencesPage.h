@@ -16,7 +16,8 @@ public:
     explicit PreferencesPage(Workbench *bench, QWidget *parent = nullptr);
 
 public slots:
-    /// Asks for a folder and makes it the working directory; a cancelled dialog changes nothing.
+    /// Asks for a folder and makes it the working directory; a cancelled dialog changes nothing,
+    /// and a folder that cannot take the working state is refused with a warning.
     void slot_choose_wd();
 
 private:

@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
+#include <QRandomGenerator>
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
@@ -82,7 +83,7 @@ QString countedName(const QString &folder, const char *kind)
 bool savedName(const QByteArray &name)
 {
     static const QRegularExpression counted(QRegularExpression::anchoredPattern(
-        QStringLiteral("[0-9]+\\.(ini|written(\\.lock|\\.[A-Za-z0-9]{6})?)")));
+        QStringLiteral("[1-9][0-9]*\\.(ini|written(\\.lock|\\.[A-Za-z0-9]{6})?)")));
     return counted.match(QFile::decodeName(name)).hasMatch();
 }
 
@@ -148,16 +149,30 @@ bool writeNewFile(const QString &fileName, const QByteArray &bytes)
 }
 
 /// Every key of INI text as Qt's settings class reads it, parsed from a copy in `folder`;
-/// false when the copy could not be written whole or read.
+/// false when the copy could not be written whole or read to its end. Qt's settings class takes
+/// a read that fails part way for the end of the file, and says nothing: so the copy ends in a
+/// key of this process's own, that no store holds, and the parse counts only where it came back.
 bool parseIni(const QByteArray &bytes, const QString &folder, QVariantMap &values)
 {
-    const QString copy = countedName(folder, "ini");
-    if (!writeNewFile(copy, bytes))
-        return false;
-    QSettings in(copy, QSettings::IniFormat);
-    values.clear();
-    insertAll(in, values);
-    return in.status() != QSettings::AccessError;
+    static const QByteArray token =
+        QByteArray::number(QRandomGenerator::system()->generate64(), 16);
+    static const QString endKey = QStringLiteral("end-%1/end").arg(QLatin1String(token));
+    // Blank lines first, for a last line left open by an escaped line end. One left open by a
+    // quote (written by hand: Qt's class closes its own) takes in whatever follows it, the end
+    // key too; a second copy closes that quote, as the end of the text closes it to Qt's class.
+    for (const char *close : {"", "\""}) {
+        const QString copy = countedName(folder, "ini");
+        if (!writeNewFile(copy, bytes + close + "\n\n[end-" + token + "]\nend=" + token + "\n"))
+            return false;
+        QSettings in(copy, QSettings::IniFormat);
+        values.clear();
+        insertAll(in, values);
+        if (in.status() == QSettings::AccessError)
+            return false;
+        if (values.take(endKey).toString() == QLatin1String(token))
+            return true;
+    }
+    return false;
 }
 
 /// The bytes of a file as on disk now: none when it is not there, false when it is there and

@@ -261,11 +261,24 @@ void Workbench::setWorkingDirectory(const QString &wd)
     emit signal_wd_changed(wd);
 }
 
-void Workbench::slot_set_wd(const QString &wd)
+bool Workbench::slot_set_wd(const QString &wd)
 {
+    // The working state goes into the folder before the store names it: a kill at any moment
+    // leaves a store whose folder holds that state, the old one until the store is saved.
+    m_board->setWD(wd);
+    m_graph->setWD(wd);
+    if (!m_board->autosave() || !m_graph->autosave()) {
+        m_board->setWD(m_wd);
+        m_graph->setWD(m_wd);
+        return false;
+    }
     setWorkingDirectory(wd);
     m_settings->setValue(QStringLiteral("wd"), wd);
+    m_settings->setValue(QStringLiteral("problem"), m_board->saveString());
+    m_settings->setValue(QStringLiteral("graph"), m_graph->graphData());
+    // A failure is said; the values wait for the next tick's save.
     saveStore();
+    return true;
 }
 
 void Workbench::slot_set_reload(bool on)

@@ -95,9 +95,10 @@ public slots:
     /// when the store or a file could not be written, said in the console once per run of
     /// failures.
     bool slot_autosave();
-    /// Hands the folder to the board, the graphs and the explorers, and saves it in the
-    /// settings store.
-    void slot_set_wd(const QString &wd);
+    /// Writes the two autosave files into the folder; only then hands it to the board, the
+    /// graphs and the explorers, and saves it in the settings store with the problem and the
+    /// graph. False, nothing handed over nor set, when either file could not be written.
+    bool slot_set_wd(const QString &wd);
     /// Saves the reload preference in the settings store.
     void slot_set_reload(bool on);
     /// Empties both explorers and their relations lists.

@@ -2,6 +2,9 @@
 
 #include "openFilePath.h"
 
+#include <QFile>
+#include <QRegularExpression>
+
 #include <algorithm>
 #include <atomic>
 #include <cerrno>
@@ -12,14 +15,16 @@ namespace
 {
 
 std::atomic<bool> cutting{false};
-QByteArray cutPathEnd;
+QRegularExpression cutPath;
+QString cutFile; // the first read that matched
 off_t cutAt = 0;
 
 } // namespace
 
-ReadCutShort::ReadCutShort(const QByteArray &pathEnd, off_t at)
+ReadCutShort::ReadCutShort(const QString &path, off_t at)
 {
-    cutPathEnd = pathEnd;
+    cutPath.setPattern(path);
+    cutFile.clear();
     cutAt = at;
     cutting = true;
 }
@@ -33,7 +38,10 @@ extern "C" ssize_t read(int file, void *buffer, size_t size)
 {
     static const auto next =
         reinterpret_cast<ssize_t (*)(int, void *, size_t)>(dlsym(RTLD_NEXT, "read"));
-    if (cutting && openFilePath(file).endsWith(cutPathEnd)) {
+    const QString path = cutting ? QFile::decodeName(openFilePath(file)) : QString();
+    if (cutting && cutFile.isEmpty() && cutPath.match(path).hasMatch())
+        cutFile = path;
+    if (cutting && path == cutFile) {
         const off_t at = lseek(file, 0, SEEK_CUR);
         if (at >= cutAt) {
             errno = EIO;

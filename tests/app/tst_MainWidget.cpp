@@ -1,3 +1,4 @@
+#include "FileBytes.h"
 #include "FileSizeLimit.h"
 #include "GraphFixtures.h"
 #include "Patience.h"
@@ -39,6 +40,7 @@
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QToolBar>
+#include <QToolBox>
 #include <QTreeWidget>
 #include <QtTest>
 
@@ -174,6 +176,8 @@ private slots:
     void restoreSurvivesCrash();
     void autosaveFailures_data();
     void autosaveFailures();
+    void chooseWorkingDirectory_data();
+    void chooseWorkingDirectory();
     void settingsStoreFailure_data();
     void settingsStoreFailure();
     void settingsStoreUnderFileSizeLimit();
@@ -358,7 +362,7 @@ void tst_MainWidget::autosaveFailures_data()
 {
     QTest::addColumn<QString>("fault");
     QTest::newRow("autosave file a directory") << "directory";
-    QTest::newRow("working directory below a file") << "below a file";
+    QTest::newRow("working directory a file") << "file";
     QTest::newRow("disk full") << "full";
 }
 
@@ -368,23 +372,25 @@ void tst_MainWidget::autosaveFailures()
     MainWidget &w = *shell->w;
     maxSize(w);
     QVERIFY(QDir(shell->dir.path()).mkdir("wd"));
-    const QString good = shell->file("wd");
-    const QString bad = fault == "below a file" ? shell->file("plain/wd") : good;
-    QVERIFY(QFile(shell->file("plain")).open(QIODevice::WriteOnly));
-    auto choose = [&](const QString &wd) {
-        prompts->files << wd;
-        w.slot_choose_wd();
-    };
+    const QString wd = shell->file("wd");
+    prompts->files << wd;
+    w.slot_choose_wd();
+    QCOMPARE(w.workingDirectory(), wd);
     std::unique_ptr<FileSizeLimit> limit;
+    // Broken once chosen: a folder that cannot take the working state is not chosen.
     auto breakAutosave = [&](bool broken) {
-        QFile::remove(good + "/.mvxpb");
-        QDir(good).rmdir(".mvxpb");
-        if (broken && fault == "directory")
-            QDir(good).mkdir(".mvxpb");
         limit.reset(); // the limit in force goes before a new one reads it
+        QFile::remove(wd + "/.mvxpb");
+        QDir(wd).rmdir(".mvxpb");
+        if (broken && fault == "directory")
+            QDir(wd).mkdir(".mvxpb");
+        if (fault == "file") {
+            QFile::remove(wd);
+            QVERIFY(QDir(wd).removeRecursively());
+            QVERIFY(broken ? QFile(wd).open(QIODevice::WriteOnly) : QDir().mkdir(wd));
+        }
         if (broken && fault == "full")
             limit.reset(new FileSizeLimit(16));
-        choose(broken ? bad : good);
     };
     auto autosave = [&](bool broken) {
         breakAutosave(broken);
@@ -395,11 +401,11 @@ void tst_MainWidget::autosaveFailures()
     QVERIFY(!autosave(true));
     QVERIFY(!autosave(true));
     QCOMPARE(redLines(), 1);
-    QVERIFY(w.console()->text().contains(QDir::toNativeSeparators(bad + "/.mvxpb")));
-    QCOMPARE(w.board()->getWD(), bad);
-    QCOMPARE(w.graph()->getWD(), bad);
+    QVERIFY(w.console()->text().contains(QDir::toNativeSeparators(wd + "/.mvxpb")));
+    QCOMPARE(w.board()->getWD(), wd);
+    QCOMPARE(w.graph()->getWD(), wd);
     QVERIFY(autosave(false));
-    QCOMPARE(readFile(good + "/.mvxpb"), w.board()->saveString().toLatin1());
+    QCOMPARE(readFile(wd + "/.mvxpb"), w.board()->saveString().toLatin1());
     QVERIFY(!autosave(true));
     QCOMPARE(redLines(), 2);
 
@@ -411,6 +417,70 @@ void tst_MainWidget::autosaveFailures()
     breakAutosave(false);
     QVERIFY(w.quit());
     QCOMPARE(prompts->asked.filter("question").size(), 3);
+}
+
+void tst_MainWidget::chooseWorkingDirectory_data()
+{
+    QTest::addColumn<QString>("chosen"); // in the working directory; empty for itself
+    QTest::addColumn<bool>("taken");
+    QTest::newRow("a folder holding an earlier state") << "earlier" << true;
+    QTest::newRow("the working directory again") << "" << true;
+    QTest::newRow("below a plain file") << "plain/wd" << false;
+    QTest::newRow("not there") << "gone" << false;
+}
+
+/// Chosen through the page's button, a folder holds the working state before the store names
+/// it: a start over the store as it is on disk, as after a kill with no autosave since, finds the
+/// state the user was working on. A folder that cannot take it is refused, and named nowhere.
+void tst_MainWidget::chooseWorkingDirectory()
+{
+    QFETCH(QString, chosen);
+    QFETCH(bool, taken);
+    MainWidget &w = *shell->w;
+    maxSize(w);
+    w.board()->slot_set_title("Earlier");
+    QVERIFY(QDir(shell->dir.path()).mkdir("earlier"));
+    QVERIFY(fileBytes::writeAll(shell->file("earlier/.mvxpb"), w.board()->saveString().toLatin1()));
+    QVERIFY(QFile(shell->file("plain")).open(QIODevice::WriteOnly));
+    w.board()->slot_set_title("Ticked");
+    QVERIFY(w.slot_autosave());
+    const QString ticked[2] = {w.board()->saveString(), w.graph()->graphData()};
+    w.board()->slot_set_title("Current");
+    w.graph()->loadmvx("5 1011001110", true);
+    const QString current[2] = {w.board()->saveString(), w.graph()->graphData()};
+    const QString wd = chosen.isEmpty() ? shell->dir.path() : shell->file(chosen);
+    const QString kept = taken ? wd : shell->dir.path();
+
+    QPushButton *choose = nullptr;
+    for (QPushButton *b : w.findChildren<QPushButton *>())
+        choose = b->text() == "Choose..." ? b : choose;
+    QVERIFY(choose);
+    prompts->files << wd;
+    w.findChild<QToolBox *>()->setCurrentWidget(choose->parentWidget());
+    w.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&w));
+    QTest::mouseClick(choose, Qt::LeftButton);
+    QCOMPARE(prompts->files.size(), 0);
+    QCOMPARE(prompts->messages.size(), taken ? 0 : 1);
+    if (!taken)
+        QVERIFY2(prompts->messages[0].contains(QDir::toNativeSeparators(wd)) &&
+                     prompts->messages[0].contains(QDir::toNativeSeparators(kept)),
+                 qPrintable(prompts->messages[0]));
+    QCOMPARE(w.workingDirectory(), kept);
+    QCOMPARE(w.board()->getWD(), kept);
+    QCOMPARE(w.graph()->getWD(), kept);
+    if (taken)
+        QCOMPARE(QString::fromLatin1(readFile(wd + "/.mvxpb")), current[0]);
+    else
+        QVERIFY(!QFileInfo::exists(shell->file("gone")) && QFileInfo(shell->file("plain")).size() == 0);
+
+    SettingsStore store(shell->settings->fileName());
+    QCOMPARE(store.value("wd").toString(), kept);
+    MainWidget again(&catalogue, &store);
+    QCOMPARE(again.workingDirectory(), kept);
+    QCOMPARE(again.board()->saveString(), taken ? current[0] : ticked[0]);
+    QCOMPARE(again.graph()->graphData(), taken ? current[1] : ticked[1]);
+    QCOMPARE(prompts->messages.size(), taken ? 0 : 1);
 }
 
 void tst_MainWidget::settingsStoreFailure_data()

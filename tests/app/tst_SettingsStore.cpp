@@ -383,14 +383,15 @@ void tst_SettingsStore::failedSaveKeepsStore()
 
 void tst_SettingsStore::readCutShortKeepsStore_data()
 {
-    QTest::addColumn<QByteArray>("cutFile");
-    QTest::newRow("the store") << QByteArray("/settings.ini");
-    QTest::newRow("the store written") << QByteArray(".written");
+    QTest::addColumn<QString>("cutFile");
+    QTest::newRow("the store") << "/settings\\.ini$";
+    QTest::newRow("the store's copy") << "/settings\\.ini\\.saving/[0-9]+\\.ini$";
+    QTest::newRow("the store written") << "\\.written$";
 }
 
 void tst_SettingsStore::readCutShortKeepsStore()
 {
-    QFETCH(QByteArray, cutFile);
+    QFETCH(QString, cutFile);
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini");
     const QVariantMap stored{
@@ -496,6 +497,9 @@ void tst_SettingsStore::valuesQtReadsOtherwise_data()
     QTest::addColumn<QVariant>("set");
     const QVariant none;
     QTest::newRow("mixed list by hand") << QByteArray("[General]\ntags=a, @x\n") << none;
+    // Its last line left open, by a quote or an escaped line end, where the store ends.
+    QTest::newRow("quote left open by hand") << QByteArray("[General]\nnote=\"open, a\n") << none;
+    QTest::newRow("line end escaped by hand") << QByteArray("[General]\nnote=open\\") << none;
     QTest::newRow("value list by Qt")
         << writtenByQt({{"tags", QVariantList{"a", QByteArray("b"), qQNaN()}}}) << none;
     QTest::newRow("NaN in a map") << writtenByQt({{"limits", QVariantMap{{"max", qQNaN()}}}})
@@ -660,6 +664,8 @@ void tst_SettingsStore::foreignEntryOfFolderNameKept_data()
     // Named as a save's files begin, not as they are named whole.
     QTest::newRow("folder of a user's, names alike")
         << "folder" << QStringList{"2019.initial-plan.txt", "3.written-notes.md", "12.ini.bak"};
+    // Numbered, but with a leading zero that no save writes.
+    QTest::newRow("folder of a user's, zero first") << "folder" << QStringList{"01.ini"};
 }
 
 void tst_SettingsStore::foreignEntryOfFolderNameKept()

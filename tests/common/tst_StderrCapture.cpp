@@ -2,7 +2,7 @@
 
 #include <QtTest>
 
-#include <unistd.h>
+#include <utility>
 
 class tst_StderrCapture : public QObject
 {
@@ -13,30 +13,32 @@ private slots:
 
 void tst_StderrCapture::nestedCaptures()
 {
-    // Standard error as the test runner had it, taken without the capture under test.
-    QTemporaryFile real;
-    QVERIFY(real.open());
-    std::fflush(stderr);
-    const int saved = dup(fileno(stderr));
-    QVERIFY(dup2(real.handle(), fileno(stderr)) >= 0);
-    QByteArray inner;
-    const QByteArray outer = captureStderr([&] {
-        std::fputs("outer before\n", stderr);
-        inner = captureStderr([] {
-            std::fputs("inner\n", stderr);
-            // As a sanitizer does when it ends the run here.
-            stderrCapture::forwardCaptured();
+    // The runner's standard error is stood in for by a capture of its own, never by a
+    // redirection of the test's: the reports' copy of standard error is made at the first
+    // capture, and what a sanitizer leaves in a capture when it ends the run goes to the standard
+    // error the outermost found. Either would otherwise end in a file of the test's, unseen.
+    QTemporaryFile forwarded;
+    QVERIFY(forwarded.open());
+    QByteArray inner, outer;
+    const QByteArray real = captureStderr([&] {
+        outer = captureStderr([&] {
+            std::fputs("outer before\n", stderr);
+            inner = captureStderr([&] {
+                std::fputs("inner\n", stderr);
+                // As a sanitizer does when it ends the run here, into a file of the test's.
+                const int realFd = std::exchange(stderrCapture::realFd, forwarded.handle());
+                stderrCapture::forwardCaptured();
+                stderrCapture::realFd = realFd;
+            });
+            std::fputs("outer after\n", stderr);
         });
-        std::fputs("outer after\n", stderr);
+        std::fputs("after both\n", stderr);
     });
-    std::fputs("after both\n", stderr);
-    std::fflush(stderr);
-    dup2(saved, fileno(stderr));
-    close(saved);
     QCOMPARE(inner, QByteArray("inner\n"));
     QCOMPARE(outer, QByteArray("outer before\nouter after\n"));
-    QVERIFY(real.seek(0));
-    QCOMPARE(real.readAll(), QByteArray("outer before\ninner\nafter both\n"));
+    QCOMPARE(real, QByteArray("after both\n"));
+    QVERIFY(forwarded.seek(0));
+    QCOMPARE(forwarded.readAll(), QByteArray("outer before\ninner\n"));
 }
 
 QTEST_GUILESS_MAIN(tst_StderrCapture)
