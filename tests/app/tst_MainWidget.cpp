@@ -472,7 +472,8 @@ void tst_MainWidget::chooseWorkingDirectory()
     if (taken)
         QCOMPARE(QString::fromLatin1(readFile(wd + "/.mvxpb")), current[0]);
     else
-        QVERIFY(!QFileInfo::exists(shell->file("gone")) && QFileInfo(shell->file("plain")).size() == 0);
+        QVERIFY(!QFileInfo::exists(shell->file("gone")) &&
+                QFileInfo(shell->file("plain")).size() == 0);
 
     SettingsStore store(shell->settings->fileName());
     QCOMPARE(store.value("wd").toString(), kept);
