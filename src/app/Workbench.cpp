@@ -274,8 +274,7 @@ bool Workbench::slot_set_wd(const QString &wd)
     }
     setWorkingDirectory(wd);
     m_settings->setValue(QStringLiteral("wd"), wd);
-    m_settings->setValue(QStringLiteral("problem"), m_board->saveString());
-    m_settings->setValue(QStringLiteral("graph"), m_graph->graphData());
+    keepWorkingState();
     // A failure is said; the values wait for the next tick's save.
     saveStore();
     return true;
@@ -297,10 +296,15 @@ bool Workbench::saveStore()
     return false;
 }
 
-bool Workbench::slot_autosave()
+void Workbench::keepWorkingState()
 {
     m_settings->setValue(QStringLiteral("problem"), m_board->saveString());
     m_settings->setValue(QStringLiteral("graph"), m_graph->graphData());
+}
+
+bool Workbench::slot_autosave()
+{
+    keepWorkingState();
     QStringList failed;
     if (!m_settings->sync())
         failed << QDir::toNativeSeparators(m_settings->fileName());

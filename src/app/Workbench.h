@@ -113,6 +113,8 @@ private:
     void buildExplorers();
     void wire();
     void setWorkingDirectory(const QString &wd);
+    /// The problem text and the graph string into the settings store, for its next save.
+    void keepWorkingState();
     /// Saves the settings store; a failure is said in red in the console, naming the store.
     bool saveStore();
     /// Both explorers take the board's columns, after the running build if there is one.

@@ -133,9 +133,10 @@ bool fillGraphExplorer(Shell &shell, const QStringList &graphs)
            explorer->analyst()->nbRows() == graphs.size();
 }
 
-QPushButton *panelButton(ConjectureWidget *panel, const QString &text)
+/// The push button of that text within `w`, or null.
+QPushButton *button(QWidget *w, const QString &text)
 {
-    for (QPushButton *b : panel->findChildren<QPushButton *>())
+    for (QPushButton *b : w->findChildren<QPushButton *>())
         if (b->text() == text)
             return b;
     return nullptr;
@@ -143,7 +144,7 @@ QPushButton *panelButton(ConjectureWidget *panel, const QString &text)
 
 bool idle(ConjectureWidget *panel)
 {
-    return panelButton(panel, "Search")->isEnabled() && !panelButton(panel, "Cancel")->isEnabled();
+    return button(panel, "Search")->isEnabled() && !button(panel, "Cancel")->isEnabled();
 }
 
 QByteArray readFile(const QString &name)
@@ -451,9 +452,7 @@ void tst_MainWidget::chooseWorkingDirectory()
     const QString wd = chosen.isEmpty() ? shell->dir.path() : shell->file(chosen);
     const QString kept = taken ? wd : shell->dir.path();
 
-    QPushButton *choose = nullptr;
-    for (QPushButton *b : w.findChildren<QPushButton *>())
-        choose = b->text() == "Choose..." ? b : choose;
+    QPushButton *choose = button(&w, "Choose...");
     QVERIFY(choose);
     prompts->files << wd;
     w.findChild<QToolBox *>()->setCurrentWidget(choose->parentWidget());
@@ -879,7 +878,7 @@ void tst_MainWidget::reportHoldsConjectures()
     const MainWidget::Explorer &e = w.explorer(MainWidget::GraphValues);
     e.panel->setEngineLimit(300);
     e.panel->setEngineSeed(11);
-    QTest::mouseClick(panelButton(e.panel, "Search"), Qt::LeftButton);
+    QTest::mouseClick(button(e.panel, "Search"), Qt::LeftButton);
     QTRY_VERIFY_WITH_TIMEOUT(idle(e.panel), kPatienceMs);
     const QStringList relations =
         e.display->getConjectures().split('\n', QString::SkipEmptyParts);
@@ -977,7 +976,7 @@ void tst_MainWidget::clearDuringConjectureSearch()
     int found = 0;
     connect(e.panel, &ConjectureWidget::signal_console, this,
             [&](const QString &text) { found += text.contains("] <"); });
-    QTest::mouseClick(panelButton(e.panel, "Search"), Qt::LeftButton);
+    QTest::mouseClick(button(e.panel, "Search"), Qt::LeftButton);
     ProgressBar *progress = nullptr;
     for (QWidget *t : QApplication::topLevelWidgets())
         if (qobject_cast<ProgressBar *>(t) &&
@@ -1013,7 +1012,7 @@ void tst_MainWidget::quitDuringConjectureSearch()
     ConjectureWidget *panel = w.explorer(MainWidget::GraphValues).panel;
     // Far beyond the patience below: only a cancel ends these jobs in time.
     panel->setEngineLimit(3600000);
-    QTest::mouseClick(panelButton(panel, "Search"), Qt::LeftButton);
+    QTest::mouseClick(button(panel, "Search"), Qt::LeftButton);
     QVERIFY(!idle(panel));
     QCOMPARE(w.quit(), answer);
     QCOMPARE(prompts->asked.filter("question").size(), 1);
