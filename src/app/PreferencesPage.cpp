@@ -40,11 +40,8 @@ void PreferencesPage::slot_choose_wd()
 {
     const QString wd = Prompts::instance().directory(this, tr("Choose the working directory"),
                                                      m_bench->workingDirectory());
-    if (wd.isEmpty() || m_bench->slot_set_wd(wd))
+    QString refusal;
+    if (wd.isEmpty() || m_bench->slot_set_wd(wd, &refusal))
         return;
-    Prompts::instance().message(
-        this, Prompts::Level::Warning, tr("Warning"),
-        tr("The working state could not be written into %1: the working directory stays %2.")
-            .arg(QDir::toNativeSeparators(wd),
-                 QDir::toNativeSeparators(m_bench->workingDirectory())));
+    Prompts::instance().message(this, Prompts::Level::Warning, tr("Warning"), refusal);
 }

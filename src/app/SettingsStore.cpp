@@ -1,6 +1,8 @@
 #include "app/SettingsStore.h"
 
+#include "common/readWholeFile.h"
 #include "common/writeDiagnostic.h"
+#include "common/writeWholeFile.h"
 
 #include <QCoreApplication>
 #include <QDataStream>
@@ -20,6 +22,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <dirent.h>
+#include <functional>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -51,8 +54,9 @@ QString finalFile(const QString &fileName)
     return file.isSymLink() ? fileName : file.absoluteFilePath();
 }
 
-/// Takes a lock file as Qt's settings class does, giving up once `waited` passes a few seconds.
-bool takeLock(QLockFile &lock, const QElapsedTimer &waited)
+/// Takes a lock file as Qt's settings class does, giving up once `waited` passes a few seconds;
+/// false, and why, when it could not.
+bool takeLock(QLockFile &lock, const QString &name, const QElapsedTimer &waited, QString &why)
 {
     // Qt's own wait doubles a pause of a tenth of a second, where another instance holds the
     // store for milliseconds. The lock clears a holder that has ended; a live one, even stopped,
@@ -60,8 +64,19 @@ bool takeLock(QLockFile &lock, const QElapsedTimer &waited)
     // seconds, and is reported with its values kept for the next, rather than freeze the window.
     // A lock that cannot be made at all (no permission) fails at once.
     while (!lock.tryLock(0)) {
-        if (lock.error() != QLockFile::LockFailedError || waited.hasExpired(5000))
+        if (lock.error() == QLockFile::PermissionError) {
+            why = QStringLiteral("its lock file %1 could not be made: %2")
+                      .arg(name, systemErrorText(EACCES));
             return false;
+        }
+        if (lock.error() != QLockFile::LockFailedError) {
+            why = QStringLiteral("its lock file %1 could not be made").arg(name);
+            return false;
+        }
+        if (waited.hasExpired(5000)) {
+            why = QStringLiteral("another program holds its lock file %1").arg(name);
+            return false;
+        }
         QThread::msleep(5);
     }
     return true;
@@ -136,66 +151,124 @@ bool removeOwnFolder(const QString &path)
     return ::rmdir(name.constData()) == 0;
 }
 
-/// Makes `fileName`, of a name not used before, these bytes; false unless all came out.
-bool writeNewFile(const QString &fileName, const QByteArray &bytes)
+/// Makes `fileName`, of a name not used before, these bytes; false, and why, unless all came out.
+bool writeNewFile(const QString &fileName, const QByteArray &bytes, QString &why)
 {
     QFile file(fileName);
     // Unbuffered: a file size limit or a full disk shows in the count.
     if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered) ||
-        file.write(bytes) != bytes.size())
+        !writeAllBytes(file, bytes)) {
+        why = QStringLiteral("%1 could not be written: %2").arg(fileName, file.errorString());
         return false;
+    }
     file.close();
-    return file.error() == QFileDevice::NoError && QFileInfo(fileName).size() == bytes.size();
+    if (file.error() == QFileDevice::NoError && QFileInfo(fileName).size() == bytes.size())
+        return true;
+    why = QStringLiteral("%1 could not be written").arg(fileName);
+    return false;
+}
+
+/// Whether a key or a value holds the text.
+bool heldWithin(const QVariantMap &values, const QString &text)
+{
+    for (auto it = values.cbegin(); it != values.cend(); ++it)
+        if (it.key().contains(text) || it.value().toString().contains(text) ||
+            it.value().toStringList().join(QLatin1Char('\n')).contains(text))
+            return true;
+    return false;
+}
+
+/// Whether the text ends in a backslash that escapes what would follow it.
+bool endsInEscape(const QByteArray &bytes)
+{
+    int run = 0;
+    for (int i = bytes.size() - 1; i >= 0 && bytes[i] == '\\'; --i)
+        ++run;
+    return run % 2 == 1;
 }
 
 /// Every key of INI text as Qt's settings class reads it, parsed from a copy in `folder`;
-/// false when the copy could not be written whole or read to its end. Qt's settings class takes
-/// a read that fails part way for the end of the file, and says nothing: so the copy ends in a
-/// key of this process's own, that no store holds, and the parse counts only where it came back.
-bool parseIni(const QByteArray &bytes, const QString &folder, QVariantMap &values)
+/// false, and why, when the copy could not be written whole or read to its end. Qt's settings
+/// class takes a read that fails part way for the end of the file, and says nothing: so the copy
+/// ends in a key of this process's own, that no store holds, and the parse counts only where it
+/// came back.
+bool parseIni(const QByteArray &bytes, const QString &folder, QVariantMap &values, QString &why)
 {
     static const QByteArray token =
         QByteArray::number(QRandomGenerator::system()->generate64(), 16);
     static const QString endKey = QStringLiteral("end-%1/end").arg(QLatin1String(token));
-    // Blank lines first, for a last line left open by an escaped line end. One left open by a
-    // quote (written by hand: Qt's class closes its own) takes in whatever follows it, the end
-    // key too; a second copy closes that quote, as the end of the text closes it to Qt's class.
-    for (const char *close : {"", "\""}) {
+    // Blank lines first, for a last line left open by an escaped line end.
+    const QByteArray end = "\n\n[end-" + token + "]\nend=" + token + "\n";
+    const auto parsed = [&](const QByteArray &text) {
         const QString copy = countedName(folder, "ini");
-        if (!writeNewFile(copy, bytes + close + "\n\n[end-" + token + "]\nend=" + token + "\n"))
+        if (!writeNewFile(copy, text, why))
             return false;
         QSettings in(copy, QSettings::IniFormat);
         values.clear();
         insertAll(in, values);
-        if (in.status() == QSettings::AccessError)
+        if (in.status() == QSettings::AccessError) {
+            why = QStringLiteral("Qt's settings class could not read %1").arg(copy);
             return false;
+        }
         if (values.take(endKey).toString() == QLatin1String(token))
             return true;
-    }
+        why = QStringLiteral("it was not read to its end");
+        return false;
+    };
+    if (parsed(bytes + end))
+        return true;
+    // A last line left open by a quote (by hand: Qt's class closes its own) takes in the end key,
+    // which then comes back within a key or a value: only then was the copy surely read past the
+    // store's last byte. A second copy closes that quote, as the end of the text closes it to
+    // Qt's class, which drops an escape left open there as it drops an escaped line end.
+    return heldWithin(values, QString::fromLatin1(token)) &&
+           parsed(bytes + (endsInEscape(bytes) ? "\n\"" : "\"") + end);
+}
+
+/// The keys of an INI file as on disk now, read whole and parsed from a copy in `folder`: none
+/// when it is not there; false, and why, when it is there and cannot be read whole.
+bool readIni(const QString &fileName, const QString &folder, QVariantMap &values, QString &why)
+{
+    QByteArray bytes;
+    int error = 0;
+    values.clear();
+    if (readWholeFile(fileName, bytes, &error) || error == ENOENT)
+        return parseIni(bytes, folder, values, why);
+    why = systemErrorText(error);
     return false;
 }
 
-/// The bytes of a file as on disk now: none when it is not there, false when it is there and
-/// cannot be read whole: to its end, as many bytes as it holds. Qt's file class takes a read
-/// that fails part way for the end.
-bool readFile(const QString &fileName, QByteArray &bytes)
+/// Runs `work` on the file the store's name leads to, under the locks a save takes and with the
+/// store's folder made for it, removed after; false, and why, when it could not, or when `work`
+/// said so.
+bool underLock(const QString &store,
+               const std::function<bool(const QString &target, const QString &folder)> &work,
+               QString &why)
 {
-    bytes.clear();
-    const int file = ::open(QFile::encodeName(fileName).constData(), O_RDONLY | O_CLOEXEC);
-    if (file < 0)
-        return errno == ENOENT;
-    const auto closeFile = qScopeGuard([&] { ::close(file); });
-    char buffer[65536];
-    for (;;) {
-        const ssize_t got = ::read(file, buffer, sizeof buffer);
-        struct stat info;
-        if (got == 0)
-            return ::fstat(file, &info) == 0 && info.st_size == bytes.size();
-        if (got < 0 && errno != EINTR)
-            return false;
-        if (got > 0)
-            bytes.append(buffer, int(got));
+    const QString target = finalFile(store);
+    // Qt's settings class locks the name it was given. The file replaced is locked as well, as
+    // a writer of its own name locks it, and so is the folder beside it.
+    QElapsedTimer waited;
+    waited.start();
+    const QString lockName = store + QStringLiteral(".lock"),
+                  targetLockName = target + QStringLiteral(".lock");
+    QLockFile lock(lockName), targetLock(targetLockName);
+    if (!takeLock(lock, lockName, waited, why) ||
+        (target != store && !takeLock(targetLock, targetLockName, waited, why)))
+        return false;
+    // Left by a save killed half way, the folder is gone before another is made. Private (no
+    // mode change needed for it), as the store may be.
+    const QString folder = target + QStringLiteral(".saving");
+    if (!removeOwnFolder(folder)) {
+        why = QStringLiteral("%1 is not its own").arg(folder);
+        return false;
     }
+    if (::mkdir(QFile::encodeName(folder).constData(), 0700) != 0) {
+        why = QStringLiteral("%1 could not be made: %2").arg(folder, systemErrorText(errno));
+        return false;
+    }
+    const auto removeFolder = qScopeGuard([&] { removeOwnFolder(folder); });
+    return work(target, folder);
 }
 
 /// A new INI file in `folder` that Qt's settings class wrote with these values; none when it
@@ -243,9 +316,22 @@ bool storable(const QVariant &value)
     }
 }
 
+/// The application's store as Qt's settings class names it, found without having that class
+/// read it: the organisation's file, which it reads anyway, lies beside a folder of that name
+/// holding the application's.
+QString applicationStore()
+{
+    const QSettings organisation(QSettings::UserScope, QCoreApplication::organizationName());
+    const QString application = QCoreApplication::applicationName(), shared = organisation.fileName();
+    const QString suffix = QStringLiteral(".conf");
+    if (application.isEmpty() || !shared.endsWith(suffix))
+        return shared;
+    return shared.chopped(suffix.size()) + QLatin1Char('/') + application + suffix;
+}
+
 } // namespace
 
-SettingsStore::SettingsStore() : SettingsStore(QSettings().fileName())
+SettingsStore::SettingsStore() : SettingsStore(applicationStore())
 {
     // As Qt's settings class falls back: the user's file of the organisation, then the
     // system's files of the application and of the organisation.
@@ -259,18 +345,44 @@ SettingsStore::SettingsStore() : SettingsStore(QSettings().fileName())
 
 SettingsStore::SettingsStore(const QString &fileName) : m_fileName(fileName)
 {
-    // Read as Qt reads it: a store that cannot be read gives the defaults, and is not written.
-    // Read in place: what the store writes aside is written only under the lock, and a start
-    // does not wait for it.
-    QSettings in(m_fileName, QSettings::IniFormat);
-    insertAll(in, m_values);
+    reread();
 }
 
 SettingsStore::~SettingsStore()
 {
-    if (!sync())
+    // A store not read has nothing of this run to keep: its file is left as it is.
+    if (m_readError.isEmpty() && !sync())
         writeDiagnostic("The settings store " + QFile::encodeName(m_fileName) +
-                        " could not be written.");
+                        " could not be written: " + m_error.toLocal8Bit() + ".");
+}
+
+bool SettingsStore::reread()
+{
+    // Read as a save reads it, whole and under its lock. A name that holds no file (none, a
+    // folder, a path below a plain file) is an empty store: a save there fails on its own.
+    const QString store = QFileInfo(m_fileName).absoluteFilePath();
+    struct stat info;
+    QVariantMap values;
+    QString why;
+    if (::stat(QFile::encodeName(finalFile(store)).constData(), &info) != 0) {
+        if (errno != ENOENT && errno != ENOTDIR)
+            why = systemErrorText(errno);
+    } else if (!S_ISDIR(info.st_mode) &&
+               underLock(
+                   store,
+                   [&](const QString &target, const QString &folder) {
+                       return readIni(target, folder, values, why);
+                   },
+                   why)) {
+        why.clear();
+    }
+    m_readError = why;
+    if (!why.isEmpty())
+        return false;
+    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it)
+        values.insert(it.key(), it.value());
+    m_values = values;
+    return true;
 }
 
 QVariant SettingsStore::value(const QString &key, const QVariant &defaultValue) const
@@ -297,45 +409,54 @@ void SettingsStore::setValue(const QString &key, const QVariant &value)
 
 bool SettingsStore::sync()
 {
+    // Values over a store this run did not read would write over what it holds.
+    if (!m_readError.isEmpty()) {
+        m_error = QStringLiteral("it could not be read: %1").arg(m_readError);
+        return false;
+    }
     if (m_pending.isEmpty())
         return true;
-    const QString store = QFileInfo(m_fileName).absoluteFilePath(), target = finalFile(store);
-    if (!QDir().mkpath(QFileInfo(store).absolutePath()))
+    const QString store = QFileInfo(m_fileName).absoluteFilePath();
+    if (!QDir().mkpath(QFileInfo(store).absolutePath())) {
+        m_error = QStringLiteral("its folder could not be made");
         return false;
-    // Qt's settings class locks the name it was given. The file replaced is locked as well, as
-    // a writer of its own name locks it, and so is the folder beside it.
-    QElapsedTimer waited;
-    waited.start();
-    QLockFile lock(store + QStringLiteral(".lock")), targetLock(target + QStringLiteral(".lock"));
-    if (!takeLock(lock, waited) || (target != store && !takeLock(targetLock, waited)))
+    }
+    QVariantMap merged;
+    const auto save = [&](const QString &target, const QString &folder) {
+        // A store that is there and cannot be read, or may not be written, is never written
+        // over.
+        const QFileInfo old(target);
+        if (old.exists() && !old.isWritable()) {
+            m_error = systemErrorText(EACCES);
+            return false;
+        }
+        if (!readIni(target, folder, merged, m_error))
+            return false;
+        for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it)
+            merged.insert(it.key(), it.value());
+        // Qt's save file has synced the new store to disk; it takes the old one's place whole,
+        // with its permissions where the file system keeps them.
+        const QString written = writeIni(merged, folder);
+        QByteArray bytes;
+        QVariantMap read;
+        if (written.isEmpty() || !readWholeFile(written, bytes) ||
+            !parseIni(bytes, folder, read, m_error) || !wholeIni(bytes, read, merged)) {
+            m_error = QStringLiteral("the new store could not be written whole in %1").arg(folder);
+            return false;
+        }
+        struct stat mode;
+        if (::stat(QFile::encodeName(target).constData(), &mode) == 0)
+            ::chmod(QFile::encodeName(written).constData(), mode.st_mode & 07777);
+        if (std::rename(QFile::encodeName(written).constData(),
+                        QFile::encodeName(target).constData()) != 0) {
+            m_error = QStringLiteral("it could not be replaced: %1").arg(systemErrorText(errno));
+            return false;
+        }
+        return true;
+    };
+    if (!underLock(store, save, m_error))
         return false;
-    // Left by a save killed half way, the folder is gone before another is made. Private (no
-    // mode change needed for it), as the store may be.
-    const QString folder = target + QStringLiteral(".saving");
-    if (!removeOwnFolder(folder) || ::mkdir(QFile::encodeName(folder).constData(), 0700) != 0)
-        return false;
-    const auto removeFolder = qScopeGuard([&] { removeOwnFolder(folder); });
-    // A store that is there and cannot be read, or may not be written, is never written over.
-    const QFileInfo old(target);
-    QByteArray bytes;
-    QVariantMap merged, read;
-    if ((old.exists() && !old.isWritable()) || !readFile(target, bytes) ||
-        !parseIni(bytes, folder, merged))
-        return false;
-    for (auto it = m_pending.cbegin(); it != m_pending.cend(); ++it)
-        merged.insert(it.key(), it.value());
-    // Qt's save file has synced the new store to disk; it takes the old one's place whole, with
-    // its permissions where the file system keeps them.
-    const QString written = writeIni(merged, folder);
-    if (written.isEmpty() || !readFile(written, bytes) || !parseIni(bytes, folder, read) ||
-        !wholeIni(bytes, read, merged))
-        return false;
-    struct stat mode;
-    if (::stat(QFile::encodeName(target).constData(), &mode) == 0)
-        ::chmod(QFile::encodeName(written).constData(), mode.st_mode & 07777);
-    if (std::rename(QFile::encodeName(written).constData(),
-                    QFile::encodeName(target).constData()) != 0)
-        return false;
+    m_error.clear();
     m_values = merged;
     m_pending.clear();
     return true;

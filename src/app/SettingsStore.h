@@ -8,6 +8,10 @@
 /// reload preference, last problem and graph), one INI file read and written by Qt's settings
 /// class, at the platform's place or at a file of the caller's.
 ///
+/// Qt's settings class takes a read that an I/O error cuts short for the end of the file, so the
+/// store is read as a save reads it: whole, under its lock, parsed from a copy to its end. A store
+/// file that is there and cannot be read so is never saved over: its values were not read.
+///
 /// Qt's settings class writes its file through a buffered save file that misses a short write,
 /// so a store cut off by a full disk or a file size limit would replace the whole one and be
 /// answered as saved; and it writes on its own, after any change, when no one checks. Nothing is
@@ -30,12 +34,21 @@ public:
     /// A store of the caller's, without fallback files.
     explicit SettingsStore(const QString &fileName);
     /// Saves what was set and not saved yet. Nobody is left to answer a failure then: it is
-    /// said on standard error.
+    /// said on standard error. A store not read is left as it is, without a word.
     ~SettingsStore();
     SettingsStore(const SettingsStore &) = delete;
     SettingsStore &operator=(const SettingsStore &) = delete;
 
     QString fileName() const { return m_fileName; }
+    /// Why the store's file could not be read whole when the store was made or last read again,
+    /// in the system's words where it has them; empty when it was read, or when its name holds
+    /// no file (none, a folder, a path below a plain file), an empty store. While not empty,
+    /// no save writes the store.
+    QString readError() const { return m_readError; }
+    /// Reads the store's file again, the values set here over it; true when it was read.
+    bool reread();
+    /// Why the last save failed, in the system's words where it has them.
+    QString errorString() const { return m_error; }
     QVariant value(const QString &key, const QVariant &defaultValue = QVariant()) const;
     /// Kept here until the next save. A value that an INI file cannot hold (a type without
     /// stream operators) is dropped, with a line on standard error naming its key.
@@ -44,7 +57,8 @@ public:
     /// values set here since the last save over them. True only when the new store read back
     /// whole and took the old one's place; otherwise the old store is left as it was and the
     /// values set here wait for the next save. A store that is there and cannot be read, or may
-    /// not be written, is never written over. Nothing set since the last save: nothing written.
+    /// not be written, is never written over, nor is a store not read (readError). Nothing set
+    /// since the last save: nothing written.
     bool sync();
 
 private:
@@ -52,4 +66,6 @@ private:
     QVariantMap m_values;   // as last read or saved, with m_pending over it
     QVariantMap m_pending;  // set here and not saved yet
     QVariantMap m_defaults; // from the fallback files, under m_values
+    QString m_readError;
+    QString m_error;
 };

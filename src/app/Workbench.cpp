@@ -8,6 +8,7 @@
 #include "app/SettingsStore.h"
 #include "catalogue/BuildCalculus.h"
 #include "common/Prompts.h"
+#include "common/readWholeFile.h"
 #include "common/writeWholeFile.h"
 #include "conjectures/ConjectureSettings.h"
 #include "conjectures/ConjectureWidget.h"
@@ -185,11 +186,30 @@ void Workbench::startUp()
     // end the program with the work unsaved.
     failWritesPastFileSizeLimit();
     SettingsStore &s = *m_settings;
+    // A store that could not be read holds a working state this run would write over: asked
+    // about before anything is restored or written, as long as the user wants it read again.
+    while (!s.readError().isEmpty()) {
+        if (!Prompts::instance().question(
+                m_dialogParent, tr("Settings store"),
+                tr("The settings store %1 could not be read: %2.\n\nRead it again? Otherwise this "
+                   "run goes on without it: nothing is restored, and nothing of the working "
+                   "state is saved.")
+                    .arg(storeName(), s.readError()))) {
+            m_withoutStore = true;
+            break;
+        }
+        s.reread();
+    }
+    if (m_withoutStore)
+        m_console->append(tr("This run goes on without the settings store %1, which could not be "
+                             "read: nothing of its working state is saved.")
+                              .arg(storeName()),
+                          false, 0, QColor(Qt::red));
     s.setValue(QStringLiteral("runs"), s.value(QStringLiteral("runs"), 0).toInt() + 1);
     setWorkingDirectory(s.value(QStringLiteral("wd"), QDir::homePath()).toString());
 
     bool boardBack = false;
-    const bool restoring = s.value(QStringLiteral("reload"), true).toBool() &&
+    const bool restoring = !m_withoutStore && s.value(QStringLiteral("reload"), true).toBool() &&
                            !s.value(QStringLiteral("problem")).toString().isEmpty();
     const bool graphDue = restoring && !s.value(QStringLiteral("graph")).toString().isEmpty();
     // Cleared first, and on disk before the attempt: a graph that cannot be restored is not
@@ -220,7 +240,8 @@ void Workbench::startUp()
 
 void Workbench::warnUnrestored(bool boardBack, bool graphDue)
 {
-    // Every file that was due and did not come back is kept aside before the first autosave.
+    // Every file that was due and did not come back is kept aside before the first autosave;
+    // one that is not there yet (a folder not mounted) or could not be moved, once met.
     QStringList files;
     if (!boardBack)
         files << m_board->autosavePath();
@@ -228,9 +249,13 @@ void Workbench::warnUnrestored(bool boardBack, bool graphDue)
         files << m_graph->autosaveFileName();
     QStringList kept, stuck;
     for (const QString &f : files) {
-        if (!QFileInfo(f).isFile())
+        if (!QFileInfo(f).isFile()) {
+            m_keepBeforeWrite << f;
             continue;
+        }
         const QString aside = keepAside(f);
+        if (aside.isEmpty())
+            m_keepBeforeWrite << f;
         (aside.isEmpty() ? stuck : kept) << QDir::toNativeSeparators(aside.isEmpty() ? f : aside);
     }
     const QString wd = QDir::toNativeSeparators(m_wd);
@@ -250,6 +275,27 @@ void Workbench::warnUnrestored(bool boardBack, bool graphDue)
     Prompts::instance().message(m_dialogParent, Prompts::Level::Warning, tr("Warning"), text);
 }
 
+bool Workbench::writeAutosave(bool board, QString *error)
+{
+    const QString path = board ? m_board->autosavePath() : m_graph->autosaveFileName();
+    if (m_keepBeforeWrite.contains(path) && QFileInfo(path).isFile()) {
+        const QString aside = keepAside(path);
+        if (aside.isEmpty()) {
+            if (error)
+                *error = tr("it was not restored at the start, and could not be kept aside");
+            return false;
+        }
+        m_keepBeforeWrite.removeAll(path);
+        m_console->append(tr("%1, which was not restored at the start, is kept as %2.")
+                              .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(aside)),
+                          false, 0, QColor(Qt::darkYellow));
+    }
+    if (!(board ? m_board->autosave(error) : m_graph->autosave(error)))
+        return false;
+    m_keepBeforeWrite.removeAll(path);
+    return true;
+}
+
 void Workbench::setWorkingDirectory(const QString &wd)
 {
     m_wd = wd;
@@ -261,22 +307,68 @@ void Workbench::setWorkingDirectory(const QString &wd)
     emit signal_wd_changed(wd);
 }
 
-bool Workbench::slot_set_wd(const QString &wd)
+bool Workbench::slot_set_wd(const QString &wd, QString *refusal)
 {
-    // The working state goes into the folder before the store names it: a kill at any moment
-    // leaves a store whose folder holds that state, the old one until the store is saved.
-    m_board->setWD(wd);
-    m_graph->setWD(wd);
-    if (!m_board->autosave() || !m_graph->autosave()) {
+    const QString chosen = QDir::toNativeSeparators(wd), current = QDir::toNativeSeparators(m_wd);
+    const auto refuse = [&](const QString &why) {
         m_board->setWD(m_wd);
         m_graph->setWD(m_wd);
+        if (refusal)
+            *refusal = why + QLatin1Char(' ') + tr("The working directory stays %1.").arg(current);
         return false;
+    };
+    if (m_withoutStore)
+        return refuse(tr("The settings store %1 could not be read at the start: this run cannot "
+                         "record a working directory.")
+                          .arg(storeName()));
+    // The working state goes into the folder before the store names it: a kill at any moment
+    // leaves a store whose folder holds that state, the old one until the store is saved. What
+    // the folder held under those names goes back should the choice be refused.
+    m_board->setWD(wd);
+    m_graph->setWD(wd);
+    const QString files[2] = {m_board->autosavePath(), m_graph->autosaveFileName()};
+    QByteArray before[2];
+    bool held[2] = {false, false};
+    for (int k : {0, 1}) {
+        int error = 0;
+        held[k] = QFileInfo(files[k]).isFile();
+        if (held[k] && !readWholeFile(files[k], before[k], &error))
+            return refuse(tr("The working state could not be written into %1: %2 could not be "
+                             "read first (%3).")
+                              .arg(chosen, QDir::toNativeSeparators(files[k]),
+                                   systemErrorText(error)));
     }
-    setWorkingDirectory(wd);
+    int written = 0;
+    // What could not be put back is left there, and said.
+    const auto putBack = [&] {
+        QStringList left;
+        for (int k = 0; k < written; ++k)
+            if (held[k] ? !writeWholeFile(files[k], before[k]) : !QFile::remove(files[k]))
+                left << QDir::toNativeSeparators(files[k]);
+        return left.isEmpty() ? tr("The folder was put back as it was.")
+                              : tr("%1 was written there and could not be put back.")
+                                    .arg(left.join(tr(" and ")));
+    };
+    QString why;
+    for (int k : {0, 1}) {
+        if (!writeAutosave(k == 0, &why))
+            return refuse(tr("The working state could not be written into %1: %2 could not be "
+                             "written (%3).")
+                              .arg(chosen, QDir::toNativeSeparators(files[k]), why) +
+                          QLatin1Char(' ') + putBack());
+        ++written;
+    }
     m_settings->setValue(QStringLiteral("wd"), wd);
     keepWorkingState();
-    // A failure is said; the values wait for the next tick's save.
-    saveStore();
+    // The choice counts only once the store names it: a later kill must find this folder.
+    if (!m_settings->sync()) {
+        m_settings->setValue(QStringLiteral("wd"), m_wd);
+        return refuse(tr("The settings store %1 could not be saved (%2), and cannot record %3 as "
+                         "the working directory.")
+                          .arg(storeName(), m_settings->errorString(), chosen) +
+                      QLatin1Char(' ') + putBack());
+    }
+    setWorkingDirectory(wd);
     return true;
 }
 
@@ -286,12 +378,20 @@ void Workbench::slot_set_reload(bool on)
     saveStore();
 }
 
+QString Workbench::storeName() const
+{
+    return QDir::toNativeSeparators(m_settings->fileName());
+}
+
 bool Workbench::saveStore()
 {
+    // Without its store, the run said so once at its start.
+    if (m_withoutStore)
+        return false;
     if (m_settings->sync())
         return true;
-    m_console->append(tr("Saving the settings failed: %1 could not be written.")
-                          .arg(QDir::toNativeSeparators(m_settings->fileName())),
+    m_console->append(tr("Saving the settings failed: %1 could not be written (%2).")
+                          .arg(storeName(), m_settings->errorString()),
                       false, 0, QColor(Qt::red));
     return false;
 }
@@ -304,13 +404,18 @@ void Workbench::keepWorkingState()
 
 bool Workbench::slot_autosave()
 {
+    // Nothing of a run without its store is written, in any folder: said once at its start.
+    if (m_withoutStore) {
+        m_autosaveFailure = storeName();
+        return false;
+    }
     keepWorkingState();
     QStringList failed;
     if (!m_settings->sync())
-        failed << QDir::toNativeSeparators(m_settings->fileName());
-    if (!m_board->autosave())
+        failed << storeName();
+    if (!writeAutosave(true, nullptr))
         failed << QDir::toNativeSeparators(m_board->autosavePath());
-    if (!m_graph->autosave())
+    if (!writeAutosave(false, nullptr))
         failed << QDir::toNativeSeparators(m_graph->autosaveFileName());
     // Said once per run of failures, not at every tick; a success ends the run.
     const bool wasFailing = !m_autosaveFailure.isEmpty();
@@ -331,11 +436,15 @@ bool Workbench::shutDown()
     for (Explorer &e : m_explorers)
         e.panel->cancelAndWait();
     m_autosave.stop();
+    const QString lost =
+        m_withoutStore
+            ? tr("The working state of this run is not saved: the settings store %1 could not be "
+                 "read. Quit anyway?")
+                  .arg(storeName())
+            : tr("The working state could not be saved: %1 could not be written. Quit anyway?");
     if (!slot_autosave() &&
         !Prompts::instance().question(m_dialogParent, tr("Quit"),
-                                      tr("The working state could not be saved: %1 could not be "
-                                         "written. Quit anyway?")
-                                          .arg(m_autosaveFailure))) {
+                                      m_withoutStore ? lost : lost.arg(m_autosaveFailure))) {
         m_autosave.start();
         return false;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QList>
+#include <QStringList>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -79,7 +80,9 @@ public:
     /// Writes past a file size limit made to fail rather than end the program
     /// (failWritesPastFileSizeLimit), working directory and reload preference from the settings
     /// store, restore of the last working state, layout of the graph, autosave timer. Run once,
-    /// after the pages are wired.
+    /// after the pages are wired. A store that could not be read is asked about first: read
+    /// again, or a run without it, which restores nothing and writes neither the store nor an
+    /// autosave file.
     void startUp();
     /// Asks "Really quit?", then ends the search and the conjecture searches, waits for them
     /// and saves the working state. False when the user says no, the searches then going on,
@@ -93,12 +96,14 @@ public slots:
     void slot_add_item(QString keyword);
     /// The problem and the graph into the settings store, then the two autosave files. False
     /// when the store or a file could not be written, said in the console once per run of
-    /// failures.
+    /// failures; false, writing nothing, in a run without its store.
     bool slot_autosave();
-    /// Writes the two autosave files into the folder; only then hands it to the board, the
-    /// graphs and the explorers, and saves it in the settings store with the problem and the
-    /// graph. False, nothing handed over nor set, when either file could not be written.
-    bool slot_set_wd(const QString &wd);
+    /// Writes the two autosave files into the folder, then saves it in the settings store with
+    /// the problem and the graph; only then hands it to the board, the graphs and the
+    /// explorers. False, nothing handed over, the store's value the old one again and the files
+    /// the folder held put back, when a file could not be written or the store saved, or in a
+    /// run without its store; `refusal` then says why, for a warning.
+    bool slot_set_wd(const QString &wd, QString *refusal = nullptr);
     /// Saves the reload preference in the settings store.
     void slot_set_reload(bool on);
     /// Empties both explorers and their relations lists.
@@ -117,10 +122,16 @@ private:
     void keepWorkingState();
     /// Saves the settings store; a failure is said in red in the console, naming the store.
     bool saveStore();
+    QString storeName() const;
+    /// Writes the board's autosave file (board) or the graph's; one that a restore due at the
+    /// start did not read is kept aside first, said in the console. False, and why in `error`,
+    /// when it could not be written, or kept aside.
+    bool writeAutosave(bool board, QString *error);
     /// Both explorers take the board's columns, after the running build if there is one.
     void rebuildExplorers();
     /// The restore warning; the autosave files that were due and did not come back are kept
-    /// aside under names it gives.
+    /// aside under names it gives, or before this run first writes them when they are not there
+    /// yet.
     void warnUnrestored(bool boardBack, bool graphDue);
     /// Waits for the manager's thread to end, and orders what it did before what follows.
     void waitForManager();
@@ -149,5 +160,9 @@ private:
     /// The files (the settings store among them) the last autosave could not write; empty
     /// after a success.
     QString m_autosaveFailure;
+    /// The run goes on without its settings store, which could not be read.
+    bool m_withoutStore = false;
+    /// Autosave files due at the start and not read, kept aside before they are first written.
+    QStringList m_keepBeforeWrite;
     int m_added = 0;
 };

@@ -1,13 +1,16 @@
 #include "common/writeWholeFile.h"
 
+#include "common/readWholeFile.h"
+
 #include <QBuffer>
-#include <QFile>
+#include <QFileInfo>
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
 #include <QSaveFile>
 #include <QTemporaryDir>
 
+#include <cerrno>
 #include <csignal>
 
 void failWritesPastFileSizeLimit()
@@ -17,20 +20,43 @@ void failWritesPastFileSizeLimit()
 #endif
 }
 
-bool writeWholeFile(const QString &fileName, const QByteArray &bytes)
+bool writeAllBytes(QFileDevice &file, const QByteArray &bytes)
 {
-    if (fileName.isEmpty())
-        return false;
+    // A write cut short by a file size limit or a full disk says nothing; the next one says why.
+    for (qint64 done = 0; done < bytes.size();) {
+        const qint64 wrote = file.write(bytes.constData() + done, bytes.size() - done);
+        if (wrote <= 0)
+            return false;
+        done += wrote;
+    }
+    return true;
+}
+
+bool writeWholeFile(const QString &fileName, const QByteArray &bytes, QString *error)
+{
     QSaveFile file(fileName);
+    const auto fail = [&] {
+        // Qt words a folder its own way; the system's words name every other cause.
+        if (error)
+            *error = fileName.isEmpty()          ? systemErrorText(ENOENT)
+                     : QFileInfo(fileName).isDir() ? systemErrorText(EISDIR)
+                                                   : file.errorString();
+        return false;
+    };
+    if (fileName.isEmpty())
+        return fail();
     // Unbuffered, so a short write (file size limit, full disk) shows in the count: a buffered
     // save file can commit a truncated file as a success.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
-        return false;
-    if (file.write(bytes) != bytes.size()) {
+        return fail();
+    if (!writeAllBytes(file, bytes)) {
+        const QString cause = file.errorString();
         file.cancelWriting();
+        if (error)
+            *error = cause;
         return false;
     }
-    return file.commit();
+    return file.commit() || fail();
 }
 
 bool writePdfPage(const QString &fileName, int resolution,
@@ -70,10 +96,9 @@ bool printWhole(QPrinter &printer, const std::function<void(QPrinter &)> &print)
     printer.setOutputFileName(target);
     if (printer.printerState() == QPrinter::Error)
         return false;
-    QFile file(aside);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!readWholeFile(aside, bytes))
         return false;
-    const QByteArray bytes = file.readAll();
     // The writer ends every document it completes so; a short write cuts that off.
     return bytes.trimmed().endsWith("%%EOF") && writeWholeFile(target, bytes);
 }

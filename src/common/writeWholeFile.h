@@ -5,6 +5,7 @@
 
 #include <functional>
 
+class QFileDevice;
 class QPainter;
 class QPrinter;
 
@@ -15,9 +16,14 @@ class QPrinter;
 /// (Workbench::startUp); does nothing where the signal does not exist.
 void failWritesPastFileSizeLimit();
 
+/// Writes every byte to an open file, on through short writes: false when a write fails, the
+/// file's errorString then saying why in the system's words ("File too large").
+bool writeAllBytes(QFileDevice &file, const QByteArray &bytes);
+
 /// Writes bytes as the whole content of the file, or nothing: true only when every byte was
-/// written and the file replaced; on any failure the previous file is left intact.
-bool writeWholeFile(const QString &fileName, const QByteArray &bytes);
+/// written and the file replaced; on any failure the previous file is left intact and `error`,
+/// when given, says why in the system's words ("No space left on device").
+bool writeWholeFile(const QString &fileName, const QByteArray &bytes, QString *error = nullptr);
 
 /// Paints one landscape PDF page of the given resolution (dots per inch) with `draw` and writes
 /// it through writeWholeFile. Rendered in memory first, because the PDF writer does not report

@@ -3,9 +3,9 @@
 #include "explorer/DataLoader.h"
 #include "graph/Graph.h"
 #include "common/GuiThread.h"
+#include "common/readWholeFile.h"
 #include "problem/Problem.h"
 
-#include <QFile>
 #include <QHash>
 #include <QMap>
 
@@ -122,13 +122,8 @@ void TableBuilder::report(qint64 done, qint64 total)
 void TableBuilder::work()
 {
     if (!m_fileName.isEmpty()) {
-        QFile file(m_fileName);
-        if (!file.open(QIODevice::ReadOnly)) {
-            m_result.fileError = true;
-            return;
-        }
-        const QByteArray bytes = file.readAll();
-        if (file.error() != QFileDevice::NoError) {
+        QByteArray bytes;
+        if (!readWholeFile(m_fileName, bytes)) {
             m_result.fileError = true;
             return;
         }

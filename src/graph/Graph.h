@@ -98,8 +98,9 @@ public:
     // readers change nothing unless the whole file was accepted.
     bool save(QString fileName);
     bool open(QString fileName);
-    /// Writes the autosave file; false when it could not be written.
-    bool autosave();
+    /// Writes the autosave file; false when it could not be written, `error`, when given, then
+    /// saying why.
+    bool autosave(QString *error = nullptr);
     bool autoload();
     /// ".mvxgr" in the working directory (the process's current directory when none is set).
     QString autosaveFileName() const;

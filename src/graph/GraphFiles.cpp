@@ -3,11 +3,11 @@
 #include "graph/Graph.h"
 
 #include "common/Prompts.h"
+#include "common/readWholeFile.h"
 #include "common/writeDiagnostic.h"
 #include "common/writeWholeFile.h"
 #include "graph/Node.h"
 
-#include <QFile>
 #include <QPainter>
 #include <QPrinter>
 #include <QRegularExpression>
@@ -109,25 +109,25 @@ bool Graph::save(QString fileName)
     return writeWholeFile(fileName, bytes);
 }
 
-bool Graph::autosave()
+bool Graph::autosave(QString *error)
 {
     QByteArray bytes;
     {
         std::lock_guard<std::mutex> best(m_bestMutex);
         bytes = graphFileText(true);
     }
-    return writeWholeFile(autosaveFileName(), bytes);
+    return writeWholeFile(autosaveFileName(), bytes, error);
 }
 
 bool Graph::readGraphFile(const QString &fileName, bool withCounter, FileContent &out,
                           bool &opened) const
 {
-    QFile file(fileName);
-    opened = !fileName.isEmpty() && file.open(QIODevice::ReadOnly);
+    QByteArray bytes;
+    // A file read short is one that cannot be read, not a shorter graph.
+    opened = readWholeFile(fileName, bytes);
     if (!opened)
         return false;
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError || bytes.isEmpty()) {
+    if (bytes.isEmpty()) {
         formatError();
         return false;
     }

@@ -116,8 +116,9 @@ public:
     /// its text is refused, the board then being as it was.
     bool open(QString fileName);
     /// Writes the hidden autosave file whole; false when it could not be written, the previous
-    /// file then being intact. The working directory is kept either way.
-    bool autosave();
+    /// file then being intact and `error`, when given, saying why. The working directory is kept
+    /// either way.
+    bool autosave(QString *error = nullptr);
     bool autoload();
     /// The hidden autosave file: ".mvxpb" in the working directory, or in the current
     /// directory when the working directory is empty.

@@ -2,6 +2,7 @@
 
 #include "catalogue/BuildCalculus.h"
 #include "common/Prompts.h"
+#include "common/readWholeFile.h"
 #include "common/writeDiagnostic.h"
 #include "common/writeWholeFile.h"
 #include "graph/Graph.h"
@@ -11,7 +12,6 @@
 #include "items/invConstant.h"
 #include "problem/ProblemText.h"
 
-#include <QFile>
 #include <QFileInfo>
 
 // ---------------------------------------------------------------- problem text
@@ -197,11 +197,11 @@ bool Problem::open(QString path)
     return true;
 }
 
-bool Problem::autosave()
+bool Problem::autosave(QString *error)
 {
     // A failure keeps the working directory: the shell reports it, and the next tick tries the
     // same place again rather than scattering autosave files into the current directory.
-    return writeWholeFile(autosavePath(), saveString().toLatin1());
+    return writeWholeFile(autosavePath(), saveString().toLatin1(), error);
 }
 
 bool Problem::autoload()
@@ -224,10 +224,9 @@ bool Problem::readText(const QString &path, QString &text) const
 {
     if (path.isEmpty())
         return false;
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    QByteArray bytes;
+    if (!readWholeFile(path, bytes))
         return false;
-    QByteArray bytes = file.readAll();
     const int nul = bytes.indexOf('\0');
     if (nul >= 0)
         bytes.truncate(nul);

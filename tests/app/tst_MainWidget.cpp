@@ -3,6 +3,7 @@
 #include "GraphFixtures.h"
 #include "Patience.h"
 #include "PresetPrompts.h"
+#include "ReadCutShort.h"
 
 #include "app/BoardWindow.h"
 #include "app/Console.h"
@@ -182,6 +183,12 @@ private slots:
     void settingsStoreFailure_data();
     void settingsStoreFailure();
     void settingsStoreUnderFileSizeLimit();
+    void storeReadFails_data();
+    void storeReadFails();
+    void missingWorkingDirectory();
+    void chooseWhileStoreCannotBeSaved();
+    void problemReadCutShort_data();
+    void problemReadCutShort();
     void problemColumns_data();
     void problemColumns();
     void autosaveContents();
@@ -526,7 +533,8 @@ void tst_MainWidget::settingsStoreFailure()
 
 /// A store that no longer fits under a file size limit (a long key of the user's among the
 /// shell's) is not cut short and answered as saved: every write of it fails and says so, the
-/// store stays as it was, and what was set is saved once the store can be written again.
+/// store stays as it was, a working directory it cannot record is refused, and what was set is
+/// saved once the store can be written again.
 void tst_MainWidget::settingsStoreUnderFileSizeLimit()
 {
     const QString store = shell->settings->fileName();
@@ -555,9 +563,16 @@ void tst_MainWidget::settingsStoreUnderFileSizeLimit()
         QVERIFY(limit.ok);
         prompts->files << wd;
         w.slot_choose_wd();
+        QCOMPARE(prompts->messages.size(), 1);
+        QVERIFY2(prompts->messages[0].contains(QDir::toNativeSeparators(store)) &&
+                     prompts->messages[0].contains("File too large"),
+                 qPrintable(prompts->messages[0]));
+        QCOMPARE(w.workingDirectory(), shell->dir.path());
+        QCOMPARE(QDir(wd).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
+                 QStringList());
         reload->click();
         reload->click();
-        QCOMPARE(redLines("Saving the settings failed"), 3);
+        QCOMPARE(redLines("Saving the settings failed"), 2);
         QVERIFY(!w.slot_autosave());
         QCOMPARE(redLines("Autosave failed"), 1);
         QCOMPARE(autosaveFailureLines(w), 1);
@@ -572,11 +587,165 @@ void tst_MainWidget::settingsStoreUnderFileSizeLimit()
     shell->settings.reset(new SettingsStore(store));
     QVERIFY(readFile(store).contains("reload=true"));
     shell->start();
-    QCOMPARE(shell->w->workingDirectory(), wd);
+    QCOMPARE(shell->w->workingDirectory(), shell->dir.path());
     QVERIFY(shell->w->findChild<QCheckBox *>("reload")->isChecked());
     QCOMPARE(shell->w->board()->saveString(), problem);
     QCOMPARE(shell->settings->value("user/notes").toString(), notes);
-    QVERIFY(prompts->messages.isEmpty());
+    QCOMPARE(prompts->messages.size(), 1);
+}
+
+void tst_MainWidget::storeReadFails_data()
+{
+    QTest::addColumn<bool>("readAgain");
+    QTest::newRow("answered no") << false;
+    QTest::newRow("answered yes") << true;
+}
+
+/// A start that cannot read its store whole asks before anything is restored or written. Going on
+/// without it writes nothing over the working state, even once the fault has passed; reading it
+/// again then restores as usual.
+void tst_MainWidget::storeReadFails()
+{
+    QFETCH(bool, readAgain);
+    maxSize(*shell->w);
+    shell->w->board()->slot_set_title("R(3,5) triangle-free, alpha<=4");
+    QVERIFY(shell->w->slot_autosave());
+    const QString problem = shell->w->board()->saveString(), store = shell->settings->fileName();
+    shell->w.reset();
+    shell->settings.reset();
+    const QStringList files{store, shell->file(".mvxpb"), shell->file(".mvxgr")};
+    QList<QByteArray> stored;
+    for (const QString &f : files)
+        stored << readFile(f);
+    // The fault passes as the question is asked.
+    std::unique_ptr<ReadCutShort> cut(new ReadCutShort("/settings\\.ini$", 40));
+    shell->settings.reset(new SettingsStore(store));
+    prompts->beforeAnswer = [&] { cut.reset(); };
+    prompts->answers << readAgain;
+    shell->start();
+    MainWidget &w = *shell->w;
+    QCOMPARE(prompts->questions.size(), 1);
+    QVERIFY2(prompts->questions[0].contains(QDir::toNativeSeparators(store)) &&
+                 prompts->questions[0].contains("Input/output error"),
+             qPrintable(prompts->questions[0]));
+    if (readAgain) {
+        QCOMPARE(w.board()->saveString(), problem);
+        QCOMPARE(shell->settings->value("runs").toInt(), 2);
+        QVERIFY(w.slot_autosave());
+        return;
+    }
+    QCOMPARE(w.board()->getItems().size(), 0);
+    QVERIFY(w.console()->text().contains("nothing of its working state is saved"));
+    QVERIFY(!w.slot_autosave());
+    QCOMPARE(autosaveFailureLines(w), 0);
+    // No working directory can be chosen, and quitting asks.
+    QVERIFY(QDir(shell->dir.path()).mkdir("chosen"));
+    prompts->files << shell->file("chosen");
+    const QString wd = w.workingDirectory();
+    w.slot_choose_wd();
+    QCOMPARE(prompts->messages.size(), 1);
+    QVERIFY(prompts->messages[0].contains(QDir::toNativeSeparators(store)));
+    QCOMPARE(w.workingDirectory(), wd);
+    QVERIFY(QDir(shell->file("chosen")).isEmpty(QDir::AllEntries | QDir::Hidden |
+                                                QDir::NoDotAndDotDot));
+    prompts->answers << true << true;
+    QVERIFY(w.quit());
+    QCOMPARE(prompts->questions.size(), 3);
+    QVERIFY(prompts->questions[2].contains(QDir::toNativeSeparators(store)));
+    shell->w.reset();
+    shell->settings.reset();
+    for (int k = 0; k < files.size(); ++k)
+        QCOMPARE(readFile(files[k]), stored[k]);
+}
+
+/// A working directory not there at the start (a drive mounted late) holds, once back, a state
+/// that start did not read: the first autosave keeps it aside, once.
+void tst_MainWidget::missingWorkingDirectory()
+{
+    const QString wd = shell->file("A2"), away = shell->file("away");
+    QVERIFY(QDir().mkdir(wd));
+    prompts->files << wd;
+    maxSize(*shell->w);
+    shell->w->slot_choose_wd();
+    QCOMPARE(shell->w->workingDirectory(), wd);
+    const QByteArray earlier[2] = {readFile(wd + "/.mvxpb"), readFile(wd + "/.mvxgr")};
+    shell->w.reset();
+    QVERIFY(QDir().rename(wd, away));
+    shell->start();
+    MainWidget &w = *shell->w;
+    QCOMPARE(prompts->messages.size(), 1);
+    QCOMPARE(w.board()->getItems().size(), 0);
+    QVERIFY(QDir().rename(away, wd));
+    QVERIFY(w.slot_autosave());
+    for (const QString &f : {QString(".mvxpb"), QString(".mvxgr")}) {
+        const QString kept = wd + "/" + f + ".unrestored";
+        QCOMPARE(readFile(kept), earlier[f == ".mvxgr"]);
+        QVERIFY2(w.console()->text().contains(QDir::toNativeSeparators(kept)),
+                 qPrintable(w.console()->text()));
+    }
+    QCOMPARE(readFile(wd + "/.mvxpb"), w.board()->saveString().toLatin1());
+    QVERIFY(w.slot_autosave());
+    QVERIFY(!QFileInfo::exists(wd + "/.mvxpb.unrestored.2"));
+}
+
+/// A choice of working directory that the store cannot record is refused: the folder is put back,
+/// and the store keeps naming the old one.
+void tst_MainWidget::chooseWhileStoreCannotBeSaved()
+{
+    MainWidget &w = *shell->w;
+    maxSize(w);
+    QVERIFY(w.slot_autosave());
+    const QString store = shell->settings->fileName(), wd = shell->file("chosen");
+    QVERIFY(QDir().mkdir(wd) && fileBytes::writeAll(wd + "/.mvxpb", "earlier"));
+    // A user's entry where a save makes its folder.
+    QVERIFY(fileBytes::writeAll(store + ".saving", "mine"));
+    prompts->files << wd;
+    w.slot_choose_wd();
+    QCOMPARE(prompts->messages.size(), 1);
+    QVERIFY2(prompts->messages[0].contains(QDir::toNativeSeparators(store)),
+             qPrintable(prompts->messages[0]));
+    QCOMPARE(w.workingDirectory(), shell->dir.path());
+    QCOMPARE(w.board()->getWD(), shell->dir.path());
+    QCOMPARE(w.graph()->getWD(), shell->dir.path());
+    QCOMPARE(readFile(wd + "/.mvxpb"), QByteArray("earlier"));
+    QVERIFY(!QFileInfo::exists(wd + "/.mvxgr"));
+    QVERIFY(QFile::remove(store + ".saving"));
+    QVERIFY(w.slot_autosave());
+    QCOMPARE(SettingsStore(store).value("wd").toString(), shell->dir.path());
+}
+
+void tst_MainWidget::problemReadCutShort_data()
+{
+    QTest::addColumn<bool>("atStart");
+    QTest::newRow("restored at the start") << true;
+    QTest::newRow("opened") << false;
+}
+
+/// A problem file whose read an I/O error cuts short is one that cannot be read, never a shorter
+/// problem (here a title cut).
+void tst_MainWidget::problemReadCutShort()
+{
+    QFETCH(bool, atStart);
+    maxSize(*shell->w);
+    shell->w->board()->slot_set_title("R(3,5) triangle-free, alpha<=4");
+    QVERIFY(shell->w->slot_autosave());
+    const QString file = shell->file(atStart ? ".mvxpb" : "p.mvx3");
+    QVERIFY(QFile::copy(shell->file(".mvxpb"), shell->file("p.mvx3")));
+    const QByteArray bytes = readFile(file);
+    shell->w->board()->slot_set_title("Other");
+    const QString before = shell->w->board()->saveString();
+    ReadCutShort cut(QRegularExpression::escape(file) + "$", bytes.size() - 7);
+    if (atStart) {
+        shell->w.reset();
+        shell->start();
+        QCOMPARE(shell->w->board()->getItems().size(), 0);
+        QCOMPARE(readFile(file + ".unrestored"), bytes);
+    } else {
+        prompts->files << file;
+        shell->w->board()->slot_open();
+        QCOMPARE(shell->w->board()->saveString(), before);
+    }
+    QCOMPARE(prompts->messages.size(), 1);
 }
 
 void tst_MainWidget::problemColumns_data()

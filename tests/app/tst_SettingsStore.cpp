@@ -200,6 +200,7 @@ private slots:
     void failedSaveKeepsStore();
     void readCutShortKeepsStore_data();
     void readCutShortKeepsStore();
+    void firstReadCutShort();
     void linkStaysLink();
     void unreadableStoreKept();
     void concurrentSavesKept_data();
@@ -384,19 +385,26 @@ void tst_SettingsStore::failedSaveKeepsStore()
 void tst_SettingsStore::readCutShortKeepsStore_data()
 {
     QTest::addColumn<QString>("cutFile");
-    QTest::newRow("the store") << "/settings\\.ini$";
-    QTest::newRow("the store's copy") << "/settings\\.ini\\.saving/[0-9]+\\.ini$";
-    QTest::newRow("the store written") << "\\.written$";
+    QTest::addColumn<QByteArray>("lastLine"); // by hand, without a line end
+    QTest::newRow("the store") << "/settings\\.ini$" << QByteArray();
+    QTest::newRow("the store's copy") << "/settings\\.ini\\.saving/[0-9]+\\.ini$" << QByteArray();
+    QTest::newRow("the store written") << "\\.written$" << QByteArray();
+    // A quote added to close the line would be escaped, and the copy it closes read whole.
+    QTest::newRow("the copy, a line end escaped") << "/settings\\.ini\\.saving/[0-9]+\\.ini$"
+                                                  << QByteArray("note=abc\\");
 }
 
 void tst_SettingsStore::readCutShortKeepsStore()
 {
     QFETCH(QString, cutFile);
+    QFETCH(QByteArray, lastLine);
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini");
-    const QVariantMap stored{
+    QVariantMap stored{
         {"wd", dir.path()}, {"problem", QString(200, 'p')}, {"graph", QString(200, 'g')}};
-    QVERIFY(fileBytes::writeAll(file, writtenByQt(stored)));
+    QVERIFY(fileBytes::writeAll(file, writtenByQt(stored) + lastLine));
+    if (!lastLine.isEmpty())
+        stored.insert("note", QSettings(file, QSettings::IniFormat).value("note"));
     const QByteArray bytes = fileBytes::readAll(file);
     SettingsStore store(file);
     store.setValue("runs", 5);
@@ -412,6 +420,41 @@ void tst_SettingsStore::readCutShortKeepsStore()
     QCOMPARE(reader.value("runs").toInt(), 5);
     for (auto it = stored.cbegin(); it != stored.cend(); ++it)
         QCOMPARE(reader.value(it.key()), it.value());
+}
+
+/// A store whose first read is cut short holds values the store never saw: it is never saved
+/// over, until it is read again whole.
+void tst_SettingsStore::firstReadCutShort()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini");
+    QVERIFY(fileBytes::writeAll(file, writtenByQt({{"wd", "/here"}, {"problem", QString(200, 'p')}})));
+    const QByteArray bytes = fileBytes::readAll(file);
+    std::unique_ptr<SettingsStore> store;
+    {
+        ReadCutShort cut("/settings\\.ini$", 40);
+        store.reset(new SettingsStore(file));
+    }
+    QCOMPARE(store->readError(), QString("Input/output error"));
+    QVERIFY(!store->value("wd").isValid());
+    store->setValue("runs", 1);
+    QVERIFY(!store->sync());
+    QCOMPARE(fileBytes::readAll(file), bytes);
+    QVERIFY(store->reread());
+    QCOMPARE(store->value("wd").toString(), QString("/here"));
+    QVERIFY(store->sync());
+    QSettings reader(file, QSettings::IniFormat);
+    QCOMPARE(reader.value("problem").toString(), QString(200, 'p'));
+    QCOMPARE(reader.value("runs").toInt(), 1);
+    // Not read, a store is left as it is at the end too.
+    {
+        ReadCutShort cut("/settings\\.ini$", 40);
+        store.reset(new SettingsStore(file));
+    }
+    const QByteArray saved = fileBytes::readAll(file);
+    store->setValue("runs", 2);
+    QCOMPARE(captureStderr([&] { store.reset(); }), QByteArray());
+    QCOMPARE(fileBytes::readAll(file), saved);
 }
 
 void tst_SettingsStore::linkStaysLink()
@@ -500,6 +543,10 @@ void tst_SettingsStore::valuesQtReadsOtherwise_data()
     // Its last line left open, by a quote or an escaped line end, where the store ends.
     QTest::newRow("quote left open by hand") << QByteArray("[General]\nnote=\"open, a\n") << none;
     QTest::newRow("line end escaped by hand") << QByteArray("[General]\nnote=open\\") << none;
+    QTest::newRow("quote and escape left open by hand")
+        << QByteArray("[General]\nnote=\"abc\\") << none;
+    QTest::newRow("quote and three escapes left open by hand")
+        << QByteArray("[General]\nnote=\"abc\\\\\\") << none;
     QTest::newRow("value list by Qt")
         << writtenByQt({{"tags", QVariantList{"a", QByteArray("b"), qQNaN()}}}) << none;
     QTest::newRow("NaN in a map") << writtenByQt({{"limits", QVariantMap{{"max", qQNaN()}}}})
@@ -553,7 +600,7 @@ void tst_SettingsStore::valuesQtReadsOtherwise()
         }
         ours.setValue("wd", wd);
         qt.setValue("wd", wd);
-        QVERIFY(ours.sync());
+        QVERIFY2(ours.sync(), qPrintable(ours.errorString()));
         qt.sync();
         QCOMPARE(fileBytes::readAll(file), fileBytes::readAll(qtFile));
     }
@@ -675,6 +722,8 @@ void tst_SettingsStore::foreignEntryOfFolderNameKept()
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini"), taken = file + ".saving";
     QVERIFY(fileBytes::writeAll(file, writtenByQt({{"wd", "/here"}})));
+    // Read before the entry comes: a store not read is not saved at all.
+    SettingsStore store(file);
     QVERIFY(QDir().mkdir(dir.filePath("mine")) &&
             fileBytes::writeAll(dir.filePath("mine/1.ini"), "mine"));
     if (entry == "file")
@@ -686,7 +735,6 @@ void tst_SettingsStore::foreignEntryOfFolderNameKept()
     for (const QString &name : inside)
         QVERIFY(fileBytes::writeAll(taken + "/" + name, "mine"));
     const QMap<QString, QByteArray> before = snapshot(dir.path());
-    SettingsStore store(file);
     store.setValue("wd", "/there");
     bool saved = true;
     const QByteArray said = captureStderr([&] { saved = store.sync(); });
@@ -745,10 +793,11 @@ void tst_SettingsStore::killedSavesLeaveOnlyTheStore()
         saver->kill();
         QVERIFY(saver->waitForFinished(kPatienceMs));
     }
-    SettingsStore store(file);
-    store.setValue("wd", "/x");
     // A saver killed between making the lock file and writing itself in it leaves a lock with no
-    // holder, which stands for the lock's stale time; saves fail until then.
+    // holder, which stands for the lock's stale time; reads and saves fail until then.
+    SettingsStore store(file);
+    QTRY_VERIFY_WITH_TIMEOUT(store.readError().isEmpty() || store.reread(), kPatienceMs);
+    store.setValue("wd", "/x");
     QTRY_VERIFY_WITH_TIMEOUT(store.sync(), kPatienceMs);
     QCOMPARE(QSettings(file, QSettings::IniFormat).value("wd").toString(), QString("/x"));
     QCOMPARE(snapshot(dir.path(), {"settings.ini"}), before);

@@ -7,6 +7,8 @@
 #include <QQueue>
 #include <QStringList>
 
+#include <functional>
+
 /// Prompts answered from presets, for tests: each kind of dialog pops its next preset answer
 /// (empty text, "no" or "cancel" when none is left) and every dialog asked is logged as
 /// "kind: title or caption". Installed for the lifetime of the object.
@@ -21,6 +23,8 @@ public:
     QQueue<bool> printAnswers; ///< answers of print
     QStringList asked;         ///< one entry per dialog, in order
     QStringList messages;      ///< texts of the message boxes
+    QStringList questions;     ///< texts of the questions and confirmations
+    std::function<void()> beforeAnswer; ///< when set, run as a question is asked
     QString printFile;         ///< when set, an accepted print dialog prints to this PDF file
     QPageLayout printLayout;   ///< when valid, the page an accepted print dialog chooses
 
@@ -42,9 +46,12 @@ public:
         asked << QStringLiteral("directory: ") + caption;
         return files.isEmpty() ? QString() : files.dequeue();
     }
-    bool question(QWidget *, const QString &title, const QString &) override
+    bool question(QWidget *, const QString &title, const QString &text) override
     {
         asked << QStringLiteral("question: ") + title;
+        questions << text;
+        if (beforeAnswer)
+            beforeAnswer();
         return !answers.isEmpty() && answers.dequeue();
     }
     bool confirm(QWidget *parent, const QString &title, const QString &text) override
