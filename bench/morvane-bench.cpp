@@ -8,6 +8,7 @@
 // Exit code 0 on success, 2 on unreadable input or arguments, or when standard output cannot
 // be written.
 
+#include "common/readWholeFile.h"
 #include "explorer/DataLoader.h"
 #include "graph/Graph.h"
 #include "items/Calculus.h"
@@ -20,7 +21,6 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
-#include <QFile>
 #include <QStringList>
 #include <QTime>
 
@@ -63,12 +63,13 @@ int usage()
 /// Reads a problem file (Latin-1 problem text) into the board.
 bool readProblem(const QString &path, Problem &board, QString &error)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = QStringLiteral("cannot read problem file %1: %2").arg(path, file.errorString());
+    QByteArray bytes;
+    int cause = 0;
+    if (!readWholeFile(path, bytes, &cause)) {
+        error = QStringLiteral("cannot read problem file %1: %2").arg(path, systemErrorText(cause));
         return false;
     }
-    const QString text = QString::fromLatin1(file.readAll());
+    const QString text = QString::fromLatin1(bytes);
     if (!board.openString(text)) {
         error = QStringLiteral("%1 is not a readable problem").arg(path);
         return false;
@@ -115,10 +116,11 @@ int runEval(const QStringList &args)
     QString error;
     if (!readProblem(args.at(1), board, error))
         return fail(error);
-    QFile list(args.at(2));
-    if (!list.open(QIODevice::ReadOnly))
+    QByteArray list;
+    int cause = 0;
+    if (!readWholeFile(args.at(2), list, &cause))
         return fail(
-            QStringLiteral("cannot read graph list %1: %2").arg(args.at(2), list.errorString()));
+            QStringLiteral("cannot read graph list %1: %2").arg(args.at(2), systemErrorText(cause)));
     const bool graph6 = args.at(2).endsWith(QLatin1String(".g6"));
 
     // Read as the explorer reads a list: a line that is not one whole graph (junk, a wrong
@@ -127,7 +129,7 @@ int runEval(const QStringList &args)
     QStringList graphs;
     QVector<int> refused;
     const std::atomic<bool> never{false};
-    DataLoader::readList(list.readAll(), graph6, graphs, refused, never, [](int, int) {});
+    DataLoader::readList(list, graph6, graphs, refused, never, [](int, int) {});
     for (int lineNumber : refused)
         std::fprintf(stderr, "morvane-bench: line %d: cannot read graph\n", lineNumber);
     int widest = -1, widestAt = -1;

@@ -15,6 +15,7 @@
 #include <QRegularExpression>
 #include <QScopeGuard>
 #include <QSettings>
+#include <QTemporaryDir>
 #include <QThread>
 
 #include <algorithm>
@@ -55,8 +56,9 @@ QString finalFile(const QString &fileName)
 }
 
 /// Takes a lock file as Qt's settings class does, giving up once `waited` passes a few seconds;
-/// false, and why, when it could not.
-bool takeLock(QLockFile &lock, const QString &name, const QElapsedTimer &waited, QString &why)
+/// false, and why, when it could not; `refused` set when no lock file may be made there.
+bool takeLock(QLockFile &lock, const QString &name, const QElapsedTimer &waited, QString &why,
+              bool &refused)
 {
     // Qt's own wait doubles a pause of a tenth of a second, where another instance holds the
     // store for milliseconds. The lock clears a holder that has ended; a live one, even stopped,
@@ -64,9 +66,12 @@ bool takeLock(QLockFile &lock, const QString &name, const QElapsedTimer &waited,
     // seconds, and is reported with its values kept for the next, rather than freeze the window.
     // A lock that cannot be made at all (no permission) fails at once.
     while (!lock.tryLock(0)) {
+        // Read at once: the failed call of Qt's class is the last to set it.
+        const int cause = errno;
         if (lock.error() == QLockFile::PermissionError) {
+            refused = true;
             why = QStringLiteral("its lock file %1 could not be made: %2")
-                      .arg(name, systemErrorText(EACCES));
+                      .arg(name, systemErrorText(cause == EROFS ? EROFS : EACCES));
             return false;
         }
         if (lock.error() != QLockFile::LockFailedError) {
@@ -240,10 +245,10 @@ bool readIni(const QString &fileName, const QString &folder, QVariantMap &values
 
 /// Runs `work` on the file the store's name leads to, under the locks a save takes and with the
 /// store's folder made for it, removed after; false, and why, when it could not, or when `work`
-/// said so.
+/// said so. `refused` is set when a lock file may not be made there.
 bool underLock(const QString &store,
                const std::function<bool(const QString &target, const QString &folder)> &work,
-               QString &why)
+               QString &why, bool &refused)
 {
     const QString target = finalFile(store);
     // Qt's settings class locks the name it was given. The file replaced is locked as well, as
@@ -253,8 +258,8 @@ bool underLock(const QString &store,
     const QString lockName = store + QStringLiteral(".lock"),
                   targetLockName = target + QStringLiteral(".lock");
     QLockFile lock(lockName), targetLock(targetLockName);
-    if (!takeLock(lock, lockName, waited, why) ||
-        (target != store && !takeLock(targetLock, targetLockName, waited, why)))
+    if (!takeLock(lock, lockName, waited, why, refused) ||
+        (target != store && !takeLock(targetLock, targetLockName, waited, why, refused)))
         return false;
     // Left by a save killed half way, the folder is gone before another is made. Private (no
     // mode change needed for it), as the store may be.
@@ -361,20 +366,27 @@ bool SettingsStore::reread()
     // Read as a save reads it, whole and under its lock. A name that holds no file (none, a
     // folder, a path below a plain file) is an empty store: a save there fails on its own.
     const QString store = QFileInfo(m_fileName).absoluteFilePath();
+    const QString target = finalFile(store);
     struct stat info;
     QVariantMap values;
     QString why;
-    if (::stat(QFile::encodeName(finalFile(store)).constData(), &info) != 0) {
+    bool refused = false;
+    const auto read = [&](const QString &file, const QString &folder) {
+        return readIni(file, folder, values, why);
+    };
+    if (::stat(QFile::encodeName(target).constData(), &info) != 0) {
         if (errno != ENOENT && errno != ENOTDIR)
             why = systemErrorText(errno);
-    } else if (!S_ISDIR(info.st_mode) &&
-               underLock(
-                   store,
-                   [&](const QString &target, const QString &folder) {
-                       return readIni(target, folder, values, why);
-                   },
-                   why)) {
-        why.clear();
+    } else if (!S_ISDIR(info.st_mode)) {
+        bool done = underLock(store, read, why, refused);
+        // Where no lock file may be made, no save replaces the store either: read as it is,
+        // its copy parsed in a folder of this process's own.
+        if (!done && refused) {
+            const QTemporaryDir own;
+            done = own.isValid() && read(target, own.path());
+        }
+        if (done)
+            why.clear();
     }
     m_readError = why;
     if (!why.isEmpty())
@@ -454,7 +466,8 @@ bool SettingsStore::sync()
         }
         return true;
     };
-    if (!underLock(store, save, m_error))
+    bool refused = false;
+    if (!underLock(store, save, m_error, refused))
         return false;
     m_error.clear();
     m_values = merged;

@@ -2,7 +2,8 @@
 //   settingsStoreSaver STORE KEY COUNT [USER | qt]
 // sets KEY0 .. KEY<COUNT-1> one at a time, each saved at once, as USER when one is named and
 // the process may become it, or through Qt's settings class for "qt". Prints "failed N", N the
-// saves that answered failure; for "qt", "read" first, once the class has read the store, and
+// saves that answered failure, after "unread: WHY" when the store could not be read; for "qt",
+// "read" first, once the class has read the store, and
 // saves once its standard input is closed.
 //   settingsStoreSaver STORE lock
 // takes the store's lock as Qt's settings class does, prints "locked" and holds it until killed.
@@ -63,6 +64,8 @@ int main(int argc, char *argv[])
         }
     } else {
         SettingsStore store(file);
+        if (!store.readError().isEmpty())
+            std::printf("unread: %s\n", qPrintable(store.readError()));
         for (int i = 0; i < count; ++i) {
             store.setValue(key + QString::number(i), i);
             failed += store.sync() ? 0 : 1;

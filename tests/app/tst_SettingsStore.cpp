@@ -63,14 +63,20 @@ std::unique_ptr<QProcess> startSaver(const QString &store, const QString &key, i
     return saver;
 }
 
-/// What a saver said of its saves, once it ended.
-QByteArray saverResult(QProcess &saver)
+/// All a saver said, once it ended.
+QByteArray saverOutput(QProcess &saver)
 {
     saver.closeWriteChannel();
     if (!saver.waitForFinished(120000) || saver.exitStatus() != QProcess::NormalExit ||
         saver.exitCode() != 0)
         return "saver failed: " + saver.readAllStandardError();
-    const QByteArray said = saver.readAllStandardOutput().trimmed();
+    return saver.readAllStandardOutput().trimmed();
+}
+
+/// What a saver said of its saves, once it ended.
+QByteArray saverResult(QProcess &saver)
+{
+    const QByteArray said = saverOutput(saver);
     return said.mid(said.lastIndexOf('\n') + 1);
 }
 
@@ -848,9 +854,10 @@ void tst_SettingsStore::lockWithoutPermissionFailsAtOnce()
     QVERIFY(chmod(folder.constData(), 0555) == 0);
     const auto restore = qScopeGuard([&] { chmod(folder.constData(), 0700); });
     // Waited for, the lock would hold the save for seconds.
+    // Read all the same: no save can replace it either.
     QElapsedTimer waited;
     waited.start();
-    QCOMPARE(saverResult(*startSaver(file, "runs", 1, user)), QByteArray("failed 1"));
+    QCOMPARE(saverOutput(*startSaver(file, "runs", 1, user)), QByteArray("failed 1"));
     QVERIFY2(waited.elapsed() < 3000, QByteArray::number(waited.elapsed()));
 }
 
