@@ -119,8 +119,8 @@ int runEval(const QStringList &args)
     QByteArray list;
     int cause = 0;
     if (!readWholeFile(args.at(2), list, &cause))
-        return fail(
-            QStringLiteral("cannot read graph list %1: %2").arg(args.at(2), systemErrorText(cause)));
+        return fail(QStringLiteral("cannot read graph list %1: %2")
+                        .arg(args.at(2), systemErrorText(cause)));
     const bool graph6 = args.at(2).endsWith(QLatin1String(".g6"));
 
     // Read as the explorer reads a list: a line that is not one whole graph (junk, a wrong

@@ -23,8 +23,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <dirent.h>
-#include <functional>
 #include <fcntl.h>
+#include <functional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -327,7 +327,8 @@ bool storable(const QVariant &value)
 QString applicationStore()
 {
     const QSettings organisation(QSettings::UserScope, QCoreApplication::organizationName());
-    const QString application = QCoreApplication::applicationName(), shared = organisation.fileName();
+    const QString application = QCoreApplication::applicationName(),
+                  shared = organisation.fileName();
     const QString suffix = QStringLiteral(".conf");
     if (application.isEmpty() || !shared.endsWith(suffix))
         return shared;

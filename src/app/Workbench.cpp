@@ -333,10 +333,10 @@ bool Workbench::slot_set_wd(const QString &wd, QString *refusal)
         int error = 0;
         held[k] = QFileInfo(files[k]).isFile();
         if (held[k] && !readWholeFile(files[k], before[k], &error))
-            return refuse(tr("The working state could not be written into %1: %2 could not be "
-                             "read first (%3).")
-                              .arg(chosen, QDir::toNativeSeparators(files[k]),
-                                   systemErrorText(error)));
+            return refuse(
+                tr("The working state could not be written into %1: %2 could not be "
+                   "read first (%3).")
+                    .arg(chosen, QDir::toNativeSeparators(files[k]), systemErrorText(error)));
     }
     int written = 0;
     // What could not be put back is left there, and said.

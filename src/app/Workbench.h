@@ -1,9 +1,9 @@
 #pragma once
 
 #include <QList>
-#include <QStringList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QTimer>
 
 #include <array>

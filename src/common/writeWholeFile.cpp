@@ -38,7 +38,7 @@ bool writeWholeFile(const QString &fileName, const QByteArray &bytes, QString *e
     const auto fail = [&] {
         // Qt words a folder its own way; the system's words name every other cause.
         if (error)
-            *error = fileName.isEmpty()          ? systemErrorText(ENOENT)
+            *error = fileName.isEmpty()            ? systemErrorText(ENOENT)
                      : QFileInfo(fileName).isDir() ? systemErrorText(EISDIR)
                                                    : file.errorString();
         return false;

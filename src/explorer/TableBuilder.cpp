@@ -1,9 +1,9 @@
 #include "explorer/TableBuilder.h"
 
-#include "explorer/DataLoader.h"
-#include "graph/Graph.h"
 #include "common/GuiThread.h"
 #include "common/readWholeFile.h"
+#include "explorer/DataLoader.h"
+#include "graph/Graph.h"
 #include "problem/Problem.h"
 
 #include <QHash>

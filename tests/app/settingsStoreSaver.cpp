@@ -44,6 +44,10 @@ int main(int argc, char *argv[])
         // A changed user leaves the process undumpable, and the leak checker then cannot
         // inspect it.
         prctl(PR_SET_DUMPABLE, 1);
+        // That user's session gives it a temporary folder it may write in, not the caller's.
+        const char *temporary = std::getenv("TMPDIR");
+        if (temporary && access(temporary, W_OK | X_OK) != 0)
+            unsetenv("TMPDIR");
     }
     QCoreApplication app(argc, argv);
     const QString file = QString::fromLocal8Bit(argv[1]), key = QString::fromLocal8Bit(argv[2]);

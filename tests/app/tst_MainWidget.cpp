@@ -187,8 +187,8 @@ private slots:
     void storeReadFails();
     void missingWorkingDirectory();
     void chooseWhileStoreCannotBeSaved();
-    void problemReadCutShort_data();
-    void problemReadCutShort();
+    void fileReadCutShort_data();
+    void fileReadCutShort();
     void problemColumns_data();
     void problemColumns();
     void autosaveContents();
@@ -646,8 +646,8 @@ void tst_MainWidget::storeReadFails()
     QCOMPARE(prompts->messages.size(), 1);
     QVERIFY(prompts->messages[0].contains(QDir::toNativeSeparators(store)));
     QCOMPARE(w.workingDirectory(), wd);
-    QVERIFY(QDir(shell->file("chosen")).isEmpty(QDir::AllEntries | QDir::Hidden |
-                                                QDir::NoDotAndDotDot));
+    QVERIFY(QDir(shell->file("chosen"))
+                .isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
     prompts->answers << true << true;
     QVERIFY(w.quit());
     QCOMPARE(prompts->questions.size(), 3);
@@ -714,36 +714,49 @@ void tst_MainWidget::chooseWhileStoreCannotBeSaved()
     QCOMPARE(SettingsStore(store).value("wd").toString(), shell->dir.path());
 }
 
-void tst_MainWidget::problemReadCutShort_data()
+void tst_MainWidget::fileReadCutShort_data()
 {
-    QTest::addColumn<bool>("atStart");
-    QTest::newRow("restored at the start") << true;
-    QTest::newRow("opened") << false;
+    QTest::addColumn<QString>("file"); // in the working directory
+    QTest::addColumn<bool>("atStart"); // restored at the start, else opened
+    QTest::newRow("problem restored at the start") << ".mvxpb" << true;
+    QTest::newRow("problem opened") << "p.mvx3" << false;
+    QTest::newRow("graph restored at the start") << ".mvxgr" << true;
+    QTest::newRow("graph opened") << "g.gmvx3" << false;
 }
 
-/// A problem file whose read an I/O error cuts short is one that cannot be read, never a shorter
-/// problem (here a title cut).
-void tst_MainWidget::problemReadCutShort()
+/// A problem or graph file whose read an I/O error cuts short is one that cannot be read, never a
+/// shorter problem (a title cut) or graph.
+void tst_MainWidget::fileReadCutShort()
 {
+    QFETCH(QString, file);
     QFETCH(bool, atStart);
     maxSize(*shell->w);
     shell->w->board()->slot_set_title("R(3,5) triangle-free, alpha<=4");
+    shell->w->graph()->loadmvx("5 1011001110", true);
     QVERIFY(shell->w->slot_autosave());
-    const QString file = shell->file(atStart ? ".mvxpb" : "p.mvx3");
     QVERIFY(QFile::copy(shell->file(".mvxpb"), shell->file("p.mvx3")));
-    const QByteArray bytes = readFile(file);
+    QVERIFY(shell->w->graph()->save(shell->file("g.gmvx3")));
+    const QString path = shell->file(file);
+    const bool graph = file == ".mvxgr" || file == "g.gmvx3";
+    const QByteArray bytes = readFile(path);
     shell->w->board()->slot_set_title("Other");
-    const QString before = shell->w->board()->saveString();
-    ReadCutShort cut(QRegularExpression::escape(file) + "$", bytes.size() - 7);
+    shell->w->graph()->loadmvx("4 110011", true);
+    const QString before[2] = {shell->w->board()->saveString(), shell->w->graph()->graphData()};
+    ReadCutShort cut(QRegularExpression::escape(path) + "$", bytes.size() - 7);
     if (atStart) {
         shell->w.reset();
         shell->start();
-        QCOMPARE(shell->w->board()->getItems().size(), 0);
-        QCOMPARE(readFile(file + ".unrestored"), bytes);
+        QCOMPARE(shell->w->board()->getItems().isEmpty(), !graph);
+        QCOMPARE(readFile(path + ".unrestored"), bytes);
     } else {
-        prompts->files << file;
-        shell->w->board()->slot_open();
-        QCOMPARE(shell->w->board()->saveString(), before);
+        prompts->files << path;
+        graph ? shell->w->graph()->slot_open() : shell->w->board()->slot_open();
+        QCOMPARE(shell->w->board()->saveString(), before[0]);
+        QCOMPARE(shell->w->graph()->graphData(), before[1]);
+        // As for a file that cannot be opened at all.
+        QVERIFY2(prompts->messages.first().startsWith("Cannot open"),
+                 qPrintable(prompts->messages.first()));
+        return;
     }
     QCOMPARE(prompts->messages.size(), 1);
 }

@@ -396,8 +396,8 @@ void tst_SettingsStore::readCutShortKeepsStore_data()
     QTest::newRow("the store's copy") << "/settings\\.ini\\.saving/[0-9]+\\.ini$" << QByteArray();
     QTest::newRow("the store written") << "\\.written$" << QByteArray();
     // A quote added to close the line would be escaped, and the copy it closes read whole.
-    QTest::newRow("the copy, a line end escaped") << "/settings\\.ini\\.saving/[0-9]+\\.ini$"
-                                                  << QByteArray("note=abc\\");
+    QTest::newRow("the copy, a line end escaped")
+        << "/settings\\.ini\\.saving/[0-9]+\\.ini$" << QByteArray("note=abc\\");
 }
 
 void tst_SettingsStore::readCutShortKeepsStore()
@@ -434,7 +434,8 @@ void tst_SettingsStore::firstReadCutShort()
 {
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini");
-    QVERIFY(fileBytes::writeAll(file, writtenByQt({{"wd", "/here"}, {"problem", QString(200, 'p')}})));
+    QVERIFY(
+        fileBytes::writeAll(file, writtenByQt({{"wd", "/here"}, {"problem", QString(200, 'p')}})));
     const QByteArray bytes = fileBytes::readAll(file);
     std::unique_ptr<SettingsStore> store;
     {
