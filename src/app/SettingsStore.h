@@ -21,8 +21,9 @@
 /// class does it: the same lock file held from the read to the write, keys named alike, and for
 /// the application's store the same fallback files read as defaults.
 ///
-/// Beside the store, and beside the file a link of its name leads to, a save makes, changes or
-/// removes nothing but the store, the lock files of Qt's class, and that folder, under the lock;
+/// Beside the store, and beside the file a link of its name leads to, a save or a read makes,
+/// changes or removes nothing but the store, the lock files of Qt's class, and that folder, under
+/// the lock (where none may be made, a read parses its copy in a temporary folder instead);
 /// an entry of the folder's name that is not the store's makes the save fail. A save waits a few
 /// seconds at most for the lock.
 class SettingsStore
