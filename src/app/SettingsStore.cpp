@@ -56,9 +56,10 @@ QString finalFile(const QString &fileName)
 }
 
 /// Takes a lock file as Qt's settings class does, giving up once `waited` passes a few seconds;
-/// false, and why, when it could not; `refused` set when no lock file may be made there.
+/// false, and why, when it could not; `refused`, when given, set when no lock file may be made
+/// there.
 bool takeLock(QLockFile &lock, const QString &name, const QElapsedTimer &waited, QString &why,
-              bool &refused)
+              bool *refused)
 {
     // Qt's own wait doubles a pause of a tenth of a second, where another instance holds the
     // store for milliseconds. The lock clears a holder that has ended; a live one, even stopped,
@@ -69,7 +70,8 @@ bool takeLock(QLockFile &lock, const QString &name, const QElapsedTimer &waited,
         // Read at once: the failed call of Qt's class is the last to set it.
         const int cause = errno;
         if (lock.error() == QLockFile::PermissionError) {
-            refused = true;
+            if (refused)
+                *refused = true;
             why = QStringLiteral("its lock file %1 could not be made: %2")
                       .arg(name, systemErrorText(cause == EROFS ? EROFS : EACCES));
             return false;
@@ -236,7 +238,6 @@ bool readIni(const QString &fileName, const QString &folder, QVariantMap &values
 {
     QByteArray bytes;
     int error = 0;
-    values.clear();
     if (readWholeFile(fileName, bytes, &error) || error == ENOENT)
         return parseIni(bytes, folder, values, why);
     why = systemErrorText(error);
@@ -245,10 +246,10 @@ bool readIni(const QString &fileName, const QString &folder, QVariantMap &values
 
 /// Runs `work` on the file the store's name leads to, under the locks a save takes and with the
 /// store's folder made for it, removed after; false, and why, when it could not, or when `work`
-/// said so. `refused` is set when a lock file may not be made there.
+/// said so. `refused`, when given, is set when a lock file may not be made there.
 bool underLock(const QString &store,
                const std::function<bool(const QString &target, const QString &folder)> &work,
-               QString &why, bool &refused)
+               QString &why, bool *refused = nullptr)
 {
     const QString target = finalFile(store);
     // Qt's settings class locks the name it was given. The file replaced is locked as well, as
@@ -379,7 +380,7 @@ bool SettingsStore::reread()
         if (errno != ENOENT && errno != ENOTDIR)
             why = systemErrorText(errno);
     } else if (!S_ISDIR(info.st_mode)) {
-        bool done = underLock(store, read, why, refused);
+        bool done = underLock(store, read, why, &refused);
         // Where no lock file may be made, no save replaces the store either: read as it is,
         // its copy parsed in a folder of this process's own.
         if (!done && refused) {
@@ -467,8 +468,7 @@ bool SettingsStore::sync()
         }
         return true;
     };
-    bool refused = false;
-    if (!underLock(store, save, m_error, refused))
+    if (!underLock(store, save, m_error))
         return false;
     m_error.clear();
     m_values = merged;
