@@ -5,8 +5,9 @@
 //   morvane-bench search PROBLEM --nmin A --nmax B --seconds S [--threads T] [--max-evals E]
 //                                [--seed N] [--start-random]
 //
-// Exit code 0 on success, 2 on unreadable input or arguments, or when standard output cannot
-// be written.
+// --seconds and --max-evals bound each job (one order and objective pattern), not the run.
+// Exit code 0 on success, 2 on unreadable input or arguments, on a problem without an objective
+// (no job to run), or when standard output cannot be written.
 
 #include "common/readWholeFile.h"
 #include "explorer/DataLoader.h"
@@ -24,6 +25,7 @@
 #include <QStringList>
 #include <QTime>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 
@@ -207,6 +209,12 @@ int runSearch(const QStringList &args)
     QString error;
     if (!readProblem(args.at(1), board, error))
         return fail(error);
+    // The manager makes one job per order and objective pattern: none without an objective,
+    // and a run of nothing must not pass for a measurement.
+    const QVector<int> pattern = board.getOptimizationPattern();
+    if (std::none_of(pattern.cbegin(), pattern.cend(), [](int o) { return o >= -1 && o <= 1; }))
+        return fail(
+            QStringLiteral("%1 holds no objective: there is nothing to search").arg(args.at(1)));
     // Jobs of the main graph's order start from it: a random graph of the first order, drawn
     // apart from the workers' own seeds, never one padded with isolated vertices.
     qsrand(seed >= 0 ? uint(seed) ^ 0x5bd1e995u : uint(QTime::currentTime().msec()));

@@ -116,7 +116,7 @@ void MainWidget::slot_add_item(QString keyword)
 
 bool MainWidget::slot_autosave()
 {
-    return m_bench->slot_autosave();
+    return m_bench->workingState()->slot_autosave();
 }
 
 void MainWidget::slot_choose_wd()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/Workbench.h"
+#include "app/WorkingState.h"
 
 #include <QList>
 #include <QString>
@@ -25,8 +26,7 @@ public:
     /// The catalogue and the settings store are not owned. Every component comes into being
     /// here, and the start-up step (working directory, restore of the last working state,
     /// layout, autosave timer) runs before the constructor returns.
-    MainWidget(const BuildCalculus *catalogue, SettingsStore *settings,
-               QWidget *parent = nullptr);
+    MainWidget(const BuildCalculus *catalogue, SettingsStore *settings, QWidget *parent = nullptr);
     ~MainWidget() override;
 
     using Explorer = Workbench::Explorer;
@@ -51,8 +51,8 @@ public:
     QAction *haltAction() const { return m_haltAction; }
     /// The windows the main window's menus reach.
     QList<QWidget *> windows() const { return m_bench->windows(); }
-    QString workingDirectory() const { return m_bench->workingDirectory(); }
-    QTimer *autosaveTimer() { return m_bench->autosaveTimer(); }
+    QString workingDirectory() const { return m_bench->workingState()->workingDirectory(); }
+    QTimer *autosaveTimer() { return m_bench->workingState()->autosaveTimer(); }
 
     /// Asks "Really quit?", then ends the search and the conjecture searches, waits for them,
     /// saves the working state and closes every window. False when the user says no, the

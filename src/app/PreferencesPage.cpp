@@ -3,6 +3,7 @@
 #include "app/Controls.h"
 #include "app/SettingsStore.h"
 #include "app/Workbench.h"
+#include "app/WorkingState.h"
 #include "common/Prompts.h"
 
 #include <QDir>
@@ -16,15 +17,16 @@ PreferencesPage::PreferencesPage(Workbench *bench, QWidget *parent)
 {
     m_wd->setObjectName(QStringLiteral("wd"));
     m_wd->setReadOnly(true);
-    connect(bench, &Workbench::signal_wd_changed, m_wd,
+    WorkingState *state = bench->workingState();
+    connect(state, &WorkingState::signal_wd_changed, m_wd,
             [this](const QString &wd) { m_wd->setText(QDir::toNativeSeparators(wd)); });
     QPushButton *choose = Controls::button(tr("Choose..."));
     connect(choose, &QPushButton::clicked, this, &PreferencesPage::slot_choose_wd);
     QCheckBox *reload =
         Controls::checkBox(tr("Reload the last problem and graph at start-up"),
-                           bench->settings()->value(QStringLiteral("reload"), true).toBool());
+                           state->settings()->value(QStringLiteral("reload"), true).toBool());
     reload->setObjectName(QStringLiteral("reload"));
-    connect(reload, &QCheckBox::toggled, bench, &Workbench::slot_set_reload);
+    connect(reload, &QCheckBox::toggled, state, &WorkingState::slot_set_reload);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("Working directory (dialogs start there; autosave files)")));
@@ -39,9 +41,9 @@ PreferencesPage::PreferencesPage(Workbench *bench, QWidget *parent)
 void PreferencesPage::slot_choose_wd()
 {
     const QString wd = Prompts::instance().directory(this, tr("Choose the working directory"),
-                                                     m_bench->workingDirectory());
+                                                     m_bench->workingState()->workingDirectory());
     QString refusal;
-    if (wd.isEmpty() || m_bench->slot_set_wd(wd, &refusal))
+    if (wd.isEmpty() || m_bench->workingState()->slot_set_wd(wd, &refusal))
         return;
     Prompts::instance().message(this, Prompts::Level::Warning, tr("Warning"), refusal);
 }

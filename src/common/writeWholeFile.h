@@ -13,7 +13,7 @@ class QPrinter;
 /// disk instead of ending the process with SIGXFSZ, which would lose the unsaved work and leave a
 /// partial print in the temporary folder: ignores that signal, for the whole process. The writers
 /// below then see the short write and report it. Run by the application shell at its start-up
-/// (Workbench::startUp); does nothing where the signal does not exist.
+/// (WorkingState::restore); does nothing where the signal does not exist.
 void failWritesPastFileSizeLimit();
 
 /// Writes every byte to an open file, on through short writes: false when a write fails, the

@@ -186,6 +186,8 @@ private slots:
     void storeReadFails_data();
     void storeReadFails();
     void missingWorkingDirectory();
+    void graphNotNamedKeptAside_data();
+    void graphNotNamedKeptAside();
     void chooseWhileStoreCannotBeSaved();
     void fileReadCutShort_data();
     void fileReadCutShort();
@@ -686,6 +688,46 @@ void tst_MainWidget::missingWorkingDirectory()
     QCOMPARE(readFile(wd + "/.mvxpb"), w.board()->saveString().toLatin1());
     QVERIFY(w.slot_autosave());
     QVERIFY(!QFileInfo::exists(wd + "/.mvxpb.unrestored.2"));
+}
+
+void tst_MainWidget::graphNotNamedKeptAside_data()
+{
+    QTest::addColumn<bool>("boardBack");
+    QTest::newRow("board restored") << true;
+    QTest::newRow("board not restored either") << false;
+}
+
+/// A start cut off between its two saves leaves a store that names the problem and no graph: the
+/// next start does not read the graph file, nor write over it.
+void tst_MainWidget::graphNotNamedKeptAside()
+{
+    QFETCH(bool, boardBack);
+    maxSize(*shell->w);
+    shell->w->graph()->loadmvx("5 1011001110", true);
+    QVERIFY(shell->w->slot_autosave());
+    shell->w.reset();
+    if (!boardBack)
+        QVERIFY(fileBytes::writeAll(shell->file(".mvxpb"), "not a problem"));
+    const QByteArray graphFile = readFile(shell->file(".mvxgr"));
+    shell->settings->setValue("graph", QString());
+    shell->start();
+    MainWidget &w = *shell->w;
+    QCOMPARE(w.board()->getItems().size(), boardBack ? 2 : 0);
+    QCOMPARE(w.graph()->getNbNodes(), 10); // a new graph's default
+    QCOMPARE(prompts->messages.size(), boardBack ? 0 : 1);
+    QCOMPARE(readFile(shell->file(".mvxgr")), graphFile);
+    QVERIFY(w.slot_autosave());
+    const QString kept = shell->file(".mvxgr.unrestored");
+    QCOMPARE(readFile(kept), graphFile);
+    QVERIFY2(w.console()->text().contains(QDir::toNativeSeparators(kept)),
+             qPrintable(w.console()->text()));
+    Graph written("written", false);
+    written.setWD(shell->dir.path());
+    QVERIFY(written.autoload());
+    QCOMPARE(written.graphData(), w.graph()->graphData());
+    // Kept once: what this run wrote is its own.
+    QVERIFY(w.slot_autosave());
+    QVERIFY(!QFileInfo::exists(kept + ".2"));
 }
 
 /// A choice of working directory that the store cannot record is refused: the folder is put back,

@@ -149,6 +149,25 @@ private slots:
         QVERIFY(backwards.code == 2 && backwards.lines.isEmpty());
     }
 
+    /// A problem without an objective gives the manager no job: refused, not a run of nothing.
+    void noObjectiveRefused_data()
+    {
+        QTest::addColumn<QString>("problem");
+        QTest::newRow("empty board") << problemText([](Problem &) {});
+        QTest::newRow("constraint alone") << problemText([](Problem &board) {
+            addBound(board, QStringLiteral("DEGMIN"), QStringLiteral(">="), 1.0);
+        });
+    }
+    void noObjectiveRefused()
+    {
+        QFETCH(QString, problem);
+        QTemporaryDir dir;
+        const Outcome o = drive({"search", write(dir, "p.mvx3", problem), "--nmin", "4", "--nmax",
+                                 "5", "--seconds", "600", "--max-evals", "50"});
+        QCOMPARE(o.code, 2);
+        QVERIFY2(o.lines.isEmpty(), qPrintable(o.lines.join('\n')));
+    }
+
     /// Jobs start from a random main graph of the first order, never from one padded with
     /// isolated vertices, so that a constrained search is feasible at once; --start-random
     /// starts them from a graph of their own. With a constant objective the archive keeps the
