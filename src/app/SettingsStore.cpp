@@ -22,9 +22,11 @@
 #include <atomic>
 #include <cerrno>
 #include <cstdio>
+#include <ctime>
 #include <dirent.h>
 #include <fcntl.h>
 #include <functional>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -38,11 +40,14 @@ QString normalizedKey(const QString &key)
     return key.split(QLatin1Char('/'), Qt::SkipEmptyParts).join(QLatin1Char('/'));
 }
 
-/// Every key of a settings object with its value, fallbacks included.
+/// Every key of a settings object with its value, fallbacks included. Qt's settings class looks a
+/// key up by its plain form, so a key written otherwise by hand (empty, a slash at an end or
+/// doubled) is never found; it is left out, as a save could not write it back as it was read.
 void insertAll(QSettings &settings, QVariantMap &values)
 {
     for (const QString &key : settings.allKeys())
-        values.insert(key, settings.value(key));
+        if (normalizedKey(key) == key && !key.isEmpty())
+            values.insert(key, settings.value(key));
 }
 
 /// The file a store's name leads to through its links, found as Qt's save file finds it: that
@@ -55,6 +60,51 @@ QString finalFile(const QString &fileName)
     return file.isSymLink() ? fileName : file.absoluteFilePath();
 }
 
+/// Whether a file's last change lies at least a few seconds back: more than Qt's lock takes to
+/// write its holder into the file it made, which it does at once, even where a file system keeps
+/// times to two seconds; less than a save waits for the lock.
+bool oldEnough(const struct stat &info)
+{
+    timespec now;
+    if (::clock_gettime(CLOCK_REALTIME, &now) != 0)
+        return false;
+    const qint64 nanoseconds = (qint64(now.tv_sec) - qint64(info.st_mtim.tv_sec)) * 1000000000 +
+                               (now.tv_nsec - info.st_mtim.tv_nsec);
+    return nanoseconds >= qint64(3) * 1000000000;
+}
+
+/// Removes a lock file left empty by a program killed between making it and writing itself into
+/// it, which Qt's lock takes for held until its stale time; true when it did. A live holder of
+/// Qt's lock keeps its file flocked from the moment it made it on, even stopped, so only a file
+/// nobody has flocked goes (where the file system has no flock, its age alone tells), and only
+/// the one that was found at the name.
+bool removeEmptyLock(const QString &name)
+{
+    const QByteArray path = QFile::encodeName(name);
+    struct stat named;
+    if (::lstat(path.constData(), &named) != 0 || !S_ISREG(named.st_mode) || named.st_size != 0 ||
+        !oldEnough(named))
+        return false;
+    // Not blocking on a pipe put there meanwhile.
+    const int file = ::open(path.constData(), O_WRONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
+    if (file < 0)
+        return false;
+    const auto closeFile = qScopeGuard([&] { ::close(file); });
+    if (::flock(file, LOCK_EX | LOCK_NB) != 0 && errno != ENOLCK && errno != EOPNOTSUPP &&
+        errno != EINVAL && errno != ENOSYS)
+        return false;
+    // One remover at a time, as Qt's lock removes a stale file: another's removal in between
+    // could otherwise take a new holder's file for the one it found.
+    QLockFile removing(name + QStringLiteral(".rmlock"));
+    if (!removing.tryLock(0))
+        return false;
+    struct stat held;
+    return ::fstat(file, &held) == 0 && S_ISREG(held.st_mode) && held.st_size == 0 &&
+           oldEnough(held) && ::lstat(path.constData(), &named) == 0 &&
+           named.st_dev == held.st_dev && named.st_ino == held.st_ino &&
+           ::unlink(path.constData()) == 0;
+}
+
 /// Takes a lock file as Qt's settings class does, giving up once `waited` passes a few seconds;
 /// false, and why, when it could not; `refused`, when given, set when no lock file may be made
 /// there.
@@ -65,7 +115,8 @@ bool takeLock(QLockFile &lock, const QString &name, const QElapsedTimer &waited,
     // store for milliseconds. The lock clears a holder that has ended; a live one, even stopped,
     // keeps it however long, its stale time notwithstanding. So a save gives up after a few
     // seconds, and is reported with its values kept for the next, rather than freeze the window.
-    // A lock that cannot be made at all (no permission) fails at once.
+    // A lock that cannot be made at all (no permission) fails at once. A lock file left empty by
+    // a kill would stand for the stale time, half a minute, where nobody holds it.
     while (!lock.tryLock(0)) {
         // Read at once: the failed call of Qt's class is the last to set it.
         const int cause = errno;
@@ -80,6 +131,8 @@ bool takeLock(QLockFile &lock, const QString &name, const QElapsedTimer &waited,
             why = QStringLiteral("its lock file %1 could not be made").arg(name);
             return false;
         }
+        if (removeEmptyLock(name))
+            continue;
         if (waited.hasExpired(5000)) {
             why = QStringLiteral("another program holds its lock file %1").arg(name);
             return false;
@@ -185,6 +238,15 @@ bool heldWithin(const QVariantMap &values, const QString &text)
     return false;
 }
 
+/// The values as bytes, for a comparison that takes a NaN for itself.
+QByteArray streamed(const QVariantMap &values)
+{
+    QByteArray bytes;
+    QDataStream out(&bytes, QIODevice::WriteOnly);
+    out << values;
+    return bytes;
+}
+
 /// Whether the text ends in a backslash that escapes what would follow it.
 bool endsInEscape(const QByteArray &bytes)
 {
@@ -224,12 +286,21 @@ bool parseIni(const QByteArray &bytes, const QString &folder, QVariantMap &value
     };
     if (parsed(bytes + end))
         return true;
-    // A last line left open by a quote (by hand: Qt's class closes its own) takes in the end key,
-    // which then comes back within a key or a value: only then was the copy surely read past the
-    // store's last byte. A second copy closes that quote, as the end of the text closes it to
-    // Qt's class, which drops an escape left open there as it drops an escaped line end.
-    return heldWithin(values, QString::fromLatin1(token)) &&
-           parsed(bytes + (endsInEscape(bytes) ? "\n\"" : "\"") + end);
+    // A last line left open by a quote (by hand: Qt's class closes its own) takes in the end key.
+    // A second copy closes that quote, as the end of the text closes it to Qt's class, which
+    // drops an escape left open there as it drops an escaped line end: its end key comes back
+    // only where a quote was left open. Opened in a value, the quote took the end key into it, so
+    // the first copy was read past the store's last byte. Opened elsewhere, it takes its line out
+    // of the keys, the end key with it, so the first copy holds what the second does unless an
+    // I/O error cut it short of something.
+    const bool pastEnd = heldWithin(values, QString::fromLatin1(token));
+    const QByteArray first = streamed(values);
+    if (!parsed(bytes + (endsInEscape(bytes) ? "\n\"" : "\"") + end))
+        return false;
+    if (pastEnd || streamed(values) == first)
+        return true;
+    why = QStringLiteral("it was not read to its end");
+    return false;
 }
 
 /// The keys of an INI file as on disk now, read whole and parsed from a copy in `folder`: none

@@ -25,7 +25,9 @@
 /// changes or removes nothing but the store, the lock files of Qt's class, and that folder, under
 /// the lock (where none may be made, a read parses its copy in a temporary folder instead);
 /// an entry of the folder's name that is not the store's makes the save fail. A save waits a few
-/// seconds at most for the lock.
+/// seconds at most for the lock, held by a live program, even a stopped one. A lock file left
+/// empty by a program killed as it made it is no holder: once a few seconds old, and flocked by
+/// nobody, it is removed, where Qt's lock would take it for held for half a minute.
 class SettingsStore
 {
 public:

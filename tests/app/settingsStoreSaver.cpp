@@ -7,17 +7,23 @@
 // saves once its standard input is closed.
 //   settingsStoreSaver STORE lock
 // takes the store's lock as Qt's settings class does, prints "locked" and holds it until killed.
+//   settingsStoreSaver STORE emptylock
+// makes and flocks the store's lock file as Qt's lock does before it writes itself into it, and
+// holds it so, empty, printing "locked", until killed.
 #include "app/SettingsStore.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
 #include <QSettings>
 
 #include <cstdio>
 #include <cstdlib>
+#include <fcntl.h>
 #include <grp.h>
 #include <pwd.h>
+#include <sys/file.h>
 #include <sys/prctl.h>
 #include <unistd.h>
 
@@ -27,6 +33,17 @@ int main(int argc, char *argv[])
         QCoreApplication app(argc, argv);
         QLockFile lock(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath() + ".lock");
         if (!lock.tryLock(0))
+            return 4;
+        std::printf("locked\n");
+        std::fflush(stdout);
+        for (;;)
+            pause();
+    }
+    if (argc == 3 && qstrcmp(argv[2], "emptylock") == 0) {
+        const QByteArray lock =
+            QFile::encodeName(QFileInfo(QFile::decodeName(argv[1])).absoluteFilePath() + ".lock");
+        const int file = open(lock.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (file < 0 || flock(file, LOCK_EX | LOCK_NB) != 0)
             return 4;
         std::printf("locked\n");
         std::fflush(stdout);

@@ -185,6 +185,17 @@ bool giveTo(const QString &user, const QString &file)
     return !owner || chown(QFile::encodeName(file).constData(), owner->pw_uid, owner->pw_gid) == 0;
 }
 
+/// Makes a file's last change `seconds` back.
+bool ageFile(const QString &path, int seconds)
+{
+    timespec now;
+    if (clock_gettime(CLOCK_REALTIME, &now) != 0)
+        return false;
+    now.tv_sec -= seconds;
+    const timespec times[2] = {now, now};
+    return utimensat(AT_FDCWD, QFile::encodeName(path).constData(), times, 0) == 0;
+}
+
 } // namespace
 
 /// A value with no stream operators, which no INI file can hold.
@@ -213,6 +224,8 @@ private slots:
     void concurrentSavesKept();
     void valuesQtReadsOtherwise_data();
     void valuesQtReadsOtherwise();
+    void keysNoNameReachesLeftOut_data();
+    void keysNoNameReachesLeftOut();
     void unstorableValueDropped();
     void savedWithoutTemporaryFolder();
     void fallbacksAndKeyNames();
@@ -225,6 +238,8 @@ private slots:
     void readOnlyStoreKept_data();
     void readOnlyStoreKept();
     void lockWithoutPermissionFailsAtOnce();
+    void emptyLockFileOfEndedProgram_data();
+    void emptyLockFileOfEndedProgram();
     void laterSaveKeepsNewerValue();
     void stoppedLockHolderWaitedForBriefly();
 };
@@ -398,6 +413,11 @@ void tst_SettingsStore::readCutShortKeepsStore_data()
     // A quote added to close the line would be escaped, and the copy it closes read whole.
     QTest::newRow("the copy, a line end escaped")
         << "/settings\\.ini\\.saving/[0-9]+\\.ini$" << QByteArray("note=abc\\");
+    // A quote outside a value drops its line, the end key with it, in a copy cut short as well.
+    QTest::newRow("the copy, a quote in a key")
+        << "/settings\\.ini\\.saving/[0-9]+\\.ini$" << QByteArray("x\"=1");
+    QTest::newRow("the copy, a quote opening a line")
+        << "/settings\\.ini\\.saving/[0-9]+\\.ini$" << QByteArray("\"note=abc");
 }
 
 void tst_SettingsStore::readCutShortKeepsStore()
@@ -409,8 +429,11 @@ void tst_SettingsStore::readCutShortKeepsStore()
     QVariantMap stored{
         {"wd", dir.path()}, {"problem", QString(200, 'p')}, {"graph", QString(200, 'g')}};
     QVERIFY(fileBytes::writeAll(file, writtenByQt(stored) + lastLine));
-    if (!lastLine.isEmpty())
-        stored.insert("note", QSettings(file, QSettings::IniFormat).value("note"));
+    {
+        QSettings inPlace(file, QSettings::IniFormat);
+        for (const QString &key : inPlace.allKeys())
+            stored.insert(key, inPlace.value(key));
+    }
     const QByteArray bytes = fileBytes::readAll(file);
     SettingsStore store(file);
     store.setValue("runs", 5);
@@ -554,6 +577,15 @@ void tst_SettingsStore::valuesQtReadsOtherwise_data()
         << QByteArray("[General]\nnote=\"abc\\") << none;
     QTest::newRow("quote and three escapes left open by hand")
         << QByteArray("[General]\nnote=\"abc\\\\\\") << none;
+    // A quote outside a value takes in the line ends after it, and the line has no key.
+    QTest::newRow("quote opening the last line by hand")
+        << QByteArray("[General]\nruns=3\n\"k=v") << none;
+    QTest::newRow("quote in the last key by hand")
+        << QByteArray("[General]\nruns=3\nx\"=1\n") << none;
+    QTest::newRow("quote in the last section's name by hand")
+        << QByteArray("[General]\nruns=3\n[sec\"x") << none;
+    QTest::newRow("quote in a key before other lines by hand")
+        << QByteArray("[General]\nruns=3\nk\"\nnote=abc\n[sec]\nn=1\n") << none;
     QTest::newRow("value list by Qt")
         << writtenByQt({{"tags", QVariantList{"a", QByteArray("b"), qQNaN()}}}) << none;
     QTest::newRow("NaN in a map") << writtenByQt({{"limits", QVariantMap{{"max", qQNaN()}}}})
@@ -619,6 +651,45 @@ void tst_SettingsStore::valuesQtReadsOtherwise()
     for (const QString &saved : {file, qtFile})
         QCOMPARE(saverResult(*startSaver(saved, "k", 1, "qt")), QByteArray("failed 0"));
     QCOMPARE(fileBytes::readAll(file), fileBytes::readAll(qtFile));
+}
+
+void tst_SettingsStore::keysNoNameReachesLeftOut_data()
+{
+    QTest::addColumn<QByteArray>("store");
+    QTest::newRow("empty key") << QByteArray("[General]\n=1\nruns=3\n");
+    QTest::newRow("key of slashes") << QByteArray("[General]\n\\\\=1\nruns=3\n");
+    QTest::newRow("key with a slash first") << QByteArray("[General]\n\\wd=/old\nruns=3\n");
+    QTest::newRow("key with a slash first, and its plain form")
+        << QByteArray("[General]\n\\wd=/old\nwd=/here\n");
+}
+
+void tst_SettingsStore::keysNoNameReachesLeftOut()
+{
+    QFETCH(QByteArray, store);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini");
+    QVERIFY(fileBytes::writeAll(file, store));
+    // What every name reaches, as Qt's settings class reads the store in place.
+    QVariantMap reached;
+    {
+        QSettings inPlace(file, QSettings::IniFormat);
+        for (const QString &key : inPlace.allKeys()) {
+            const QString name = key.split('/', Qt::SkipEmptyParts).join('/');
+            if (!name.isEmpty() && inPlace.value(name).isValid())
+                reached.insert(name, inPlace.value(name));
+        }
+    }
+    SettingsStore ours(file);
+    QVERIFY2(ours.readError().isEmpty(), qPrintable(ours.readError()));
+    for (auto it = reached.cbegin(); it != reached.cend(); ++it)
+        QCOMPARE(ours.value(it.key()), it.value());
+    ours.setValue("added", "new");
+    QVERIFY2(ours.sync(), qPrintable(ours.errorString()));
+    reached.insert("added", "new");
+    QSettings saved(file, QSettings::IniFormat);
+    QCOMPARE(saved.allKeys(), reached.keys());
+    for (auto it = reached.cbegin(); it != reached.cend(); ++it)
+        QCOMPARE(saved.value(it.key()), it.value());
 }
 
 void tst_SettingsStore::unstorableValueDropped()
@@ -801,7 +872,7 @@ void tst_SettingsStore::killedSavesLeaveOnlyTheStore()
         QVERIFY(saver->waitForFinished(kPatienceMs));
     }
     // A saver killed between making the lock file and writing itself in it leaves a lock with no
-    // holder, which stands for the lock's stale time; reads and saves fail until then.
+    // holder, which stands until it is a few seconds old; reads and saves wait for that.
     SettingsStore store(file);
     QTRY_VERIFY_WITH_TIMEOUT(store.readError().isEmpty() || store.reread(), kPatienceMs);
     store.setValue("wd", "/x");
@@ -862,6 +933,59 @@ void tst_SettingsStore::lockWithoutPermissionFailsAtOnce()
     QVERIFY2(waited.elapsed() < 3000, QByteArray::number(waited.elapsed()));
 }
 
+void tst_SettingsStore::emptyLockFileOfEndedProgram_data()
+{
+    QTest::addColumn<QString>("holder"); // how the saver holds the lock; none for a kill
+    QTest::newRow("left empty by a kill") << QString();
+    QTest::newRow("empty, its holder stopped") << "emptylock";
+    QTest::newRow("written, its holder stopped") << "lock";
+}
+
+void tst_SettingsStore::emptyLockFileOfEndedProgram()
+{
+    QFETCH(QString, holder);
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini"), lockFile = file + ".lock";
+    QVERIFY(fileBytes::writeAll(file, writtenByQt({{"wd", "/here"}})));
+    // Read before the lock is there: a store not read is not saved at all.
+    SettingsStore early(file);
+    const bool ended = holder.isEmpty();
+    QProcess holding;
+    const auto release = qScopeGuard([&] {
+        if (holding.state() == QProcess::NotRunning)
+            return;
+        holding.kill();
+        kill(pid_t(holding.processId()), SIGCONT);
+        holding.waitForFinished(kPatienceMs);
+    });
+    if (!ended) {
+        holding.start(QStringLiteral(SETTINGS_STORE_SAVER), {file, holder});
+        QVERIFY(holding.waitForReadyRead(kPatienceMs));
+        QCOMPARE(holding.readAllStandardOutput(), QByteArray("locked\n"));
+        QVERIFY(kill(pid_t(holding.processId()), SIGSTOP) == 0);
+    }
+    // Older than a holder ever leaves its lock file empty, younger than Qt's stale time.
+    const auto lock = [&] {
+        return (!ended || fileBytes::writeAll(lockFile, QByteArray())) && ageFile(lockFile, 10);
+    };
+    const QString why =
+        ended ? QString() : QStringLiteral("another program holds its lock file %1").arg(lockFile);
+    QVERIFY(lock());
+    const QByteArray lockBytes = fileBytes::readAll(lockFile);
+    QElapsedTimer waited;
+    waited.start();
+    early.setValue("runs", 1);
+    QCOMPARE(early.sync(), ended);
+    QCOMPARE(early.errorString(), why);
+    QVERIFY(lock());
+    const SettingsStore late(file);
+    QCOMPARE(late.readError(), why);
+    QVERIFY2(!ended || waited.elapsed() < 3000, QByteArray::number(waited.elapsed()));
+    const QStringList left{"settings.ini", "settings.ini.lock"};
+    QCOMPARE(entries(dir.path()), ended ? QStringList(left.first()) : left);
+    QCOMPARE(fileBytes::readAll(lockFile), lockBytes);
+}
+
 void tst_SettingsStore::laterSaveKeepsNewerValue()
 {
     QTemporaryDir dir;
@@ -905,10 +1029,11 @@ void tst_SettingsStore::stoppedLockHolderWaitedForBriefly()
     QVERIFY2(waited.elapsed() < longest, QByteArray::number(waited.elapsed()));
     std::unique_ptr<SettingsStore> exiting(new SettingsStore(file));
     exiting->setValue("reload", false);
+    QVERIFY2(exiting->readError().isEmpty(), qPrintable(exiting->readError()));
     waited.restart();
     const QByteArray said = captureStderr([&] { exiting.reset(); });
     QVERIFY2(waited.elapsed() < longest, QByteArray::number(waited.elapsed()));
-    QVERIFY(said.contains("could not be written"));
+    QVERIFY2(said.contains("could not be written"), said.constData());
     // What was not saved waits for the next save.
     end.dismiss();
     QVERIFY(release());
