@@ -25,7 +25,6 @@
 #include <QStringList>
 #include <QTime>
 
-#include <algorithm>
 #include <atomic>
 #include <cstdio>
 
@@ -211,8 +210,7 @@ int runSearch(const QStringList &args)
         return fail(error);
     // The manager makes one job per order and objective pattern: none without an objective,
     // and a run of nothing must not pass for a measurement.
-    const QVector<int> pattern = board.getOptimizationPattern();
-    if (std::none_of(pattern.cbegin(), pattern.cend(), [](int o) { return o >= -1 && o <= 1; }))
+    if (board.getObjectives().isEmpty())
         return fail(
             QStringLiteral("%1 holds no objective: there is nothing to search").arg(args.at(1)));
     // Jobs of the main graph's order start from it: a random graph of the first order, drawn

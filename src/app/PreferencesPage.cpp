@@ -13,20 +13,19 @@
 #include <QVBoxLayout>
 
 PreferencesPage::PreferencesPage(Workbench *bench, QWidget *parent)
-    : QWidget(parent), m_bench(bench), m_wd(new QLineEdit)
+    : QWidget(parent), m_state(bench->workingState()), m_wd(new QLineEdit)
 {
     m_wd->setObjectName(QStringLiteral("wd"));
     m_wd->setReadOnly(true);
-    WorkingState *state = bench->workingState();
-    connect(state, &WorkingState::signal_wd_changed, m_wd,
+    connect(m_state, &WorkingState::signal_wd_changed, m_wd,
             [this](const QString &wd) { m_wd->setText(QDir::toNativeSeparators(wd)); });
     QPushButton *choose = Controls::button(tr("Choose..."));
     connect(choose, &QPushButton::clicked, this, &PreferencesPage::slot_choose_wd);
     QCheckBox *reload =
         Controls::checkBox(tr("Reload the last problem and graph at start-up"),
-                           state->settings()->value(QStringLiteral("reload"), true).toBool());
+                           m_state->settings()->value(QStringLiteral("reload"), true).toBool());
     reload->setObjectName(QStringLiteral("reload"));
-    connect(reload, &QCheckBox::toggled, state, &WorkingState::slot_set_reload);
+    connect(reload, &QCheckBox::toggled, m_state, &WorkingState::slot_set_reload);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(new QLabel(tr("Working directory (dialogs start there; autosave files)")));
@@ -41,9 +40,9 @@ PreferencesPage::PreferencesPage(Workbench *bench, QWidget *parent)
 void PreferencesPage::slot_choose_wd()
 {
     const QString wd = Prompts::instance().directory(this, tr("Choose the working directory"),
-                                                     m_bench->workingState()->workingDirectory());
+                                                     m_state->workingDirectory());
     QString refusal;
-    if (wd.isEmpty() || m_bench->workingState()->slot_set_wd(wd, &refusal))
+    if (wd.isEmpty() || m_state->slot_set_wd(wd, &refusal))
         return;
     Prompts::instance().message(this, Prompts::Level::Warning, tr("Warning"), refusal);
 }

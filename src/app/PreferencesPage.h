@@ -4,6 +4,7 @@
 
 class QLineEdit;
 class Workbench;
+class WorkingState;
 
 /// The inspector's preferences page: the working directory, where dialogs start and the
 /// autosave files go, and whether the last problem and graph are reloaded at start-up. Both
@@ -21,6 +22,6 @@ public slots:
     void slot_choose_wd();
 
 private:
-    Workbench *m_bench;
+    WorkingState *m_state;
     QLineEdit *m_wd;
 };
