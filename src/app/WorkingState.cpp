@@ -12,6 +12,10 @@
 #include <QFile>
 #include <QFileInfo>
 
+#include <algorithm>
+
+#include <sys/stat.h>
+
 namespace
 {
 
@@ -29,6 +33,24 @@ QString keepAside(const QString &path)
 }
 
 } // namespace
+
+WorkingState::Place WorkingState::Place::of(const QString &path)
+{
+    QFileInfo file(path);
+    for (int depth = 0; depth < 40 && file.isSymLink(); ++depth)
+        file.setFile(file.symLinkTarget());
+    struct stat folder;
+    if (::stat(QFile::encodeName(file.absolutePath()).constData(), &folder) != 0 ||
+        !S_ISDIR(folder.st_mode))
+        return {};
+    return {true, quint64(folder.st_dev), quint64(folder.st_ino), file.fileName()};
+}
+
+bool WorkingState::Place::operator==(const Place &other) const
+{
+    return known && other.known && device == other.device && inode == other.inode &&
+           name == other.name;
+}
 
 WorkingState::WorkingState(SettingsStore *settings, Problem *board, Graph *graph, Graph *backup,
                            Console *console, QWidget *dialogParent)
@@ -90,7 +112,7 @@ bool WorkingState::restore()
         // The store names no graph when a start before this one was cut off between its two
         // saves: the graph file there is the last graph, not read, so not written over either.
         const QString graphFile = m_graph->autosaveFileName();
-        m_keepBeforeWrite << graphFile;
+        keepBeforeWrite(graphFile);
         if (QFileInfo(graphFile).isFile())
             m_console->append(tr("The graph was not restored: the settings store names none. %1, "
                                  "which was not read, is kept aside before it is first written.")
@@ -117,12 +139,12 @@ void WorkingState::warnUnrestored(bool boardBack, bool graphDue)
     QStringList kept, stuck;
     for (const QString &f : files) {
         if (!QFileInfo(f).isFile()) {
-            m_keepBeforeWrite << f;
+            keepBeforeWrite(f);
             continue;
         }
         const QString aside = keepAside(f);
         if (aside.isEmpty())
-            m_keepBeforeWrite << f;
+            keepBeforeWrite(f);
         (aside.isEmpty() ? stuck : kept) << QDir::toNativeSeparators(aside.isEmpty() ? f : aside);
     }
     const QString wd = QDir::toNativeSeparators(m_wd);
@@ -142,24 +164,47 @@ void WorkingState::warnUnrestored(bool boardBack, bool graphDue)
     Prompts::instance().message(m_dialogParent, Prompts::Level::Warning, tr("Warning"), text);
 }
 
+void WorkingState::keepBeforeWrite(const QString &path)
+{
+    m_keepBeforeWrite.append({path, Place::of(path)});
+}
+
+void WorkingState::forget(const Place &written)
+{
+    m_keepBeforeWrite.erase(std::remove_if(m_keepBeforeWrite.begin(), m_keepBeforeWrite.end(),
+                                           [&](const Unread &u) { return u.place == written; }),
+                            m_keepBeforeWrite.end());
+}
+
 bool WorkingState::writeAutosave(bool board, QString *error)
 {
     const QString path = board ? m_board->autosavePath() : m_graph->autosaveFileName();
-    if (m_keepBeforeWrite.contains(path) && QFileInfo(path).isFile()) {
+    // Known by where it leads, not by its spelling: the folder may be reached by another name
+    // now, or be there only now.
+    const Place target = Place::of(path);
+    bool unread = false;
+    for (Unread &u : m_keepBeforeWrite) {
+        if (!u.place.known)
+            u.place = Place::of(u.path);
+        unread = unread || u.place == target;
+    }
+    if (unread && QFileInfo(path).isFile()) {
         const QString aside = keepAside(path);
         if (aside.isEmpty()) {
             if (error)
                 *error = tr("it was not restored at the start, and could not be kept aside");
             return false;
         }
-        m_keepBeforeWrite.removeAll(path);
+        forget(target);
         m_console->append(tr("%1, which was not restored at the start, is kept as %2.")
                               .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(aside)),
                           false, 0, QColor(Qt::darkYellow));
     }
     if (!(board ? m_board->autosave(error) : m_graph->autosave(error)))
         return false;
-    m_keepBeforeWrite.removeAll(path);
+    // What this run wrote there is its own; a link kept aside no longer leads where it did.
+    forget(target);
+    forget(Place::of(path));
     return true;
 }
 

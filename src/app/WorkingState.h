@@ -2,8 +2,8 @@
 
 #include <QObject>
 #include <QString>
-#include <QStringList>
 #include <QTimer>
+#include <QVector>
 
 class Console;
 class Graph;
@@ -60,6 +60,26 @@ signals:
     void signal_wd_changed(const QString &wd);
 
 private:
+    /// Where a path leads, known by what is there rather than by the spelling of the path: the
+    /// folder (its device and inode, whichever name reaches it: a link, "." or "..") and the name
+    /// in it, past a link at that name as a save follows it. Unknown while the folder is not
+    /// there.
+    struct Place {
+        bool known = false;
+        quint64 device = 0;
+        quint64 inode = 0;
+        QString name;
+        static Place of(const QString &path);
+        /// Unknown places are no place: never the same.
+        bool operator==(const Place &other) const;
+    };
+    /// An autosave file the start did not read: the path the run reached it by, and where that
+    /// led once its folder was there.
+    struct Unread {
+        QString path;
+        Place place;
+    };
+
     void setWorkingDirectory(const QString &wd);
     /// The problem text and the graph string into the settings store, for its next save.
     void keepWorkingState();
@@ -74,6 +94,10 @@ private:
     /// aside under names it gives, or before this run first writes them when they are not there
     /// yet.
     void warnUnrestored(bool boardBack, bool graphDue);
+    /// Keeps the file at `path` aside before this run first writes where it leads.
+    void keepBeforeWrite(const QString &path);
+    /// The files kept aside before they are written that lead to `written` are this run's now.
+    void forget(const Place &written);
 
     SettingsStore *m_settings;
     Problem *m_board;
@@ -88,6 +112,7 @@ private:
     QString m_autosaveFailure;
     /// The run goes on without its settings store, which could not be read.
     bool m_withoutStore = false;
-    /// Autosave files the start did not read, kept aside before they are first written.
-    QStringList m_keepBeforeWrite;
+    /// Autosave files the start did not read, kept aside before they are first written under
+    /// whatever name the run reaches them.
+    QVector<Unread> m_keepBeforeWrite;
 };

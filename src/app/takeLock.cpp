@@ -63,6 +63,39 @@ bool removeEmptyLock(const QString &name)
            ::unlink(path.constData()) == 0;
 }
 
+/// Removes a remover's lock file that a program left when it was killed: empty, as above, or
+/// holding the record of a process that has ended, which Qt's lock itself takes for stale and
+/// removes, flocked by nobody, as it would its own. True when it did.
+bool removeLeftRemover(const QString &name)
+{
+    struct stat info;
+    if (::lstat(QFile::encodeName(name).constData(), &info) != 0 || !S_ISREG(info.st_mode))
+        return false;
+    if (info.st_size == 0)
+        return removeEmptyLock(name);
+    QLockFile left(name);
+    if (!left.tryLock(0))
+        return false;
+    left.unlock();
+    return true;
+}
+
+/// Removes what removers of the lock file `name` left when they were killed: its ".rmlock", and
+/// that one's own remover's, a few deep; a live remover's is left alone. True when one went.
+bool removeLeftRemovers(const QString &name)
+{
+    // Deepest first: a remover's leftover of its own would keep it from being removed.
+    constexpr int depth = 3;
+    QString removers[depth];
+    removers[0] = name + QStringLiteral(".rmlock");
+    for (int k = 1; k < depth; ++k)
+        removers[k] = removers[k - 1] + QStringLiteral(".rmlock");
+    bool removed = false;
+    for (int k = depth - 1; k >= 0; --k)
+        removed = removeLeftRemover(removers[k]) || removed;
+    return removed;
+}
+
 } // namespace
 
 bool takeLock(QLockFile &lock, const QString &name, const QElapsedTimer &waited, QString &why,
@@ -88,7 +121,9 @@ bool takeLock(QLockFile &lock, const QString &name, const QElapsedTimer &waited,
             why = QStringLiteral("its lock file %1 could not be made").arg(name);
             return false;
         }
-        if (removeEmptyLock(name))
+        // What a killed program left may stand in the lock's way: its empty lock file, or the
+        // remover's lock that Qt's lock needs to clear a stale one.
+        if (removeEmptyLock(name) || removeLeftRemovers(name))
             continue;
         if (waited.hasExpired(5000)) {
             why = QStringLiteral("another program holds its lock file %1").arg(name);
@@ -96,5 +131,7 @@ bool takeLock(QLockFile &lock, const QString &name, const QElapsedTimer &waited,
         }
         QThread::msleep(5);
     }
+    // No record of a program that ended stays beside the lock.
+    removeLeftRemovers(name);
     return true;
 }

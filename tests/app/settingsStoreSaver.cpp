@@ -13,6 +13,7 @@
 #include "app/SettingsStore.h"
 
 #include <QCoreApplication>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
 #include <QLockFile>
@@ -29,9 +30,10 @@
 
 int main(int argc, char *argv[])
 {
-    if (argc == 3 && qstrcmp(argv[2], "lock") == 0) {
+    if ((argc == 3 || argc == 4) && qstrcmp(argv[2], "lock") == 0) {
         QCoreApplication app(argc, argv);
-        QLockFile lock(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath() + ".lock");
+        QLockFile lock(QFileInfo(QString::fromLocal8Bit(argv[1])).absoluteFilePath() + ".lock" +
+                       QString::fromLocal8Bit(argc == 4 ? argv[3] : ""));
         if (!lock.tryLock(0))
             return 4;
         std::printf("locked\n");
@@ -70,6 +72,8 @@ int main(int argc, char *argv[])
     const QString file = QString::fromLocal8Bit(argv[1]), key = QString::fromLocal8Bit(argv[2]);
     const int count = std::atoi(argv[3]);
     int failed = 0;
+    QElapsedTimer elapsed;
+    elapsed.start();
     if (qt) {
         QSettings settings(file, QSettings::IniFormat);
         // Qt's class reads the file here without its lock, and takes the size and time it then
@@ -92,6 +96,7 @@ int main(int argc, char *argv[])
             failed += store.sync() ? 0 : 1;
         }
     }
+    std::fprintf(stderr, "elapsed %lld\n", static_cast<long long>(elapsed.elapsed()));
     std::printf("failed %d\n", failed);
     return 0;
 }

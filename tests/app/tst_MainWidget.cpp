@@ -185,6 +185,7 @@ private slots:
     void settingsStoreUnderFileSizeLimit();
     void storeReadFails_data();
     void storeReadFails();
+    void missingWorkingDirectory_data();
     void missingWorkingDirectory();
     void graphNotNamedKeptAside_data();
     void graphNotNamedKeptAside();
@@ -660,11 +661,19 @@ void tst_MainWidget::storeReadFails()
         QCOMPARE(readFile(files[k]), stored[k]);
 }
 
+void tst_MainWidget::missingWorkingDirectory_data()
+{
+    QTest::addColumn<bool>("throughLink"); // met by a choice of it through a link, else a tick
+    QTest::newRow("met by the autosave") << false;
+    QTest::newRow("chosen through a link") << true;
+}
+
 /// A working directory not there at the start (a drive mounted late) holds, once back, a state
-/// that start did not read: the first autosave keeps it aside, once.
+/// that start did not read: the first write there keeps it aside, once, whatever name reaches it.
 void tst_MainWidget::missingWorkingDirectory()
 {
-    const QString wd = shell->file("A2"), away = shell->file("away");
+    QFETCH(bool, throughLink);
+    const QString wd = shell->file("A2"), away = shell->file("away"), link = shell->file("L2");
     QVERIFY(QDir().mkdir(wd));
     prompts->files << wd;
     maxSize(*shell->w);
@@ -678,11 +687,19 @@ void tst_MainWidget::missingWorkingDirectory()
     QCOMPARE(prompts->messages.size(), 1);
     QCOMPARE(w.board()->getItems().size(), 0);
     QVERIFY(QDir().rename(away, wd));
+    if (throughLink) {
+        QVERIFY(QFile::link(wd, link));
+        prompts->files << link;
+        w.slot_choose_wd();
+        QCOMPARE(w.workingDirectory(), link);
+        QCOMPARE(prompts->messages.size(), 1);
+    }
     QVERIFY(w.slot_autosave());
     for (const QString &f : {QString(".mvxpb"), QString(".mvxgr")}) {
         const QString kept = wd + "/" + f + ".unrestored";
         QCOMPARE(readFile(kept), earlier[f == ".mvxgr"]);
-        QVERIFY2(w.console()->text().contains(QDir::toNativeSeparators(kept)),
+        const QString said = (throughLink ? link : wd) + "/" + f + ".unrestored";
+        QVERIFY2(w.console()->text().contains(QDir::toNativeSeparators(said)),
                  qPrintable(w.console()->text()));
     }
     QCOMPARE(readFile(wd + "/.mvxpb"), w.board()->saveString().toLatin1());
@@ -693,34 +710,63 @@ void tst_MainWidget::missingWorkingDirectory()
 void tst_MainWidget::graphNotNamedKeptAside_data()
 {
     QTest::addColumn<bool>("boardBack");
-    QTest::newRow("board restored") << true;
-    QTest::newRow("board not restored either") << false;
+    QTest::addColumn<bool>("graphThere");
+    // The working directory the store names and the one chosen before the first tick, as names
+    // within the shell's folder: "." the folder itself, "link" a link to it, "sub/./.." the
+    // folder again; none chosen when empty.
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("chosen");
+    QTest::newRow("board restored") << true << true << "." << "";
+    QTest::newRow("board not restored either") << false << true << "." << "";
+    QTest::newRow("its folder chosen through a link") << true << true << "." << "link";
+    QTest::newRow("its folder chosen with . and ..") << true << true << "." << "sub/./..";
+    QTest::newRow("a link stored, the folder chosen") << true << true << "link" << ".";
+    QTest::newRow("no graph file") << true << false << "." << "";
 }
 
 /// A start cut off between its two saves leaves a store that names the problem and no graph: the
-/// next start does not read the graph file, nor write over it.
+/// next start does not read the graph file, nor write over it, under whatever name it reaches it.
 void tst_MainWidget::graphNotNamedKeptAside()
 {
     QFETCH(bool, boardBack);
+    QFETCH(bool, graphThere);
+    QFETCH(QString, stored);
+    QFETCH(QString, chosen);
+    QVERIFY(QFile::link(shell->dir.path(), shell->file("link")));
+    QVERIFY(QDir().mkdir(shell->file("sub")));
+    const auto reach = [&](const QString &name) {
+        return name == "." ? shell->dir.path() : shell->file(name);
+    };
     maxSize(*shell->w);
     shell->w->graph()->loadmvx("5 1011001110", true);
     QVERIFY(shell->w->slot_autosave());
     shell->w.reset();
     if (!boardBack)
         QVERIFY(fileBytes::writeAll(shell->file(".mvxpb"), "not a problem"));
+    if (!graphThere)
+        QVERIFY(QFile::remove(shell->file(".mvxgr")));
     const QByteArray graphFile = readFile(shell->file(".mvxgr"));
     shell->settings->setValue("graph", QString());
+    shell->settings->setValue("wd", reach(stored));
     shell->start();
     MainWidget &w = *shell->w;
     QCOMPARE(w.board()->getItems().size(), boardBack ? 2 : 0);
     QCOMPARE(w.graph()->getNbNodes(), 10); // a new graph's default
     QCOMPARE(prompts->messages.size(), boardBack ? 0 : 1);
     QCOMPARE(readFile(shell->file(".mvxgr")), graphFile);
-    QVERIFY(w.slot_autosave());
     const QString kept = shell->file(".mvxgr.unrestored");
+    if (!chosen.isEmpty()) {
+        prompts->files << reach(chosen);
+        w.slot_choose_wd();
+        QCOMPARE(prompts->messages.size(), boardBack ? 0 : 1);
+        QCOMPARE(w.workingDirectory(), reach(chosen));
+    }
+    QVERIFY(w.slot_autosave());
+    const QString said = QDir::toNativeSeparators(
+        (chosen.isEmpty() ? reach(stored) : reach(chosen)) + "/.mvxgr.unrestored");
+    QCOMPARE(QFileInfo::exists(kept), graphThere);
+    QCOMPARE(w.console()->text().contains(said), graphThere);
     QCOMPARE(readFile(kept), graphFile);
-    QVERIFY2(w.console()->text().contains(QDir::toNativeSeparators(kept)),
-             qPrintable(w.console()->text()));
     Graph written("written", false);
     written.setWD(shell->dir.path());
     QVERIFY(written.autoload());
