@@ -65,7 +65,8 @@ bool removeEmptyLock(const QString &name)
 
 /// Removes a remover's lock file that a program left when it was killed: empty, as above, or
 /// holding the record of a process that has ended, which Qt's lock itself takes for stale and
-/// removes, flocked by nobody, as it would its own. True when it did.
+/// removes, flocked by nobody, as it would its own. A file that holds no such record is not
+/// one of a lock's. True when it did.
 bool removeLeftRemover(const QString &name)
 {
     struct stat info;
@@ -74,7 +75,9 @@ bool removeLeftRemover(const QString &name)
     if (info.st_size == 0)
         return removeEmptyLock(name);
     QLockFile left(name);
-    if (!left.tryLock(0))
+    qint64 pid = 0;
+    QString host, application;
+    if (!left.getLockInfo(&pid, &host, &application) || !left.tryLock(0))
         return false;
     left.unlock();
     return true;

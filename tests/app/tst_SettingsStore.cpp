@@ -1022,30 +1022,32 @@ void tst_SettingsStore::emptyLockFileOfEndedProgram()
 void tst_SettingsStore::leftRemoversRemoved_data()
 {
     QTest::addColumn<QStringList>("removers"); // lock files of removers, after the store's lock's
-    QTest::addColumn<bool>("ended");           // killed, else stopped
+    QTest::addColumn<QString>("left");         // by a remover "ended", "stopped"; or a user's
     QTest::addColumn<bool>("save");            // a save comes next, else a read
     const QStringList one{".rmlock"}, two{".rmlock", ".rmlock.rmlock"};
-    QTest::newRow("ended remover, a read") << one << true << false;
-    QTest::newRow("ended remover, a save") << one << true << true;
-    QTest::newRow("ended remover and its own, a save") << two << true << true;
-    QTest::newRow("its own remover ended alone, a read") << QStringList{".rmlock.rmlock"} << true
-                                                         << false;
-    QTest::newRow("live remover stopped, a save") << one << false << true;
-    QTest::newRow("live remover stopped, a read") << one << false << false;
+    QTest::newRow("ended remover, a read") << one << "ended" << false;
+    QTest::newRow("ended remover, a save") << one << "ended" << true;
+    QTest::newRow("ended remover and its own, a save") << two << "ended" << true;
+    QTest::newRow("its own remover ended alone, a read") << QStringList{".rmlock.rmlock"}
+                                                         << "ended" << false;
+    QTest::newRow("live remover stopped, a save") << one << "stopped" << true;
+    QTest::newRow("live remover stopped, a read") << one << "stopped" << false;
+    QTest::newRow("not a record, an hour old, a save") << one << "user's" << true;
 }
 
 /// A program killed while it removed a lock file left by another leaves its own remover's lock
 /// file, a record of a process that has ended: the next read or save removes it, and never the
-/// record of a live remover, even a stopped one.
+/// record of a live remover, even a stopped one, nor a file that holds no record.
 void tst_SettingsStore::leftRemoversRemoved()
 {
     QFETCH(QStringList, removers);
-    QFETCH(bool, ended);
+    QFETCH(QString, left);
     QFETCH(bool, save);
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini");
     QVERIFY(fileBytes::writeAll(file, writtenByQt({{"wd", "/here"}})));
     SettingsStore early(file);
+    const bool ended = left == "ended";
     std::vector<std::unique_ptr<QProcess>> holders;
     const auto release = qScopeGuard([&] {
         for (const auto &holder : holders) {
@@ -1057,6 +1059,11 @@ void tst_SettingsStore::leftRemoversRemoved()
         }
     });
     for (const QString &suffix : removers) {
+        if (left == "user's") {
+            const QString name = file + ".lock" + suffix;
+            QVERIFY(fileBytes::writeAll(name, "my notes\n") && ageFile(name, 3600000));
+            continue;
+        }
         holders.emplace_back(new QProcess);
         QProcess &holder = *holders.back();
         holder.start(QStringLiteral(SETTINGS_STORE_SAVER), {file, "lock", suffix});
