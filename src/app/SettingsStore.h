@@ -27,7 +27,8 @@
 /// an entry of the folder's name that is not the store's makes the save fail. A save waits a few
 /// seconds at most for the lock, held by a live program, even a stopped one. A lock file left
 /// empty by a program killed as it made it is no holder: once a few seconds old, and flocked by
-/// nobody, it is removed, where Qt's lock would take it for held for half a minute.
+/// nobody, it is removed, where Qt's lock would take it for held for half a minute; so is the
+/// remover's lock file (".rmlock") of a program killed while it removed one.
 class SettingsStore
 {
 public:
