@@ -1,6 +1,7 @@
 #include "app/SettingsStore.h"
 
 #include "app/takeLock.h"
+#include "common/finalFile.h"
 #include "common/readWholeFile.h"
 #include "common/writeDiagnostic.h"
 #include "common/writeWholeFile.h"
@@ -46,16 +47,6 @@ void insertAll(QSettings &settings, QVariantMap &values)
     for (const QString &key : settings.allKeys())
         if (normalizedKey(key) == key && !key.isEmpty())
             values.insert(key, settings.value(key));
-}
-
-/// The file a store's name leads to through its links, found as Qt's save file finds it: that
-/// file is replaced, and the link stays a link.
-QString finalFile(const QString &fileName)
-{
-    QFileInfo file(fileName);
-    for (int depth = 0; depth < 128 && file.isSymLink(); ++depth)
-        file.setFile(file.symLinkTarget());
-    return file.isSymLink() ? fileName : file.absoluteFilePath();
 }
 
 /// A name in the store's folder that this process has not used before: Qt's settings class

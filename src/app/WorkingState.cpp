@@ -3,6 +3,7 @@
 #include "app/Console.h"
 #include "app/SettingsStore.h"
 #include "common/Prompts.h"
+#include "common/finalFile.h"
 #include "common/readWholeFile.h"
 #include "common/writeWholeFile.h"
 #include "graph/Graph.h"
@@ -36,9 +37,7 @@ QString keepAside(const QString &path)
 
 WorkingState::Place WorkingState::Place::of(const QString &path)
 {
-    QFileInfo file(path);
-    for (int depth = 0; depth < 40 && file.isSymLink(); ++depth)
-        file.setFile(file.symLinkTarget());
+    const QFileInfo file(finalFile(path));
     struct stat folder;
     if (::stat(QFile::encodeName(file.absolutePath()).constData(), &folder) != 0 ||
         !S_ISDIR(folder.st_mode))

@@ -88,14 +88,11 @@ bool removeLeftRemover(const QString &name)
 bool removeLeftRemovers(const QString &name)
 {
     // Deepest first: a remover's leftover of its own would keep it from being removed.
-    constexpr int depth = 3;
-    QString removers[depth];
-    removers[0] = name + QStringLiteral(".rmlock");
-    for (int k = 1; k < depth; ++k)
-        removers[k] = removers[k - 1] + QStringLiteral(".rmlock");
+    const QString suffix = QStringLiteral(".rmlock");
     bool removed = false;
-    for (int k = depth - 1; k >= 0; --k)
-        removed = removeLeftRemover(removers[k]) || removed;
+    for (QString remover = name + suffix + suffix + suffix; remover.size() > name.size();
+         remover.chop(suffix.size()))
+        removed = removeLeftRemover(remover) || removed;
     return removed;
 }
 

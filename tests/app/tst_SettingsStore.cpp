@@ -66,6 +66,16 @@ std::unique_ptr<QProcess> startSaver(const QString &store, const QString &key, i
     return saver;
 }
 
+/// Ends a saver holding a lock, stopped or not; true once it has ended.
+bool endHolder(QProcess &holder)
+{
+    if (holder.state() == QProcess::NotRunning)
+        return true;
+    holder.kill();
+    kill(pid_t(holder.processId()), SIGCONT);
+    return holder.waitForFinished(kPatienceMs);
+}
+
 /// All a saver said, once it ended.
 QByteArray saverOutput(QProcess &saver)
 {
@@ -983,13 +993,7 @@ void tst_SettingsStore::emptyLockFileOfEndedProgram()
     SettingsStore early(file);
     const bool ended = holder.isEmpty();
     QProcess holding;
-    const auto release = qScopeGuard([&] {
-        if (holding.state() == QProcess::NotRunning)
-            return;
-        holding.kill();
-        kill(pid_t(holding.processId()), SIGCONT);
-        holding.waitForFinished(kPatienceMs);
-    });
+    const auto release = qScopeGuard([&] { endHolder(holding); });
     if (!ended) {
         holding.start(QStringLiteral(SETTINGS_STORE_SAVER), {file, holder});
         QVERIFY(holding.waitForReadyRead(kPatienceMs));
@@ -1050,13 +1054,8 @@ void tst_SettingsStore::leftRemoversRemoved()
     const bool ended = left == "ended";
     std::vector<std::unique_ptr<QProcess>> holders;
     const auto release = qScopeGuard([&] {
-        for (const auto &holder : holders) {
-            if (holder->state() == QProcess::NotRunning)
-                continue;
-            holder->kill();
-            kill(pid_t(holder->processId()), SIGCONT);
-            holder->waitForFinished(kPatienceMs);
-        }
+        for (const auto &holder : holders)
+            endHolder(*holder);
     });
     for (const QString &suffix : removers) {
         if (left == "user's") {
@@ -1157,11 +1156,7 @@ void tst_SettingsStore::stoppedLockHolderWaitedForBriefly()
     holder.start(QStringLiteral(SETTINGS_STORE_SAVER), {file, "lock"});
     QVERIFY(holder.waitForReadyRead(kPatienceMs));
     QCOMPARE(holder.readAllStandardOutput(), QByteArray("locked\n"));
-    const auto release = [&] {
-        holder.kill();
-        kill(pid_t(holder.processId()), SIGCONT);
-        return holder.waitForFinished(kPatienceMs);
-    };
+    const auto release = [&] { return endHolder(holder); };
     auto end = qScopeGuard(release);
     QVERIFY(kill(pid_t(holder.processId()), SIGSTOP) == 0);
     // A save gives up in seconds, where the lock holds for as long as its holder lives; and the
