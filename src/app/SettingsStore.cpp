@@ -49,6 +49,13 @@ void insertAll(QSettings &settings, QVariantMap &values)
             values.insert(key, settings.value(key));
 }
 
+/// The store's name from the root, ".." left for the system to follow after the links in front
+/// of it, as every other use of the name follows it.
+QString absoluteName(const QString &name)
+{
+    return QDir::isAbsolutePath(name) ? name : QDir::currentPath() + QLatin1Char('/') + name;
+}
+
 /// A name in the store's folder that this process has not used before: Qt's settings class
 /// keeps what it last read or wrote under a name, and takes it again while the file's size and
 /// time are unchanged, even where the file is another by then.
@@ -238,7 +245,8 @@ bool underLock(const QString &store,
                   targetLockName = target + QStringLiteral(".lock");
     QLockFile lock(lockName), targetLock(targetLockName);
     if (!takeLock(lock, lockName, waited, why, refused) ||
-        (target != store && !takeLock(targetLock, targetLockName, waited, why, refused)))
+        (QFileInfo(store).isSymLink() &&
+         !takeLock(targetLock, targetLockName, waited, why, refused)))
         return false;
     // Left by a save killed half way, the folder is gone before another is made. Private (no
     // mode change needed for it), as the store may be.
@@ -345,7 +353,7 @@ bool SettingsStore::reread()
 {
     // Read as a save reads it, whole and under its lock. A name that holds no file (none, a
     // folder, a path below a plain file) is an empty store: a save there fails on its own.
-    const QString store = QFileInfo(m_fileName).absoluteFilePath();
+    const QString store = absoluteName(m_fileName);
     const QString target = finalFile(store);
     struct stat info;
     QVariantMap values;
@@ -408,7 +416,7 @@ bool SettingsStore::sync()
     }
     if (m_pending.isEmpty())
         return true;
-    const QString store = QFileInfo(m_fileName).absoluteFilePath();
+    const QString store = absoluteName(m_fileName);
     if (!QDir().mkpath(QFileInfo(store).absolutePath())) {
         m_error = QStringLiteral("its folder could not be made");
         return false;

@@ -28,7 +28,8 @@
 /// seconds at most for the lock, held by a live program, even a stopped one. A lock file left
 /// empty by a program killed as it made it is no holder: once a few seconds old, and flocked by
 /// nobody, it is removed, where Qt's lock would take it for held for half a minute; so is the
-/// remover's lock file (".rmlock") of a program killed while it removed one.
+/// remover's lock file (".rmlock", and every one behind it) of a program killed while it
+/// removed one.
 class SettingsStore
 {
 public:

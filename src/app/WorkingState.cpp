@@ -21,34 +21,33 @@ namespace
 {
 
 /// Moves an autosave file that could not be restored to a name of its own beside it, never
-/// over an earlier kept one, so the next autosave cannot overwrite it. The new name, or empty
-/// when the file could not be moved.
+/// over an earlier kept one, so the next autosave cannot overwrite it. Where the name is a link,
+/// the bytes are what is kept: the file it leads to moves, the link stays as the user made it.
+/// Where the bytes now are, or empty when they could not be moved.
 QString keepAside(const QString &path)
 {
-    const QString base = path + QStringLiteral(".unrestored");
+    const QString file = QFileInfo(path).isSymLink() ? finalFile(path) : path;
+    const QString base = file + QStringLiteral(".unrestored");
     QString aside = base;
     for (int k = 2; QFileInfo(aside).exists() || QFileInfo(aside).isSymLink(); ++k)
         aside = base + QLatin1Char('.') + QString::number(k);
     // QFile::rename never replaces an existing file, should one appear meanwhile.
-    return QFile::rename(path, aside) ? aside : QString();
+    return QFile::rename(file, aside) ? aside : QString();
 }
 
 } // namespace
 
-WorkingState::Place WorkingState::Place::of(const QString &path)
+WorkingState::FileId WorkingState::FileId::of(const QString &path)
 {
-    const QFileInfo file(finalFile(path));
-    struct stat folder;
-    if (::stat(QFile::encodeName(file.absolutePath()).constData(), &folder) != 0 ||
-        !S_ISDIR(folder.st_mode))
+    struct stat file;
+    if (::stat(QFile::encodeName(path).constData(), &file) != 0 || !S_ISREG(file.st_mode))
         return {};
-    return {true, quint64(folder.st_dev), quint64(folder.st_ino), file.fileName()};
+    return {true, quint64(file.st_dev), quint64(file.st_ino)};
 }
 
-bool WorkingState::Place::operator==(const Place &other) const
+bool WorkingState::FileId::operator==(const FileId &other) const
 {
-    return known && other.known && device == other.device && inode == other.inode &&
-           name == other.name;
+    return known && other.known && device == other.device && inode == other.inode;
 }
 
 WorkingState::WorkingState(SettingsStore *settings, Problem *board, Graph *graph, Graph *backup,
@@ -165,45 +164,40 @@ void WorkingState::warnUnrestored(bool boardBack, bool graphDue)
 
 void WorkingState::keepBeforeWrite(const QString &path)
 {
-    m_keepBeforeWrite.append({path, Place::of(path)});
+    m_keepBeforeWrite.append({path, FileId::of(path)});
 }
 
-void WorkingState::forget(const Place &written)
+bool WorkingState::replacesUnread(const QString &path) const
 {
-    m_keepBeforeWrite.erase(std::remove_if(m_keepBeforeWrite.begin(), m_keepBeforeWrite.end(),
-                                           [&](const Unread &u) { return u.place == written; }),
-                            m_keepBeforeWrite.end());
+    const FileId replaced = FileId::of(path);
+    if (!replaced.known)
+        return false;
+    for (const FileId &own : m_written)
+        if (own == replaced)
+            return false;
+    // Where nothing was there at the start, the file is known by where its path leads now.
+    return std::any_of(m_keepBeforeWrite.cbegin(), m_keepBeforeWrite.cend(), [&](const Unread &u) {
+        return u.file == replaced || FileId::of(u.path) == replaced;
+    });
 }
 
 bool WorkingState::writeAutosave(bool board, QString *error)
 {
     const QString path = board ? m_board->autosavePath() : m_graph->autosaveFileName();
-    // Known by where it leads, not by its spelling: the folder may be reached by another name
-    // now, or be there only now.
-    const Place target = Place::of(path);
-    bool unread = false;
-    for (Unread &u : m_keepBeforeWrite) {
-        if (!u.place.known)
-            u.place = Place::of(u.path);
-        unread = unread || u.place == target;
-    }
-    if (unread && QFileInfo(path).isFile()) {
+    if (replacesUnread(path)) {
         const QString aside = keepAside(path);
         if (aside.isEmpty()) {
             if (error)
                 *error = tr("it was not restored at the start, and could not be kept aside");
             return false;
         }
-        forget(target);
         m_console->append(tr("%1, which was not restored at the start, is kept as %2.")
                               .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(aside)),
                           false, 0, QColor(Qt::darkYellow));
     }
     if (!(board ? m_board->autosave(error) : m_graph->autosave(error)))
         return false;
-    // What this run wrote there is its own; a link kept aside no longer leads where it did.
-    forget(target);
-    forget(Place::of(path));
+    m_written.insert(finalFile(path), FileId::of(path));
     return true;
 }
 
@@ -252,7 +246,8 @@ bool WorkingState::slot_set_wd(const QString &wd, QString *refusal)
     const auto putBack = [&] {
         QStringList left;
         for (int k = 0; k < written; ++k)
-            if (held[k] ? !writeWholeFile(files[k], before[k]) : !QFile::remove(files[k]))
+            if (held[k] ? !writeWholeFile(files[k], before[k])
+                        : !QFile::remove(finalFile(files[k]))) // a link there stays
                 left << QDir::toNativeSeparators(files[k]);
         return left.isEmpty() ? tr("The folder was put back as it was.")
                               : tr("%1 was written there and could not be put back.")

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QHash>
 #include <QObject>
 #include <QString>
 #include <QTimer>
@@ -60,24 +61,22 @@ signals:
     void signal_wd_changed(const QString &wd);
 
 private:
-    /// Where a path leads, known by what is there rather than by the spelling of the path: the
-    /// folder (its device and inode, whichever name reaches it: a link, "." or "..") and the name
-    /// in it, past a link at that name as a save follows it. Unknown while the folder is not
-    /// there.
-    struct Place {
+    /// A file known by what it is, whichever path leads to it (links and ".." followed as the
+    /// system follows them): its device and inode. Unknown where no file is there.
+    struct FileId {
         bool known = false;
         quint64 device = 0;
         quint64 inode = 0;
-        QString name;
-        static Place of(const QString &path);
-        /// Unknown places are no place: never the same.
-        bool operator==(const Place &other) const;
+        static FileId of(const QString &path);
+        /// Unknown files are no file: never the same.
+        bool operator==(const FileId &other) const;
     };
-    /// An autosave file the start did not read: the path the run reached it by, and where that
-    /// led once its folder was there.
+    /// An autosave file the start did not read: the path the run reached it by, and the file
+    /// that path led to then, unknown when none was there (its folder missing, or not mounted
+    /// yet).
     struct Unread {
         QString path;
-        Place place;
+        FileId file;
     };
 
     void setWorkingDirectory(const QString &wd);
@@ -94,10 +93,11 @@ private:
     /// aside under names it gives, or before this run first writes them when they are not there
     /// yet.
     void warnUnrestored(bool boardBack, bool graphDue);
-    /// Keeps the file at `path` aside before this run first writes where it leads.
+    /// Keeps the file at `path` aside before this run first writes over it.
     void keepBeforeWrite(const QString &path);
-    /// The files kept aside before they are written that lead to `written` are this run's now.
-    void forget(const Place &written);
+    /// Whether a write of `path` would replace a file the start did not read: one an unread
+    /// entry led to, or one an unread entry's path leads to now, and never one this run wrote.
+    bool replacesUnread(const QString &path) const;
 
     SettingsStore *m_settings;
     Problem *m_board;
@@ -113,6 +113,10 @@ private:
     /// The run goes on without its settings store, which could not be read.
     bool m_withoutStore = false;
     /// Autosave files the start did not read, kept aside before they are first written under
-    /// whatever name the run reaches them.
+    /// whatever name the run reaches them. They stay for the whole run: a drive mounted on their
+    /// folder later, or a folder renamed to its name, brings files the start could not see.
     QVector<Unread> m_keepBeforeWrite;
+    /// The files this run wrote last, by the file each autosave name was written to: its own,
+    /// never kept aside.
+    QHash<QString, FileId> m_written;
 };

@@ -84,14 +84,26 @@ bool removeLeftRemover(const QString &name)
 }
 
 /// Removes what removers of the lock file `name` left when they were killed: its ".rmlock", and
-/// that one's own remover's, a few deep; a live remover's is left alone. True when one went.
+/// that one's own remover's, however deep the chain goes (a remover killed while it clears one
+/// leaves one more); a live remover's is left alone. True when one went.
 bool removeLeftRemovers(const QString &name)
 {
-    // Deepest first: a remover's leftover of its own would keep it from being removed.
     const QString suffix = QStringLiteral(".rmlock");
+    // A level may be gone where one below it stays (its remover, killed, had removed it), so
+    // every length of the chain is looked at, up to the longest name a folder takes (64 levels
+    // are past any such limit).
+    QString deepest = name, remover = name;
+    for (int level = 0; level < 64; ++level) {
+        remover += suffix;
+        struct stat info;
+        if (::lstat(QFile::encodeName(remover).constData(), &info) == 0)
+            deepest = remover;
+        else if (errno == ENAMETOOLONG)
+            break;
+    }
+    // Deepest first: a remover's leftover of its own would keep it from being removed.
     bool removed = false;
-    for (QString remover = name + suffix + suffix + suffix; remover.size() > name.size();
-         remover.chop(suffix.size()))
+    for (QString remover = deepest; remover.size() > name.size(); remover.chop(suffix.size()))
         removed = removeLeftRemover(remover) || removed;
     return removed;
 }

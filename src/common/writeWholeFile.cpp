@@ -1,5 +1,6 @@
 #include "common/writeWholeFile.h"
 
+#include "common/finalFile.h"
 #include "common/readWholeFile.h"
 
 #include <QBuffer>
@@ -34,7 +35,8 @@ bool writeAllBytes(QFileDevice &file, const QByteArray &bytes)
 
 bool writeWholeFile(const QString &fileName, const QByteArray &bytes, QString *error)
 {
-    QSaveFile file(fileName);
+    // Its links followed as the system follows them: Qt's save file takes ".." off as text.
+    QSaveFile file(finalFile(fileName));
     const auto fail = [&] {
         // Qt words a folder its own way; the system's words name every other cause.
         if (error)

@@ -7,9 +7,10 @@
 // saves once its standard input is closed.
 //   settingsStoreSaver STORE lock
 // takes the store's lock as Qt's settings class does, prints "locked" and holds it until killed.
-//   settingsStoreSaver STORE emptylock
-// makes and flocks the store's lock file as Qt's lock does before it writes itself into it, and
-// holds it so, empty, printing "locked", until killed.
+//   settingsStoreSaver STORE emptylock [SUFFIX]
+// makes and flocks the store's lock file (or the one of that name with SUFFIX after it) as Qt's
+// lock does before it writes itself into it, and holds it so, empty, printing "locked", until
+// killed.
 #include "app/SettingsStore.h"
 
 #include <QCoreApplication>
@@ -41,9 +42,10 @@ int main(int argc, char *argv[])
         for (;;)
             pause();
     }
-    if (argc == 3 && qstrcmp(argv[2], "emptylock") == 0) {
+    if ((argc == 3 || argc == 4) && qstrcmp(argv[2], "emptylock") == 0) {
         const QByteArray lock =
-            QFile::encodeName(QFileInfo(QFile::decodeName(argv[1])).absoluteFilePath() + ".lock");
+            QFile::encodeName(QFileInfo(QFile::decodeName(argv[1])).absoluteFilePath() + ".lock" +
+                              QFile::decodeName(argc == 4 ? argv[3] : ""));
         const int file = open(lock.constData(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (file < 0 || flock(file, LOCK_EX | LOCK_NB) != 0)
             return 4;

@@ -251,6 +251,7 @@ private slots:
     void readCutShortKeepsStore_data();
     void readCutShortKeepsStore();
     void firstReadCutShort();
+    void linkStaysLink_data();
     void linkStaysLink();
     void unreadableStoreKept();
     void concurrentSavesKept_data();
@@ -524,17 +525,45 @@ void tst_SettingsStore::firstReadCutShort()
     QCOMPARE(fileBytes::readAll(file), saved);
 }
 
+void tst_SettingsStore::linkStaysLink_data()
+{
+    // Each "link target": made in order in the test's folder.
+    QTest::addColumn<QStringList>("links");
+    QTest::addColumn<QString>("store");
+    QTest::addColumn<QString>("real"); // the file the store's name leads to
+    QTest::newRow("one link") << QStringList{"link.ini real.ini"} << "link.ini" << "real.ini";
+    QTest::newRow("two links") << QStringList{"link.ini next.ini", "next.ini real.ini"}
+                               << "link.ini" << "real.ini";
+    QTest::newRow("a link to a file not there yet")
+        << QStringList{"link.ini new.ini"} << "link.ini" << "new.ini";
+    // The system follows "a" before "..": the text's ".." would lead to "t.ini" here.
+    QTest::newRow("a link climbing from a folder reached through a link")
+        << QStringList{"a x/y", "x/y/s.ini ../t.ini"} << "a/s.ini" << "x/t.ini";
+}
+
+/// A store named by a link is saved into the file the link leads to as the system follows it,
+/// and the links stay.
 void tst_SettingsStore::linkStaysLink()
 {
+    QFETCH(QStringList, links);
+    QFETCH(QString, store);
+    QFETCH(QString, real);
     QTemporaryDir dir;
-    const QString real = dir.filePath("real.ini"), link = dir.filePath("link.ini");
-    QVERIFY(QFile(real).open(QIODevice::WriteOnly));
-    QVERIFY(QFile::link(real, link));
-    SettingsStore store(link);
-    store.setValue("runs", 3);
-    QVERIFY(store.sync());
-    QVERIFY(QFileInfo(link).isSymLink());
-    QCOMPARE(QSettings(real, QSettings::IniFormat).value("runs").toInt(), 3);
+    QVERIFY(QDir(dir.path()).mkpath("x/y"));
+    for (const QString &link : links) {
+        const QByteArray name = QFile::encodeName(dir.filePath(link.section(' ', 0, 0)));
+        QVERIFY(symlink(QFile::encodeName(link.section(' ', 1)).constData(), name.constData()) == 0);
+    }
+    if (real != "new.ini")
+        QVERIFY(fileBytes::writeAll(dir.filePath(real), writtenByQt({{"wd", "/here"}})));
+    const QMap<QString, QByteArray> before = snapshot(dir.path(), {real.section('/', -1)});
+    SettingsStore early(dir.filePath(store));
+    QCOMPARE(early.value("wd").toString(), real == "new.ini" ? QString() : QString("/here"));
+    early.setValue("runs", 3);
+    QVERIFY2(early.sync(), qPrintable(early.errorString()));
+    QCOMPARE(QSettings(dir.filePath(real), QSettings::IniFormat).value("runs").toInt(), 3);
+    QCOMPARE(SettingsStore(dir.filePath(store)).value("runs").toInt(), 3);
+    QCOMPARE(notAsBefore(before, snapshot(dir.path(), {real.section('/', -1)})), QStringList());
 }
 
 void tst_SettingsStore::unreadableStoreKept()
@@ -1025,55 +1054,82 @@ void tst_SettingsStore::emptyLockFileOfEndedProgram()
 
 void tst_SettingsStore::leftRemoversRemoved_data()
 {
-    QTest::addColumn<QStringList>("removers"); // lock files of removers, after the store's lock's
-    QTest::addColumn<QString>("left");         // by a remover "ended", "stopped"; or a user's
-    QTest::addColumn<bool>("save");            // a save comes next, else a read
-    const QStringList one{".rmlock"}, two{".rmlock", ".rmlock.rmlock"};
-    QTest::newRow("ended remover, a read") << one << "ended" << false;
-    QTest::newRow("ended remover, a save") << one << "ended" << true;
-    QTest::newRow("ended remover and its own, a save") << two << "ended" << true;
-    QTest::newRow("its own remover ended alone, a read") << QStringList{".rmlock.rmlock"}
-                                                         << "ended" << false;
-    QTest::newRow("live remover stopped, a save") << one << "stopped" << true;
-    QTest::newRow("live remover stopped, a read") << one << "stopped" << false;
-    QTest::newRow("not a record, an hour old, a save") << one << "user's" << true;
+    // What lies beside the store, each "how name": the store's lock file (name "") or a remover's
+    // of it (".rmlock", its own ".rmlock.rmlock", ...), left by a program "killed" holding it,
+    // "killed empty" as it made it, 3.5 s ago, "stopped" holding it, "stopped empty" as it made
+    // it, or a "user's" file an hour old that holds no record.
+    QTest::addColumn<QStringList>("left");
+    QTest::addColumn<bool>("save"); // a save comes next, else a read
+    const QString one = "killed .rmlock", two = "killed .rmlock.rmlock",
+                  three = "killed .rmlock.rmlock.rmlock";
+    QTest::newRow("ended remover, a read") << QStringList{one} << false;
+    QTest::newRow("ended remover, a save") << QStringList{one} << true;
+    QTest::newRow("ended remover and its own, a save") << QStringList{one, two} << true;
+    QTest::newRow("its own remover ended alone, a read") << QStringList{two} << false;
+    QTest::newRow("chain four deep, a save")
+        << QStringList{one, two, three, "killed .rmlock.rmlock.rmlock.rmlock"} << true;
+    QTest::newRow("chain four deep, the last left empty, a read")
+        << QStringList{one, two, three, "killed empty .rmlock.rmlock.rmlock.rmlock"} << false;
+    QTest::newRow("empty remover left by a kill, a read")
+        << QStringList{"killed empty .rmlock"} << false;
+    QTest::newRow("empty remover left by a kill, a stale lock behind it, a save")
+        << QStringList{"killed ", "killed empty .rmlock"} << true;
+    QTest::newRow("live remover stopped, a save") << QStringList{"stopped .rmlock"} << true;
+    QTest::newRow("live remover stopped, a read") << QStringList{"stopped .rmlock"} << false;
+    QTest::newRow("live remover stopped as it made its file, a save")
+        << QStringList{"stopped empty .rmlock"} << true;
+    QTest::newRow("not a record, an hour old, a save") << QStringList{"user's .rmlock"} << true;
 }
 
 /// A program killed while it removed a lock file left by another leaves its own remover's lock
-/// file, a record of a process that has ended: the next read or save removes it, and never the
-/// record of a live remover, even a stopped one, nor a file that holds no record.
+/// file, empty or a record of a process that has ended, and one killed while it removed that
+/// leaves one more: the next read or save removes the whole chain, at once, and never the file
+/// of a live remover, even a stopped one, nor a file that holds no record.
 void tst_SettingsStore::leftRemoversRemoved()
 {
-    QFETCH(QStringList, removers);
-    QFETCH(QString, left);
+    QFETCH(QStringList, left);
     QFETCH(bool, save);
     QTemporaryDir dir;
     const QString file = dir.filePath("settings.ini");
     QVERIFY(fileBytes::writeAll(file, writtenByQt({{"wd", "/here"}})));
     SettingsStore early(file);
-    const bool ended = left == "ended";
     std::vector<std::unique_ptr<QProcess>> holders;
     const auto release = qScopeGuard([&] {
         for (const auto &holder : holders)
             endHolder(*holder);
     });
-    for (const QString &suffix : removers) {
-        if (left == "user's") {
-            const QString name = file + ".lock" + suffix;
+    QStringList live;
+    for (const QString &entry : left) {
+        const QString how = entry.section(' ', 0, -2), suffix = entry.section(' ', -1);
+        const QString name = file + ".lock" + suffix;
+        if (how == "user's") {
             QVERIFY(fileBytes::writeAll(name, "my notes\n") && ageFile(name, 3600000));
+            live << QFileInfo(name).fileName();
+            continue;
+        }
+        if (how == "killed empty") {
+            QVERIFY(fileBytes::writeAll(name, QByteArray()) && ageFile(name, 3500));
             continue;
         }
         holders.emplace_back(new QProcess);
         QProcess &holder = *holders.back();
-        holder.start(QStringLiteral(SETTINGS_STORE_SAVER), {file, "lock", suffix});
+        holder.start(QStringLiteral(SETTINGS_STORE_SAVER),
+                     {file, how.endsWith("empty") ? "emptylock" : "lock", suffix});
         QVERIFY(holder.waitForReadyRead(kPatienceMs));
         QCOMPARE(holder.readAllStandardOutput(), QByteArray("locked\n"));
-        QVERIFY(kill(pid_t(holder.processId()), ended ? SIGKILL : SIGSTOP) == 0);
-        if (ended)
+        const bool killed = how == "killed";
+        QVERIFY(kill(pid_t(holder.processId()), killed ? SIGKILL : SIGSTOP) == 0);
+        if (killed)
             QVERIFY(holder.waitForFinished(kPatienceMs));
+        else
+            live << QFileInfo(name).fileName();
+        // Old enough to be taken for left by a kill, were it not held.
+        QVERIFY(killed || ageFile(name, 10000));
     }
     const QMap<QString, QByteArray> planted = snapshot(dir.path(), {"settings.ini"});
-    QCOMPARE(planted.size(), removers.size());
+    QCOMPARE(planted.size(), left.size());
+    QElapsedTimer waited;
+    waited.start();
     if (save) {
         early.setValue("runs", 1);
         QVERIFY2(early.sync(), qPrintable(early.errorString()));
@@ -1082,7 +1138,11 @@ void tst_SettingsStore::leftRemoversRemoved()
         const SettingsStore late(file);
         QVERIFY2(late.readError().isEmpty(), qPrintable(late.readError()));
     }
-    const QMap<QString, QByteArray> kept = ended ? QMap<QString, QByteArray>() : planted;
+    // Not after a wait for the lock, which gives up after a few seconds.
+    QVERIFY2(waited.elapsed() < 3000, QByteArray::number(waited.elapsed()));
+    QMap<QString, QByteArray> kept;
+    for (const QString &name : live)
+        kept.insert(name, planted.value(name));
     QCOMPARE(notAsBefore(kept, snapshot(dir.path(), {"settings.ini"})), QStringList());
 }
 
