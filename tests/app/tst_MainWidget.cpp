@@ -677,12 +677,16 @@ void tst_MainWidget::storeReadFails()
 void tst_MainWidget::missingWorkingDirectory_data()
 {
     QTest::addColumn<bool>("throughLink"); // met by a choice of it through a link, else a tick
-    QTest::addColumn<bool>("emptyThere");  // an empty folder at its name at the start
-    QTest::newRow("met by the autosave") << false << false;
-    QTest::newRow("chosen through a link") << true << false;
+    // An empty folder at its name at the start, "ticked" when a tick writes into it before it
+    // makes way; else none.
+    QTest::addColumn<QString>("emptyThere");
+    QTest::newRow("met by the autosave") << false << "";
+    QTest::newRow("chosen through a link") << true << "";
     // As a drive mounted on the folder after the start.
     QTest::newRow("an empty folder at the start, the state's renamed to its name later")
-        << false << true;
+        << false << "empty";
+    QTest::newRow("an empty folder at the start and ticked, the state's renamed to its name")
+        << false << "ticked";
 }
 
 /// A working directory not there at the start (a drive mounted late) holds, once back, a state
@@ -690,7 +694,7 @@ void tst_MainWidget::missingWorkingDirectory_data()
 void tst_MainWidget::missingWorkingDirectory()
 {
     QFETCH(bool, throughLink);
-    QFETCH(bool, emptyThere);
+    QFETCH(QString, emptyThere);
     const QString wd = shell->file("A2"), away = shell->file("away"), link = shell->file("L2");
     QVERIFY(QDir().mkdir(wd));
     prompts->files << wd;
@@ -700,12 +704,13 @@ void tst_MainWidget::missingWorkingDirectory()
     const QByteArray earlier[2] = {readFile(wd + "/.mvxpb"), readFile(wd + "/.mvxgr")};
     shell->w.reset();
     QVERIFY(QDir().rename(wd, away));
-    QVERIFY(!emptyThere || QDir().mkdir(wd));
+    QVERIFY(emptyThere.isEmpty() || QDir().mkdir(wd));
     shell->start();
     MainWidget &w = *shell->w;
     QCOMPARE(prompts->messages.size(), 1);
     QCOMPARE(w.board()->getItems().size(), 0);
-    QVERIFY(!emptyThere || QDir().rename(wd, shell->file("mount point")));
+    QVERIFY(emptyThere != "ticked" || w.slot_autosave());
+    QVERIFY(emptyThere.isEmpty() || QDir().rename(wd, shell->file("mount point")));
     QVERIFY(QDir().rename(away, wd));
     if (throughLink) {
         QVERIFY(QFile::link(wd, link));
