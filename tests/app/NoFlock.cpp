@@ -1,8 +1,9 @@
 #include "NoFlock.h"
 
+#include "unlessRefused.h"
+
 #include <atomic>
 #include <cerrno>
-#include <dlfcn.h>
 #include <sys/file.h>
 
 namespace
@@ -24,9 +25,5 @@ NoFlock::~NoFlock()
 
 extern "C" int flock(int file, int operation)
 {
-    if (refusing) {
-        errno = ENOLCK;
-        return -1;
-    }
-    return reinterpret_cast<int (*)(int, int)>(dlsym(RTLD_NEXT, "flock"))(file, operation);
+    return unlessRefused(refusing, ENOLCK, "flock", file, operation);
 }

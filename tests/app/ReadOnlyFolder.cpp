@@ -1,5 +1,7 @@
 #include "ReadOnlyFolder.h"
 
+#include "unlessRefused.h"
+
 #include <QFile>
 
 #include <atomic>
@@ -8,7 +10,6 @@
 #include <cstdarg>
 #include <cstdlib>
 #include <cstring>
-#include <dlfcn.h>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -32,16 +33,6 @@ bool entryOfRefused(int folder, const char *path)
     return ::realpath(parent.c_str(), real) && std::strcmp(real, refused) == 0;
 }
 
-/// The C library's `name` with these arguments, or EACCES when `refuse` holds.
-template <class... Args> int unlessRefused(bool refuse, const char *name, Args... args)
-{
-    if (refuse) {
-        errno = EACCES;
-        return -1;
-    }
-    return reinterpret_cast<int (*)(Args...)>(dlsym(RTLD_NEXT, name))(args...);
-}
-
 } // namespace
 
 ReadOnlyFolder::ReadOnlyFolder(const QString &folder)
@@ -61,56 +52,56 @@ extern "C" {
 
 int rename(const char *from, const char *to)
 {
-    return unlessRefused(entryOfRefused(AT_FDCWD, from) || entryOfRefused(AT_FDCWD, to), "rename",
-                         from, to);
+    return unlessRefused(entryOfRefused(AT_FDCWD, from) || entryOfRefused(AT_FDCWD, to), EACCES,
+                         "rename", from, to);
 }
 
 int renameat(int fromFolder, const char *from, int toFolder, const char *to)
 {
-    return unlessRefused(entryOfRefused(fromFolder, from) || entryOfRefused(toFolder, to),
+    return unlessRefused(entryOfRefused(fromFolder, from) || entryOfRefused(toFolder, to), EACCES,
                          "renameat", fromFolder, from, toFolder, to);
 }
 
 int renameat2(int fromFolder, const char *from, int toFolder, const char *to, unsigned flags)
 {
-    return unlessRefused(entryOfRefused(fromFolder, from) || entryOfRefused(toFolder, to),
+    return unlessRefused(entryOfRefused(fromFolder, from) || entryOfRefused(toFolder, to), EACCES,
                          "renameat2", fromFolder, from, toFolder, to, flags);
 }
 
 int link(const char *target, const char *name)
 {
-    return unlessRefused(entryOfRefused(AT_FDCWD, name), "link", target, name);
+    return unlessRefused(entryOfRefused(AT_FDCWD, name), EACCES, "link", target, name);
 }
 
 int linkat(int targetFolder, const char *target, int folder, const char *name, int flags)
 {
-    return unlessRefused(entryOfRefused(folder, name), "linkat", targetFolder, target, folder, name,
-                         flags);
+    return unlessRefused(entryOfRefused(folder, name), EACCES, "linkat", targetFolder, target,
+                         folder, name, flags);
 }
 
 int symlink(const char *target, const char *name)
 {
-    return unlessRefused(entryOfRefused(AT_FDCWD, name), "symlink", target, name);
+    return unlessRefused(entryOfRefused(AT_FDCWD, name), EACCES, "symlink", target, name);
 }
 
 int unlink(const char *path)
 {
-    return unlessRefused(entryOfRefused(AT_FDCWD, path), "unlink", path);
+    return unlessRefused(entryOfRefused(AT_FDCWD, path), EACCES, "unlink", path);
 }
 
 int unlinkat(int folder, const char *path, int flags)
 {
-    return unlessRefused(entryOfRefused(folder, path), "unlinkat", folder, path, flags);
+    return unlessRefused(entryOfRefused(folder, path), EACCES, "unlinkat", folder, path, flags);
 }
 
 int mkdir(const char *path, mode_t mode)
 {
-    return unlessRefused(entryOfRefused(AT_FDCWD, path), "mkdir", path, mode);
+    return unlessRefused(entryOfRefused(AT_FDCWD, path), EACCES, "mkdir", path, mode);
 }
 
 int rmdir(const char *path)
 {
-    return unlessRefused(entryOfRefused(AT_FDCWD, path), "rmdir", path);
+    return unlessRefused(entryOfRefused(AT_FDCWD, path), EACCES, "rmdir", path);
 }
 
 /// Refuses a file made there, named or not; not one opened that is there.
@@ -130,7 +121,7 @@ int open(const char *path, int flags, ...)
         refusing && (unnamed ? ::realpath(path, real) && std::strcmp(real, refused) == 0
                              : (flags & O_CREAT) && ::lstat(path, &there) != 0 &&
                                    entryOfRefused(AT_FDCWD, path));
-    return unlessRefused(refuse, "open", path, flags, mode);
+    return unlessRefused(refuse, EACCES, "open", path, flags, mode);
 }
 
 // The same function in the C library, under the name Qt calls.

@@ -1,10 +1,11 @@
 #include "VfatLike.h"
 
+#include "unlessRefused.h"
+
 #include <atomic>
 #include <cerrno>
 #include <cstdarg>
 #include <cstdlib>
-#include <dlfcn.h>
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <sys/types.h>
@@ -15,16 +16,6 @@ namespace
 const char *const environmentName = "MORVANE_TEST_VFAT_LIKE";
 
 std::atomic<bool> refusing{std::getenv(environmentName) != nullptr};
-
-/// The C library's `name` with these arguments, or `error` when `refuse` holds.
-template <class... Args> int unlessRefused(bool refuse, int error, const char *name, Args... args)
-{
-    if (refuse && refusing) {
-        errno = error;
-        return -1;
-    }
-    return reinterpret_cast<int (*)(Args...)>(dlsym(RTLD_NEXT, name))(args...);
-}
 
 } // namespace
 
@@ -44,37 +35,37 @@ extern "C" {
 
 int chmod(const char *path, mode_t mode)
 {
-    return unlessRefused(true, ENOSYS, "chmod", path, mode);
+    return unlessRefused(refusing, ENOSYS, "chmod", path, mode);
 }
 
 int fchmod(int file, mode_t mode)
 {
-    return unlessRefused(true, ENOSYS, "fchmod", file, mode);
+    return unlessRefused(refusing, ENOSYS, "fchmod", file, mode);
 }
 
 int fchmodat(int folder, const char *path, mode_t mode, int flags)
 {
-    return unlessRefused(true, ENOSYS, "fchmodat", folder, path, mode, flags);
+    return unlessRefused(refusing, ENOSYS, "fchmodat", folder, path, mode, flags);
 }
 
 int symlink(const char *target, const char *link)
 {
-    return unlessRefused(true, EPERM, "symlink", target, link);
+    return unlessRefused(refusing, EPERM, "symlink", target, link);
 }
 
 int symlinkat(const char *target, int folder, const char *link)
 {
-    return unlessRefused(true, EPERM, "symlinkat", target, folder, link);
+    return unlessRefused(refusing, EPERM, "symlinkat", target, folder, link);
 }
 
 int link(const char *target, const char *link)
 {
-    return unlessRefused(true, EPERM, "link", target, link);
+    return unlessRefused(refusing, EPERM, "link", target, link);
 }
 
 int linkat(int targetFolder, const char *target, int folder, const char *link, int flags)
 {
-    return unlessRefused(true, EPERM, "linkat", targetFolder, target, folder, link, flags);
+    return unlessRefused(refusing, EPERM, "linkat", targetFolder, target, folder, link, flags);
 }
 
 /// Refuses an unnamed temporary file.
@@ -88,7 +79,7 @@ int open(const char *path, int flags, ...)
         mode = mode_t(va_arg(rest, unsigned int));
         va_end(rest);
     }
-    return unlessRefused(unnamed, EOPNOTSUPP, "open", path, flags, mode);
+    return unlessRefused(unnamed && refusing, EOPNOTSUPP, "open", path, flags, mode);
 }
 
 // The same function in the C library, under the name Qt calls.
