@@ -172,13 +172,22 @@ bool WorkingState::replacesUnread(const QString &path) const
     const FileId replaced = FileId::of(path);
     if (!replaced.known)
         return false;
-    for (const FileId &own : m_written)
-        if (own == replaced)
-            return false;
     // Where nothing was there at the start, the file is known by where its path leads now.
-    return std::any_of(m_keepBeforeWrite.cbegin(), m_keepBeforeWrite.cend(), [&](const Unread &u) {
-        return u.file == replaced || FileId::of(u.path) == replaced;
-    });
+    return std::any_of(m_keepBeforeWrite.cbegin(), m_keepBeforeWrite.cend(),
+                       [&](const Unread &u) {
+                           return u.file == replaced || FileId::of(u.path) == replaced;
+                       }) &&
+           !holdsOwnBytes(path);
+}
+
+bool WorkingState::holdsOwnBytes(const QString &path) const
+{
+    const auto own = m_written.constFind(finalFile(path));
+    if (own == m_written.cend())
+        return false;
+    // The size first: a large file of someone else's is not read to learn it is not ours.
+    QByteArray bytes;
+    return QFileInfo(path).size() == own->size() && readWholeFile(path, bytes) && bytes == *own;
 }
 
 bool WorkingState::writeAutosave(bool board, QString *error)
@@ -195,9 +204,10 @@ bool WorkingState::writeAutosave(bool board, QString *error)
                               .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(aside)),
                           false, 0, QColor(Qt::darkYellow));
     }
-    if (!(board ? m_board->autosave(error) : m_graph->autosave(error)))
+    QByteArray written;
+    if (!(board ? m_board->autosave(error, &written) : m_graph->autosave(error, &written)))
         return false;
-    m_written.insert(finalFile(path), FileId::of(path));
+    m_written.insert(finalFile(path), written);
     return true;
 }
 

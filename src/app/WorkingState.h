@@ -16,7 +16,8 @@ class SettingsStore;
 /// at the start, the restore of the last problem and graph, the autosave files kept aside, the
 /// autosave tick, the choice of a working directory and the save at quitting. The rule it keeps:
 /// a run writes over the working state (the store's values, the autosave files) only what it
-/// read whole or made itself. Everything here runs in the GUI thread.
+/// read whole or made itself: a file at an autosave name is the run's own only while it holds
+/// exactly the bytes this run last wrote there. Everything here runs in the GUI thread.
 class WorkingState : public QObject
 {
     Q_OBJECT
@@ -96,8 +97,12 @@ private:
     /// Keeps the file at `path` aside before this run first writes over it.
     void keepBeforeWrite(const QString &path);
     /// Whether a write of `path` would replace a file the start did not read: one an unread
-    /// entry led to, or one an unread entry's path leads to now, and never one this run wrote.
+    /// entry led to, or one an unread entry's path leads to now, and never the run's own.
     bool replacesUnread(const QString &path) const;
+    /// Whether the file at `path` is the run's own: it holds exactly the bytes this run last
+    /// wrote there. Its device and inode never make it so (a second drive on the folder, a file
+    /// given a freed inode); the same bytes under new numbers (a remount) lose nothing.
+    bool holdsOwnBytes(const QString &path) const;
 
     SettingsStore *m_settings;
     Problem *m_board;
@@ -116,7 +121,6 @@ private:
     /// whatever name the run reaches them. They stay for the whole run: a drive mounted on their
     /// folder later, or a folder renamed to its name, brings files the start could not see.
     QVector<Unread> m_keepBeforeWrite;
-    /// The files this run wrote last, by the file each autosave name was written to: its own,
-    /// never kept aside.
-    QHash<QString, FileId> m_written;
+    /// The bytes this run last wrote, by the file each autosave name was written to.
+    QHash<QString, QByteArray> m_written;
 };

@@ -99,8 +99,8 @@ public:
     bool save(QString fileName);
     bool open(QString fileName);
     /// Writes the autosave file; false when it could not be written, `error`, when given, then
-    /// saying why.
-    bool autosave(QString *error = nullptr);
+    /// saying why. `written`, when given, receives the bytes written.
+    bool autosave(QString *error = nullptr, QByteArray *written = nullptr);
     bool autoload();
     /// ".mvxgr" in the working directory (the process's current directory when none is set).
     QString autosaveFileName() const;

@@ -109,14 +109,18 @@ bool Graph::save(QString fileName)
     return writeWholeFile(fileName, bytes);
 }
 
-bool Graph::autosave(QString *error)
+bool Graph::autosave(QString *error, QByteArray *written)
 {
     QByteArray bytes;
     {
         std::lock_guard<std::mutex> best(m_bestMutex);
         bytes = graphFileText(true);
     }
-    return writeWholeFile(autosaveFileName(), bytes, error);
+    if (!writeWholeFile(autosaveFileName(), bytes, error))
+        return false;
+    if (written)
+        *written = bytes;
+    return true;
 }
 
 bool Graph::readGraphFile(const QString &fileName, bool withCounter, FileContent &out,

@@ -117,8 +117,8 @@ public:
     bool open(QString fileName);
     /// Writes the hidden autosave file whole; false when it could not be written, the previous
     /// file then being intact and `error`, when given, saying why. The working directory is kept
-    /// either way.
-    bool autosave(QString *error = nullptr);
+    /// either way. `written`, when given, receives the bytes written.
+    bool autosave(QString *error = nullptr, QByteArray *written = nullptr);
     bool autoload();
     /// The hidden autosave file: ".mvxpb" in the working directory, or in the current
     /// directory when the working directory is empty.

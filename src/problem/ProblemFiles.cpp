@@ -197,11 +197,16 @@ bool Problem::open(QString path)
     return true;
 }
 
-bool Problem::autosave(QString *error)
+bool Problem::autosave(QString *error, QByteArray *written)
 {
     // A failure keeps the working directory: the shell reports it, and the next tick tries the
     // same place again rather than scattering autosave files into the current directory.
-    return writeWholeFile(autosavePath(), saveString().toLatin1(), error);
+    const QByteArray bytes = saveString().toLatin1();
+    if (!writeWholeFile(autosavePath(), bytes, error))
+        return false;
+    if (written)
+        *written = bytes;
+    return true;
 }
 
 bool Problem::autoload()

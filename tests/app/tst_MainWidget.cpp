@@ -48,6 +48,7 @@
 
 #include <csignal>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace
@@ -680,13 +681,21 @@ void tst_MainWidget::missingWorkingDirectory_data()
     // An empty folder at its name at the start, "ticked" when a tick writes into it before it
     // makes way; else none.
     QTest::addColumn<QString>("emptyThere");
-    QTest::newRow("met by the autosave") << false << "";
-    QTest::newRow("chosen through a link") << true << "";
+    // How the state comes back: "folder" renamed to its name; "bytes" copied into the ticked
+    // files in place, their device and inode kept (as a second drive, or a file given a freed
+    // inode); "none", the ticked files only copied anew over themselves (as a remount).
+    QTest::addColumn<QString>("back");
+    QTest::newRow("met by the autosave") << false << "" << "folder";
+    QTest::newRow("chosen through a link") << true << "" << "folder";
     // As a drive mounted on the folder after the start.
     QTest::newRow("an empty folder at the start, the state's renamed to its name later")
-        << false << "empty";
+        << false << "empty" << "folder";
     QTest::newRow("an empty folder at the start and ticked, the state's renamed to its name")
-        << false << "ticked";
+        << false << "ticked" << "folder";
+    QTest::newRow("ticked, the state's bytes written into its files in place")
+        << false << "ticked" << "bytes";
+    QTest::newRow("ticked, its own files copied anew over themselves") << false << "ticked"
+                                                                       << "none";
 }
 
 /// A working directory not there at the start (a drive mounted late) holds, once back, a state
@@ -695,6 +704,7 @@ void tst_MainWidget::missingWorkingDirectory()
 {
     QFETCH(bool, throughLink);
     QFETCH(QString, emptyThere);
+    QFETCH(QString, back);
     const QString wd = shell->file("A2"), away = shell->file("away"), link = shell->file("L2");
     QVERIFY(QDir().mkdir(wd));
     prompts->files << wd;
@@ -710,8 +720,33 @@ void tst_MainWidget::missingWorkingDirectory()
     QCOMPARE(prompts->messages.size(), 1);
     QCOMPARE(w.board()->getItems().size(), 0);
     QVERIFY(emptyThere != "ticked" || w.slot_autosave());
-    QVERIFY(emptyThere.isEmpty() || QDir().rename(wd, shell->file("mount point")));
-    QVERIFY(QDir().rename(away, wd));
+    const QString names[2] = {"/.mvxpb", "/.mvxgr"};
+    if (back == "folder") {
+        QVERIFY(emptyThere.isEmpty() || QDir().rename(wd, shell->file("mount point")));
+        QVERIFY(QDir().rename(away, wd));
+    }
+    for (int k : {0, 1}) {
+        const QString f = wd + names[k];
+        struct stat before, after;
+        QVERIFY(back == "folder" || ::stat(QFile::encodeName(f).constData(), &before) == 0);
+        if (back == "bytes")
+            QVERIFY(fileBytes::writeAll(f, earlier[k]));
+        else if (back == "none")
+            QVERIFY(QFile::copy(f, f + "~") && ::rename(QFile::encodeName(f + "~").constData(),
+                                                        QFile::encodeName(f).constData()) == 0);
+        if (back == "folder")
+            continue;
+        QVERIFY(::stat(QFile::encodeName(f).constData(), &after) == 0);
+        QCOMPARE(after.st_ino == before.st_ino, back == "bytes");
+    }
+    if (back == "none") {
+        const QString console = w.console()->text();
+        QVERIFY(w.slot_autosave());
+        QCOMPARE(w.console()->text(), console);
+        for (const QString &f : names)
+            QVERIFY(!QFileInfo::exists(wd + f + ".unrestored"));
+        return;
+    }
     if (throughLink) {
         QVERIFY(QFile::link(wd, link));
         prompts->files << link;
