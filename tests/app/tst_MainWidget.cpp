@@ -47,6 +47,7 @@
 #include <QtTest>
 
 #include <csignal>
+#include <cstdio>
 #include <memory>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -149,12 +150,6 @@ QPushButton *button(QWidget *w, const QString &text)
 bool idle(ConjectureWidget *panel)
 {
     return button(panel, "Search")->isEnabled() && !button(panel, "Cancel")->isEnabled();
-}
-
-QByteArray readFile(const QString &name)
-{
-    QFile f(name);
-    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
 /// The graph an autosave wrote into `folder`; empty when none can be read there.
@@ -300,7 +295,7 @@ void tst_MainWidget::restore()
                out.write(bytes) == bytes.size();
     };
     if (unknownItem) {
-        QByteArray text = readFile(shell->file(".mvxpb"));
+        QByteArray text = fileBytes::readAll(shell->file(".mvxpb"));
         text.insert(text.indexOf("<NEW>") + 5,
                     "NO_SUCH_ITEM\t\t0\t0\t0\t0\t1\t2\tNULL\tNULL\tNULL\tNULL<NEW>");
         QVERIFY(write(".mvxpb", text));
@@ -309,8 +304,8 @@ void tst_MainWidget::restore()
         QVERIFY(write(".mvxgr", graphFile));
     for (const char *earlier : {".mvxpb.unrestored", ".mvxgr.unrestored"})
         QVERIFY(!earlierCopies || write(earlier, "earlier"));
-    const QByteArray original[2] = {readFile(shell->file(".mvxpb")),
-                                    readFile(shell->file(".mvxgr"))};
+    const QByteArray original[2] = {fileBytes::readAll(shell->file(".mvxpb")),
+                                    fileBytes::readAll(shell->file(".mvxgr"))};
     shell->settings->setValue("reload", reload);
     shell->start();
     MainWidget &w = *shell->w;
@@ -339,9 +334,9 @@ void tst_MainWidget::restore()
     // The kept copies survive the autosaves that follow, byte for byte.
     QVERIFY(w.slot_autosave());
     for (const QString &k : kept)
-        QCOMPARE(readFile(shell->file(k)), original[k.startsWith(".mvxgr")]);
+        QCOMPARE(fileBytes::readAll(shell->file(k)), original[k.startsWith(".mvxgr")]);
     for (const char *earlier : {".mvxpb.unrestored", ".mvxgr.unrestored"})
-        QVERIFY(!earlierCopies || readFile(shell->file(earlier)) == "earlier");
+        QVERIFY(!earlierCopies || fileBytes::readAll(shell->file(earlier)) == "earlier");
 }
 
 void tst_MainWidget::restoreSurvivesCrash_data()
@@ -362,7 +357,7 @@ void tst_MainWidget::restoreSurvivesCrash()
     shell->w->graph()->loadmvx(graph, true);
     QVERIFY(shell->w->slot_autosave());
     // The cells of the graph file; the vertex positions follow the layout of each start.
-    auto cells = [this] { return readFile(shell->file(".mvxgr")).split('\n').last(); };
+    auto cells = [this] { return fileBytes::readAll(shell->file(".mvxgr")).split('\n').last(); };
     const QByteArray graphCells = cells();
     for (int k = 0; k < crashes; ++k) {
         shell->start();
@@ -430,7 +425,7 @@ void tst_MainWidget::autosaveFailures()
     QCOMPARE(w.board()->getWD(), wd);
     QCOMPARE(w.graph()->getWD(), wd);
     QVERIFY(autosave(false));
-    QCOMPARE(readFile(wd + "/.mvxpb"), w.board()->saveString().toLatin1());
+    QCOMPARE(fileBytes::readAll(wd + "/.mvxpb"), w.board()->saveString().toLatin1());
     QVERIFY(!autosave(true));
     QCOMPARE(redLines(), 2);
 
@@ -493,7 +488,7 @@ void tst_MainWidget::chooseWorkingDirectory()
     QCOMPARE(w.board()->getWD(), kept);
     QCOMPARE(w.graph()->getWD(), kept);
     if (taken)
-        QCOMPARE(QString::fromLatin1(readFile(wd + "/.mvxpb")), current[0]);
+        QCOMPARE(QString::fromLatin1(fileBytes::readAll(wd + "/.mvxpb")), current[0]);
     else
         QVERIFY(!QFileInfo::exists(shell->file("gone")) &&
                 QFileInfo(shell->file("plain")).size() == 0);
@@ -532,7 +527,7 @@ void tst_MainWidget::settingsStoreFailure()
     QCOMPARE(autosaveFailureLines(w), 1);
     QVERIFY2(w.console()->text().contains(QDir::toNativeSeparators(shell->file(ini))),
              qPrintable(w.console()->text()));
-    QCOMPARE(readFile(shell->file(".mvxpb")), w.board()->saveString().toLatin1());
+    QCOMPARE(fileBytes::readAll(shell->file(".mvxpb")), w.board()->saveString().toLatin1());
 
     // Quitting asks whether to quit all the same; no stays.
     prompts->answers << true << false << true;
@@ -545,7 +540,7 @@ void tst_MainWidget::settingsStoreFailure()
     QVERIFY(QDir(shell->dir.path()).rmdir("store.ini"));
     QVERIFY(w.quit());
     QCOMPARE(prompts->asked.filter("question").size(), 3);
-    QVERIFY(readFile(shell->file(ini)).contains("problem="));
+    QVERIFY(fileBytes::readAll(shell->file(ini)).contains("problem="));
 }
 
 /// A store that no longer fits under a file size limit (a long key of the user's among the
@@ -561,7 +556,7 @@ void tst_MainWidget::settingsStoreUnderFileSizeLimit()
     maxSize(w);
     QVERIFY(w.slot_autosave());
     const QString problem = w.board()->saveString();
-    const QByteArray before = readFile(store);
+    const QByteArray before = fileBytes::readAll(store);
     QVERIFY(before.size() > 3000);
     const QStringList files =
         QDir(shell->dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot);
@@ -593,7 +588,7 @@ void tst_MainWidget::settingsStoreUnderFileSizeLimit()
         QVERIFY(!w.slot_autosave());
         QCOMPARE(redLines("Autosave failed"), 1);
         QCOMPARE(autosaveFailureLines(w), 1);
-        QCOMPARE(readFile(store), before);
+        QCOMPARE(fileBytes::readAll(store), before);
         // Nothing of the attempts is left beside the store.
         QCOMPARE(QDir(shell->dir.path())
                      .entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
@@ -602,7 +597,7 @@ void tst_MainWidget::settingsStoreUnderFileSizeLimit()
     QVERIFY(w.slot_autosave());
     shell->w.reset();
     shell->settings.reset(new SettingsStore(store));
-    QVERIFY(readFile(store).contains("reload=true"));
+    QVERIFY(fileBytes::readAll(store).contains("reload=true"));
     shell->start();
     QCOMPARE(shell->w->workingDirectory(), shell->dir.path());
     QVERIFY(shell->w->findChild<QCheckBox *>("reload")->isChecked());
@@ -633,7 +628,7 @@ void tst_MainWidget::storeReadFails()
     const QStringList files{store, shell->file(".mvxpb"), shell->file(".mvxgr")};
     QList<QByteArray> stored;
     for (const QString &f : files)
-        stored << readFile(f);
+        stored << fileBytes::readAll(f);
     // The fault passes as the question is asked.
     std::unique_ptr<ReadCutShort> cut(new ReadCutShort("/settings\\.ini$", 40));
     shell->settings.reset(new SettingsStore(store));
@@ -672,7 +667,7 @@ void tst_MainWidget::storeReadFails()
     shell->w.reset();
     shell->settings.reset();
     for (int k = 0; k < files.size(); ++k)
-        QCOMPARE(readFile(files[k]), stored[k]);
+        QCOMPARE(fileBytes::readAll(files[k]), stored[k]);
 }
 
 void tst_MainWidget::missingWorkingDirectory_data()
@@ -711,7 +706,8 @@ void tst_MainWidget::missingWorkingDirectory()
     maxSize(*shell->w);
     shell->w->slot_choose_wd();
     QCOMPARE(shell->w->workingDirectory(), wd);
-    const QByteArray earlier[2] = {readFile(wd + "/.mvxpb"), readFile(wd + "/.mvxgr")};
+    const QByteArray earlier[2] = {fileBytes::readAll(wd + "/.mvxpb"),
+                                   fileBytes::readAll(wd + "/.mvxgr")};
     shell->w.reset();
     QVERIFY(QDir().rename(wd, away));
     QVERIFY(emptyThere.isEmpty() || QDir().mkdir(wd));
@@ -724,20 +720,18 @@ void tst_MainWidget::missingWorkingDirectory()
     if (back == "folder") {
         QVERIFY(emptyThere.isEmpty() || QDir().rename(wd, shell->file("mount point")));
         QVERIFY(QDir().rename(away, wd));
-    }
-    for (int k : {0, 1}) {
-        const QString f = wd + names[k];
-        struct stat before, after;
-        QVERIFY(back == "folder" || ::stat(QFile::encodeName(f).constData(), &before) == 0);
-        if (back == "bytes")
-            QVERIFY(fileBytes::writeAll(f, earlier[k]));
-        else if (back == "none")
-            QVERIFY(QFile::copy(f, f + "~") && ::rename(QFile::encodeName(f + "~").constData(),
-                                                        QFile::encodeName(f).constData()) == 0);
-        if (back == "folder")
-            continue;
-        QVERIFY(::stat(QFile::encodeName(f).constData(), &after) == 0);
-        QCOMPARE(after.st_ino == before.st_ino, back == "bytes");
+    } else {
+        for (int k : {0, 1}) {
+            const QString f = wd + names[k];
+            struct stat before, after;
+            QVERIFY(::stat(QFile::encodeName(f).constData(), &before) == 0);
+            QVERIFY(back == "bytes" ? fileBytes::writeAll(f, earlier[k])
+                                    : QFile::copy(f, f + "~") &&
+                                          std::rename(QFile::encodeName(f + "~").constData(),
+                                                      QFile::encodeName(f).constData()) == 0);
+            QVERIFY(::stat(QFile::encodeName(f).constData(), &after) == 0);
+            QCOMPARE(after.st_ino == before.st_ino, back == "bytes");
+        }
     }
     if (back == "none") {
         const QString console = w.console()->text();
@@ -758,11 +752,11 @@ void tst_MainWidget::missingWorkingDirectory()
     const QString console = w.console()->text();
     for (const QString &f : {QString(".mvxpb"), QString(".mvxgr")}) {
         const QString kept = wd + "/" + f + ".unrestored";
-        QCOMPARE(readFile(kept), earlier[f == ".mvxgr"]);
+        QCOMPARE(fileBytes::readAll(kept), earlier[f == ".mvxgr"]);
         const QString said = (throughLink ? link : wd) + "/" + f + ".unrestored";
         QVERIFY2(console.count(QDir::toNativeSeparators(said) + ".") == 1, qPrintable(console));
     }
-    QCOMPARE(readFile(wd + "/.mvxpb"), w.board()->saveString().toLatin1());
+    QCOMPARE(fileBytes::readAll(wd + "/.mvxpb"), w.board()->saveString().toLatin1());
     QVERIFY(w.slot_autosave());
     QVERIFY(!QFileInfo::exists(wd + "/.mvxpb.unrestored.2"));
     QVERIFY(!QFileInfo::exists(wd + "/.mvxgr.unrestored.2"));
@@ -812,7 +806,7 @@ void tst_MainWidget::graphNotNamedKeptAside()
         QVERIFY(fileBytes::writeAll(shell->file(".mvxpb"), "not a problem"));
     if (!graphThere)
         QVERIFY(QFile::remove(shell->file(".mvxgr")));
-    const QByteArray graphFile = readFile(shell->file(".mvxgr"));
+    const QByteArray graphFile = fileBytes::readAll(shell->file(".mvxgr"));
     shell->settings->setValue("graph", QString());
     shell->settings->setValue("wd", reach(stored));
     shell->start();
@@ -820,7 +814,7 @@ void tst_MainWidget::graphNotNamedKeptAside()
     QCOMPARE(w.board()->getItems().size(), boardBack ? 2 : 0);
     QCOMPARE(w.graph()->getNbNodes(), 10); // a new graph's default
     QCOMPARE(prompts->messages.size(), boardBack ? 0 : 1);
-    QCOMPARE(readFile(shell->file(".mvxgr")), graphFile);
+    QCOMPARE(fileBytes::readAll(shell->file(".mvxgr")), graphFile);
     const QString kept = shell->file(".mvxgr.unrestored");
     if (!chosen.isEmpty()) {
         prompts->files << reach(chosen);
@@ -833,7 +827,7 @@ void tst_MainWidget::graphNotNamedKeptAside()
         (chosen.isEmpty() ? reach(stored) : reach(chosen)) + "/.mvxgr.unrestored");
     QCOMPARE(QFileInfo::exists(kept), graphThere);
     QCOMPARE(w.console()->text().contains(said), graphThere);
-    QCOMPARE(readFile(kept), graphFile);
+    QCOMPARE(fileBytes::readAll(kept), graphFile);
     Graph written("written", false);
     written.setWD(shell->dir.path());
     QVERIFY(written.autoload());
@@ -855,14 +849,14 @@ void tst_MainWidget::linkedAutosaveKeptAside()
     const QString other = shell->file("other"), graphFile = shell->file(".mvxgr");
     QVERIFY(QDir().mkdir(other) && QFile::rename(graphFile, other + "/.mvxgr"));
     QVERIFY(symlink("other/.mvxgr", QFile::encodeName(graphFile).constData()) == 0);
-    const QByteArray graph = readFile(other + "/.mvxgr");
+    const QByteArray graph = fileBytes::readAll(other + "/.mvxgr");
     shell->settings->setValue("graph", QString());
     shell->start();
     MainWidget &w = *shell->w;
     QCOMPARE(w.board()->getItems().size(), 2);
     QVERIFY(w.slot_autosave());
     const QString kept = QFileInfo(other).canonicalFilePath() + "/.mvxgr.unrestored";
-    QCOMPARE(readFile(kept), graph);
+    QCOMPARE(fileBytes::readAll(kept), graph);
     QVERIFY(QFileInfo(graphFile).isSymLink());
     QCOMPARE(QFileInfo(graphFile).symLinkTarget(), QFileInfo(other + "/.mvxgr").absoluteFilePath());
     QVERIFY2(w.console()->text().contains(QDir::toNativeSeparators(kept)),
@@ -871,7 +865,7 @@ void tst_MainWidget::linkedAutosaveKeptAside()
     w.slot_choose_wd();
     QCOMPARE(w.workingDirectory(), other);
     QVERIFY(w.slot_autosave());
-    QCOMPARE(readFile(kept), graph);
+    QCOMPARE(fileBytes::readAll(kept), graph);
     QCOMPARE(autosavedGraph(other), w.graph()->graphData());
     QVERIFY2(w.console()->text().count("at the start, is kept as") == 1,
              qPrintable(w.console()->text()));
@@ -914,7 +908,8 @@ void tst_MainWidget::keepAsideRefused()
         QVERIFY(fileBytes::writeAll(held + "/.mvxpb", "not a problem"));
     else
         shell->settings->setValue("graph", QString());
-    const QByteArray bytes[2] = {readFile(held + names[0]), readFile(held + names[1])};
+    const QByteArray bytes[2] = {fileBytes::readAll(held + names[0]),
+                                 fileBytes::readAll(held + names[1])};
     std::unique_ptr<ReadOnlyFolder> refusing(new ReadOnlyFolder(readOnly == "wd" ? wd : files));
     shell->start();
     MainWidget &w = *shell->w;
@@ -928,15 +923,15 @@ void tst_MainWidget::keepAsideRefused()
         QCOMPARE(autosaveFailureLines(w), refused ? 1 : 0);
         QVERIFY(!refused || w.console()->text().contains(QDir::toNativeSeparators(wd + names[1])));
         if (refused)
-            QCOMPARE(readFile(held + names[1]), bytes[1]);
+            QCOMPARE(fileBytes::readAll(held + names[1]), bytes[1]);
         else
             QCOMPARE(autosavedGraph(held), w.graph()->graphData());
     }
     refusing.reset();
     QVERIFY(w.slot_autosave());
-    QCOMPARE(readFile(held + "/.mvxgr.unrestored"), bytes[1]);
+    QCOMPARE(fileBytes::readAll(held + "/.mvxgr.unrestored"), bytes[1]);
     QCOMPARE(QFileInfo::exists(held + "/.mvxpb.unrestored"), atStart);
-    QVERIFY(!atStart || readFile(held + "/.mvxpb.unrestored") == bytes[0]);
+    QVERIFY(!atStart || fileBytes::readAll(held + "/.mvxpb.unrestored") == bytes[0]);
     for (const QString &name : names)
         QCOMPARE(QFileInfo(wd + name).isSymLink(), links);
     QVERIFY(w.slot_autosave());
@@ -962,7 +957,7 @@ void tst_MainWidget::chooseWhileStoreCannotBeSaved()
     QCOMPARE(w.workingDirectory(), shell->dir.path());
     QCOMPARE(w.board()->getWD(), shell->dir.path());
     QCOMPARE(w.graph()->getWD(), shell->dir.path());
-    QCOMPARE(readFile(wd + "/.mvxpb"), QByteArray("earlier"));
+    QCOMPARE(fileBytes::readAll(wd + "/.mvxpb"), QByteArray("earlier"));
     QVERIFY(!QFileInfo::exists(wd + "/.mvxgr"));
     QVERIFY(QFile::remove(store + ".saving"));
     QVERIFY(w.slot_autosave());
@@ -993,7 +988,7 @@ void tst_MainWidget::fileReadCutShort()
     QVERIFY(shell->w->graph()->save(shell->file("g.gmvx3")));
     const QString path = shell->file(file);
     const bool graph = file == ".mvxgr" || file == "g.gmvx3";
-    const QByteArray bytes = readFile(path);
+    const QByteArray bytes = fileBytes::readAll(path);
     shell->w->board()->slot_set_title("Other");
     shell->w->graph()->loadmvx("4 110011", true);
     const QString before[2] = {shell->w->board()->saveString(), shell->w->graph()->graphData()};
@@ -1002,7 +997,7 @@ void tst_MainWidget::fileReadCutShort()
         shell->w.reset();
         shell->start();
         QCOMPARE(shell->w->board()->getItems().isEmpty(), !graph);
-        QCOMPARE(readFile(path + ".unrestored"), bytes);
+        QCOMPARE(fileBytes::readAll(path + ".unrestored"), bytes);
     } else {
         prompts->files << path;
         graph ? shell->w->graph()->slot_open() : shell->w->board()->slot_open();
@@ -1074,10 +1069,10 @@ void tst_MainWidget::autosaveContents()
     QVERIFY(problem.contains("SIZE"));
     QCOMPARE(shell->settings->value("problem").toString(), problem);
     QCOMPARE(shell->settings->value("graph").toString(), QStringLiteral("4 110100"));
-    QCOMPARE(QString::fromLatin1(readFile(shell->file(".mvxpb"))), problem);
+    QCOMPARE(QString::fromLatin1(fileBytes::readAll(shell->file(".mvxpb"))), problem);
     // The graph file: count line, counter line, four vertex lines, then the 4 x 4 cells of
     // the star centred on vertex 0.
-    const QList<QByteArray> lines = readFile(shell->file(".mvxgr")).split('\n');
+    const QList<QByteArray> lines = fileBytes::readAll(shell->file(".mvxgr")).split('\n');
     QCOMPARE(lines.size(), 7);
     QCOMPARE(lines[0], QByteArray("4"));
     QCOMPARE(lines[6], QByteArray("0\t1\t1\t1\t1\t0\t0\t0\t1\t0\t0\t0\t1\t0\t0\t0\t"));
@@ -1387,7 +1382,7 @@ void tst_MainWidget::reportUnderFileSizeLimit()
     QCOMPARE(prompts->messages,
              QStringList({"Failed to save the report.", "Failed to save the report."}));
     QVERIFY(!QFileInfo::exists(missing));
-    QCOMPARE(readFile(old), QByteArray("old report"));
+    QCOMPARE(fileBytes::readAll(old), QByteArray("old report"));
     QVERIFY(QDir(temp.path()).isEmpty(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot));
 
     // The shell answers, and saves again once the limit is gone.
@@ -1396,7 +1391,7 @@ void tst_MainWidget::reportUnderFileSizeLimit()
     prompts->files << missing;
     QTest::mouseClick(save, Qt::LeftButton);
     QCOMPARE(prompts->messages.size(), 2);
-    QVERIFY(readFile(missing).trimmed().endsWith("%%EOF"));
+    QVERIFY(fileBytes::readAll(missing).trimmed().endsWith("%%EOF"));
 }
 
 /// The explorer's own "Clear database" during a conjecture search stops the search, which then
