@@ -158,7 +158,9 @@ int runEval(const QStringList &args)
                    alignedRow(board.getReportValues(), perVertex, graph.getNbNodes(), widest))
                       .join(QLatin1Char('\t')));
     }
-    return finish();
+    // A script must not take a table with lines missing for the whole list.
+    const int written = finish();
+    return written != 0 || refused.isEmpty() ? written : kUnreadable;
 }
 
 int runSearch(const QStringList &args)

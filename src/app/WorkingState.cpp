@@ -193,16 +193,21 @@ bool WorkingState::holdsOwnBytes(const QString &path) const
 bool WorkingState::writeAutosave(bool board, QString *error)
 {
     const QString path = board ? m_board->autosavePath() : m_graph->autosaveFileName();
+    // Said of what the file holds, not of when it came: a drive mounted or a file rewritten
+    // after the start is kept aside too.
     if (replacesUnread(path)) {
         const QString aside = keepAside(path);
         if (aside.isEmpty()) {
             if (error)
-                *error = tr("it was not restored at the start, and could not be kept aside");
+                *error =
+                    tr("it holds a state this run did not restore or last write, and could not be "
+                       "kept aside");
             return false;
         }
-        m_console->append(tr("%1, which was not restored at the start, is kept as %2.")
-                              .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(aside)),
-                          false, 0, QColor(Qt::darkYellow));
+        m_console->append(
+            tr("%1 holds a state this run did not restore or last write: it is kept as %2.")
+                .arg(QDir::toNativeSeparators(path), QDir::toNativeSeparators(aside)),
+            false, 0, QColor(Qt::darkYellow));
     }
     QByteArray written;
     if (!(board ? m_board->autosave(error, &written) : m_graph->autosave(error, &written)))

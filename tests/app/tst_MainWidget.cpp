@@ -678,7 +678,9 @@ void tst_MainWidget::missingWorkingDirectory_data()
     QTest::addColumn<QString>("emptyThere");
     // How the state comes back: "folder" renamed to its name; "bytes" copied into the ticked
     // files in place, their device and inode kept (as a second drive, or a file given a freed
-    // inode); "none", the ticked files only copied anew over themselves (as a remount).
+    // inode); "last byte", the ticked files' last byte changed in place (the run's size, and
+    // all but the end of its bytes); "none", the ticked files only copied anew over themselves
+    // (as a remount).
     QTest::addColumn<QString>("back");
     QTest::newRow("met by the autosave") << false << "" << "folder";
     QTest::newRow("chosen through a link") << true << "" << "folder";
@@ -689,6 +691,8 @@ void tst_MainWidget::missingWorkingDirectory_data()
         << false << "ticked" << "folder";
     QTest::newRow("ticked, the state's bytes written into its files in place")
         << false << "ticked" << "bytes";
+    QTest::newRow("ticked, its own files changed in the last byte") << false << "ticked"
+                                                                    << "last byte";
     QTest::newRow("ticked, its own files copied anew over themselves") << false << "ticked"
                                                                        << "none";
 }
@@ -706,8 +710,8 @@ void tst_MainWidget::missingWorkingDirectory()
     maxSize(*shell->w);
     shell->w->slot_choose_wd();
     QCOMPARE(shell->w->workingDirectory(), wd);
-    const QByteArray earlier[2] = {fileBytes::readAll(wd + "/.mvxpb"),
-                                   fileBytes::readAll(wd + "/.mvxgr")};
+    QByteArray earlier[2] = {fileBytes::readAll(wd + "/.mvxpb"),
+                             fileBytes::readAll(wd + "/.mvxgr")};
     shell->w.reset();
     QVERIFY(QDir().rename(wd, away));
     QVERIFY(emptyThere.isEmpty() || QDir().mkdir(wd));
@@ -723,14 +727,19 @@ void tst_MainWidget::missingWorkingDirectory()
     } else {
         for (int k : {0, 1}) {
             const QString f = wd + names[k];
+            if (back == "last byte") {
+                earlier[k] = fileBytes::readAll(f);
+                QVERIFY(!earlier[k].isEmpty());
+                earlier[k].back() = earlier[k].back() == 'x' ? 'y' : 'x';
+            }
             struct stat before, after;
             QVERIFY(::stat(QFile::encodeName(f).constData(), &before) == 0);
-            QVERIFY(back == "bytes" ? fileBytes::writeAll(f, earlier[k])
-                                    : QFile::copy(f, f + "~") &&
-                                          std::rename(QFile::encodeName(f + "~").constData(),
-                                                      QFile::encodeName(f).constData()) == 0);
+            QVERIFY(back != "none" ? fileBytes::writeAll(f, earlier[k])
+                                   : QFile::copy(f, f + "~") &&
+                                         std::rename(QFile::encodeName(f + "~").constData(),
+                                                     QFile::encodeName(f).constData()) == 0);
             QVERIFY(::stat(QFile::encodeName(f).constData(), &after) == 0);
-            QCOMPARE(after.st_ino == before.st_ino, back == "bytes");
+            QCOMPARE(after.st_ino == before.st_ino, back != "none");
         }
     }
     if (back == "none") {
