@@ -338,6 +338,9 @@ SettingsStore::SettingsStore() : SettingsStore(applicationStore())
 
 SettingsStore::SettingsStore(const QString &fileName) : m_fileName(fileName)
 {
+    // Its first read already writes (a copy of the store): a store larger than a file size
+    // limit must be a read that fails, not the end of the program.
+    failWritesPastFileSizeLimit();
     reread();
 }
 

@@ -248,6 +248,7 @@ private slots:
     void otherWritersKept();
     void failedSaveKeepsStore_data();
     void failedSaveKeepsStore();
+    void storePastFileSizeLimit();
     void readCutShortKeepsStore_data();
     void readCutShortKeepsStore();
     void firstReadCutShort();
@@ -392,6 +393,37 @@ void tst_SettingsStore::failedSaveKeepsStore_data()
         padded.first() += 'x';
     QTest::newRow("list cut between items")
         << "files/recent" << QVariant(fewer) << QVariant(padded) << none << false;
+}
+
+/// A store larger than the file size limit: its read, which writes a copy, fails and is said,
+/// as does a save; the program goes on, the store left as it was.
+void tst_SettingsStore::storePastFileSizeLimit()
+{
+    QTemporaryDir dir;
+    const QString file = dir.filePath("settings.ini");
+    const QVariantMap stored{{"problem", QString(8192, 'p')}, {"wd", "/here"}};
+    QVERIFY(fileBytes::writeAll(file, writtenByQt(stored)));
+    const QByteArray bytes = fileBytes::readAll(file);
+    {
+        // The signal as the program finds it: no test harness ignores it for the store.
+        FileSizeLimit limit(bytes.size() / 2, FileSizeLimit::KeepSignal);
+        QVERIFY(limit.ok);
+        SettingsStore store(file);
+        QVERIFY(!store.readError().isEmpty());
+        QVERIFY(store.reread() == false && !store.readError().isEmpty());
+    }
+    QCOMPARE(fileBytes::readAll(file), bytes);
+    SettingsStore store(file);
+    QVERIFY2(store.readError().isEmpty(), qPrintable(store.readError()));
+    QCOMPARE(store.value("problem").toString(), stored["problem"].toString());
+    {
+        FileSizeLimit limit(bytes.size() / 2, FileSizeLimit::KeepSignal);
+        store.setValue("wd", "/elsewhere");
+        QVERIFY(!store.sync());
+    }
+    QCOMPARE(fileBytes::readAll(file), bytes);
+    QVERIFY(store.sync());
+    QCOMPARE(SettingsStore(file).value("wd").toString(), QString("/elsewhere"));
 }
 
 void tst_SettingsStore::failedSaveKeepsStore()
