@@ -876,7 +876,7 @@ void tst_MainWidget::linkedAutosaveKeptAside()
     QVERIFY(w.slot_autosave());
     QCOMPARE(fileBytes::readAll(kept), graph);
     QCOMPARE(autosavedGraph(other), w.graph()->graphData());
-    QVERIFY2(w.console()->text().count("at the start, is kept as") == 1,
+    QVERIFY2(w.console()->text().count("did not restore or last write: it is kept as") == 1,
              qPrintable(w.console()->text()));
     QVERIFY(!QFileInfo::exists(kept + ".2") && !QFileInfo::exists(graphFile + ".unrestored"));
 }
