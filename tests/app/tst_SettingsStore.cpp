@@ -410,7 +410,7 @@ void tst_SettingsStore::storePastFileSizeLimit()
         QVERIFY(limit.ok);
         SettingsStore store(file);
         QVERIFY(!store.readError().isEmpty());
-        QVERIFY(store.reread() == false && !store.readError().isEmpty());
+        QVERIFY(!store.reread() && !store.readError().isEmpty());
     }
     QCOMPARE(fileBytes::readAll(file), bytes);
     SettingsStore store(file);
